@@ -1,0 +1,6 @@
+#include "shell/startup.h"
+
+int main(int argc, char** argv)
+{
+    return runProgram(argc, argv);
+}

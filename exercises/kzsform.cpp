@@ -1,0 +1,6 @@
+#include "exercises/kzsform.h"
+
+TKzsForm::TKzsForm(QWidget* parent)
+    : QWidget(parent)
+{
+}

@@ -1,0 +1,8 @@
+#pragma once
+#include <QWidget>
+
+class TKzsForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TKzsForm(QWidget* parent = nullptr);
+};

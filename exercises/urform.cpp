@@ -1,0 +1,6 @@
+#include "exercises/urform.h"
+
+TUrForm::TUrForm(QWidget* parent)
+    : QWidget(parent)
+{
+}

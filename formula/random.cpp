@@ -1,0 +1,42 @@
+#include "formula/random.h"
+
+#include <ctime>
+
+namespace {
+RandomState g_state{0, 0};
+}
+
+void randomSeed(std::uint32_t seed)
+{
+    g_state.low = seed;
+    g_state.high = 0;
+    random15();
+}
+
+void randomizeFromClock()
+{
+    randomSeed(static_cast<std::uint32_t>(std::time(nullptr)));
+}
+
+int random15()
+{
+    g_state.low = g_state.low * 22695477u + 1u;
+    return static_cast<int>((g_state.low >> 16) & 0x7FFFu);
+}
+
+std::uint32_t randomBelow(std::uint32_t n)
+{
+    if (n == 0)
+        return 0;
+    constexpr std::uint64_t multiplier = (std::uint64_t{346} << 32) + 20021u;
+    std::uint64_t v = (std::uint64_t{g_state.high} << 32) | g_state.low;
+    v = v * multiplier + 1u;
+    g_state.low = static_cast<std::uint32_t>(v);
+    g_state.high = static_cast<std::uint32_t>(v >> 32);
+    return (g_state.high & 0x7FFFFFFFu) % n;
+}
+
+RandomState randomState()
+{
+    return g_state;
+}

@@ -1,0 +1,25 @@
+#pragma once
+// The process-wide pseudo-random generator shared by the comparison, the
+// exercise windows and the equation control.
+//
+// State: two unsigned 32-bit halves, low and high.
+//  - Seeding with s: low := s, high := 0, then one 15-bit draw is discarded.
+//  - 15-bit draw: low := low * 22695477 + 1 (mod 2^32); yields bits 16..30 of
+//    the new low (0..32767); high is untouched.
+//  - Draw from n values (n > 0): the 64-bit number high:low becomes
+//    (high:low * (346 * 2^32 + 20021) + 1) mod 2^64; yields (new high with its
+//    top bit cleared) mod n.  For n = 0 it yields 0 and leaves the state alone.
+// Used from the user-interface thread only.
+#include <cstdint>
+
+void randomSeed(std::uint32_t seed);
+// Seeds with the current time in whole seconds.
+void randomizeFromClock();
+int random15();
+std::uint32_t randomBelow(std::uint32_t n);
+
+struct RandomState {
+    std::uint32_t low;
+    std::uint32_t high;
+};
+RandomState randomState();

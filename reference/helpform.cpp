@@ -1,0 +1,6 @@
+#include "reference/helpform.h"
+
+THelpForm::THelpForm(QWidget* parent)
+    : QDialog(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "reference/metodform.h"
+
+TMetodForm::TMetodForm(QWidget* parent)
+    : QWidget(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "reference/ponform.h"
+
+TPonForm::TPonForm(QWidget* parent)
+    : QDialog(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "reference/svyazform.h"
+
+TSvyazForm::TSvyazForm(QWidget* parent)
+    : QDialog(parent)
+{
+}

@@ -1,0 +1,35 @@
+# Shared by run.sh, test.sh and bench.sh: installs what is missing from
+# Debian's packages and configures a build directory.
+set -euo pipefail
+
+VEKTUM_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+VEKTUM_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
+                 fonts-liberation2 fonts-dejavu-core xvfb xauth)
+
+# ensure_packages [extra packages...]
+ensure_packages() {
+    local wanted=("${VEKTUM_PACKAGES[@]}" "$@") missing=() p
+    for p in "${wanted[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$p")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Устанавливаются пакеты / installing packages: ${missing[*]}"
+    if [ "$(id -u)" -eq 0 ]; then
+        apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+    elif command -v sudo >/dev/null 2>&1; then
+        sudo apt-get update -qq
+        sudo DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+    else
+        echo "Please install these Debian packages as root: apt-get install ${missing[*]}" >&2
+        exit 1
+    fi
+}
+
+# configure_build DIR [cmake options...]
+configure_build() {
+    local dir=$1; shift
+    cmake -S "$VEKTUM_ROOT" -B "$dir" "$@" >/dev/null
+}

@@ -1,0 +1,6 @@
+#include "shell/consform.h"
+
+TConsForm::TConsForm(QWidget* parent)
+    : QWidget(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "shell/kontrform.h"
+
+TKontrForm::TKontrForm(QWidget* parent)
+    : QWidget(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "shell/mainform.h"
+
+TMainForm::TMainForm(QWidget* parent)
+    : QWidget(parent)
+{
+}

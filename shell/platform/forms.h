@@ -1,0 +1,43 @@
+#pragma once
+// The windows of the program and the program-wide flags.
+//
+// Every window exists once, from start-up to exit, and is reached through the
+// global named after its class less the leading T.  The pointers are set by
+// start-up in creation order and cleared at exit.  Code of one subsystem that
+// shows, hides or moves a window of another uses only the QWidget side of it
+// (include the window's header for the class definition).
+
+class TMainForm;
+class TConsForm;
+class TReshForm;
+class TPonForm;
+class TUrForm;
+class TMetodForm;
+class TKzsForm;
+class THelpForm;
+class TMatrixForm;
+class TRepForm;
+class TKontrForm;
+class TSvyazForm;
+class TMatrix2Form;
+class TAskForm;
+
+extern TMainForm* MainForm;
+extern TConsForm* ConsForm;
+extern TReshForm* ReshForm;
+extern TPonForm* PonForm;
+extern TUrForm* UrForm;
+extern TMetodForm* MetodForm;
+extern TKzsForm* KzsForm;
+extern THelpForm* HelpForm;
+extern TMatrixForm* MatrixForm;
+extern TRepForm* RepForm;
+extern TKontrForm* KontrForm;
+extern TSvyazForm* SvyazForm;
+extern TMatrix2Form* Matrix2Form;
+extern TAskForm* AskForm;
+
+// The control task runs as the Examiner's entrance test.
+extern bool ExamMode;
+// The entrance test was passed in this run.
+extern bool ExamPassed;

@@ -1,0 +1,20 @@
+#pragma once
+// Window frames and placement.
+#include <QWidget>
+
+// Fixed single border with the minimise and close buttons (no maximise).
+Qt::WindowFlags fixedWindowFlags();
+// Fixed single border, only the minimise button in the title bar.
+Qt::WindowFlags minimiseOnlyWindowFlags();
+// Fixed single border and no system menu: no title-bar buttons at all.
+Qt::WindowFlags noSystemMenuWindowFlags();
+
+// Gives a top-level window its flags, fixed client size and caption.
+void setupWindow(QWidget* w, const QString& caption, int clientWidth, int clientHeight,
+                 Qt::WindowFlags flags);
+
+// Centres a window on the primary screen's available area.
+void centreOnDesktop(QWidget* w);
+
+// Places window w at window at's place (the same left and top).
+void placeAt(QWidget* w, const QWidget* at);

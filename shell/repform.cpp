@@ -1,0 +1,6 @@
+#include "shell/repform.h"
+
+TRepForm::TRepForm(QWidget* parent)
+    : QWidget(parent)
+{
+}

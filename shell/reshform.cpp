@@ -1,0 +1,6 @@
+#include "shell/reshform.h"
+
+TReshForm::TReshForm(QWidget* parent)
+    : QWidget(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "solver/forms/askform.h"
+
+TAskForm::TAskForm(QWidget* parent)
+    : QWidget(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "solver/forms/matrixform.h"
+
+TMatrixForm::TMatrixForm(QWidget* parent)
+    : QWidget(parent)
+{
+}

@@ -1,0 +1,1 @@
+#include "solver/lu.h"
