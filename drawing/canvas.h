@@ -18,6 +18,12 @@
 #include <cstdint>
 
 enum class PenStyle { Solid, Dotted };
+// What a canvas draws on: a persistent picture or a text label's surface.  A
+// few primitives differ by one pixel between the two.
+enum class SurfaceKind { Picture, Label };
+
+// The system button-face colour; the painter resolves it from the palette.
+constexpr std::uint32_t kButtonFace = 0x8000000F;
 enum class BrushStyle { Solid, Clear, Hatch };
 
 struct PenState {
@@ -42,6 +48,8 @@ struct FontState {
 class Canvas {
 public:
     virtual ~Canvas() = default;
+
+    virtual SurfaceKind kind() const = 0;
 
     // State.
     virtual PenState pen() const = 0;
