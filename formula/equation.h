@@ -1,0 +1,78 @@
+#pragma once
+// The parse tree of a formula and its guarded evaluation.
+//
+// A node's text is split at operators outside brackets in three levels: sums
+// and differences into the node's own sibling chain (Next), then products and
+// quotients, then powers into a chain under Child.  Each chain is evaluated
+// strictly from left to right, the operator written after an operand
+// (Operation) joining it to the next one: "a-b+c" is (a-b)+c, "a#b#c" is
+// (a to the b) to the c.  Values are long double.
+//
+// Failures: guarded operations record their error in MyStat and give 1; a
+// missing variable records its error and gives 0.  FormulaParseError for an
+// operand left empty by an operator ("+a", "a++b", "a*/b"), an empty text or
+// one beyond kMaxFormulaLength / kMaxBracketDepth; NumberFormatError for a
+// malformed number when it is read; FloatingPointError for a not-a-number
+// reaching a guard, inf - inf, 0 * inf and overflow of finite operands.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "formula/packetdata.h"
+
+long double MyAdd(long double a, long double b);
+long double MySub(long double a, long double b);
+long double MyMul(long double a, long double b);
+// |b| < eps: Code 2 "Ошибка: Деление на нуль", gives 1.
+long double MyDiv(long double a, long double b);
+// |a| < eps and |b| < eps: 1; otherwise pow in double precision.
+long double MyPow(long double a, long double b);
+// |x| < eps: Code 2 "Ошибка: нуль в аргументе логарифма", gives 1.
+long double MyLn(long double x);
+long double MyLog(long double x);
+// |x| < 2 eps: Code 2 "Ошибка: ноль в аргументе котангенса", gives 1.
+long double MyCotan(long double x);
+// Within 3 eps of +-pi/2: the cotangent's error, gives 1.
+long double MyTan(long double x);
+
+class TMyEquation {
+public:
+    // Parses text (normally NormalizeEquation's output) into this node and
+    // the nodes it creates.
+    explicit TMyEquation(std::string_view text);
+    ~TMyEquation();
+    TMyEquation(const TMyEquation&) = delete;
+    TMyEquation& operator=(const TMyEquation&) = delete;
+
+    // Value of this node and its Next siblings over the table.
+    long double Evaluate(const TMyPacketData& table) const;
+
+    // 0 function call, 1 variable, 2 number, 3 composite.
+    std::uint8_t Kind = 3;
+    // Operator after this operand: 0 +, 1 -, 2 *, 3 /, 4 #; 6 none.
+    std::uint8_t Operation = 6;
+    // FunctionCode of the call; 9 none, 10 "up".
+    std::uint8_t Function = 9;
+    std::string Text = "?";
+    std::unique_ptr<TMyEquation> Next;
+    TMyEquation* Prev = nullptr;
+    std::unique_ptr<TMyEquation> Child;
+    TMyEquation* Parent = nullptr;
+
+private:
+    struct Leaf;
+    TMyEquation(std::string text, int depth);
+    void parse(std::string text, int depth);
+    long double value(const TMyPacketData& table) const;
+
+    std::unique_ptr<Leaf> m_leaf;  // resolved variable or number, for leaves
+};
+
+// A canonical one-line form of a chain and everything under it, for tests and
+// diagnostics.  Each node prints as its kind (fun, var, num, comp), then
+// "fn=<name>" for a call, the quoted Text of a variable or number, the
+// operator after it, and its Child chain in braces; a chain is enclosed in
+// [ ] with ", " between operands.  "(a+b)*c" prints as
+// [comp{comp *{var"a" +, var"b"}, var"c"}].
+std::string PrintTree(const TMyEquation& root);

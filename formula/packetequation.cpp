@@ -1,0 +1,110 @@
+#include "formula/packetequation.h"
+
+#include <cmath>
+#include <vector>
+
+#include "formula/errors.h"
+#include "formula/random.h"
+#include "formula/status.h"
+#include "formula/text.h"
+
+namespace {
+
+constexpr int kTrials = 15;
+constexpr int kAgreementsNeeded = 5;
+
+[[noreturn]] void tooLong()
+{
+    throw FormulaParseError("Ошибка в записи формулы: формула слишком длинная");
+}
+
+// A value as a double; a finite value beyond the double range is an overflow.
+double narrowed(long double x)
+{
+    const double d = static_cast<double>(x);
+    if (std::isinf(d) && std::isfinite(x))
+        throw FloatingPointError("Ошибка вычисления: переполнение");
+    return d;
+}
+
+// r / 100 as decimal text with ",": 0 gives "0", 5 "0,05", 32767 "327,67".
+std::string hundredths(int r)
+{
+    std::string text = std::to_string(r / 100);
+    const int cents = r % 100;
+    if (cents != 0) {
+        text += ',';
+        text += static_cast<char>('0' + cents / 10);
+        if (cents % 10 != 0)
+            text += static_cast<char>('0' + cents % 10);
+    }
+    return text;
+}
+
+} // namespace
+
+TMyPacketEquation::TMyPacketEquation() = default;
+TMyPacketEquation::~TMyPacketEquation() = default;
+
+void TMyPacketEquation::SetEquation(const std::string& text)
+{
+    if (text.empty())
+        return;
+    if (text.size() > kMaxFormulaLength)
+        tooLong();
+    std::string t = NormalizeEquation(text);
+    if (!MyStat.Message.empty())
+        return;
+    auto root = std::make_unique<TMyEquation>(t);
+    m_root = std::move(root);
+    m_text = std::move(t);
+}
+
+std::string TMyPacketEquation::Compare(const std::string& typed, const TMyPacketData& table)
+{
+    if (typed.size() > kMaxFormulaLength)
+        tooLong();
+    const std::string t = NormalizeEquation(typed);
+    if (t.empty() || m_text.empty() || !m_root) {
+        MyStat.Code = 4;
+        MyStat.Message = "Ошибка: Несчем сравнивать";
+        return kVerdictEmpty;
+    }
+
+    TMyPacketData work{TMyPacketData::Empty{}};
+    std::vector<std::string> freeNames;
+    const TMyEquation typedTree(t);
+    work.AssignFrom(&table, &freeNames);
+
+    bool same = true;
+    int agreements = 0;
+    int trial = 0;
+    do {
+        for (const std::string& name : freeNames)
+            work.SetVariable(name, hundredths(random15() % 100000));
+        MyStat.Message.clear();
+        const double reference = narrowed(m_root->Evaluate(work));
+        const double answer = narrowed(typedTree.Evaluate(work));
+        if (MyStat.Message.empty()) {
+            if (std::isnan(reference) || std::isnan(answer))
+                throw FloatingPointError("Ошибка вычисления: значение не является числом");
+            const long double difference = static_cast<long double>(reference) - answer;
+            if (std::isnan(difference))
+                throw FloatingPointError("Ошибка вычисления: недопустимая операция (неопределённое значение)");
+            if (std::fabs(difference) >= MyStat.Epsilon) {
+                same = false;
+                agreements = kTrials;
+            } else {
+                same = true;
+                ++agreements;
+            }
+        }
+        ++trial;
+    } while (trial < kTrials && same);
+
+    if (same && agreements >= kAgreementsNeeded)
+        return kVerdictEqual;
+    if (!same)
+        return kVerdictNotEqual;
+    return kVerdictError;
+}

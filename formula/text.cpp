@@ -1,0 +1,181 @@
+#include "formula/text.h"
+
+#include <cerrno>
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+#include <locale.h>
+
+#include "formula/errors.h"
+#include "formula/status.h"
+
+namespace {
+
+bool isMarker(char c)
+{
+    return c == '!' || c == '#' || c == '@';
+}
+
+// Of each adjacent pair of markers the first is dropped, pair kind by pair
+// kind in a fixed order, until no pair is left.
+bool pairPass(std::string& s)
+{
+    static constexpr const char* pairs[] = {"!@", "!#", "@!", "@#", "#!", "#@"};
+    bool changedAny = false;
+    for (;;) {
+        bool found = false;
+        for (const char* pair : pairs) {
+            const auto at = s.find(pair, 0, 2);
+            if (at != std::string::npos) {
+                s.erase(at, 1);
+                found = true;
+            }
+        }
+        if (!found)
+            return changedAny;
+        changedAny = true;
+    }
+}
+
+// A marker that repeats the current level (which starts at the base line) is
+// dropped.
+bool levelPass(std::string& s)
+{
+    char level = '@';
+    std::size_t out = 0;
+    for (std::size_t k = 0; k < s.size(); ++k) {
+        const char c = s[k];
+        if (isMarker(c)) {
+            if (c == level)
+                continue;
+            level = c;
+        }
+        s[out++] = c;
+    }
+    const bool changed = out != s.size();
+    s.resize(out);
+    return changed;
+}
+
+// A C locale for the conversion, whatever locale the process runs in.
+locale_t cLocale()
+{
+    static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return locale;
+}
+
+[[noreturn]] void notANumber(std::string_view text)
+{
+    throw NumberFormatError("Ошибка: \"" + std::string(text) + "\" не является числом");
+}
+
+} // namespace
+
+std::string NormalizeEquation(std::string_view text)
+{
+    ClearStatus();
+    long depth = 0;
+    for (const char c : text) {
+        if (c == '(')
+            ++depth;
+        else if (c == ')')
+            --depth;
+    }
+    if (depth != 0) {
+        MyStat.Code = 4;
+        MyStat.Message = depth > 0 ? "Ошибка: нехватает закрывающей скобки"
+                                   : "Ошибка: нехватает открывающей скобки";
+        return {};
+    }
+    std::string s;
+    s.reserve(text.size());
+    bool markers = false;
+    for (const char c : text) {
+        if (c != ' ')
+            s.push_back(c);
+        markers = markers || isMarker(c);
+    }
+    if (!markers)
+        return s;
+    for (;;) {
+        const bool paired = pairPass(s);
+        const bool levelled = levelPass(s);
+        if (!paired && !levelled)
+            return s;
+    }
+}
+
+bool IsNumberText(std::string_view text)
+{
+    if (!text.empty() && text.back() == '@')
+        text.remove_suffix(1);
+    for (const char c : text) {
+        if (!((c >= '0' && c <= '9') || c == '.' || c == ',' || c == '-'))
+            return false;
+    }
+    return true;
+}
+
+long double StrToNumber(std::string_view text)
+{
+    if (!text.empty() && text.back() == '@')
+        text.remove_suffix(1);
+    if (text.empty() || !IsNumberText(text))
+        return 0;
+    // [-] digits [separator digits], at least one digit; "." and "," are the
+    // same separator.
+    std::string c;
+    c.reserve(text.size());
+    std::size_t i = 0;
+    if (text[0] == '-') {
+        c.push_back('-');
+        i = 1;
+    }
+    bool digits = false;
+    bool separator = false;
+    for (; i < text.size(); ++i) {
+        const char ch = text[i];
+        if (ch >= '0' && ch <= '9') {
+            digits = true;
+            c.push_back(ch);
+        } else if ((ch == '.' || ch == ',') && !separator) {
+            separator = true;
+            c.push_back('.');
+        } else {
+            notANumber(text);
+        }
+    }
+    if (!digits)
+        notANumber(text);
+    errno = 0;
+    char* end = nullptr;
+    const long double value = strtold_l(c.c_str(), &end, cLocale());
+    if (end != c.c_str() + c.size())
+        notANumber(text);
+    if (std::isinf(value))
+        throw NumberFormatError("Ошибка: число \"" + std::string(text) + "\" слишком велико");
+    return value;
+}
+
+std::uint8_t FunctionCode(std::string_view name)
+{
+    if (name.size() > 5)
+        return 9;
+    char lower[6] = {};
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char c = name[i];
+        lower[i] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    const std::string_view n(lower, name.size());
+    if (n == "cos") return 0;
+    if (n == "sin") return 1;
+    if (n == "tan") return 2;
+    if (n == "cotan" || n == "ctan") return 3;
+    if (n == "log") return 4;
+    if (n == "ln") return 5;
+    if (n == "exp") return 6;
+    if (n == "abs") return 7;
+    if (n == "sqrt") return 8;
+    if (n == "up") return 10;
+    return 9;
+}
