@@ -76,4 +76,8 @@ public:
     virtual void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) = 0;
     virtual void Polygon(const QVector<QPoint>& points) = 0;
     virtual void FillRect(int x1, int y1, int x2, int y2) = 0;
+
+    // Forgets what was drawn on a surface that keeps its drawing apart from
+    // its content (a label, whose caption stays); a picture ignores it.
+    virtual void DiscardDrawing() {}
 };

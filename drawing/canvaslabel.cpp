@@ -10,6 +10,7 @@ CanvasLabel::CanvasLabel(QWidget* parent) : QLabel(parent)
     m_canvas = std::make_unique<PainterCanvas>(
         SurfaceKind::Label, [this]() -> QImage& { return overlay(); }, [this] { update(); },
         [this] { return palette().color(QPalette::Button); });
+    m_canvas->setDiscard([this] { clearDrawing(); });
 }
 
 CanvasLabel::~CanvasLabel() = default;

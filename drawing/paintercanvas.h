@@ -36,6 +36,12 @@ public:
     void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) override;
     void Polygon(const QVector<QPoint>& points) override;
     void FillRect(int x1, int y1, int x2, int y2) override;
+    void DiscardDrawing() override
+    {
+        if (m_discard)
+            m_discard();
+    }
+    void setDiscard(std::function<void()> discard) { m_discard = std::move(discard); }
 
     // Sets the size in points without counting as a choice of the caller (the
     // label starts with its own font size).
@@ -55,5 +61,6 @@ private:
     std::function<QImage&()> m_image;
     std::function<void()> m_changed;
     std::function<QColor()> m_buttonFace;
+    std::function<void()> m_discard;
     QString m_latinFace = QStringLiteral("MS Sans Serif");
 };

@@ -114,3 +114,8 @@ void RecordingCanvas::FillRect(int x1, int y1, int x2, int y2)
 {
     add(QStringLiteral("fill ") + numbers({x1, y1, x2, y2}));
 }
+
+void RecordingCanvas::DiscardDrawing()
+{
+    add(QStringLiteral("discard"));
+}

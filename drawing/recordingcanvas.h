@@ -8,6 +8,7 @@
 //   "brush colour FFFFFF" "brush style hatch" "font face Symbol" "font size 12"
 //   "move 10 20" "line 30 40" "text 5 6 \"A\"" "ellipse 1 2 3 4"
 //   "rectangle 1 2 3 4" "arc 1 2 3 4 5 6 7 8" "polygon 1 2 3 4 5 6" "fill 1 2 3 4"
+//   "discard"
 // Colours are six hex digits (upper case), kButtonFace is "buttonface".
 #include "drawing/canvasbase.h"
 
@@ -41,6 +42,7 @@ public:
     void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) override;
     void Polygon(const QVector<QPoint>& points) override;
     void FillRect(int x1, int y1, int x2, int y2) override;
+    void DiscardDrawing() override;
 
 private:
     void add(const QString& entry) { m_calls.append(entry); }

@@ -1,11 +1,752 @@
 #include "exercises/schemes.h"
 
-bool DrawExampleScheme(int, const SchemeTarget&)
+#include "drawing/primitives.h"
+#include "shell/platform/colours.h"
+
+#include <QPoint>
+#include <initializer_list>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The problem texts the schemes put into the statement label.
+const QString kExampleProblem = u"    Однородная горизонтальная балка AB опирается на наклонную плоскость и на острие в т. D. Поверхность балки  и наклонная плоскость абсолютно гладкие. Определить силу F, которая обеспечивает равновесие."_s;
+const QString kTask0Problem = u"     Однородная колонна весом P опирается на вертикальную стену и на штифт в точке С. Поверхности горизонтальной балки и стены абсолютно гладкие. Весом балки пренебречь. На балку и колонну действуют пары сил с одинаковым по модулю моментом М. "_s;
+const QString kTask0Parts = u"    На каждое из рассматриваемых тел дейст- вует произвольная плоская система сил. Си- ловая нагрузка и геометрические размеры ко- нструкции известны. Подумайте, можно ли ре- шить эту задачу ?"_s;
+const QString kTask0Column = u"Подумайте, какие уравнения равновесия мож- но сейчас составить."_s;
+const QString kTask1Problem = u"    Однородная горизонтальная балка AB опи- рается на наклонную плоскость в т. B и за- креплена цилиндрическим шарниром в т. C. Поверхность балки и наклонная плоскость абсолютно гладкие."_s;
+const QString kTask2Problem = u"   К абсолютно твердому телу приложена не- которая система сил (красный цвет обозна- чает неизвестные силы, а пурпурный - задан- ные)."_s;
+const QString kTask3Problem = u"    Изогнутая под прямым углом балка заде- лана в стенку в точке B. Связь в точке B пре- пятствует не только поступательному пере- мещению тела, но и повороту его вокруг этой точки. Реакция в т. B характеризуется силой и парой сил с моментом заделки."_s;
+const QString kTask4Problem = u"   Здесь связи представлены нитями. Балка AK подвешена на двух нитях, которые в точке D связаны с третьей, привязанной к потолку. Силы реакции, действующие на балку в точ- ках A и B, направлены вдоль нитей."_s;
+
+const QString kLatinFace = u"MsSansSerif"_s;
+const QString kSymbolFace = u"Symbol"_s;
+
+enum class Fill { Solid, Hatch };
+
+// The elements of a scheme on one surface.  Labels take the surface's
+// background (white on the picture, button face on the statement label);
+// lines, arcs and shapes use the pen the previous element left, except where
+// a colour or a pen width is given, and a width given for one element does
+// not outlive it.
+class Sketch {
+public:
+    // Clears the picture to white and selects the Latin face.
+    static Sketch onPicture(Canvas& c)
+    {
+        c.setPenColour(bgr::Black);
+        c.setBrushColour(bgr::White);
+        c.setBrushStyle(BrushStyle::Solid);
+        c.FillRect(0, 0, 280, 160);
+        c.setFontFace(kLatinFace);
+        return Sketch(c, bgr::White);
+    }
+    // Covers the statement label (caption included) with the button face.
+    static Sketch clearedStatement(Canvas& c)
+    {
+        c.setBrushColour(kButtonFace);
+        c.setBrushStyle(BrushStyle::Solid);
+        c.FillRect(0, 0, 355, 170);
+        c.setPenColour(bgr::Black);
+        c.setFontFace(kLatinFace);
+        return Sketch(c, kButtonFace);
+    }
+    // Draws on the statement label as it stands.
+    static Sketch onStatement(Canvas& c) { return Sketch(c, kButtonFace); }
+
+    // The frame of the picture: the y axis and the x axis from the origin.
+    void axes() { line({{10, 20}, {10, 140}, {250, 140}}); }
+    void axisLabels(int xLabelY = 138, int originY = 141)
+    {
+        label(15, 15, u"y"_s);
+        label(245, xLabelY, u"x"_s);
+        label(9, originY, u"O"_s);
+    }
+    void fontSize(int points) { m_c.setFontSize(points); }
+
+    void line(std::initializer_list<QPoint> points, int penWidth = 0)
+    {
+        withWidth(penWidth, [&] {
+            const QPoint* p = points.begin();
+            m_c.MoveTo(p->x(), p->y());
+            for (++p; p != points.end(); ++p)
+                m_c.LineTo(p->x(), p->y());
+        });
+    }
+    void arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+    {
+        m_c.Arc(x1, y1, x2, y2, x3, y3, x4, y4);
+    }
+    void arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, std::uint32_t colour, int penWidth)
+    {
+        m_c.setPenColour(colour);
+        withWidth(penWidth, [&] { m_c.Arc(x1, y1, x2, y2, x3, y3, x4, y4); });
+    }
+    void rectangle(int x1, int y1, int x2, int y2, std::uint32_t colour, Fill fill)
+    {
+        setBrush(colour, fill);
+        m_c.Rectangle(x1, y1, x2, y2);
+    }
+    void ellipse(int x1, int y1, int x2, int y2, std::uint32_t colour, Fill fill)
+    {
+        setBrush(colour, fill);
+        m_c.Ellipse(x1, y1, x2, y2);
+    }
+    void polygon(std::initializer_list<QPoint> points, std::uint32_t colour, Fill fill)
+    {
+        setBrush(colour, fill);
+        m_c.Polygon(QVector<QPoint>(points));
+    }
+    void arrow(int x1, int y1, int x2, int y2, std::uint32_t colour) { DrawArrow(m_c, x1, y1, x2, y2, colour); }
+    void dotted(int x1, int y1, int x2, int y2) { DrawDottedLine(m_c, x1, y1, x2, y2, bgr::Black); }
+
+    void label(int x, int y, const QString& text, const QString& sub = {})
+    {
+        DrawLabelSub(m_c, x, y, text, sub, m_background);
+    }
+    void labelOn(int x, int y, const QString& text, std::uint32_t background)
+    {
+        DrawLabelSub(m_c, x, y, text, {}, background);
+    }
+    // A text of Greek letters, written in the Symbol face.
+    void symbol(int x, int y, const QString& text)
+    {
+        m_c.setFontFace(kSymbolFace);
+        label(x, y, text);
+        m_c.setFontFace(kLatinFace);
+    }
+    void vector(int x, int y, const QString& text) { DrawVectorLabel(m_c, x, y, text, m_background); }
+    void vector(int x, int y, const QString& text, const QString& sub)
+    {
+        DrawVectorLabelSub(m_c, x, y, text, sub, m_background);
+    }
+    void bracketedVector(int x, int y, const QString& text)
+    {
+        DrawBracketedVectorLabel(m_c, x, y, text, m_background);
+    }
+    void bracketedVector(int x, int y, const QString& text, const QString& sub)
+    {
+        DrawBracketedVectorLabelSub(m_c, x, y, text, sub, m_background);
+    }
+
+private:
+    Sketch(Canvas& c, std::uint32_t background) : m_c(c), m_background(background) {}
+
+    template <typename Draw> void withWidth(int penWidth, Draw draw)
+    {
+        if (penWidth > 0)
+            m_c.setPenWidth(penWidth);
+        draw();
+        if (penWidth > 1)
+            m_c.setPenWidth(1);
+    }
+    void setBrush(std::uint32_t colour, Fill fill)
+    {
+        m_c.setBrushColour(colour);
+        m_c.setBrushStyle(fill == Fill::Solid ? BrushStyle::Solid : BrushStyle::Hatch);
+    }
+
+    Canvas& m_c;
+    std::uint32_t m_background;
+};
+
+// A new problem text; what was drawn on the label belonged to the old one.
+void setCaption(const SchemeTarget& t, const QString& text)
 {
-    return false;
+    if (t.setCaption)
+        t.setCaption(text);
+    t.statement.DiscardDrawing();
 }
 
-bool DrawTaskScheme(int, int, const SchemeTarget&)
+void exampleScheme1(const SchemeTarget& t)
 {
+    setCaption(t, kExampleProblem);
+    Sketch s = Sketch::onPicture(t.picture);
+    s.axes();
+    s.rectangle(60, 100, 220, 95, bgr::Grey, Fill::Solid);
+    s.line({{90, 110}, {100, 100}, {110, 110}});
+    s.arc(180, 95, 220, 135, 240, 115, 240, 80);
+    s.line({{200, 115}, {240, 80}}, 2);
+    s.rectangle(85, 115, 115, 110, bgr::Grey, Fill::Hatch);
+    s.rectangle(200, 120, 250, 115, bgr::Grey, Fill::Hatch);
+    s.arrow(140, 100, 140, 120, bgr::Magenta);
+    s.arrow(30, 97, 58, 97, bgr::Magenta);
+    s.vector(150, 110, u"G"_s);
+    s.vector(40, 80, u"F"_s);
+    s.axisLabels(137, 141);
+    s.label(60, 80, u"A"_s);
+    s.label(140, 80, u"C"_s);
+    s.label(100, 80, u"D"_s);
+    s.label(214, 80, u"B"_s);
+    s.label(40, 20, u"Дано : AB = 2b, AD = a,"_s);
+    s.vector(159, 19, u"G"_s);
+    s.label(168, 20, u","_s);
+    s.symbol(173, 20, u"  a"_s);
+    s.symbol(225, 97, u"  a"_s);
+}
+
+void exampleScheme2(const SchemeTarget& t)
+{
+    {
+        Sketch s = Sketch::onPicture(t.picture);
+        s.axes();
+        s.line({{220, 95}, {220, 70}});
+        s.arc(200, 80, 240, 120, 220, 70, 190, 70);
+        s.rectangle(60, 100, 220, 95, bgr::Grey, Fill::Solid);
+        s.arrow(140, 100, 140, 120, bgr::Magenta);
+        s.arrow(30, 97, 58, 97, bgr::Magenta);
+        s.arrow(100, 100, 100, 70, bgr::Red);
+        s.arrow(220, 95, 190, 70, bgr::Red);
+        s.vector(150, 110, u"G"_s);
+        s.vector(40, 80, u"F"_s);
+        s.axisLabels(137, 141);
+        s.label(60, 80, u"A"_s);
+        s.label(140, 80, u"C"_s);
+        s.label(107, 60, u"R"_s, u"D"_s);
+        s.label(175, 70, u"R"_s, u"B"_s);
+        s.label(220, 100, u"B"_s);
+        s.label(100, 102, u"D"_s);
+        s.symbol(205, 66, u"a"_s);
+    }
+    {
+        Sketch s = Sketch::clearedStatement(t.statement);
+        s.fontSize(12);
+        s.label(30, 10, u"Дано : AB = 2b, AD = a, "_s);
+        s.vector(200, 9, u"G"_s);
+        s.label(10, 30, u"Главный момент системы сил относительно"_s);
+        s.label(10, 50, u"точки D имеет вид :"_s);
+        s.vector(10, 70, u"L"_s, u"D"_s);
+        s.label(40, 70, u"="_s);
+        s.vector(50, 70, u"M"_s, u"D"_s);
+        s.bracketedVector(75, 70, u"R"_s, u"D"_s);
+        s.label(110, 70, u"+"_s);
+        s.vector(120, 70, u"M"_s, u"D"_s);
+        s.bracketedVector(145, 70, u"F"_s);
+        s.label(165, 70, u"+"_s);
+        s.vector(175, 70, u"M"_s, u"D"_s);
+        s.bracketedVector(200, 70, u"G"_s);
+        s.label(223, 70, u"+"_s);
+        s.vector(233, 70, u"M"_s, u"D"_s);
+        s.bracketedVector(258, 70, u"R"_s, u"B"_s);
+        s.label(293, 70, u"."_s);
+        s.label(320, 70, u"(1)"_s);
+        s.label(10, 100, u"В (1) первое слагаемое имеет нулевой"_s);
+        s.label(10, 120, u"радиус-вектор; следовательно,"_s);
+        s.vector(30, 140, u"M"_s, u"D"_s);
+        s.bracketedVector(55, 140, u"R"_s, u"D"_s);
+        s.label(90, 140, u"="_s);
+        s.label(100, 140, u"0."_s);
+        s.label(215, 9, u","_s);
+        s.symbol(220, 9, u"a."_s);
+    }
+}
+
+void exampleScheme3(const SchemeTarget& t)
+{
+    Sketch s = Sketch::clearedStatement(t.statement);
+    s.label(30, 10, u"Дано : AB = 2b, AD = a, "_s);
+    s.vector(200, 9, u"G"_s);
+    s.label(215, 9, u","_s);
+    s.label(10, 30, u"В рассматриваемом случае главный вектор"_s);
+    s.label(10, 50, u"системы равен :"_s);
+    s.vector(30, 70, u"R"_s);
+    s.label(50, 70, u"="_s);
+    s.vector(60, 70, u"F"_s);
+    s.label(80, 70, u"+"_s);
+    s.vector(90, 70, u"G"_s);
+    s.label(110, 70, u"+"_s);
+    s.vector(120, 70, u"R"_s, u"D"_s);
+    s.label(150, 70, u"+"_s);
+    s.vector(160, 70, u"R"_s, u"B"_s);
+    s.label(185, 70, u";"_s);
+    s.label(320, 70, u"(1)"_s);
+    s.label(10, 100, u"Главный момент системы сил относительно"_s);
+    s.label(10, 120, u"точки D имеет вид :"_s);
+    s.vector(10, 140, u"L"_s, u"D"_s);
+    s.label(40, 140, u"="_s);
+    s.vector(50, 140, u"M"_s, u"D"_s);
+    s.bracketedVector(75, 140, u"R"_s, u"D"_s);
+    s.label(110, 140, u"+"_s);
+    s.vector(120, 140, u"M"_s, u"D"_s);
+    s.bracketedVector(145, 140, u"F"_s);
+    s.label(165, 140, u"+"_s);
+    s.vector(175, 140, u"M"_s, u"D"_s);
+    s.bracketedVector(200, 140, u"G"_s);
+    s.label(223, 140, u"+"_s);
+    s.vector(233, 140, u"M"_s, u"D"_s);
+    s.bracketedVector(258, 140, u"R"_s, u"B"_s);
+    s.label(293, 140, u"."_s);
+    s.label(320, 140, u"(2)"_s);
+    s.symbol(220, 9, u"a."_s);
+}
+
+void exampleScheme4(const SchemeTarget& t)
+{
+    Sketch s = Sketch::clearedStatement(t.statement);
+    s.label(10, 10, u"Дано : AB = 2b, AD = a, "_s);
+    s.vector(180, 9, u"G"_s);
+    s.label(195, 9, u","_s);
+    s.label(30, 35, u"X"_s);
+    s.label(50, 35, u"="_s);
+    s.label(60, 35, u"F"_s);
+    s.label(80, 35, u"-"_s);
+    s.label(90, 35, u"R"_s, u"B"_s);
+    s.label(117, 35, u"sin"_s);
+    s.label(157, 35, u"="_s);
+    s.label(168, 35, u"0"_s);
+    s.label(30, 65, u"Y"_s);
+    s.label(50, 65, u"="_s);
+    s.label(60, 65, u"R"_s, u"D"_s);
+    s.label(90, 65, u"-"_s);
+    s.label(100, 65, u"G"_s);
+    s.label(120, 65, u"+"_s);
+    s.label(130, 65, u"R"_s, u"B"_s);
+    s.label(157, 65, u"cos"_s);
+    s.label(197, 65, u"="_s);
+    s.label(208, 65, u"0"_s);
+    s.label(240, 65, u"(1)"_s);
+    s.label(30, 95, u"M"_s, u"D"_s);
+    s.label(60, 95, u"="_s);
+    s.label(70, 95, u"R"_s, u"B"_s);
+    s.label(97, 95, u"(2b-a)cos"_s);
+    s.label(180, 95, u"-"_s);
+    s.label(190, 95, u"G(b-a) =0"_s);
+    s.symbol(200, 9, u"a."_s);
+    s.symbol(139, 34, u"a"_s);
+    s.symbol(183, 64, u"a"_s);
+    s.symbol(165, 94, u"a"_s);
+    s.symbol(10, 35, u"S"_s);
+    s.symbol(10, 65, u"S"_s);
+    s.symbol(10, 95, u"S"_s);
+}
+
+void task0Scheme0(const SchemeTarget& t)
+{
+    setCaption(t, kTask0Problem);
+    Sketch s = Sketch::onPicture(t.picture);
+    s.axisLabels(137, 140);
+    s.label(25, 105, u"A"_s);
+    s.label(215, 105, u"B"_s);
+    s.label(95, 95, u"C"_s);
+    s.label(35, 45, u"D"_s);
+    s.vector(70, 60, u"M"_s);
+    s.vector(55, 95, u"P"_s);
+    s.vector(135, 85, u"M"_s);
+    s.label(30, 16, u"Дано : AB = 4b, AC = b, DC = 2a,"_s);
+    s.vector(192, 15, u"P"_s);
+    s.label(202, 16, u","_s);
+    s.vector(206, 15, u"M"_s);
+    s.label(216, 16, u","_s);
+    s.symbol(220, 16, u"a."_s);
+    s.symbol(31, 68, u"a"_s);
+    s.axes();
+    s.line({{30, 120}, {50, 120}});
+    s.line({{35, 120}, {40, 110}, {45, 120}});
+    s.line({{205, 120}, {210, 110}, {215, 120}});
+    s.arc(20, 50, 40, 70, 30, 70, 40, 70);
+    s.line({{40, 110}, {210, 110}}, 3);
+    s.line({{30, 60}, {80, 110}}, 3);
+    s.rectangle(80, 100, 90, 110, bgr::Black, Fill::Solid);
+    s.ellipse(37, 107, 43, 113, bgr::White, Fill::Solid);
+    s.ellipse(207, 107, 213, 113, bgr::White, Fill::Solid);
+    s.ellipse(32, 120, 38, 126, bgr::White, Fill::Solid);
+    s.ellipse(42, 120, 48, 126, bgr::White, Fill::Solid);
+    s.rectangle(20, 45, 30, 90, bgr::Grey, Fill::Hatch);
+    s.rectangle(30, 130, 50, 125, bgr::Grey, Fill::Hatch);
+    s.rectangle(200, 120, 220, 130, bgr::Grey, Fill::Hatch);
+    s.arc(40, 70, 80, 110, 60, 70, 40, 90, bgr::Magenta, 2);
+    s.arc(140, 90, 180, 130, 160, 90, 160, 130, bgr::Magenta, 2);
+    s.arrow(50, 80, 50, 100, bgr::Magenta);
+    s.arrow(60, 70, 65, 70, bgr::Magenta);
+    s.arrow(160, 128, 165, 128, bgr::Magenta);
+}
+
+void task0Scheme5(const SchemeTarget& t)
+{
+    setCaption(t, kTask0Parts);
+    Sketch s = Sketch::onPicture(t.picture);
+    s.axes();
+    s.arc(20, 30, 40, 50, 32, 70, 80, 90);
+    s.dotted(30, 40, 30, 70);
+    s.line({{40, 110}, {210, 110}}, 3);
+    s.line({{30, 40}, {80, 90}}, 3);
+    s.rectangle(80, 100, 90, 110, bgr::Black, Fill::Solid);
+    s.arc(40, 50, 80, 90, 60, 50, 40, 70, bgr::Magenta, 2);
+    s.arc(140, 90, 180, 130, 160, 90, 160, 130, bgr::Magenta, 2);
+    s.arrow(50, 60, 50, 80, bgr::Magenta);
+    s.arrow(60, 50, 65, 50, bgr::Magenta);
+    s.arrow(30, 40, 50, 40, bgr::Red);
+    s.arrow(80, 90, 80, 70, bgr::Red);
+    s.arrow(80, 90, 60, 90, bgr::Red);
+    s.arrow(40, 110, 40, 90, bgr::Red);
+    s.arrow(80, 106, 100, 106, bgr::Red);
+    s.arrow(80, 107, 80, 127, bgr::Red);
+    s.arrow(210, 110, 210, 90, bgr::Red);
+    s.arrow(210, 110, 230, 110, bgr::Red);
+    s.arrow(160, 128, 165, 128, bgr::Magenta);
+    s.axisLabels();
+    s.label(30, 16, u"Дано : AB = 4b, AC = b, DC = 2a,"_s);
+    s.label(192, 16, u"P"_s);
+    s.label(202, 16, u","_s);
+    s.label(206, 16, u"M"_s);
+    s.label(216, 16, u","_s);
+    s.label(67, 50, u"M"_s);
+    s.label(37, 74, u"P"_s);
+    s.label(20, 32, u"D"_s);
+    s.label(60, 32, u"R"_s, u"D"_s);
+    s.label(87, 70, u"Y"_s, u"C"_s);
+    s.label(50, 88, u"X"_s, u"C"_s);
+    s.label(32, 112, u"A"_s);
+    s.label(215, 112, u"B"_s);
+    s.label(70, 95, u"C"_s);
+    s.label(135, 85, u"M"_s);
+    s.label(20, 90, u"R"_s, u"A"_s);
+    s.label(102, 87, u"X"_s, u"C"_s);
+    s.label(222, 87, u"X"_s, u"B"_s);
+    s.label(190, 87, u"Y"_s, u"B"_s);
+    s.label(88, 119, u"Y"_s, u"C"_s);
+    s.symbol(220, 16, u"a."_s);
+    s.symbol(32, 51, u"a"_s);
+}
+
+void task0Scheme7(const SchemeTarget& t)
+{
+    setCaption(t, kTask0Column);
+    Sketch s = Sketch::onPicture(t.picture);
+    s.axes();
+    s.arc(20, 30, 40, 50, 32, 70, 80, 90);
+    s.dotted(30, 40, 30, 70);
+    s.line({{30, 40}, {80, 90}}, 3);
+    s.arc(40, 50, 80, 90, 60, 50, 40, 70, bgr::Magenta, 2);
+    s.arrow(50, 60, 50, 80, bgr::Magenta);
+    s.arrow(60, 50, 65, 50, bgr::Magenta);
+    s.arrow(30, 40, 50, 40, bgr::Red);
+    s.arrow(80, 90, 80, 70, bgr::Red);
+    s.arrow(80, 90, 60, 90, bgr::Red);
+    s.axisLabels();
+    s.label(30, 16, u"Дано : DC = 2a, M, P(вес колонны),"_s);
+    s.label(85, 90, u"C"_s);
+    s.label(67, 50, u"M"_s);
+    s.label(37, 74, u"P"_s);
+    s.label(20, 32, u"D"_s);
+    s.label(60, 32, u"R"_s, u"D"_s);
+    s.label(87, 70, u"Y"_s, u"C"_s);
+    s.label(50, 88, u"X"_s, u"C"_s);
+    s.symbol(206, 16, u"a."_s);
+    s.symbol(32, 51, u"a"_s);
+}
+
+void task0Scheme10(const SchemeTarget& t)
+{
+    Sketch s = Sketch::onPicture(t.picture);
+    s.axes();
+    s.line({{40, 110}, {210, 110}}, 3);
+    s.rectangle(80, 100, 90, 110, bgr::Black, Fill::Solid);
+    s.arc(140, 90, 180, 130, 160, 90, 160, 130, bgr::Magenta, 2);
+    s.arrow(40, 110, 40, 90, bgr::Red);
+    s.arrow(80, 106, 100, 106, bgr::Red);
+    s.arrow(80, 107, 80, 127, bgr::Red);
+    s.arrow(210, 110, 210, 90, bgr::Red);
+    s.arrow(210, 110, 230, 110, bgr::Red);
+    s.arrow(160, 128, 165, 128, bgr::Magenta);
+    s.axisLabels();
+    s.label(30, 16, u"Дано : AB = 4b, AC = b, M."_s);
+    s.label(32, 112, u"A"_s);
+    s.label(215, 112, u"B"_s);
+    s.label(70, 95, u"C"_s);
+    s.label(135, 85, u"M"_s);
+    s.label(20, 90, u"R"_s, u"A"_s);
+    s.label(102, 87, u"X"_s, u"C"_s);
+    s.label(222, 87, u"X"_s, u"B"_s);
+    s.label(190, 87, u"Y"_s, u"B"_s);
+    s.label(88, 119, u"Y"_s, u"C"_s);
+}
+
+void task1Scheme0(const SchemeTarget& t)
+{
+    setCaption(t, kTask1Problem);
+    Sketch s = Sketch::onPicture(t.picture);
+    s.axes();
+    s.rectangle(60, 100, 220, 95, bgr::Grey, Fill::Solid);
+    s.line({{50, 110}, {60, 100}, {70, 110}});
+    s.arc(180, 95, 220, 135, 240, 115, 240, 80);
+    s.line({{200, 115}, {240, 80}}, 2);
+    s.rectangle(200, 120, 250, 115, bgr::Grey, Fill::Hatch);
+    s.rectangle(45, 115, 75, 110, bgr::Grey, Fill::Hatch);
+    s.ellipse(55, 93, 65, 103, bgr::White, Fill::Solid);
+    s.arc(100, 80, 140, 120, 120, 80, 120, 120, bgr::Magenta, 2);
+    s.arrow(120, 118, 125, 118, bgr::Magenta);
+    s.arrow(140, 100, 140, 120, bgr::Magenta);
+    s.vector(150, 110, u"P"_s);
+    s.vector(126, 70, u"M"_s);
+    s.axisLabels();
+    s.label(60, 79, u"A"_s);
+    s.label(140, 80, u"C"_s);
+    s.label(214, 80, u"B"_s);
+    s.label(40, 20, u"Дано : AB = 2b,"_s);
+    s.vector(119, 19, u"M"_s);
+    s.label(127, 20, u","_s);
+    s.vector(131, 19, u"P"_s);
+    s.label(138, 20, u","_s);
+    s.symbol(141, 20, u"a."_s);
+    s.symbol(222, 98, u"  a"_s);
+}
+
+void task1Scheme1(const SchemeTarget& t)
+{
+    setCaption(t, kTask1Problem);
+    Sketch s = Sketch::onPicture(t.picture);
+    s.dotted(220, 100, 220, 60);
+    s.arc(200, 80, 240, 120, 220, 70, 190, 70);
+    s.axes();
+    s.rectangle(60, 100, 220, 95, bgr::Grey, Fill::Solid);
+    s.arc(100, 80, 140, 120, 120, 80, 120, 120, bgr::Magenta, 2);
+    s.arrow(120, 118, 125, 118, bgr::Magenta);
+    s.arrow(140, 100, 140, 120, bgr::Magenta);
+    s.arrow(220, 95, 190, 70, bgr::Red);
+    s.arrow(60, 97, 80, 97, bgr::Red);
+    s.arrow(60, 97, 60, 77, bgr::Red);
+    s.vector(150, 110, u"P"_s);
+    s.vector(126, 70, u"M"_s);
+    s.axisLabels();
+    s.label(55, 101, u"A"_s);
+    s.label(140, 80, u"C"_s);
+    s.label(214, 101, u"B"_s);
+    s.label(175, 70, u"R"_s, u"B"_s);
+    s.label(68, 101, u"X"_s, u"A"_s);
+    s.label(65, 70, u"Y"_s, u"A"_s);
+    s.label(40, 20, u"Дано : AB = 2b,"_s);
+    s.label(119, 20, u"M"_s);
+    s.label(127, 20, u","_s);
+    s.label(131, 20, u"P"_s);
+    s.label(138, 20, u","_s);
+    s.symbol(141, 20, u"a."_s);
+    s.symbol(205, 66, u"a"_s);
+}
+
+void task1Scheme2(const SchemeTarget& t)
+{
+    Sketch s = Sketch::clearedStatement(t.statement);
+    s.label(30, 20, u"x :"_s);
+    s.label(48, 20, u"X"_s, u"A"_s);
+    s.label(78, 20, u"-"_s);
+    s.label(84, 20, u"R"_s, u"B"_s);
+    s.label(114, 20, u"sin"_s);
+    s.symbol(136, 20, u"a"_s);
+}
+
+void task1Scheme3(const SchemeTarget& t)
+{
+    Sketch s = Sketch::onStatement(t.statement);
+    s.label(30, 50, u"y :"_s);
+    s.label(48, 50, u"Y"_s, u"A"_s);
+    s.label(78, 50, u"-"_s);
+    s.label(86, 50, u"P"_s);
+    s.label(98, 50, u"+"_s);
+    s.label(114, 50, u"R"_s, u"B"_s);
+    s.label(142, 50, u"cos"_s);
+    s.symbol(167, 49, u"a"_s);
+}
+
+void task1Scheme4(const SchemeTarget& t)
+{
+    Sketch s = Sketch::onStatement(t.statement);
+    s.label(30, 80, u"M"_s, u"C"_s);
+    s.label(60, 80, u":"_s);
+    s.label(70, 80, u"M"_s);
+    s.label(90, 80, u"-"_s);
+    s.label(97, 80, u"Pb"_s);
+    s.label(120, 80, u"+"_s);
+    s.label(130, 80, u"2bR"_s, u"B"_s);
+    s.label(175, 80, u"cos"_s);
+    s.symbol(200, 79, u"a"_s);
+}
+
+void task2Scheme0(const SchemeTarget& t)
+{
+    setCaption(t, kTask2Problem);
+    Sketch s = Sketch::onPicture(t.picture);
+    s.ellipse(50, 60, 110, 120, bgr::Yellow, Fill::Solid);
+    s.dotted(55, 90, 105, 90);
+    s.arrow(80, 90, 80, 150, bgr::Magenta);
+    s.arrow(50, 90, 50, 30, bgr::Magenta);
+    s.arrow(110, 90, 140, 90, bgr::Red);
+    s.arrow(110, 90, 110, 55, bgr::Red);
+    s.arc(90, 70, 130, 110, 95, 50, 110, 120, bgr::Red, 3);
+    s.arrow(110, 110, 115, 110, bgr::Red);
+    s.vector(57, 35, u"F"_s);
+    s.vector(70, 130, u"P"_s);
+    s.label(115, 50, u"Y"_s, u"B"_s);
+    s.label(135, 70, u"X"_s, u"B"_s);
+    s.label(115, 113, u"M"_s, u"B"_s);
+    s.label(40, 90, u"A"_s);
+    s.label(115, 75, u"B"_s);
+    s.labelOn(70, 95, u"C"_s, bgr::Yellow);
+    s.label(160, 10, u"Дано :"_s);
+    s.vector(195, 10, u"P"_s);
+    s.label(205, 10, u"="_s);
+    s.label(215, 10, u"-"_s);
+    s.vector(220, 10, u"F"_s);
+    s.label(227, 10, u"."_s);
+    s.label(160, 25, u"a - радиус диска."_s);
+}
+
+void task3Scheme0(const SchemeTarget& t)
+{
+    setCaption(t, kTask3Problem);
+    Sketch s = Sketch::onPicture(t.picture);
+    s.axes();
+    s.arc(130, 100, 170, 140, 150, 100, 120, 90);
+    s.rectangle(20, 50, 40, 80, bgr::Grey, Fill::Hatch);
+    s.polygon({{30, 60}, {160, 60}, {160, 120}, {150, 120}, {150, 70}, {30, 70}}, bgr::Grey, Fill::Solid);
+    s.arrow(150, 120, 120, 90, bgr::Magenta);
+    s.axisLabels();
+    s.label(60, 20, u"Дано : AB = b, AC = a,"_s);
+    s.vector(173, 19, u"F"_s);
+    s.label(179, 20, u","_s);
+    s.label(45, 45, u"B"_s);
+    s.label(150, 45, u"A"_s);
+    s.label(150, 123, u"C"_s);
+    s.vector(108, 90, u"F"_s);
+    s.symbol(183, 20, u"a."_s);
+    s.symbol(136, 88, u"a"_s);
+}
+
+void task3Scheme1(const SchemeTarget& t)
+{
+    Sketch s = Sketch::onPicture(t.picture);
+    s.axes();
+    s.arc(130, 100, 170, 140, 150, 100, 120, 90);
+    s.polygon({{30, 60}, {160, 60}, {160, 120}, {150, 120}, {150, 70}, {30, 70}}, bgr::Grey, Fill::Solid);
+    s.arc(25, 50, 55, 80, 35, 40, 40, 80, bgr::Red, 2);
+    s.arrow(40, 79, 45, 79, bgr::Red);
+    s.arrow(150, 120, 120, 90, bgr::Magenta);
+    s.arrow(40, 65, 70, 65, bgr::Red);
+    s.arrow(40, 65, 40, 35, bgr::Red);
+    s.axisLabels();
+    s.label(60, 20, u"Дано : AB = b, AC = a,"_s);
+    s.label(173, 20, u"F"_s);
+    s.label(179, 20, u","_s);
+    s.label(45, 45, u"B"_s);
+    s.label(150, 45, u"A"_s);
+    s.label(150, 123, u"C"_s);
+    s.label(108, 90, u"F"_s);
+    s.label(20, 30, u"Y"_s, u"B"_s);
+    s.label(55, 72, u"X"_s, u"B"_s);
+    s.label(30, 85, u"M"_s, u"B"_s);
+    s.arc(25, 50, 55, 80, 35, 40, 40, 80, bgr::Red, 1);
+    s.symbol(183, 20, u"a."_s);
+    s.symbol(136, 88, u"a"_s);
+}
+
+void task4Scheme0(const SchemeTarget& t)
+{
+    setCaption(t, kTask4Problem);
+    Sketch s = Sketch::onPicture(t.picture);
+    s.line({{40, 110}, {130, 50}, {170, 110}});
+    s.line({{130, 50}, {130, 30}});
+    s.arc(20, 90, 60, 130, 80, 110, 130, 50);
+    s.arc(150, 90, 190, 130, 130, 50, 130, 110);
+    s.rectangle(40, 110, 220, 120, bgr::Grey, Fill::Solid);
+    s.rectangle(110, 20, 150, 30, bgr::Grey, Fill::Hatch);
+    s.arrow(130, 120, 130, 140, bgr::Magenta);
+    s.label(20, 20, u"Дано :"_s);
+    s.vector(20, 39, u"P"_s);
+    s.label(27, 40, u"-"_s);
+    s.label(35, 40, u"вес балки."_s);
+    s.label(20, 56, u"AO = a, OB = b."_s);
+    s.label(27, 110, u"A"_s);
+    s.label(223, 110, u"K"_s);
+    s.label(170, 121, u"B"_s);
+    s.label(125, 95, u"O"_s);
+    s.label(125, 58, u"D"_s);
+    s.label(135, 30, u"C"_s);
+    s.vector(135, 132, u"P"_s);
+    s.symbol(60, 20, u"a, b,"_s);
+    s.symbol(70, 93, u"a"_s);
+    s.symbol(140, 93, u"b"_s);
+}
+
+void task4Scheme1(const SchemeTarget& t)
+{
+    setCaption(t, kTask4Problem);
+    Sketch s = Sketch::onPicture(t.picture);
+    s.line({{10, 90}, {10, 150}, {80, 150}});
+    s.dotted(130, 50, 130, 110);
+    s.arc(20, 90, 60, 130, 80, 110, 130, 50);
+    s.arc(150, 90, 190, 130, 130, 50, 130, 110);
+    s.rectangle(40, 110, 220, 120, bgr::Grey, Fill::Solid);
+    s.arrow(130, 120, 130, 140, bgr::Magenta);
+    s.arrow(40, 110, 70, 90, bgr::Red);
+    s.arrow(170, 110, 154, 85, bgr::Red);
+    s.arrow(130, 50, 100, 70, bgr::Red);
+    s.arrow(130, 50, 146, 75, bgr::Red);
+    s.arrow(130, 50, 130, 20, bgr::Red);
+    s.label(20, 20, u"Дано :"_s);
+    s.vector(20, 39, u"P"_s);
+    s.label(27, 40, u"-"_s);
+    s.label(35, 40, u"вес балки."_s);
+    s.label(20, 56, u"AO = a, OB = b."_s);
+    s.label(15, 85, u"y"_s);
+    s.label(84, 145, u"x"_s);
+    s.label(27, 110, u"A"_s);
+    s.label(223, 110, u"K"_s);
+    s.label(170, 121, u"B"_s);
+    s.label(125, 95, u"O"_s);
+    s.label(125, 58, u"D"_s);
+    s.label(135, 132, u"P"_s);
+    s.label(46, 75, u"T"_s, u"A"_s);
+    s.label(165, 80, u"T"_s, u"B"_s);
+    s.label(100, 73, u"T"_s, u"A"_s);
+    s.label(150, 55, u"T"_s, u"B"_s);
+    s.label(135, 25, u"T"_s, u"C"_s);
+    s.symbol(60, 20, u"a, b,"_s);
+    s.symbol(70, 93, u"a"_s);
+    s.symbol(140, 93, u"b"_s);
+}
+
+} // namespace
+
+bool DrawExampleScheme(int step, const SchemeTarget& target)
+{
+    void (*scheme)(const SchemeTarget&) = nullptr;
+    if (step == 0)
+        scheme = exampleScheme1;
+    else if (step >= 1 && step <= 2)
+        scheme = exampleScheme2;
+    else if (step >= 3 && step <= 6)
+        scheme = exampleScheme3;
+    else if (step == 7)
+        scheme = exampleScheme4;
+    if (!scheme)
+        return false;
+    if (target.showPicture)
+        target.showPicture();
+    scheme(target);
+    return true;
+}
+
+bool DrawTaskScheme(int task, int step, const SchemeTarget& target)
+{
+    struct Entry {
+        int task;
+        int step;
+        void (*scheme)(const SchemeTarget&);
+    };
+    static constexpr Entry table[] = {
+        {0, 0, task0Scheme0}, {0, 5, task0Scheme5}, {0, 7, task0Scheme7}, {0, 10, task0Scheme10},
+        {1, 0, task1Scheme0}, {1, 1, task1Scheme1}, {1, 2, task1Scheme2}, {1, 3, task1Scheme3},
+        {1, 4, task1Scheme4}, {2, 0, task2Scheme0}, {3, 0, task3Scheme0}, {3, 1, task3Scheme1},
+        {4, 0, task4Scheme0}, {4, 1, task4Scheme1},
+    };
+    for (const Entry& e : table) {
+        if (e.task == task && e.step == step) {
+            if (target.showPicture)
+                target.showPicture();
+            e.scheme(target);
+            return true;
+        }
+    }
     return false;
 }
