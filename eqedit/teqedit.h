@@ -10,10 +10,20 @@
 //    not consume (Enter included); the handler may change the character.
 //  - a window resets the control with SetEquation(" ") and a left-button press
 //    at (0, 0) delivered as a QMouseEvent.
+//
+// The widget only adapts events and painting: the formula, caret and view live
+// in EqEditModel, and the glyph positions come from layoutEquation.  The text is
+// drawn inside a one-pixel sunken frame, on white, in the palette's text colour
+// (BackColor and ForeColor are kept and repaint on a change, nothing more).
+// While focused the control draws its own caret: a filled block CaretWidth wide
+// whose top and height follow the level in effect before it.
+#include "eqedit/eqeditmodel.h"
+#include "eqedit/eqlayout.h"
 #include <QColor>
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 class TEqEdit : public QWidget {
     Q_OBJECT
@@ -32,4 +42,39 @@ public:
     void SetCaretWidth(int width);
 
     std::function<void(QChar& key)> OnKeyPress;
+
+    // The editing state, for tests and for the windows that read it.
+    const EqEditModel& model() const { return m_model; }
+    // The caret block in widget coordinates (empty while unfocused).
+    QRect caretRect() const;
+    bool hasCaret() const { return FHasFocus; }
+    // The beep of refused moves; QApplication::beep by default.
+    void setBeepHandler(std::function<void()> beep);
+    // Width of the frame drawn around the text.
+    static constexpr int BevelWidth = 1;
+
+    QSize sizeHint() const override;
+
+protected:
+    bool event(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    void rebuildMetrics();
+    void modelChanged();
+
+    std::unique_ptr<FontEqMetrics> m_metrics;
+    EqEditModel m_model;
+    std::function<void()> m_beep;
+    bool FHasFocus = false;
+    QColor FForeColour;
+    QColor FBackColour;
+    int FCaretPixels = 2;
 };

@@ -1,0 +1,326 @@
+#include "eqedit/eqeditmodel.h"
+
+#include <algorithm>
+
+EqEditModel::EqEditModel(const EqMetrics* metrics) : m_metrics(metrics) {}
+
+void EqEditModel::setMetrics(const EqMetrics* metrics)
+{
+    m_metrics = metrics;
+    relayout();
+}
+
+void EqEditModel::setGeometry(int width, int caretWidth, int bevelWidth)
+{
+    m_width = width;
+    m_caretWidth = std::max(0, caretWidth);
+    m_bevelWidth = std::max(0, bevelWidth);
+    relayout();
+}
+
+// After a change of font or size the shown part is cut again and the caret x
+// measured again; the first shown position and the caret stay.
+void EqEditModel::relayout()
+{
+    FVisibleText = tailFromFirstVisible();
+    recomputeCaretX();
+    trim();
+}
+
+// The level in effect at the first shown position.  (When nothing is shown
+// the level does not matter: nothing is laid out.)
+State EqEditModel::visibleStartLevel() const
+{
+    return GetFirstCaretState(FEqText, FEqText, FFirstVisible);
+}
+
+EqLayout EqEditModel::visibleLayout() const
+{
+    return layoutEquation(FVisibleText, visibleStartLevel(), *m_metrics);
+}
+
+LevelBand EqEditModel::caretBand() const
+{
+    const int n = FCaretIndex - (FFirstVisible - 1);
+    if (n >= 1 && n <= FVisibleText.size()) {
+        const EqLayout layout = visibleLayout();
+        return levelBand(layout.boundaryLevel.at(n), *m_metrics);
+    }
+    return levelBand(level::Normal, *m_metrics);
+}
+
+QString EqEditModel::tailFromFirstVisible() const
+{
+    return FEqText.mid(FFirstVisible - 1);
+}
+
+QString EqEditModel::textToCaret() const
+{
+    const int n = FCaretIndex - (FFirstVisible - 1);
+    return n > 0 ? FEqText.mid(FFirstVisible - 1, n) : QString();
+}
+
+int EqEditModel::widthFromFirstVisible(const QString& text) const
+{
+    return EqWidth(text, visibleStartLevel(), *m_metrics);
+}
+
+void EqEditModel::recomputeCaretX()
+{
+    FCaretX = widthFromFirstVisible(textToCaret());
+}
+
+// Cuts the shown text at the right so that it is no wider than Wt: the longest
+// prefix whose width fits (widths only grow along the text).
+void EqEditModel::trim()
+{
+    if (FVisibleText.isEmpty())
+        return;
+    const EqLayout layout = layoutEquation(FVisibleText, visibleStartLevel(), *m_metrics);
+    const int limit = textLimit();
+    qsizetype n = FVisibleText.size();
+    while (n > 0 && layout.boundaryX.at(n) > limit)
+        --n;
+    FVisibleText.truncate(n);
+}
+
+// The caret has gone left of the view: show it from five characters earlier.
+void EqEditModel::leftScrollTest()
+{
+    if (FCaretIndex < FFirstVisible - 1) {
+        FFirstVisible = std::max(1, FFirstVisible - 5);
+        // A step of the caret is at most two characters, but keep the caret in
+        // view whatever happened.
+        FFirstVisible = std::min(FFirstVisible, FCaretIndex + 1);
+        FVisibleText = tailFromFirstVisible();
+        trim();
+    }
+}
+
+// Drops characters from the left of the view one at a time until the caret is
+// left of Wc; the view then ends at the caret.
+void EqEditModel::scrollToCaret()
+{
+    QString text = textToCaret();
+    while (!text.isEmpty() && widthFromFirstVisible(text) >= caretLimit()) {
+        ++FFirstVisible;
+        text.remove(0, 1);
+    }
+    FVisibleText = text;
+    recomputeCaretX();
+    trim();
+}
+
+void EqEditModel::refuse()
+{
+    if (beep)
+        beep();
+}
+
+void EqEditModel::notify()
+{
+    if (changed)
+        changed();
+}
+
+bool EqEditModel::caretAfterGreekMarker(int index) const
+{
+    return index > 0 && index < FEqText.size() && FEqText.at(index - 1) == u'~';
+}
+
+void EqEditModel::insertMarker(QChar marker)
+{
+    FMarkerAllowed = true;
+    keyPress(marker);
+}
+
+void EqEditModel::keyDown(EqKey key)
+{
+    const int length = int(FEqText.size());
+    switch (key) {
+    case EqKey::Backspace:
+        if (FCaretIndex == 0) {
+            refuse();
+            break;
+        }
+        FEqText.remove(--FCaretIndex, 1);
+        if (FCaretIndex > 0 && FEqText.at(FCaretIndex - 1) == u'~')
+            FEqText.remove(--FCaretIndex, 1);
+        if (FEqText.isEmpty()) {
+            FVisibleText.clear();
+            FFirstVisible = 1;
+            FCaretX = 0;
+            break;
+        }
+        leftScrollTest();
+        FVisibleText = tailFromFirstVisible();
+        recomputeCaretX();
+        trim();
+        break;
+    case EqKey::End:
+        if (FCaretIndex == length) {
+            refuse();
+            break;
+        }
+        FCaretIndex = length;
+        scrollToCaret();
+        break;
+    case EqKey::Home:
+        if (FCaretIndex == 0) {
+            refuse();
+            break;
+        }
+        FCaretX = 0;
+        FCaretIndex = 0;
+        FFirstVisible = 1;
+        FVisibleText = FEqText;
+        trim();
+        break;
+    case EqKey::Left:
+        if (FCaretIndex == 0) {
+            refuse();
+            break;
+        }
+        --FCaretIndex;
+        if (FCaretIndex > 0 && FEqText.at(FCaretIndex - 1) == u'~')
+            --FCaretIndex;
+        leftScrollTest();
+        recomputeCaretX();
+        break;
+    case EqKey::Up:
+    case EqKey::Down: {
+        const State at = GetFirstCaretState(FEqText, FEqText, FCaretIndex);
+        const bool up = key == EqKey::Up;
+        if (up && at == level::Normal)
+            insertMarker(u'#');
+        else if (up && at == level::Sub)
+            insertMarker(u'@');
+        else if (!up && at == level::Super)
+            insertMarker(u'@');
+        else if (!up && at == level::Normal)
+            insertMarker(u'!');
+        if (!up)
+            FMarkerAllowed = true;
+        break;
+    }
+    case EqKey::Right: {
+        if (FCaretIndex == length) {
+            refuse();
+            break;
+        }
+        ++FCaretIndex;
+        if (FEqText.at(FCaretIndex - 1) == u'~' && FCaretIndex < length)
+            ++FCaretIndex;
+        const QString kept = FVisibleText;
+        recomputeCaretX();
+        if (FCaretX < caretLimit()) {
+            FVisibleText = kept;
+            break;
+        }
+        FFirstVisible = std::min({FFirstVisible + 5, length, FCaretIndex + 1});
+        FFirstVisible = std::max(1, FFirstVisible);
+        FVisibleText = tailFromFirstVisible();
+        trim();
+        recomputeCaretX();
+        break;
+    }
+    case EqKey::Delete:
+        if (FCaretIndex == length) {
+            refuse();
+            break;
+        }
+        if (FEqText.at(FCaretIndex) == u'~' && FCaretIndex + 1 < length)
+            FEqText.remove(FCaretIndex, 2);
+        else
+            FEqText.remove(FCaretIndex, 1);
+        if (FEqText.isEmpty()) {
+            FVisibleText.clear();
+            FFirstVisible = 1;
+            FCaretX = 0;
+            break;
+        }
+        FVisibleText = tailFromFirstVisible();
+        recomputeCaretX();
+        trim();
+        break;
+    case EqKey::F3:
+        FGreekPending = true;
+        break;
+    }
+    notify();
+}
+
+void EqEditModel::keyPress(QChar ch)
+{
+    if (FMarkerAllowed)
+        FMarkerAllowed = false;
+    else if (isLevelMarker(ch))
+        return;
+
+    if (ch.isPrint()) {
+        if (ch == u'~' && FCaretIndex < FEqText.size()) {
+            // A '~' typed in the middle would leave the caret between it and the
+            // next character: it marks the next typed character instead.
+            FGreekPending = true;
+        } else {
+            if (FGreekPending) {
+                FGreekPending = false;
+                FEqText.insert(FCaretIndex++, u'~');
+            }
+            FEqText.insert(FCaretIndex++, ch);
+            FVisibleText = tailFromFirstVisible();
+            recomputeCaretX();
+            if (FCaretX >= caretLimit())
+                scrollToCaret();
+            trim();
+            notify();
+        }
+    }
+
+    if (keyPressed) {
+        QChar key = ch;
+        keyPressed(key);
+    }
+}
+
+void EqEditModel::click(int x)
+{
+    if (FVisibleText.isEmpty())
+        return;
+    const EqLayout layout = visibleLayout();
+    const auto& w = layout.boundaryX;
+    const int last = int(FVisibleText.size());
+    int n = 0;
+    for (int i = last; i >= 0; --i)
+        if (w.at(i) <= x) {
+            n = i;
+            break;
+        }
+    int chosen = n;
+    if (n < last)
+        chosen = std::abs(w.at(n) - x) < std::abs(w.at(n + 1) - x) ? n : n + 1;
+    int index = FFirstVisible - 1 + chosen;
+    // Never between '~' and its letter: the boundary before the '~' has the
+    // same x; at the very start of the view the boundary after the letter.
+    if (caretAfterGreekMarker(index)) {
+        const int step = chosen > 0 ? -1 : 1;
+        index += step;
+        chosen += step;
+    }
+    FCaretIndex = index;
+    FCaretX = w.at(chosen);
+    notify();
+}
+
+void EqEditModel::setEquation(const QString& text)
+{
+    if (text == FEqText)
+        return;
+    FEqText = text;
+    FVisibleText = text;
+    FFirstVisible = 1;
+    FCaretIndex = 0;
+    FCaretX = 0;
+    trim();
+    notify();
+}

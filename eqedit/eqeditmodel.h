@@ -1,0 +1,89 @@
+#pragma once
+// The editing model of the equation control, without widgets: the formula, the
+// caret and the scrolled view, and the rules by which keys, typed characters and
+// clicks change them.
+//
+// Invariants kept after every operation:
+//  - FVisibleText is a prefix of the tail of FEqText that starts at FFirstVisible;
+//  - 1 <= FFirstVisible and FFirstVisible - 1 <= FCaretIndex <= FEqText length;
+//  - FCaretX is the width of FEqText from FFirstVisible up to the caret, laid
+//    out from the level in effect at FFirstVisible;
+//  - the caret never stands between a '~' and the character after it.
+//
+// The view is bounded by the caret limit Wc = width - caret width - 2 x bevel
+// (the caret stays left of it) and the text limit Wt = width - 2 x bevel (the
+// shown text is no wider).  Scrolling left jumps five characters at a time.
+#include "eqedit/eqlayout.h"
+#include "eqedit/notation.h"
+#include <QString>
+#include <functional>
+
+enum class EqKey { Backspace, End, Home, Left, Up, Right, Down, Delete, F3 };
+
+class EqEditModel {
+public:
+    explicit EqEditModel(const EqMetrics* metrics);
+
+    // The metrics of the control's font; the view is laid out again.
+    void setMetrics(const EqMetrics* metrics);
+    // The control's outer width, caret width and bevel width; the view is
+    // laid out again.
+    void setGeometry(int width, int caretWidth, int bevelWidth);
+
+    void keyDown(EqKey key);
+    // A typed character (Enter is 13, Backspace 8).
+    void keyPress(QChar ch);
+    // A press at x in the drawing area.
+    void click(int x);
+    // Replaces the formula when it differs; the caret goes to the start.
+    void setEquation(const QString& text);
+
+    const QString& equation() const { return FEqText; }
+    int caretIndex() const { return FCaretIndex; }
+    int caretX() const { return FCaretX; }
+    const QString& visibleText() const { return FVisibleText; }
+    int firstVisible() const { return FFirstVisible; }
+    bool markerAllowed() const { return FMarkerAllowed; }
+    bool greekPending() const { return FGreekPending; }
+    int caretLimit() const { return m_width - m_caretWidth - 2 * m_bevelWidth; }
+    int textLimit() const { return m_width - 2 * m_bevelWidth; }
+
+    // The level at which the visible part starts.
+    State visibleStartLevel() const;
+    // The visible part laid out for painting.
+    EqLayout visibleLayout() const;
+    // Top and height of the caret: the level after the character before the
+    // caret, full height at the start of the visible part.
+    LevelBand caretBand() const;
+
+    std::function<void()> beep;              // a refused move or deletion
+    std::function<void(QChar&)> keyPressed;  // raised for typed characters
+    std::function<void()> changed;           // the view needs repainting
+
+private:
+    QString tailFromFirstVisible() const;
+    QString textToCaret() const;
+    int widthFromFirstVisible(const QString& text) const;
+    void recomputeCaretX();
+    void trim();
+    void leftScrollTest();
+    void scrollToCaret();
+    void refuse();
+    void notify();
+    void insertMarker(QChar marker);
+    bool caretAfterGreekMarker(int index) const;
+    void relayout();
+
+    const EqMetrics* m_metrics;
+    int m_width = 300;
+    int m_caretWidth = 2;
+    int m_bevelWidth = 1;
+
+    QString FEqText;
+    bool FMarkerAllowed = false;
+    bool FGreekPending = false;
+    int FCaretIndex = 0;
+    int FCaretX = 0;
+    QString FVisibleText;
+    int FFirstVisible = 1;
+};
