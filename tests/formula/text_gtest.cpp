@@ -1,0 +1,261 @@
+// Clean-up and classification of formula text, and the variable table.
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <string>
+#include <vector>
+
+#include "formula/errors.h"
+#include "formula/packetdata.h"
+#include "formula/status.h"
+#include "formula/text.h"
+
+namespace {
+
+constexpr char kNoClose[] = "Ошибка: нехватает закрывающей скобки";
+constexpr char kNoOpen[] = "Ошибка: нехватает открывающей скобки";
+constexpr char kEmptyKey[] = "Ошибка: пустой параметр при обращении к таблице";
+
+struct NormalizeCase {
+    const char* in;
+    const char* out;
+};
+
+TEST(NormalizeEquation, CleansBlanksAndMarkers)
+{
+    const NormalizeCase cases[] = {
+        {") (", ")("},
+        {"a b", "ab"},
+        {" F - R!B@ * sin(~a) ", "F-R!B@*sin(~a)"},
+        {"R!A@!B@", "R!AB@"},
+        {"R!A!B@", "R!AB@"},
+        {"@x", "x"},
+        {"X!@", "X"},
+        {"R!A@#2", "R!A#2"},
+        {"2#3#2", "2#32"},
+        {"(a+b)@", "(a+b)"},
+        {"a#@b", "ab"},
+        {"a!#b", "a#b"},
+        {"@", ""},
+        {"", ""},
+        {"~p/2-~a", "~p/2-~a"},
+    };
+    for (const auto& c : cases) {
+        MyStat.Code = 2;
+        MyStat.Message = "pending";
+        EXPECT_EQ(NormalizeEquation(c.in), c.out) << c.in;
+        EXPECT_EQ(MyStat.Code, 0) << c.in;
+        EXPECT_EQ(MyStat.Message, "") << c.in;
+    }
+}
+
+TEST(NormalizeEquation, BracketSurplusGivesEmptyTextAndCode4)
+{
+    const NormalizeCase cases[] = {
+        {"(a", kNoClose}, {"sin((x)", kNoClose}, {"a)", kNoOpen}, {")(()(", kNoClose}, {"())", kNoOpen}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(NormalizeEquation(c.in), "") << c.in;
+        EXPECT_EQ(MyStat.Code, 4) << c.in;
+        EXPECT_EQ(MyStat.Message, c.out) << c.in;
+    }
+}
+
+TEST(NormalizeName, DropsBlanksAndTheFirstAssignment)
+{
+    const NormalizeCase cases[] = {
+        {"F = ", "F"}, {"X!A@=5", "X!A5"}, {"a==b", "a=b"}, {"R!B@", "R!B@"}, {"~a", "~a"}, {"  ", ""}};
+    for (const auto& c : cases)
+        EXPECT_EQ(TMyPacketData::NormalizeName(c.in), c.out) << c.in;
+}
+
+TEST(IsNumberText, AcceptsOnlyDigitsSeparatorsAndMinus)
+{
+    const std::pair<const char*, bool> cases[] = {
+        {"12", true}, {"1.5@", true}, {"-3", true}, {"1,2,3", true}, {".", true}, {"-", true},
+        {"@", true},  {"", true},     {"1e5", false}, {"+1", false}, {"1@@", false}, {"a", false},
+        {" 1", false}, {"1@2", false}};
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(IsNumberText(text), expected) << text;
+}
+
+TEST(StrToNumber, ReadsDecimalTextWithEitherSeparator)
+{
+    const std::pair<const char*, long double> cases[] = {
+        {"2.5", 2.5L},   {"2,5", 2.5L},   {"2,5@", 2.5L}, {"1.5@", 1.5L}, {"-3", -3.0L},
+        {"5,", 5.0L},    {",5", 0.5L},    {"-,25", -0.25L}, {"", 0.0L}, {"@", 0.0L},
+        {"abc", 0.0L},   {"x1", 0.0L},    {"007", 7.0L},
+        {"3.1415926535897932384626433832795", 3.1415926535897932384626433832795L},
+        {"327,67", 327.67L}, {"0,05", 0.05L}};
+    for (const auto& [text, expected] : cases) {
+        ClearStatus();
+        EXPECT_EQ(StrToNumber(text), expected) << text;
+        EXPECT_EQ(MyStat.Message, "") << text;
+    }
+}
+
+TEST(StrToNumber, MalformedNumberTextThrows)
+{
+    const std::string huge(5000, '9');
+    for (const char* text : {".", "-", "1,2,3", "1.2.3", "--5", "5-", "1,2.3", "-@", huge.c_str()})
+        EXPECT_THROW(StrToNumber(text), NumberFormatError) << text;
+}
+
+TEST(StrToNumber, IgnoresTheProcessLocale)
+{
+    const char* chosen = nullptr;
+    for (const char* name : {"ru_RU.UTF-8", "ru_RU.utf8", "de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8"}) {
+        if (std::setlocale(LC_ALL, name) != nullptr) {
+            chosen = name;
+            break;
+        }
+    }
+    if (chosen == nullptr) {
+        std::setlocale(LC_ALL, "C");
+        GTEST_SKIP() << "no locale with a decimal comma is installed on this machine";
+    }
+    EXPECT_EQ(StrToNumber("2,5"), 2.5L) << chosen;
+    EXPECT_EQ(StrToNumber("2.5"), 2.5L) << chosen;
+    EXPECT_THROW(StrToNumber("1,2,3"), NumberFormatError);
+    std::setlocale(LC_ALL, "C");
+}
+
+TEST(FunctionCode, MatchesNamesWithoutRegardToCase)
+{
+    const std::pair<const char*, int> cases[] = {
+        {"cos", 0}, {"SIN", 1}, {"sin", 1}, {"Tan", 2}, {"cotan", 3}, {"ctan", 3}, {"log", 4},
+        {"LN", 5},  {"exp", 6}, {"abs", 7}, {"sqrt", 8}, {"up", 10}, {"UP", 10}, {"tg", 9},
+        {"", 9},    {"sinus", 9}, {"cotang", 9}, {"sin ", 9}};
+    for (const auto& [name, code] : cases)
+        EXPECT_EQ(FunctionCode(name), code) << name;
+}
+
+TEST(PacketData, NewTableHoldsTheBuiltInEntriesInOrder)
+{
+    const TMyPacketData table;
+    EXPECT_EQ(table.Names(), (std::vector<std::string>{"pi", "Pi", "PI", "~p", "g"}));
+    EXPECT_EQ(table.GetVariable("PI"), 3.1415926535897932384626433832795L);
+    EXPECT_EQ(table.GetVariable("~p"), 3.1415926535897932384626433832795L);
+    EXPECT_EQ(table.GetVariable("g"), 9.81L);
+    EXPECT_EQ(MyStat.Message, "");
+    EXPECT_EQ(table.GetVariable("pI"), 0.0L);
+    EXPECT_EQ(MyStat.Code, 3);
+    EXPECT_EQ(MyStat.Message, "Ошибка: нет такой переменной \"pI\"");
+}
+
+TEST(PacketData, AddingANameAgainMovesItToTheEndWithTheNewValue)
+{
+    TMyPacketData table;
+    table.AddVariable("~a", "1");
+    table.AddVariable("b", "2");
+    table.AddVariable("~a ", "3");
+    EXPECT_EQ(table.Names(), (std::vector<std::string>{"pi", "Pi", "PI", "~p", "g", "b", "~a"}));
+    EXPECT_EQ(table.Values().back(), "3");
+    EXPECT_EQ(table.GetVariable("~a"), 3.0L);
+}
+
+TEST(PacketData, NamesAreNormalisedKeys)
+{
+    TMyPacketData table;
+    table.AddVariable("R!B", "4");
+    table.AddVariable("X!A@=", "5");
+    EXPECT_EQ(table.GetVariable("R!B"), 4.0L);
+    EXPECT_EQ(table.GetVariable("R!B@"), 0.0L);  // "@" is part of a table key
+    EXPECT_EQ(table.GetVariable("R !B"), 4.0L);
+    EXPECT_EQ(table.GetVariable("X!A"), 5.0L);
+    EXPECT_EQ(table.GetVariable("X!A@"), 0.0L);
+}
+
+TEST(PacketData, EveryOperationClearsTheStatusFirst)
+{
+    TMyPacketData table;
+    table.AddVariable("x", "2");
+    RecordError(2, "earlier");
+    EXPECT_EQ(table.GetVariable("x"), 2.0L);
+    EXPECT_EQ(MyStat.Code, 0);
+    EXPECT_EQ(MyStat.Message, "");
+    RecordError(2, "earlier");
+    table.SetVariable("x", "7");
+    EXPECT_EQ(MyStat.Message, "");
+    EXPECT_EQ(table.GetVariable("x"), 7.0L);
+}
+
+TEST(PacketData, EmptyKeyRecordsTheTableErrorAndChangesNothing)
+{
+    TMyPacketData table;
+    const auto names = table.Names();
+    for (const char* name : {"", " ", "@", "="}) {
+        table.AddVariable(name, "1");
+        EXPECT_EQ(MyStat.Code, 3) << name;
+        EXPECT_EQ(MyStat.Message, kEmptyKey) << name;
+        EXPECT_EQ(table.GetVariable(name), 0.0L) << name;
+        EXPECT_EQ(MyStat.Message, kEmptyKey) << name;
+        table.SetVariable(name, "1");
+        EXPECT_EQ(MyStat.Message, kEmptyKey) << name;
+        table.DeleteVariable(name);
+        EXPECT_EQ(MyStat.Message, kEmptyKey) << name;
+    }
+    EXPECT_EQ(table.Names(), names);
+}
+
+TEST(PacketData, BracketErrorInANameWinsOverTheEmptyKey)
+{
+    TMyPacketData table;
+    EXPECT_EQ(table.GetVariable("(a"), 0.0L);
+    EXPECT_EQ(MyStat.Code, 4);
+    EXPECT_EQ(MyStat.Message, kNoClose);
+}
+
+TEST(PacketData, SetAndDeleteTouchOnlyExistingEntries)
+{
+    TMyPacketData table;
+    table.SetVariable("F", "1");
+    EXPECT_EQ(MyStat.Message, "Ошибка: нет такой переменной \"F\"");
+    EXPECT_EQ(table.Names().size(), 5u);
+    table.AddVariable("F", "1");
+    table.SetVariable("F", "2,5");
+    EXPECT_EQ(table.GetVariable("F"), 2.5L);
+    table.DeleteVariable("nothing");
+    EXPECT_EQ(MyStat.Message, "");
+    table.DeleteVariable("F");
+    EXPECT_EQ(table.Names().size(), 5u);
+    EXPECT_EQ(table.GetVariable("F"), 0.0L);
+    EXPECT_EQ(table.Values().size(), table.Names().size());
+}
+
+TEST(PacketData, ValueTextsAreReadAtEveryLookup)
+{
+    TMyPacketData table;
+    table.AddVariable("w", "abc");
+    EXPECT_EQ(table.GetVariable("w"), 0.0L);
+    EXPECT_EQ(MyStat.Message, "");
+    table.AddVariable("bad", "1,2,3");
+    EXPECT_THROW(table.GetVariable("bad"), NumberFormatError);
+    EXPECT_THROW(table.GetVariable("bad"), NumberFormatError);
+    table.SetVariable("bad", "4");
+    EXPECT_EQ(table.GetVariable("bad"), 4.0L);
+}
+
+TEST(PacketData, AssignFromCopiesEntriesAndListsFreeNames)
+{
+    TMyPacketData source;
+    source.AddVariable("F", "");
+    source.AddVariable("G", "3");
+    source.AddVariable("H", "");
+    TMyPacketData target;
+    target.AddVariable("old", "1");
+    std::vector<std::string> freeNames{"stale"};
+    target.AssignFrom(&source, &freeNames);
+    EXPECT_EQ(target.Names(), source.Names());
+    EXPECT_EQ(target.Values(), source.Values());
+    EXPECT_EQ(freeNames, (std::vector<std::string>{"F", "H"}));
+    EXPECT_EQ(target.GetVariable("G"), 3.0L);
+    EXPECT_EQ(target.GetVariable("old"), 0.0L);
+
+    TMyPacketData onlyOwn;
+    onlyOwn.AssignFrom(nullptr, &freeNames);
+    onlyOwn.AssignFrom(&source, nullptr);
+    EXPECT_EQ(onlyOwn.Names().size(), 5u);
+    EXPECT_EQ(freeNames.size(), 2u);
+}
+
+} // namespace
