@@ -1,6 +1,246 @@
 #include "exercises/kzsform.h"
 
+#include "drawing/canvaslabel.h"
+#include "drawing/picturebox.h"
+#include "eqedit/teqedit.h"
+#include "exercises/exerciselayout.h"
+#include "exercises/modules.h"
+#include "exercises/schemes.h"
+#include "exercises/taskscript.h"
+#include "formula/random.h"
+#include "shell/kontrform.h"
+#include "shell/platform/forms.h"
+#include "shell/platform/guard.h"
+#include "shell/platform/messages.h"
+#include "shell/repform.h"
+#include "solver/forms/askform.h"
+
+#include <QCloseEvent>
+#include <QEvent>
+#include <QPushButton>
+#include <QTimer>
+
+namespace Kzs {
+int Task = 0;
+int Step = 0;
+int WrongCount = 0;
+} // namespace Kzs
+
+namespace {
+// Wrong answers that end the entrance test.
+constexpr int WrongAnswerLimit = 5;
+
+const ExerciseLayout& windowLayout()
+{
+    static const ExerciseLayout l{
+        QStringLiteral("Решение контрольной задачи по статике"),
+        688,
+        QRect(296, 16, 355, 170),
+        QStringLiteral("MS Sans Serif"),
+        16,
+        QRect(603, 200, 61, 33),
+        16,
+        296,
+        16,
+    };
+    return l;
+}
+} // namespace
+
+using Kzs::Step;
+using Kzs::Task;
+using Kzs::WrongCount;
+
 TKzsForm::TKzsForm(QWidget* parent)
     : QWidget(parent)
 {
+    const ExerciseControls c = BuildExerciseWindow(this, windowLayout());
+    Sh = c.picture;
+    Dn = c.statement;
+    Button1 = c.exitButton;
+    Label1 = c.emptyLabel;
+    LClick = c.skipArea;
+    Panel1 = c.questionPanel;
+    Label2 = c.questionCaption;
+    Eq1 = c.question;
+    Panel2 = c.answerPanel;
+    AscLabel = c.feedback;
+    Eq2 = c.answer;
+    Timer = c.timer;
+
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(Timer, &QTimer::timeout, this, [this] { TimerTimer(); });
+    LClick->OnClick = [this] { LClickClick(); };
+    Eq2->OnKeyPress = [this](QChar& key) { Eq2KeyPress(key); };
+}
+
+bool TKzsForm::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate && m_activation.activated())
+        FormActivate();
+    else if (e->type() == QEvent::WindowDeactivate)
+        m_activation.deactivated();
+    return QWidget::event(e);
+}
+
+void TKzsForm::hideEvent(QHideEvent* e)
+{
+    m_activation.reset();
+    QWidget::hideEvent(e);
+}
+
+void TKzsForm::closeEvent(QCloseEvent* e)
+{
+    e->accept();
+    FormClose();
+    // A close asked for from outside (the window manager) leaves the task the
+    // way the exit button does, so that a menu stays on screen.
+    if (e->spontaneous())
+        guarded([&] { ShowWindowAt(ReturnMenu(), pos()); });
+}
+
+QWidget* TKzsForm::ReturnMenu() const
+{
+    if (ExamMode)
+        return KontrForm;
+    return RepForm;
+}
+
+void TKzsForm::FormActivate()
+{
+    guarded([&] {
+        Task = 0;
+        WrongCount = 0;
+        Step = 0;
+        randomizeFromClock();
+        Task = static_cast<int>(randomBelow(TaskCount));
+        DrawScheme(Task, 0);
+        SetupStep(Task, 0);
+        SetCentredText(AscLabel, PromptText());
+        Eq2->setFocus();
+    });
+}
+
+void TKzsForm::FormClose()
+{
+    WrongCount = 0;
+}
+
+void TKzsForm::Button1Click()
+{
+    guarded([&] {
+        close();
+        ShowWindowAt(ReturnMenu(), pos());
+    });
+}
+
+void TKzsForm::Eq2KeyPress(QChar& key)
+{
+    if (key != QChar(13))
+        return;
+    guarded([&] {
+        switch (CheckAnswer(KzsEquation(), KzsData(), m_reference, Eq2->Equation())) {
+        case Verdict::Equal:
+            ShowPraise();
+            ResetAnswerControl(Eq2);
+            SetupStep(Task, Step);
+            ++Step;
+            DrawScheme(Task, Step);
+            if (!Timer->isActive())
+                Timer->start();
+            Eq1->SetEquation(QString());
+            break;
+        case Verdict::NotEqual:
+            if (ExamMode && ++WrongCount >= WrongAnswerLimit) {
+                ShowMessage(QStringLiteral("Вы ответили неверно пять раз. Проверьте свои знания и "
+                                           "попробуйте снова. Желаю удачи!"),
+                            kExaminerTitle);
+                WrongCount = 0;
+                ExamMode = false;
+                close();
+                ShowWindow(RepForm);
+            }
+            ShowScold();
+            if (!Timer->isActive())
+                Timer->start();
+            break;
+        case Verdict::CompareError:
+            ShowMessage(QStringLiteral("Ошибка ввода данных."));
+            break;
+        case Verdict::Empty:
+        case Verdict::None:
+            break;
+        }
+    });
+}
+
+void TKzsForm::TimerTimer()
+{
+    guarded([&] {
+        Timer->stop();
+        SetCentredText(AscLabel, PromptText());
+        SetupStep(Task, Step);
+    });
+}
+
+void TKzsForm::LClickClick()
+{
+    guarded([&] {
+        ResetAnswerControl(Eq2);
+        ++Step;
+        DrawScheme(Task, Step);
+        SetupStep(Task, Step);
+    });
+}
+
+void TKzsForm::SetupStep(int task, int step)
+{
+    DefineTaskVariables(KzsData());
+    const auto& steps = TaskSteps(task);
+    if (step >= 0 && step < static_cast<int>(steps.size())) {
+        const ScriptStep& s = steps[static_cast<std::size_t>(step)];
+        if (s.points > 0) {
+            QFont font = Eq1->font();
+            font.setPointSize(s.points);
+            Eq1->setFont(font);
+        }
+        Eq1->SetEquation(QString::fromUtf8(s.question));
+        m_reference = QString::fromUtf8(s.reference);
+    } else if (step == TaskFinishStep(task)) {
+        if (ExamMode)
+            ExamPassed = true;
+        ShowMessage(QStringLiteral("Вы успешно прошли это испытание. Поздравляю! Желаю дальнейших успехов! "));
+        LeaveTask();
+    }
+}
+
+void TKzsForm::LeaveTask()
+{
+    if (ExamMode) {
+        ShowWindow(AskForm);
+        return;
+    }
+    close();
+    ShowWindowAt(RepForm, pos());
+}
+
+void TKzsForm::DrawScheme(int task, int step)
+{
+    const SchemeTarget target{
+        Sh->canvas(),
+        Dn->canvas(),
+        [this](const QString& caption) { Dn->setText(caption); },
+        [this] { Sh->show(); },
+    };
+    DrawTaskScheme(task, step, target);
+}
+
+void TKzsForm::ShowPraise()
+{
+    SetCentredText(AscLabel, DrawFeedbackText(TaskPraises()));
+}
+
+void TKzsForm::ShowScold()
+{
+    SetCentredText(AscLabel, DrawFeedbackText(Reproaches()));
 }

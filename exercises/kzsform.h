@@ -1,8 +1,70 @@
 #pragma once
+// The control task: one of five statics problems, drawn at random on every
+// opening and asked question by question.  In exam mode it is the Examiner's
+// entrance test: five wrong answers end it, finishing it passes it.
+#include <QChar>
+#include <QString>
 #include <QWidget>
+
+#include "exercises/dialogue.h"
+
+class CanvasLabel;
+class PictureBox;
+class QFrame;
+class QPushButton;
+class QTimer;
+class TEqEdit;
+
+// The dialogue state of the control task, kept beside its window.
+namespace Kzs {
+extern int Task;        // 0..4, the problem being solved
+extern int Step;        // the question on screen, from 0
+extern int WrongCount;  // wrong answers in the current task (counted in exam mode only)
+} // namespace Kzs
 
 class TKzsForm : public QWidget {
     Q_OBJECT
 public:
     explicit TKzsForm(QWidget* parent = nullptr);
+
+    PictureBox* Sh;
+    CanvasLabel* Dn;
+    QPushButton* Button1;
+    QLabel* Label1;
+    ClickArea* LClick;
+    QFrame* Panel1;
+    QLabel* Label2;
+    TEqEdit* Eq1;
+    QFrame* Panel2;
+    QLabel* AscLabel;
+    TEqEdit* Eq2;
+    QTimer* Timer;
+
+    // The reference formula of the current step.
+    const QString& ReferenceAnswer() const { return m_reference; }
+
+    // Handlers.
+    void FormActivate();
+    void FormClose();
+    void Button1Click();
+    void Eq2KeyPress(QChar& key);
+    void TimerTimer();
+    void LClickClick();
+
+protected:
+    bool event(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void SetupStep(int task, int step);
+    void DrawScheme(int task, int step);
+    void ShowPraise();
+    void ShowScold();
+    void LeaveTask();
+    // The menu the exit button returns to.
+    QWidget* ReturnMenu() const;
+
+    QString m_reference;
+    ActivationGate m_activation;
 };

@@ -3,8 +3,8 @@
 #include "formula/packetdata.h"
 #include "formula/packetequation.h"
 
-#include <cassert>
 #include <memory>
+#include <stdexcept>
 
 namespace {
 
@@ -21,6 +21,14 @@ void initModule(ExerciseModule& m)
 {
     m.equation = std::make_unique<TMyPacketEquation>();
     m.data = std::make_unique<TMyPacketData>();
+}
+
+template <class T>
+T& existing(const std::unique_ptr<T>& p)
+{
+    if (!p)
+        throw std::logic_error("Модули упражнений не инициализированы");
+    return *p;
 }
 
 void doneModule(ExerciseModule& m)
@@ -52,24 +60,20 @@ bool ExerciseModulesReady()
 
 TMyPacketEquation& UrEquation()
 {
-    assert(urModule.equation);
-    return *urModule.equation;
+    return existing(urModule.equation);
 }
 
 TMyPacketData& UrData()
 {
-    assert(urModule.data);
-    return *urModule.data;
+    return existing(urModule.data);
 }
 
 TMyPacketEquation& KzsEquation()
 {
-    assert(kzsModule.equation);
-    return *kzsModule.equation;
+    return existing(kzsModule.equation);
 }
 
 TMyPacketData& KzsData()
 {
-    assert(kzsModule.data);
-    return *kzsModule.data;
+    return existing(kzsModule.data);
 }

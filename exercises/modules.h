@@ -4,8 +4,8 @@
 // Each exercise window (the worked example and the control task) owns one
 // reference-formula object and one variable table.  They are created before
 // any window exists and destroyed after the windows, in reverse order; in
-// between the windows reach them through the accessors below.  Calling an
-// accessor outside that span is a programming error (it asserts).
+// between the windows reach them through the accessors below.  An accessor
+// called outside that span throws std::logic_error.
 class TMyPacketEquation;
 class TMyPacketData;
 

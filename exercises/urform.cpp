@@ -1,6 +1,206 @@
 #include "exercises/urform.h"
 
+#include "drawing/canvaslabel.h"
+#include "drawing/picturebox.h"
+#include "eqedit/teqedit.h"
+#include "exercises/examplescript.h"
+#include "exercises/exerciselayout.h"
+#include "exercises/modules.h"
+#include "exercises/schemes.h"
+#include "shell/platform/forms.h"
+#include "shell/platform/guard.h"
+#include "shell/platform/messages.h"
+#include "shell/repform.h"
+
+#include <QCloseEvent>
+#include <QEvent>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+// The pause after feedback, set on every activation.
+constexpr int PauseInterval = 1300;
+
+const ExerciseLayout& windowLayout()
+{
+    static const ExerciseLayout l{
+        QStringLiteral("Составление уравнений равновесия"),
+        680,
+        QRect(320, 16, 345, 170),
+        QStringLiteral("Arial"),
+        17,
+        QRect(624, 192, 40, 41),
+        17,
+        304,
+        17,
+    };
+    return l;
+}
+} // namespace
+
 TUrForm::TUrForm(QWidget* parent)
     : QWidget(parent)
 {
+    const ExerciseControls c = BuildExerciseWindow(this, windowLayout());
+    Shema = c.picture;
+    Dano = c.statement;
+    Button1 = c.exitButton;
+    Label1 = c.emptyLabel;
+    LClick = c.skipArea;
+    Panel1 = c.questionPanel;
+    Label2 = c.questionCaption;
+    EqEdit1 = c.question;
+    Panel2 = c.answerPanel;
+    AscLabel = c.feedback;
+    EqEdit2 = c.answer;
+    Timer1 = c.timer;
+
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    LClick->OnClick = [this] { LClickClick(); };
+    EqEdit2->OnKeyPress = [this](QChar& key) { EqEdit2KeyPress(key); };
+}
+
+bool TUrForm::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate && m_activation.activated())
+        FormActivate();
+    else if (e->type() == QEvent::WindowDeactivate && m_activation.deactivated())
+        FormDeactivate();
+    return QWidget::event(e);
+}
+
+void TUrForm::hideEvent(QHideEvent* e)
+{
+    m_activation.reset();
+    QWidget::hideEvent(e);
+}
+
+void TUrForm::closeEvent(QCloseEvent* e)
+{
+    e->accept();
+    // A close asked for from outside (the window manager) leaves the example
+    // the way the exit button does, so that a menu stays on screen.
+    if (e->spontaneous())
+        guarded([&] { ShowWindowAt(RepForm, pos()); });
+}
+
+void TUrForm::FormActivate()
+{
+    guarded([&] {
+        Step = 0;
+        Shema->show();
+        DrawScheme(0);
+        Timer1->stop();
+        Timer1->setInterval(PauseInterval);
+        SetCentredText(AscLabel, PromptText());
+        SetupStep(0);
+        EqEdit2->SetEquation(QString());
+        EqEdit2->setFocus();
+    });
+}
+
+void TUrForm::FormDeactivate()
+{
+    Step = 0;
+}
+
+void TUrForm::Button1Click()
+{
+    guarded([&] {
+        close();
+        ShowWindowAt(RepForm, pos());
+    });
+}
+
+void TUrForm::EqEdit2KeyPress(QChar& key)
+{
+    if (key != QChar(13))
+        return;
+    guarded([&] {
+        switch (CheckAnswer(UrEquation(), UrData(), m_reference, EqEdit2->Equation())) {
+        case Verdict::Equal:
+            ShowPraise();
+            ResetAnswerControl(EqEdit2);
+            DrawScheme(Step);
+            SetupStep(Step);
+            ++Step;
+            if (!Timer1->isActive())
+                Timer1->start();
+            EqEdit1->SetEquation(QString());
+            break;
+        case Verdict::NotEqual:
+            ShowScold();
+            if (!Timer1->isActive())
+                Timer1->start();
+            break;
+        case Verdict::CompareError:
+            ShowMessage(QStringLiteral("Ошибка ввода данных."));
+            break;
+        case Verdict::Empty:
+        case Verdict::None:
+            break;
+        }
+    });
+}
+
+void TUrForm::Timer1Timer()
+{
+    guarded([&] {
+        Timer1->stop();
+        SetCentredText(AscLabel, PromptText());
+        SetupStep(Step);
+    });
+}
+
+void TUrForm::LClickClick()
+{
+    guarded([&] {
+        ResetAnswerControl(EqEdit2);
+        ++Step;
+        DrawScheme(Step - 1);
+        SetupStep(Step);
+    });
+}
+
+void TUrForm::SetupStep(int step)
+{
+    DefineExampleVariables(UrData());
+    const auto& steps = ExampleSteps();
+    if (step >= 0 && step < static_cast<int>(steps.size())) {
+        const ScriptStep& s = steps[static_cast<std::size_t>(step)];
+        if (s.points > 0) {
+            QFont font = EqEdit1->font();
+            font.setPointSize(s.points);
+            EqEdit1->setFont(font);
+        }
+        EqEdit1->SetEquation(QString::fromUtf8(s.question));
+        m_reference = QString::fromUtf8(s.reference);
+    } else if (step == ExampleFinishStep) {
+        ShowMessage(QStringLiteral("Поздравляю! Теперь вы без труда сможете составить уравнения "
+                                   "равновесия для плоской системы сил."));
+        close();
+        ShowWindow(RepForm);
+    }
+}
+
+void TUrForm::DrawScheme(int step)
+{
+    const SchemeTarget target{
+        Shema->canvas(),
+        Dano->canvas(),
+        [this](const QString& caption) { Dano->setText(caption); },
+        [this] { Shema->show(); },
+    };
+    DrawExampleScheme(step, target);
+}
+
+void TUrForm::ShowPraise()
+{
+    SetCentredText(AscLabel, DrawFeedbackText(ExamplePraises()));
+}
+
+void TUrForm::ShowScold()
+{
+    SetCentredText(AscLabel, DrawFeedbackText(Reproaches()));
 }

@@ -1,8 +1,61 @@
 #pragma once
+// The worked example: eleven questions about one beam, each answered with a
+// formula that the engine judges against the step's reference formula.
+#include <QChar>
+#include <QString>
 #include <QWidget>
+
+#include "exercises/dialogue.h"
+
+class CanvasLabel;
+class PictureBox;
+class QFrame;
+class QPushButton;
+class QTimer;
+class TEqEdit;
 
 class TUrForm : public QWidget {
     Q_OBJECT
 public:
     explicit TUrForm(QWidget* parent = nullptr);
+
+    PictureBox* Shema;
+    CanvasLabel* Dano;
+    QPushButton* Button1;
+    QLabel* Label1;
+    ClickArea* LClick;
+    QFrame* Panel1;
+    QLabel* Label2;
+    TEqEdit* EqEdit1;
+    QFrame* Panel2;
+    QLabel* AscLabel;
+    TEqEdit* EqEdit2;
+    QTimer* Timer1;
+
+    // The question on screen, from 0.
+    int Step = 0;
+    // The reference formula of the current step.
+    const QString& ReferenceAnswer() const { return m_reference; }
+
+    // Handlers.
+    void FormActivate();
+    void FormDeactivate();
+    void Button1Click();
+    void EqEdit2KeyPress(QChar& key);
+    void Timer1Timer();
+    void LClickClick();
+
+protected:
+    bool event(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void SetupStep(int step);
+    void DrawScheme(int step);
+    void ShowPraise();
+    void ShowScold();
+
+    QString m_reference;
+    ActivationGate m_activation;
 };

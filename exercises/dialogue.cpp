@@ -1,0 +1,143 @@
+#include "exercises/dialogue.h"
+
+#include "eqedit/teqedit.h"
+#include "formula/packetdata.h"
+#include "formula/packetequation.h"
+#include "formula/random.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPointingDevice>
+
+QString PromptText()
+{
+    return QStringLiteral("Ваш ответ, коллега:");
+}
+
+const FeedbackTexts& ExamplePraises()
+{
+    static const FeedbackTexts texts = {"Совершенно правильно.", "Это то, что нужно !",
+                                        "Коллега, я полностью с Вами согласен !",
+                                        "Коллега, вы снова абсолютно правы !"};
+    return texts;
+}
+
+const FeedbackTexts& TaskPraises()
+{
+    static const FeedbackTexts texts = {"Совершенно правильно.", "Молодец! Так держать.",
+                                        "Хочу Вас поздравить! Именно это и требовалось.",
+                                        "Мне нравится ход ваших мыслей! Это то, что нужно."};
+    return texts;
+}
+
+const FeedbackTexts& Reproaches()
+{
+    static const FeedbackTexts texts = {"К сожалению, вы ошибаетесь.", "Это никуда не годится !",
+                                        "Коллега, вы неправы !", "Коллега, вы снова неправы !"};
+    return texts;
+}
+
+QString DrawFeedbackText(const FeedbackTexts& texts)
+{
+    randomizeFromClock();
+    return QString::fromUtf8(texts[randomBelow(static_cast<std::uint32_t>(texts.size()))]);
+}
+
+void SetCentredText(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    label->adjustSize();
+    const QWidget* panel = label->parentWidget();
+    if (!panel)
+        return;
+    label->move(panel->width() / 2 - label->width() / 2, label->y());
+}
+
+void ResetAnswerControl(TEqEdit* answer)
+{
+    answer->SetEquation(QStringLiteral(" "));
+    const QPointF origin(0, 0);
+    QMouseEvent press(QEvent::MouseButtonPress, origin, answer->mapToGlobal(origin), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(answer, &press);
+}
+
+Verdict CheckAnswer(TMyPacketEquation& equation, const TMyPacketData& table, const QString& reference,
+                    const QString& typed)
+{
+    equation.SetEquation(reference.toStdString());
+    const std::string verdict = equation.Compare(typed.toStdString(), table);
+    if (verdict == kVerdictEqual)
+        return Verdict::Equal;
+    if (verdict == kVerdictNotEqual)
+        return Verdict::NotEqual;
+    if (verdict == kVerdictError)
+        return Verdict::CompareError;
+    if (verdict == kVerdictEmpty)
+        return Verdict::Empty;
+    return Verdict::None;
+}
+
+ClickArea::ClickArea(QWidget* parent)
+    : QLabel(parent)
+{
+    setAccessibleName(QStringLiteral("Пропустить вопрос"));
+}
+
+void ClickArea::mousePressEvent(QMouseEvent* event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+}
+
+void ClickArea::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click && OnClick)
+        OnClick();
+}
+
+namespace {
+// The window that takes the activation is not one of the program's own
+// windows: another application, or a message box.
+bool activationLeavesProgramWindows()
+{
+    const QWidget* next = QApplication::activeWindow();
+    if (!next)
+        return true;
+    if (qobject_cast<const QMessageBox*>(next))
+        return true;
+    return qobject_cast<const QMessageBox*>(QApplication::activeModalWidget()) != nullptr;
+}
+} // namespace
+
+bool ActivationGate::deactivated()
+{
+    m_away = activationLeavesProgramWindows();
+    return !m_away;
+}
+
+bool ActivationGate::activated()
+{
+    if (m_away) {
+        m_away = false;
+        return false;
+    }
+    return true;
+}
+
+void ShowWindowAt(QWidget* window, const QPoint& place)
+{
+    if (!window)
+        return;
+    window->move(place);
+    window->show();
+}
+
+void ShowWindow(QWidget* window)
+{
+    if (window)
+        window->show();
+}

@@ -1,0 +1,77 @@
+#pragma once
+// What the two exercise windows share in their dialogue: the feedback texts
+// and their random choice, the re-centring of the feedback label, the reset of
+// the answer control, the verdict of a typed answer, the skip area, and the
+// filter that tells activations among the program's windows from those caused
+// by a message box or another application.
+#include <QLabel>
+#include <QString>
+#include <array>
+#include <functional>
+
+class TEqEdit;
+class TMyPacketData;
+class TMyPacketEquation;
+
+// The feedback label's text while a question waits for its answer.
+QString PromptText();
+
+using FeedbackTexts = std::array<const char*, 4>;
+const FeedbackTexts& ExamplePraises();
+const FeedbackTexts& TaskPraises();
+const FeedbackTexts& Reproaches();
+
+// Re-seeds the generator from the clock and takes the text of a draw from 4.
+QString DrawFeedbackText(const FeedbackTexts& texts);
+
+// Sets the label's text, fits the label to it and centres it horizontally in
+// its parent: left := parent width / 2 - label width / 2 (integer halves).
+void SetCentredText(QLabel* label, const QString& text);
+
+// Empties the answer control to a single blank and delivers a left-button
+// press at (0, 0) with no modifiers, which puts the caret at its start.
+void ResetAnswerControl(TEqEdit* answer);
+
+enum class Verdict { Equal, NotEqual, CompareError, Empty, None };
+
+// Loads the reference into the formula object and compares the typed text
+// with it over the table.  Exceptions of the engine pass through (no verdict).
+Verdict CheckAnswer(TMyPacketEquation& equation, const TMyPacketData& table, const QString& reference,
+                    const QString& typed);
+
+// The invisible skip area: a caption-less label that reports a left click.
+class ClickArea : public QLabel {
+    Q_OBJECT
+public:
+    explicit ClickArea(QWidget* parent = nullptr);
+    std::function<void()> OnClick;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool m_pressed = false;
+};
+
+// Activation of a window counts only when it moves between windows of the
+// program: losing the focus to a message box of the program or to another
+// application, and getting it back from there, is not a change of window.
+class ActivationGate {
+public:
+    // On QEvent::WindowDeactivate: true when the window handler should run.
+    bool deactivated();
+    // On QEvent::WindowActivate: true when the window handler should run.
+    bool activated();
+    // On hiding: whatever happens next is a new activation.
+    void reset() { m_away = false; }
+
+private:
+    bool m_away = false;
+};
+
+// Shows a window of another subsystem at the given place (nothing when it does
+// not exist).
+void ShowWindowAt(QWidget* window, const QPoint& place);
+// Shows a window of another subsystem where it stands.
+void ShowWindow(QWidget* window);

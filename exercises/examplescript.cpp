@@ -1,0 +1,31 @@
+#include "exercises/examplescript.h"
+
+const std::vector<ScriptStep>& ExampleSteps()
+{
+    static const std::vector<ScriptStep> steps = {
+        {"Какой угол будет составлять сила R!B@ c балкой AB, если балку освободить от внешних связей?",
+         "~p/2-~a", 10},
+        {"Какой угол сила R!D@ образует с вертикалью ?", "0", 12},
+        {"Существует ли в уравнении (1) еще слагаемое, равное нулю ?", "Y", 0},
+        {"Какой номер имеет это слагаемое?", "2", 0},
+        {"Запишите сумму проекций всех сил на ось Ox", "F-R!B@*sin(~a)", 0},
+        {"Запишите сумму проекций всех сил на ось Oy", "R!D@+R!B@*cos(~a)-G", 0},
+        {"Запишите сумму моментов всех сил относительно т. D", "-G*b+R!B@*(2*b-a)*sin(~p/2-~a)", 0},
+        {"Запишите сумму моментов всех сил относительно т. B", "G*b-R!D@*(2*b-a)", 0},
+        {"Запишите чему равна сила F из системы (1)", "G*(b-a)/(2*b-a)*tan(~a)", 0},
+        {"Теперь, пожалуйста, запишите выражение для R!D", "G-G*(b-a)/(2*b-a)", 0},
+        {"Будьте любезны, запишите также выражение для R!B", "G*(b-a)/((2*b-a)*cos(~a))", 0},
+    };
+    return steps;
+}
+
+const std::vector<std::string>& ExampleVariableNames()
+{
+    static const std::vector<std::string> names = {"N", "~a", "Y", "F", "R!B", "R!D", "G", "a", "b"};
+    return names;
+}
+
+void DefineExampleVariables(TMyPacketData& data)
+{
+    DefineStepVariables(data, ExampleVariableNames());
+}

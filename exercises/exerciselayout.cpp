@@ -1,0 +1,97 @@
+#include "exercises/exerciselayout.h"
+
+#include "drawing/canvaslabel.h"
+#include "drawing/picturebox.h"
+#include "eqedit/teqedit.h"
+#include "exercises/dialogue.h"
+#include "shell/platform/colours.h"
+#include "shell/platform/fonts.h"
+#include "shell/platform/windows.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+QFrame* raisedPanel(QWidget* parent, const QRect& geometry)
+{
+    auto* panel = new QFrame(parent);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setGeometry(geometry);
+    return panel;
+}
+
+} // namespace
+
+QFont PointFontForPixels(const QString& face, int pixels)
+{
+    QFont font = pointFont(face, pixels * 3 / 4);
+    font.setPointSizeF(pixels * 0.75);
+    return font;
+}
+
+ExerciseControls BuildExerciseWindow(QWidget* window, const ExerciseLayout& layout)
+{
+    setupWindow(window, layout.caption, layout.clientWidth, ExerciseClientHeight, minimiseOnlyWindowFlags());
+    // Closing an exercise window hides it; it never ends the program.
+    window->setAttribute(Qt::WA_QuitOnClose, false);
+
+    ExerciseControls c{};
+
+    c.picture = new PictureBox(280, 160, window);
+    c.picture->move(16, 16);
+    c.picture->setAccessibleName(QStringLiteral("Схема задачи"));
+
+    c.statement = new CanvasLabel(window);
+    c.statement->setGeometry(layout.statement);
+    c.statement->setFont(pixelFont(layout.statementFace, layout.statementPixels));
+    c.statement->setWordWrap(true);
+    c.statement->setTextFormat(Qt::PlainText);
+    c.statement->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    c.statement->setAccessibleName(QStringLiteral("Условие задачи"));
+
+    c.exitButton = new QPushButton(QStringLiteral("Выход"), window);
+    c.exitButton->setGeometry(16, 192, 89, 33);
+
+    c.emptyLabel = new QLabel(window);
+    c.emptyLabel->move(16, 208);
+
+    c.skipArea = new ClickArea(window);
+    c.skipArea->setGeometry(layout.skipArea);
+
+    c.questionPanel = raisedPanel(window, QRect(16, 240, 649, 89));
+    c.questionCaption = new QLabel(QStringLiteral("Вопрос :"), c.questionPanel);
+    c.questionCaption->setFont(pixelFont(QStringLiteral("Arial"), layout.feedbackPixels));
+    c.questionCaption->move(8, 12);
+    c.questionCaption->adjustSize();
+
+    c.question = new TEqEdit(c.questionPanel);
+    c.question->setGeometry(8, 40, 625, 25);
+    c.question->setEnabled(false);
+    c.question->SetBackColor(buttonHighlightColour());
+    c.question->SetForeColor(QColor(Qt::black));
+    QFont questionFont = PointFontForPixels(QStringLiteral("MS Sans Serif"), layout.questionPixels);
+    questionFont.setFixedPitch(true);
+    c.question->setFont(questionFont);
+    c.question->setAccessibleName(QStringLiteral("Вопрос"));
+
+    c.answerPanel = raisedPanel(window, QRect(16, 344, 649, 89));
+    c.feedback = new QLabel(QStringLiteral("Ответ"), c.answerPanel);
+    c.feedback->setFont(pixelFont(QStringLiteral("Arial"), layout.feedbackPixels));
+    c.feedback->setTextFormat(Qt::PlainText);
+    c.feedback->move(layout.feedbackLeft, 12);
+    c.feedback->adjustSize();
+
+    c.answer = new TEqEdit(c.answerPanel);
+    c.answer->setGeometry(8, 40, 625, 25);
+    c.answer->SetBackColor(buttonFaceColour());
+    c.answer->setFont(PointFontForPixels(QStringLiteral("MS Sans Serif"), 19));
+    c.answer->setAccessibleName(QStringLiteral("Ответ"));
+
+    c.timer = new QTimer(window);
+    c.timer->setInterval(PauseTimerInterval);
+    c.timer->start();
+    return c;
+}
