@@ -94,17 +94,34 @@ QPen makePen(const PenState& pen, const QColor& colour)
 }
 } // namespace
 
-QBrush makeBrush(const BrushState& brush, const QColor& colour);
+namespace {
+// The 45-degree hatch rising to the right: one line every 8 logical pixels,
+// tiled from the surface's origin, with transparent gaps.  Built as a texture
+// so that its spacing follows the device pixel ratio.
+QBrush hatchBrush(const QColor& colour, qreal dpr)
+{
+    const int size = qCeil(8 * dpr);
+    QImage tile(size, size, QImage::Format_ARGB32_Premultiplied);
+    tile.fill(Qt::transparent);
+    tile.setDevicePixelRatio(dpr);
+    {
+        QPainter p(&tile);
+        for (int i = 0; i < 8; ++i)
+            p.fillRect(QRectF(i, 7 - i, 1, 1), colour);
+    }
+    return QBrush(tile);
+}
 
-QBrush makeBrush(const BrushState& brush, const QColor& colour)
+QBrush makeBrush(const BrushState& brush, const QColor& colour, qreal dpr)
 {
     switch (brush.style) {
     case BrushStyle::Solid: return QBrush(colour, Qt::SolidPattern);
-    case BrushStyle::Hatch: return QBrush(colour, Qt::BDiagPattern);
+    case BrushStyle::Hatch: return hatchBrush(colour, dpr);
     case BrushStyle::Clear: break;
     }
     return QBrush(Qt::NoBrush);
 }
+} // namespace
 
 void PainterCanvas::LineTo(int x, int y)
 {
@@ -158,7 +175,7 @@ void PainterCanvas::fillShape(QPainter& p, const std::function<void(QPainter&)>&
         return;
     p.save();
     p.setPen(Qt::NoPen);
-    p.setBrush(makeBrush(brush(), colour(brush().colour)));
+    p.setBrush(makeBrush(brush(), colour(brush().colour), p.device()->devicePixelRatioF()));
     shape(p);
     p.restore();
 }
