@@ -144,7 +144,7 @@ void EqEditModel::keyDown(EqKey key)
             break;
         }
         FEqText.remove(--FCaretIndex, 1);
-        if (FCaretIndex > 0 && FEqText.at(FCaretIndex - 1) == u'~')
+        while (FCaretIndex > 0 && FEqText.at(FCaretIndex - 1) == u'~')
             FEqText.remove(--FCaretIndex, 1);
         if (FEqText.isEmpty()) {
             FVisibleText.clear();
@@ -182,7 +182,7 @@ void EqEditModel::keyDown(EqKey key)
             break;
         }
         --FCaretIndex;
-        if (FCaretIndex > 0 && FEqText.at(FCaretIndex - 1) == u'~')
+        while (FCaretIndex > 0 && FEqText.at(FCaretIndex - 1) == u'~')
             --FCaretIndex;
         leftScrollTest();
         recomputeCaretX();
@@ -209,7 +209,7 @@ void EqEditModel::keyDown(EqKey key)
             break;
         }
         ++FCaretIndex;
-        if (FEqText.at(FCaretIndex - 1) == u'~' && FCaretIndex < length)
+        while (FEqText.at(FCaretIndex - 1) == u'~' && FCaretIndex < length)
             ++FCaretIndex;
         const QString kept = FVisibleText;
         recomputeCaretX();
@@ -301,14 +301,13 @@ void EqEditModel::click(int x)
         chosen = std::abs(w.at(n) - x) < std::abs(w.at(n + 1) - x) ? n : n + 1;
     int index = FFirstVisible - 1 + chosen;
     // Never between '~' and its letter: the boundary before the '~' has the
-    // same x; at the very start of the view the boundary after the letter.
-    if (caretAfterGreekMarker(index)) {
-        const int step = chosen > 0 ? -1 : 1;
-        index += step;
-        chosen += step;
-    }
+    // same x; at the very start of the view, the boundary after the letter.
+    while (caretAfterGreekMarker(index) && index > FFirstVisible - 1)
+        --index;
+    while (caretAfterGreekMarker(index))
+        ++index;
     FCaretIndex = index;
-    FCaretX = w.at(chosen);
+    recomputeCaretX();
     notify();
 }
 

@@ -1,0 +1,316 @@
+// The editing model: keys, typing, clicks, scrolling and the invariants, with
+// fixed metrics (every character 10 px, indices 6 px, Greek 13 / 9 px).
+#include "eqedit/eqeditmodel.h"
+#include "support/fixed_metrics.h"
+#include "support/model_script.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+namespace {
+
+using M = FixedMetrics;
+
+// Checks the model's invariants; returns an empty string when they hold.
+std::string brokenInvariant(const EqEditModel& m, const EqMetrics& metrics)
+{
+    const QString& text = m.equation();
+    const int first = m.firstVisible();
+    const int caret = m.caretIndex();
+    if (first < 1)
+        return "first visible below 1";
+    if (caret < first - 1 || caret > text.size())
+        return "caret outside the view or the text";
+    if (!text.mid(first - 1).startsWith(m.visibleText()))
+        return "visible text is not a prefix of the tail";
+    const State start = GetFirstCaretState(text, text, first);
+    if (m.caretX() != EqWidth(text.mid(first - 1, caret - first + 1), start, metrics))
+        return "caret x is not the width up to the caret";
+    if (caret > 0 && caret < text.size() && text.at(caret - 1) == u'~')
+        return "caret between '~' and its letter";
+    if (m.textLimit() >= 0 && EqWidth(m.visibleText(), start, metrics) > m.textLimit())
+        return "visible text wider than the control";
+    return {};
+}
+
+struct EditCase {
+    const char* name;
+    const char16_t* start;   // Equation set before the script
+    const char16_t* script;
+    const char16_t* text;
+    int caret;
+    int beeps;
+    const char16_t* raised;  // characters raised by the key-press event
+};
+
+class Editing : public ::testing::TestWithParam<EditCase> {};
+
+TEST_P(Editing, KeysAndTypingGiveText)
+{
+    const EditCase& c = GetParam();
+    const M metrics;
+    EqEditModel m(&metrics);
+    m.setEquation(QString::fromUtf16(c.start));
+    ModelRecorder rec;
+    rec.attach(m);
+    runScript(m, QString::fromUtf16(c.script));
+    EXPECT_EQ(m.equation(), QString::fromUtf16(c.text));
+    EXPECT_EQ(m.caretIndex(), c.caret);
+    EXPECT_EQ(rec.beeps, c.beeps);
+    EXPECT_EQ(rec.raised, QString::fromUtf16(c.raised));
+    EXPECT_EQ(brokenInvariant(m, metrics), "");
+}
+
+const EditCase editCases[] = {
+    {"SubscriptAndBack", u"", u"R<Down>A<Up>*", u"R!A@*", 5, 0, u"R!A@*"},
+    {"Superscript", u"", u"x<Up>2", u"x#2", 3, 0, u"x#2"},
+    {"UpAtSuperscriptDoesNothing", u"", u"x<Up>2<Up>", u"x#2", 3, 0, u"x#2"},
+    {"DownFromSuperscript", u"", u"x<Up>2<Up><Down>", u"x#2@", 4, 0, u"x#2@"},
+    {"DownAtSubscriptDoesNothing", u"", u"x<Down><Down>", u"x!", 2, 0, u"x!"},
+    {"GreekKey", u"", u"<F3>f", u"~f", 2, 0, u"f"},
+    {"LeftOverGreekLetter", u"", u"<F3>f<Left>", u"~f", 0, 0, u"f"},
+    {"BackspaceDeletesGreekLetter", u"", u"<F3>f<BS>", u"", 0, 0, u"f\b"},
+    {"RightOverGreekLetter", u"", u"<F3>a<Home><Right>", u"~a", 2, 0, u"a"},
+    {"DeleteGreekLetter", u"", u"<F3>ab<Home><Del>", u"b", 0, 0, u"ab"},
+    {"DeleteLoneGreekMarker", u"a~", u"<Right><Del>", u"a", 1, 0, u""},
+    {"TypedTildeActsAsGreekKey", u"", u"~a", u"~a", 2, 0, u"~a"},
+    {"TypedTildeInsideText", u"", u"ab<Left>~c", u"a~cb", 3, 0, u"ab~c"},
+    {"MarkerTypedDirectlyIsRefused", u"", u"!#@", u"", 0, 0, u""},
+    {"EnterIsRaisedOnly", u"", u"<Enter>", u"", 0, 0, u"\r"},
+    {"EscapeIsRaisedOnly", u"ab", u"<Esc>", u"ab", 0, 0, u"\x1b"},
+    {"DownAllowsOneTypedMarker", u"", u"x<Down>!#", u"x!!", 3, 0, u"x!!"},
+    {"DownAtSubscriptStillAllowsOne", u"", u"x<Down><Down>@!", u"x!@", 3, 0, u"x!@"},
+    {"UpAllowsNone", u"", u"x<Up>#", u"x#", 2, 0, u"x#"},
+    {"NonPrintableUsesThePermission", u"", u"x<Down><Enter>!", u"x!", 2, 0, u"x!\r"},
+    {"GreekPendingMarksInsertedMarker", u"", u"<F3><Down>a", u"~!a", 3, 0, u"!a"},
+    {"BeepsOnEmptyText", u"", u"<BS><Left><Home><End><Right><Del>", u"", 0, 6, u"\b"},
+    {"BeepsAtTheEnd", u"ab", u"<End><End><Right><Del>", u"ab", 2, 3, u""},
+    {"BeepsAtTheStart", u"ab", u"<Home><Left><BS>", u"ab", 0, 3, u"\b"},
+    {"BackspaceInTheMiddle", u"abc", u"<Right><Right><BS>", u"ac", 1, 0, u"\b"},
+    {"DeleteInTheMiddle", u"abc", u"<Right><Del>", u"ac", 1, 0, u""},
+    {"InsertInTheMiddle", u"ac", u"<Right>b", u"abc", 2, 0, u"b"},
+    {"EndThenHome", u"abc", u"<End><Home>", u"abc", 0, 0, u""},
+    {"RunOfTildesIsOneStep", u"~~ab", u"<Right><Left>", u"~~ab", 0, 0, u""},
+    {"BackspaceOverRunOfTildes", u"~~ab", u"<Right><BS>", u"b", 0, 0, u"\b"},
+    {"LevelAtCaretAfterMoves", u"x#2@y", u"<End><Left><Left><Down>", u"x#2@@y", 4, 0, u"@"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, Editing, ::testing::ValuesIn(editCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct ClickCase {
+    const char* name;
+    const char16_t* text;
+    int x;
+    int caret;
+};
+
+class Clicks : public ::testing::TestWithParam<ClickCase> {};
+
+TEST_P(Clicks, CaretGoesToNearestBoundary)
+{
+    const ClickCase& c = GetParam();
+    const M metrics;
+    EqEditModel m(&metrics);
+    m.setEquation(QString::fromUtf16(c.text));
+    m.click(c.x);
+    EXPECT_EQ(m.caretIndex(), c.caret);
+    EXPECT_EQ(brokenInvariant(m, metrics), "");
+}
+
+const ClickCase clickCases[] = {
+    {"LeftHalf", u"abc", 14, 1},
+    {"RightHalf", u"abc", 16, 2},
+    {"TieGoesRight", u"abc", 15, 2},
+    {"OnABoundary", u"abc", 20, 2},
+    {"RightOfText", u"abc", 250, 3},
+    {"LeftOfText", u"abc", -7, 0},
+    {"MarkerBoundaryGoesRight", u"R!A", 10, 2},
+    {"InsideSubscript", u"R!AB", 20, 4},
+    {"NotBetweenTildeAndLetter", u"x~ab", 10, 1},
+    {"InsideGreekLetter", u"x~ab", 20, 3},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, Clicks, ::testing::ValuesIn(clickCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(EditingModel, ClickOnEmptyTextChangesNothing)
+{
+    const M metrics;
+    EqEditModel m(&metrics);
+    ModelRecorder rec;
+    rec.attach(m);
+    m.click(30);
+    EXPECT_EQ(m.caretIndex(), 0);
+    EXPECT_EQ(rec.repaints, 0);
+}
+
+TEST(EditingModel, SetEquationResetsOnlyOnChange)
+{
+    const M metrics;
+    EqEditModel m(&metrics);
+    ModelRecorder rec;
+    rec.attach(m);
+    m.setEquation(QStringLiteral("abc"));
+    EXPECT_EQ(rec.repaints, 1);
+    runScript(m, QStringLiteral("<End>"));
+    const int afterEnd = rec.repaints;
+    m.setEquation(QStringLiteral("abc"));
+    EXPECT_EQ(rec.repaints, afterEnd);
+    EXPECT_EQ(m.caretIndex(), 3);
+    m.setEquation(QStringLiteral("abd"));
+    EXPECT_EQ(m.caretIndex(), 0);
+    EXPECT_EQ(m.caretX(), 0);
+    EXPECT_EQ(m.firstVisible(), 1);
+}
+
+TEST(EditingModel, DeletingTheLastCharacterEmptiesTheView)
+{
+    const M metrics;
+    EqEditModel m(&metrics);
+    ModelRecorder rec;
+    rec.attach(m);
+    runScript(m, QStringLiteral("a"));
+    const int before = rec.repaints;
+    runScript(m, QStringLiteral("<BS>"));
+    EXPECT_EQ(m.equation(), QString());
+    EXPECT_EQ(m.visibleText(), QString());
+    EXPECT_EQ(m.caretX(), 0);
+    EXPECT_GT(rec.repaints, before);
+}
+
+TEST(EditingModel, CaretBandFollowsTheLevelBeforeTheCaret)
+{
+    const M metrics;
+    EqEditModel m(&metrics);
+    const std::tuple<const char16_t*, int, int> cases[] = {
+        {u"", 0, M::Hn},
+        {u"F<Down>", M::Hn - M::Hs, M::Hs},
+        {u"x<Up>", 0, M::Hs},
+        {u"x<Up>2<Down>", 0, M::Hn},
+        {u"x<Down>a<Home>", 0, M::Hn},
+    };
+    for (const auto& [script, top, height] : cases) {
+        m.setEquation(QStringLiteral(" "));
+        m.click(0);
+        runScript(m, QStringLiteral("<Del>") + QString::fromUtf16(script));
+        EXPECT_EQ(m.caretBand().top, top) << QString::fromUtf16(script).toStdString();
+        EXPECT_EQ(m.caretBand().height, height) << QString::fromUtf16(script).toStdString();
+    }
+}
+
+// A control 60 px wide: Wc = 56, Wt = 58, so five characters are shown.
+class Scrolling : public ::testing::Test {
+protected:
+    M metrics;
+    EqEditModel m{&metrics};
+    void SetUp() override { m.setGeometry(60, 2, 1); }
+};
+
+TEST_F(Scrolling, TypingPastTheRightEdgeKeepsTheCaretInView)
+{
+    for (QChar c : QStringLiteral("abcdefghijkl")) {
+        m.keyPress(c);
+        ASSERT_LT(m.caretX(), m.caretLimit());
+        ASSERT_EQ(brokenInvariant(m, metrics), "");
+    }
+    EXPECT_GT(m.firstVisible(), 1);
+    EXPECT_TRUE(m.visibleText().endsWith(u'l'));
+}
+
+TEST_F(Scrolling, HomeShowsTheStartAgain)
+{
+    runScript(m, QStringLiteral("abcdefghijkl<Home>"));
+    EXPECT_EQ(m.firstVisible(), 1);
+    EXPECT_EQ(m.caretIndex(), 0);
+    EXPECT_EQ(m.caretX(), 0);
+    EXPECT_EQ(m.visibleText(), QStringLiteral("abcde"));
+}
+
+TEST_F(Scrolling, LeftPastTheViewJumpsFiveBack)
+{
+    runScript(m, QStringLiteral("abcdefghijkl"));
+    int first = m.firstVisible();
+    ASSERT_GT(first, 5);
+    while (m.caretIndex() > first - 1)
+        runScript(m, QStringLiteral("<Left>"));
+    runScript(m, QStringLiteral("<Left>"));
+    EXPECT_EQ(m.firstVisible(), first - 5);
+    first = m.firstVisible();
+    while (m.caretIndex() > 0)
+        runScript(m, QStringLiteral("<Left>"));
+    EXPECT_EQ(m.firstVisible(), 1);
+    EXPECT_EQ(brokenInvariant(m, metrics), "");
+}
+
+TEST_F(Scrolling, RightPastTheEdgeJumpsFiveForward)
+{
+    m.setEquation(QStringLiteral("abcdefghijkl"));
+    EXPECT_EQ(m.visibleText(), QStringLiteral("abcde"));
+    runScript(m, QStringLiteral("<Right><Right><Right><Right><Right>"));
+    EXPECT_EQ(m.firstVisible(), 1);
+    runScript(m, QStringLiteral("<Right>"));
+    EXPECT_EQ(m.firstVisible(), 6);
+    EXPECT_EQ(m.caretIndex(), 6);
+    EXPECT_EQ(brokenInvariant(m, metrics), "");
+}
+
+TEST_F(Scrolling, EndScrollsUntilTheCaretFits)
+{
+    m.setEquation(QStringLiteral("abcdefghijkl"));
+    runScript(m, QStringLiteral("<End>"));
+    EXPECT_EQ(m.caretIndex(), 12);
+    EXPECT_LT(m.caretX(), m.caretLimit());
+    EXPECT_GE(m.caretX() + M::Normal, m.caretLimit()); // one more character would not fit
+    EXPECT_EQ(brokenInvariant(m, metrics), "");
+}
+
+TEST_F(Scrolling, ResetByBlankAndClickAtTheStart)
+{
+    runScript(m, QStringLiteral("abcdefghijkl<Left><Left>"));
+    m.setEquation(QStringLiteral(" "));
+    m.click(0);
+    EXPECT_EQ(m.caretIndex(), 0);
+    EXPECT_EQ(m.firstVisible(), 1);
+    EXPECT_EQ(m.caretX(), 0);
+    EXPECT_EQ(m.equation(), QStringLiteral(" "));
+}
+
+// Random keys, characters and clicks on narrow controls keep every invariant.
+TEST(EditingModel, RandomSequencesKeepTheInvariants)
+{
+    const M metrics;
+    const QString steps[] = {
+        QStringLiteral("a"), QStringLiteral("W"), QStringLiteral("1"), QStringLiteral("*"),
+        QStringLiteral("~"), QStringLiteral("!"), QStringLiteral("#"), QStringLiteral("@"),
+        QStringLiteral("<BS>"), QStringLiteral("<Del>"), QStringLiteral("<Home>"), QStringLiteral("<End>"),
+        QStringLiteral("<Left>"), QStringLiteral("<Right>"), QStringLiteral("<Up>"), QStringLiteral("<Down>"),
+        QStringLiteral("<F3>"), QStringLiteral("<Enter>"),
+    };
+    const int widths[] = {300, 60, 25, 12, 3, 0};
+    std::mt19937 gen(2024);
+    for (int width : widths) {
+        for (int round = 0; round < 200; ++round) {
+            EqEditModel m(&metrics);
+            m.setGeometry(width, 2, 1);
+            QString log;
+            for (int i = 0; i < 60; ++i) {
+                QString step;
+                const unsigned pick = gen() % 22;
+                if (pick < std::size(steps))
+                    step = steps[pick];
+                else if (pick == 18)
+                    step = QStringLiteral("<@%1>").arg(int(gen() % 80) - 5);
+                else if (pick == 19)
+                    m.setEquation(QStringLiteral(" ")), step = QStringLiteral("<@0>");
+                else
+                    step = QStringLiteral("a");
+                log += step;
+                runScript(m, step);
+                ASSERT_EQ(brokenInvariant(m, metrics), "") << "width " << width << ": " << log.toStdString();
+            }
+        }
+    }
+}
+
+} // namespace
