@@ -1,6 +1,100 @@
 #include "solver/forms/askform.h"
 
+#include "exercises/kzsform.h"
+#include "shell/kontrform.h"
+#include "shell/platform/fonts.h"
+#include "shell/platform/forms.h"
+#include "shell/platform/guard.h"
+#include "shell/platform/windows.h"
+#include "solver/forms/matrix2form.h"
+#include "solver/forms/matrixform.h"
+
+#include <QCloseEvent>
+#include <QEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+Qt::WindowFlags dialogWindowFlags()
+{
+    return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+         | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, const QRect& at)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setFont(pointFont(QStringLiteral("Arial"), 13));
+    button->setGeometry(at);
+    button->setAutoDefault(false);
+    return button;
+}
+} // namespace
+
 TAskForm::TAskForm(QWidget* parent)
     : QWidget(parent)
 {
+    setupWindow(this, QStringLiteral("Выбор порядка системы"), 364, 116, dialogWindowFlags());
+
+    auto* label = new QLabel(QStringLiteral("Систему какого порядка решаем ?"), this);
+    label->setObjectName(QStringLiteral("Label1"));
+    label->setFont(pointFont(QStringLiteral("Arial"), 13));
+    label->setGeometry(16, 16, 256, 84);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+
+    Button1 = makeButton(this, QStringLiteral("Button1"), QStringLiteral("6"), QRect(296, 16, 41, 41));
+    Button2 = makeButton(this, QStringLiteral("Button2"), QStringLiteral("9"), QRect(296, 64, 41, 41));
+    Button1->setAccessibleName(QStringLiteral("Система 6 уравнений"));
+    Button2->setAccessibleName(QStringLiteral("Система 9 уравнений"));
+    connect(Button1, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
+    connect(Button2, &QPushButton::clicked, this, [this] { guarded([this] { Button2Click(); }); });
+
+    centreOnDesktop(this);
+}
+
+void TAskForm::FormActivate()
+{
+    if (KzsForm)
+        static_cast<QWidget*>(KzsForm)->hide();
+}
+
+void TAskForm::Button1Click()
+{
+    openSolver(MatrixForm);
+}
+
+void TAskForm::Button2Click()
+{
+    openSolver(Matrix2Form);
+}
+
+void TAskForm::openSolver(QWidget* solver)
+{
+    if (KzsForm)
+        static_cast<QWidget*>(KzsForm)->hide();
+    hide();
+    if (solver) {
+        // The solver windows are application-modal: shown, they take all input.
+        solver->show();
+        solver->raise();
+        solver->activateWindow();
+    }
+}
+
+bool TAskForm::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate)
+        guarded([this] { FormActivate(); });
+    return QWidget::event(e);
+}
+
+void TAskForm::closeEvent(QCloseEvent* e)
+{
+    // Closed from the title bar: back to the Examiner menu, so that some window
+    // of the program stays on screen.
+    if (e->spontaneous() && KontrForm)
+        static_cast<QWidget*>(KontrForm)->show();
+    QWidget::closeEvent(e);
 }

@@ -1,7 +1,8 @@
 #pragma once
-#include <QWidget>
+// The solver window for systems of order 6.
+#include "solver/forms/solverwindow.h"
 
-class TMatrixForm : public QWidget {
+class TMatrixForm : public SolverWindow {
     Q_OBJECT
 public:
     explicit TMatrixForm(QWidget* parent = nullptr);

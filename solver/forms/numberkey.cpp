@@ -1,0 +1,42 @@
+#include "solver/forms/numberkey.h"
+
+#include <cmath>
+
+namespace {
+QChar decimalSeparator(const QLocale& locale)
+{
+    const QString point = locale.decimalPoint();
+    return point.isEmpty() ? QChar(u'.') : point.at(0);
+}
+} // namespace
+
+QChar FilterNumberKey(const QString& text, QChar key, const QLocale& locale)
+{
+    if ((key >= u'0' && key <= u'9') || key == u'\b' || key == u'-')
+        return key;
+    if (key == u'.' || key == u',') {
+        const QChar separator = decimalSeparator(locale);
+        return text.contains(separator) ? QChar() : separator;
+    }
+    return QChar();
+}
+
+std::optional<double> ReadNumber(const QString& text, const QLocale& locale)
+{
+    QLocale strict = locale;
+    strict.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const double value = strict.toDouble(text, &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+QString FormatResult(double value, const QLocale& locale)
+{
+    QString text = QString::asprintf("%4.3f", value);
+    const QChar separator = decimalSeparator(locale);
+    if (separator != u'.')
+        text.replace(u'.', separator);
+    return text;
+}

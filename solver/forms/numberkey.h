@@ -1,0 +1,24 @@
+#pragma once
+// Number boxes of the solver windows: the key filter, reading a box and
+// writing a result, all in the user's locale (QLocale()).
+#include <QChar>
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+// The character a number box accepts for the typed key, or the null character
+// to refuse it.  Digits "0"…"9", backspace and "-" pass as they are (the minus
+// anywhere, any number of times); "." and "," become the locale's decimal
+// separator, refused when text already holds one; everything else is refused,
+// control characters included.
+QChar FilterNumberKey(const QString& text, QChar key, const QLocale& locale = QLocale());
+
+// The value of a box: a complete number in the locale's notation (no group
+// separators) that fits a double; nothing for an empty box, a lone "-", "1-2",
+// a lone separator, an infinity and the like.
+std::optional<double> ReadNumber(const QString& text, const QLocale& locale = QLocale());
+
+// A result as "%4.3f" with the locale's decimal separator: fixed notation,
+// three decimals, never cut.
+QString FormatResult(double value, const QLocale& locale = QLocale());

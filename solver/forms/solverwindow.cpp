@@ -1,0 +1,280 @@
+#include "solver/forms/solverwindow.h"
+
+#include "shell/kontrform.h"
+#include "shell/platform/fonts.h"
+#include "shell/platform/forms.h"
+#include "shell/platform/guard.h"
+#include "shell/platform/messages.h"
+#include "shell/platform/windows.h"
+#include "solver/forms/askform.h"
+#include "solver/forms/numberkey.h"
+#include "solver/lu.h"
+
+#include <QCloseEvent>
+#include <QEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+const QString kCaption = QStringLiteral("Решение системы AX = B");
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& at,
+                  Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(pointFont(QStringLiteral("Arial"), 13));
+    label->setGeometry(at);
+    label->setAlignment(align);
+    return label;
+}
+
+QLineEdit* makeBox(QWidget* parent, const QString& name, const QString& accessibleName,
+                   const QRect& at)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setAccessibleName(accessibleName);
+    box->setFont(pointFont(QStringLiteral("MS Sans Serif"), 10));
+    box->setGeometry(at);
+    // Text reaches a number box only through its key filter.
+    box->setAcceptDrops(false);
+    box->setAttribute(Qt::WA_InputMethodEnabled, false);
+    return box;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, const QRect& at)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setFont(pointFont(QStringLiteral("Arial"), 13));
+    button->setGeometry(at);
+    button->setAutoDefault(false);
+    return button;
+}
+
+// The ninth box of a column or row is named with L ("BL", "XL"), the others by number.
+QString columnBoxName(QChar letter, int index, int order)
+{
+    if (order == 9 && index == 8)
+        return QString(letter) + u'L';
+    return QString(letter) + QString::number(index + 1);
+}
+
+} // namespace
+
+SolverWindow::SolverWindow(const SolverLayout& layout, QWidget* parent)
+    : QWidget(parent)
+    , n(layout.order)
+    , A(n * n, 0.0)
+    , b(n, 0.0)
+    , LU(n * n, 0.0)
+    , exchange(n, 0)
+    , scale(n, 0.0)
+    , x(n, 0.0)
+    , trial(n, 0.0)
+{
+    setupWindow(this, kCaption, layout.clientWidth, layout.clientHeight, minimiseOnlyWindowFlags());
+    setWindowModality(Qt::ApplicationModal);
+
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setGeometry(0, 0, layout.clientWidth, layout.clientHeight);
+
+    const int textWidth = layout.clientWidth - 32;
+    makeLabel(panel, QStringLiteral("Label1"), QStringLiteral("Уважаемый коллега !"),
+              QRect(16, layout.greetingY, textWidth, 24), Qt::AlignCenter);
+    QLabel* explanation = makeLabel(
+        panel, QStringLiteral("Label2"),
+        QStringLiteral("Я рад помочь Вам решить систему %1 линейных алгебраических уравнений AX = B. "
+                       "Сообщите, пожалуйста, коэффициенты матрицы A и столбца B.")
+            .arg(n),
+        QRect(16, layout.explanationY, textWidth, layout.explanationHeight), Qt::AlignLeft | Qt::AlignTop);
+    explanation->setWordWrap(true);
+
+    const QPoint origin = layout.gridOrigin;
+    const int gridWidth = (n - 1) * kPitchX + kBoxWidth;
+    makeLabel(panel, QStringLiteral("Label3"), QStringLiteral("A"),
+              QRect(origin.x(), origin.y() - 28, gridWidth, 24), Qt::AlignCenter);
+    makeLabel(panel, QStringLiteral("Label4"), QStringLiteral("B"),
+              QRect(layout.bColumnX, origin.y() - 28, kBoxWidth, 24), Qt::AlignCenter);
+    makeLabel(panel, QStringLiteral("Label5"), QStringLiteral("Вычисленные значения неизвестных"),
+              QRect(origin.x(), layout.resultY - 28, layout.clientWidth - origin.x() - 16, 24));
+
+    // Created in reading order, which is also the focus order of Tab and Enter.
+    inputs.reserve(n * n + n);
+    for (int row = 0; row < n; ++row)
+        for (int col = 0; col < n; ++col) {
+            QLineEdit* box = makeBox(panel, QStringLiteral("Edit%1").arg(row * n + col + 1),
+                                     QStringLiteral("Коэффициент A(%1,%2)").arg(row + 1).arg(col + 1),
+                                     QRect(origin.x() + col * kPitchX, origin.y() + row * kPitchY,
+                                           kBoxWidth, kBoxHeight));
+            box->setText(row == col ? QStringLiteral("1") : QStringLiteral("0"));
+            inputs.push_back(box);
+        }
+    for (int row = 0; row < n; ++row) {
+        QLineEdit* box = makeBox(panel, columnBoxName(u'B', row, n),
+                                 QStringLiteral("Свободный член B%1").arg(row + 1),
+                                 QRect(layout.bColumnX, origin.y() + row * kPitchY, kBoxWidth, kBoxHeight));
+        box->setText(QStringLiteral("0"));
+        inputs.push_back(box);
+    }
+    for (QLineEdit* box : inputs)
+        box->installEventFilter(this);
+
+    for (int col = 0; col < n; ++col) {
+        const int width = kBoxWidth + (n == 9 && col == 8 ? kWideResultExtra : 0);
+        QLineEdit* box = makeBox(panel, columnBoxName(u'X', col, n),
+                                 QStringLiteral("Неизвестное X%1").arg(col + 1),
+                                 QRect(origin.x() + col * kPitchX, layout.resultY, width, kBoxHeight));
+        box->setReadOnly(true);
+        box->setEnabled(false);
+        results.push_back(box);
+    }
+
+    Button1 = makeButton(panel, QStringLiteral("Button1"), QStringLiteral("Считать"),
+                         QRect(layout.button1X, layout.buttonY, 121, 41));
+    Button2 = makeButton(panel, QStringLiteral("Button2"), QStringLiteral("Выход"),
+                         QRect(layout.button2X, layout.buttonY, 121, 41));
+    connect(Button1, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
+    connect(Button2, &QPushButton::clicked, this, [this] { guarded([this] { Button2Click(); }); });
+
+    centreOnDesktop(this);
+}
+
+void SolverWindow::FormActivate()
+{
+    if (AskForm)
+        static_cast<QWidget*>(AskForm)->hide();
+}
+
+void SolverWindow::Button1Click()
+{
+    singular = 0;
+
+    const QLocale locale;
+    for (int k = 0; k < n * n + n; ++k) {
+        const std::optional<double> value = ReadNumber(inputs[k]->text(), locale);
+        if (!value) {
+            ShowMessage(kMissingDataText);
+            return;
+        }
+        if (k < n * n)
+            A[k] = *value;
+        else
+            b[k - n * n] = *value;
+    }
+
+    DecomposeLU(A.data(), n, LU.data(), exchange.data(), scale.data(), singular);
+    if (singular) {
+        ShowMessage(kSingularText);
+    } else if (!AllFinite(LU.data(), n * n)) {
+        ShowMessage(kOutOfRangeText);
+    } else {
+        SolveLU(LU.data(), exchange.data(), n, b.data(), trial.data());
+        if (AllFinite(trial.data(), n))
+            x = trial;
+        else
+            ShowMessage(kOutOfRangeText);
+    }
+    writeResults();
+}
+
+void SolverWindow::Button2Click()
+{
+    hide();
+    if (KontrForm)
+        static_cast<QWidget*>(KontrForm)->show();
+}
+
+void SolverWindow::writeResults()
+{
+    const QLocale locale;
+    for (int i = 0; i < n; ++i)
+        results[i]->setText(FormatResult(x[i], locale));
+}
+
+bool SolverWindow::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate)
+        guarded([this] { FormActivate(); });
+    return QWidget::event(e);
+}
+
+void SolverWindow::closeEvent(QCloseEvent* e)
+{
+    // Closed from the title bar or the keyboard rather than by "Выход": leave the
+    // same way, so that the program never ends up with no window shown.
+    if (e->spontaneous())
+        guarded([this] { Button2Click(); });
+    QWidget::closeEvent(e);
+}
+
+bool SolverWindow::eventFilter(QObject* watched, QEvent* e)
+{
+    if (e->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, e);
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (!box)
+        return QWidget::eventFilter(watched, e);
+    bool consumed = true;
+    guarded([&] { consumed = EditKeyPress(box, static_cast<QKeyEvent*>(e)); });
+    return consumed;
+}
+
+bool SolverWindow::EditKeyPress(QLineEdit* box, QKeyEvent* key)
+{
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        focusNextAfter(box);
+        return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+        return false;
+    default:
+        break;
+    }
+    if (key->matches(QKeySequence::Paste) || key->matches(QKeySequence::Cut)
+        || key->matches(QKeySequence::Copy))
+        return true;
+
+    QChar typed;
+    if (key->key() == Qt::Key_Backspace) {
+        typed = u'\b';
+    } else if ((key->modifiers() & Qt::ControlModifier) && key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z) {
+        // Control characters are refused: these keys never edit a box.
+        return true;
+    } else if (key->text().isEmpty()) {
+        return false;   // caret movement and the like, no character
+    } else if (key->text().size() == 1) {
+        typed = key->text().at(0);
+    } else {
+        return true;
+    }
+
+    const QChar accepted = FilterNumberKey(box->text(), typed);
+    if (accepted.isNull())
+        return true;
+    if (accepted == typed)
+        return false;
+    box->insert(QString(accepted));
+    return true;
+}
+
+void SolverWindow::focusNextAfter(QLineEdit* box)
+{
+    for (std::size_t k = 0; k < inputs.size(); ++k) {
+        if (inputs[k] != box)
+            continue;
+        QWidget* next = k + 1 < inputs.size() ? static_cast<QWidget*>(inputs[k + 1]) : Button1;
+        next->setFocus(Qt::TabFocusReason);
+        return;
+    }
+}
