@@ -103,15 +103,38 @@ long double combine(std::uint8_t operation, long double a, long double b)
     }
 }
 
-long double applyFunction(std::uint8_t function, long double x)
+// The value of function code on x; a guard that fires gives 1 and names its
+// error in error instead of recording it.
+long double callFunction(std::uint8_t code, long double x, const char*& error)
 {
-    switch (function) {
+    error = nullptr;
+    switch (code) {
     case 0: return std::cos(x);
     case 1: return std::sin(x);
-    case 2: return MyTan(x);
-    case 3: return MyCotan(x);
-    case 4: return MyLog(x);
-    case 5: return MyLn(x);
+    case 2: {
+        const long double halfPi = static_cast<long double>(kPi) / 2;
+        const long double a = std::fabs(tested(x));
+        if (halfPi - 3 * epsilon() < a && a < halfPi + 3 * epsilon()) {
+            error = kCotangentOfZero;
+            return 1;
+        }
+        return std::tan(x);
+    }
+    case 3:
+        if (std::fabs(tested(x)) >= 2 * epsilon())
+            return 1 / std::tan(x);
+        error = kCotangentOfZero;
+        return 1;
+    case 4:
+        if (std::fabs(tested(x)) >= epsilon())
+            return std::log10(x);
+        error = kLogarithmOfZero;
+        return 1;
+    case 5:
+        if (std::fabs(tested(x)) >= epsilon())
+            return std::log(x);
+        error = kLogarithmOfZero;
+        return 1;
     case 6: return std::exp(x);
     case 7: return std::fabs(x);
     case 8: return std::sqrt(x);
@@ -119,23 +142,32 @@ long double applyFunction(std::uint8_t function, long double x)
     }
 }
 
-// Positions of the top-level characters of t for which isCut holds, the last
-// character excluded.  Depth changes at a bracket before it is examined.
-template <typename Pred>
-std::vector<std::size_t> topLevelCuts(const std::string& t, Pred isCut)
+long double recordingCall(std::uint8_t code, long double x)
 {
-    std::vector<std::size_t> cuts;
+    const char* error = nullptr;
+    const long double r = callFunction(code, x, error);
+    if (error != nullptr)
+        RecordError(2, error);
+    return r;
+}
+
+// Position of the first top-level character at or after from for which isCut
+// holds, the last character excluded; from must be at depth 0.  Depth changes
+// at a bracket before it is examined.
+template <typename Pred>
+std::size_t nextCut(std::string_view t, std::size_t from, Pred isCut)
+{
     long depth = 0;
-    for (std::size_t i = 0; i + 1 < t.size(); ++i) {
+    for (std::size_t i = from; i + 1 < t.size(); ++i) {
         const char c = t[i];
         if (c == ')')
             --depth;
         else if (c == '(')
             ++depth;
         else if (depth == 0 && isCut(c))
-            cuts.push_back(i);
+            return i;
     }
-    return cuts;
+    return std::string_view::npos;
 }
 
 bool isSum(char c) { return c == '+' || c == '-'; }
@@ -223,44 +255,23 @@ long double MyPow(long double a, long double b)
 
 long double MyLn(long double x)
 {
-    if (std::fabs(tested(x)) >= epsilon())
-        return std::log(x);
-    RecordError(2, kLogarithmOfZero);
-    return 1;
+    return recordingCall(5, x);
 }
 
 long double MyLog(long double x)
 {
-    if (std::fabs(tested(x)) >= epsilon())
-        return std::log10(x);
-    RecordError(2, kLogarithmOfZero);
-    return 1;
+    return recordingCall(4, x);
 }
 
 long double MyCotan(long double x)
 {
-    if (std::fabs(tested(x)) >= 2 * epsilon())
-        return 1 / std::tan(x);
-    RecordError(2, kCotangentOfZero);
-    return 1;
+    return recordingCall(3, x);
 }
 
 long double MyTan(long double x)
 {
-    const long double halfPi = static_cast<long double>(kPi) / 2;
-    const long double a = std::fabs(tested(x));
-    if (halfPi - 3 * epsilon() < a && a < halfPi + 3 * epsilon()) {
-        RecordError(2, kCotangentOfZero);
-        return 1;
-    }
-    return std::tan(x);
+    return recordingCall(2, x);
 }
-
-struct TMyEquation::Leaf {
-    std::optional<TMyVariableRef> variable;
-    long double number = 0;
-    bool malformed = false;
-};
 
 TMyEquation::TMyEquation(std::string_view text)
 {
@@ -276,12 +287,12 @@ TMyEquation::TMyEquation(std::string_view text)
     }
     if (deepest > kMaxBracketDepth)
         throw FormulaParseError("Ошибка в записи формулы: слишком глубокая вложенность скобок");
-    parse(std::string(text), 0);
+    parse(text, 0);
 }
 
-TMyEquation::TMyEquation(std::string text, int depth)
+TMyEquation::TMyEquation(std::string_view text, int depth)
 {
-    parse(std::move(text), depth);
+    parse(text, depth);
 }
 
 TMyEquation::~TMyEquation()
@@ -304,60 +315,69 @@ TMyEquation::~TMyEquation()
     }
 }
 
-void TMyEquation::parse(std::string text, int depth)
+void TMyEquation::parse(std::string_view text, int depth)
 {
     if (depth > kMaxParseDepth)
         throw FormulaParseError("Ошибка в записи формулы: слишком глубокая вложенность скобок");
     if (text.empty())
         emptyOperand();
-    if (text[0] == '-')
-        text.insert(0, 1, '0');
+    std::string prefixed;  // "-a" reads as "0-a"
+    if (text[0] == '-') {
+        prefixed.reserve(text.size() + 1);
+        prefixed += '0';
+        prefixed += text;
+        text = prefixed;
+    }
 
     // Sum split: the first term stays with this node, the others follow it.
-    const std::vector<std::size_t> termEnds = topLevelCuts(text, isSum);
-    std::string t = text.substr(0, termEnds.empty() ? text.size() : termEnds[0] + 1);
+    const std::size_t firstCut = nextCut(text, 0, isSum);
+    std::string_view t = text.substr(0, firstCut == std::string_view::npos ? text.size() : firstCut + 1);
     const int op = operationOf(t.back());
     if (op >= 0) {
         Operation = static_cast<std::uint8_t>(op);
-        t.pop_back();
+        t.remove_suffix(1);
     }
     if (t.empty())
         emptyOperand();
 
     // Outer brackets.
-    if (t.front() == '(' && t.back() == ')' && topLevelCuts(t, isProductOrPower).empty()) {
+    if (t.front() == '(' && t.back() == ')' && nextCut(t, 0, isProductOrPower) == std::string_view::npos) {
         t = t.substr(1, t.size() - 2);
         if (t.empty())
             emptyOperand();
     }
 
-    TMyEquation* tail = this;
-    for (std::size_t i = 0; i < termEnds.size(); ++i) {
-        const std::size_t from = termEnds[i] + 1;
-        const std::size_t to = i + 1 < termEnds.size() ? termEnds[i + 1] + 1 : text.size();
-        auto node = std::unique_ptr<TMyEquation>(new TMyEquation(text.substr(from, to - from), depth + 1));
-        node->Prev = tail;
-        tail->Next = std::move(node);
-        tail = lastOf(tail->Next.get());
+    if (firstCut != std::string_view::npos) {
+        TMyEquation* tail = this;
+        for (std::size_t from = firstCut + 1; from < text.size();) {
+            const std::size_t cut = nextCut(text, from, isSum);
+            const std::size_t to = cut == std::string_view::npos ? text.size() : cut + 1;
+            auto node = std::unique_ptr<TMyEquation>(new TMyEquation(text.substr(from, to - from), depth + 1));
+            node->Prev = tail;
+            tail->Next = std::move(node);
+            tail = lastOf(tail->Next.get());
+            from = to;
+        }
     }
-    std::string().swap(text);
 
     // A bracketed sum becomes the value of this node.
-    if (!topLevelCuts(t, isSum).empty()) {
-        Child = std::unique_ptr<TMyEquation>(new TMyEquation(std::move(t), depth + 1));
+    if (nextCut(t, 0, isSum) != std::string_view::npos) {
+        Child = std::unique_ptr<TMyEquation>(new TMyEquation(t, depth + 1));
         Child->Parent = this;
         return;
     }
 
     // Products, and only without them powers: a chain under Child.
-    std::vector<std::size_t> cuts = topLevelCuts(t, isProduct);
-    if (cuts.empty())
-        cuts = topLevelCuts(t, isPower);
-    if (!cuts.empty()) {
+    bool (*isCut)(char) = isProduct;
+    std::size_t cut = nextCut(t, 0, isCut);
+    if (cut == std::string_view::npos) {
+        isCut = isPower;
+        cut = nextCut(t, 0, isCut);
+    }
+    if (cut != std::string_view::npos) {
         TMyEquation* last = nullptr;
-        std::size_t from = 0;
-        for (std::size_t i = 0; i <= cuts.size(); ++i) {
-            const std::size_t to = i < cuts.size() ? cuts[i] + 1 : t.size();
+        for (std::size_t from = 0; from < t.size();) {
+            const std::size_t to = cut == std::string_view::npos ? t.size() : cut + 1;
             auto node = std::unique_ptr<TMyEquation>(new TMyEquation(t.substr(from, to - from), depth + 1));
             if (last == nullptr) {
                 node->Parent = this;
@@ -369,42 +389,63 @@ void TMyEquation::parse(std::string text, int depth)
                 last = lastOf(last->Next.get());
             }
             from = to;
+            if (from < t.size())
+                cut = nextCut(t, from, isCut);
         }
         return;
     }
+    makeLeaf(t, depth);
+}
 
-    // A leaf: number, variable or function call.
+// A number, a variable or a function call.
+void TMyEquation::makeLeaf(std::string_view t, int depth)
+{
     if (IsNumberText(t)) {
         if (!t.empty() && t.back() == '@')
-            t.pop_back();
+            t.remove_suffix(1);
         Kind = 2;
-        Text = std::move(t);
-        m_leaf = std::make_unique<Leaf>();
+        Text = t;
         try {
-            m_leaf->number = StrToNumber(Text);
+            m_number = StrToNumber(Text);
         } catch (const NumberFormatError&) {
-            m_leaf->malformed = true;  // reported when the number is read
+            m_malformed = true;  // reported when the number is read
         }
         return;
     }
     const std::size_t open = t.find('(');
-    if (open != std::string::npos)
-        Function = FunctionCode(std::string_view(t).substr(0, open));
+    if (open != std::string_view::npos)
+        Function = FunctionCode(t.substr(0, open));
     if (Function == 9) {
         if (t.back() == '@')
-            t.pop_back();
+            t.remove_suffix(1);
         Kind = 1;
-        Text = std::move(t);
-        m_leaf = std::make_unique<Leaf>();
-        m_leaf->variable.emplace(Text);
+        Text = t;
+        m_variable.emplace(Text);
         return;
     }
     Kind = 0;
     const std::size_t close = t.rfind(')');
-    if (close == std::string::npos || close < open)
+    if (close == std::string_view::npos || close < open)
         emptyOperand();
     Child = std::unique_ptr<TMyEquation>(new TMyEquation(t.substr(open, close - open + 1), depth + 1));
     Child->Parent = this;
+}
+
+long double TMyEquation::apply(long double x) const
+{
+    if (Function == 9 || Function == 10)
+        return x;
+    if (!(m_memoValid && x == m_memoArgument && std::signbit(x) == std::signbit(m_memoArgument))) {
+        const char* error = nullptr;
+        const long double result = callFunction(Function, x, error);
+        m_memoResult = result;
+        m_memoError = error;
+        m_memoArgument = x;
+        m_memoValid = true;
+    }
+    if (m_memoError != nullptr)
+        RecordError(2, m_memoError);
+    return m_memoResult;
 }
 
 long double TMyEquation::value(const TMyPacketData& table) const
@@ -412,13 +453,13 @@ long double TMyEquation::value(const TMyPacketData& table) const
     long double v;
     if (Child)
         v = Child->Evaluate(table);
-    else if (Kind == 1 && m_leaf)
-        v = table.GetVariable(*m_leaf->variable);
-    else if (m_leaf && !m_leaf->malformed)
-        v = m_leaf->number;
+    else if (m_variable)
+        v = table.GetVariable(*m_variable);
+    else if (Kind == 2 && !m_malformed)
+        v = m_number;
     else
         v = StrToNumber(Text);
-    return applyFunction(Function, v);
+    return apply(v);
 }
 
 long double TMyEquation::Evaluate(const TMyPacketData& table) const

@@ -16,6 +16,7 @@
 // reaching a guard, inf - inf, 0 * inf and overflow of finite operands.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -61,12 +62,24 @@ public:
     TMyEquation* Parent = nullptr;
 
 private:
-    struct Leaf;
-    TMyEquation(std::string text, int depth);
-    void parse(std::string text, int depth);
+    TMyEquation(std::string_view text, int depth);
+    void parse(std::string_view text, int depth);
+    void makeLeaf(std::string_view t, int depth);
     long double value(const TMyPacketData& table) const;
+    long double apply(long double x) const;
 
-    std::unique_ptr<Leaf> m_leaf;  // resolved variable or number, for leaves
+    // A variable leaf's name, resolved for repeated lookups.
+    std::optional<TMyVariableRef> m_variable;
+    // A number leaf's value, read once; a malformed one is read (and fails)
+    // at every evaluation.
+    long double m_number = 0;
+    bool m_malformed = false;
+    // The last argument of the function and its outcome: the same argument
+    // gives the same value (and the same recorded error) without recomputing.
+    mutable bool m_memoValid = false;
+    mutable long double m_memoArgument = 0;
+    mutable long double m_memoResult = 0;
+    mutable const char* m_memoError = nullptr;
 };
 
 // A canonical one-line form of a chain and everything under it, for tests and

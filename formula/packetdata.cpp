@@ -24,6 +24,10 @@ void recordMissing(const std::string& key)
 
 TMyVariableRef::TMyVariableRef(std::string_view name)
 {
+    if (name.find_first_of(" ()!#@=") == std::string_view::npos) {
+        m_key = name;  // already a key; NormalizeName would leave a clear status
+        return;
+    }
     // Resolving the name must not disturb the pending status.
     TMyStat saved = MyStat;
     m_key = TMyPacketData::NormalizeName(name);

@@ -52,12 +52,18 @@ void TMyPacketEquation::SetEquation(const std::string& text)
         return;
     if (text.size() > kMaxFormulaLength)
         tooLong();
+    if (m_root && text == m_source) {
+        // The same text again: it normalises and parses exactly as before.
+        ClearStatus();
+        return;
+    }
     std::string t = NormalizeEquation(text);
     if (!MyStat.Message.empty())
         return;
     auto root = std::make_unique<TMyEquation>(t);
     m_root = std::move(root);
     m_text = std::move(t);
+    m_source = text;
 }
 
 std::string TMyPacketEquation::Compare(const std::string& typed, const TMyPacketData& table)
@@ -71,10 +77,20 @@ std::string TMyPacketEquation::Compare(const std::string& typed, const TMyPacket
         return kVerdictEmpty;
     }
 
+    const TMyEquation typedTree(t);
+    // Free variables get their random values in a working copy of the table.
+    // Without them the copy would equal the table in every trial, so the
+    // table itself is read.
     TMyPacketData work{TMyPacketData::Empty{}};
     std::vector<std::string> freeNames;
-    const TMyEquation typedTree(t);
-    work.AssignFrom(&table, &freeNames);
+    const TMyPacketData* values = &table;
+    for (const std::string& value : table.Values()) {
+        if (value.empty()) {
+            work.AssignFrom(&table, &freeNames);
+            values = &work;
+            break;
+        }
+    }
 
     bool same = true;
     int agreements = 0;
@@ -83,8 +99,8 @@ std::string TMyPacketEquation::Compare(const std::string& typed, const TMyPacket
         for (const std::string& name : freeNames)
             work.SetVariable(name, hundredths(random15() % 100000));
         MyStat.Message.clear();
-        const double reference = narrowed(m_root->Evaluate(work));
-        const double answer = narrowed(typedTree.Evaluate(work));
+        const double reference = narrowed(m_root->Evaluate(*values));
+        const double answer = narrowed(typedTree.Evaluate(*values));
         if (MyStat.Message.empty()) {
             if (std::isnan(reference) || std::isnan(answer))
                 throw FloatingPointError("Ошибка вычисления: значение не является числом");

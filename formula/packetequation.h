@@ -37,6 +37,7 @@ public:
 
 private:
     std::string m_text;
+    std::string m_source;  // the text m_text was made from
     std::unique_ptr<TMyEquation> m_root;
     TMyPacketData m_data;
 };
