@@ -172,6 +172,21 @@ TEST(SetEquation, KeepsThePreviousReferenceOnFailure)
     EXPECT_EQ(reference.Compare("G", table), kVerdictEqual);
 }
 
+TEST(SetEquation, LoadingTheSameTextAgainClearsTheStatus)
+{
+    const TMyPacketData table = statementTable();
+    TMyPacketEquation reference;
+    reference.SetEquation("F*G");
+    RecordError(2, "pending");
+    reference.SetEquation("F*G");
+    EXPECT_EQ(MyStat.Code, 0);
+    EXPECT_EQ(MyStat.Message, "");
+    EXPECT_EQ(reference.Compare("G*F", table), kVerdictEqual);
+    reference.SetEquation("F + G");
+    EXPECT_EQ(reference.Text(), "F+G");
+    EXPECT_EQ(reference.Compare("G*F", table), kVerdictNotEqual);
+}
+
 struct FaultCase {
     const char* reference;
     const char* typed;

@@ -237,6 +237,41 @@ TEST(Parse, TextsBeyondTheBoundsAreTheParseFault)
     }
 }
 
+TEST(Evaluate, RepeatedEvaluationFollowsTheTableAndRecordsErrorsEachTime)
+{
+    TMyPacketData table;
+    table.AddVariable("x", "0");
+    const TMyEquation root("sin(x)*1000+ln(x)");
+    for (int round = 0; round < 2; ++round) {
+        ClearStatus();
+        EXPECT_EQ(root.Evaluate(table), 1) << round;
+        EXPECT_EQ(MyStat.Message, kLogarithmOfZero) << round;
+    }
+    table.SetVariable("x", "1");
+    EXPECT_NEAR(static_cast<double>(root.Evaluate(table)), 1000 * std::sin(1.0), 1e-9);
+    EXPECT_EQ(MyStat.Message, "");
+
+    const TMyEquation sine("sin(x)");
+    table.SetVariable("x", "0");
+    EXPECT_FALSE(std::signbit(sine.Evaluate(table)));
+    table.SetVariable("x", "-0");
+    EXPECT_TRUE(std::signbit(sine.Evaluate(table)));
+
+    // Other tables, and names that come and go.
+    TMyPacketData other;
+    other.AddVariable("y", "5");
+    other.AddVariable("x", "2");
+    EXPECT_NEAR(static_cast<double>(root.Evaluate(other)), std::log(2.0) + 1000 * std::sin(2.0), 1e-9);
+    other.DeleteVariable("y");
+    EXPECT_NEAR(static_cast<double>(root.Evaluate(other)), std::log(2.0) + 1000 * std::sin(2.0), 1e-9);
+    other.DeleteVariable("x");
+    ClearStatus();
+    EXPECT_EQ(root.Evaluate(other), 1);
+    EXPECT_EQ(MyStat.Message, "Ошибка: нет такой переменной \"x\"");
+    other.AddVariable("x", "3");
+    EXPECT_NEAR(static_cast<double>(root.Evaluate(other)), std::log(3.0) + 1000 * std::sin(3.0), 1e-9);
+}
+
 struct GuardCase {
     const char* name;
     long double (*op)(long double, long double);
