@@ -1,7 +1,9 @@
 // A whole judgement of each exercise reference formula: SetEquation and
 // Compare against the same formula typed differently (15 agreeing trials) and
 // against a wrong one (decided in the first trial), over the exercise's table.
-// The yardstick does the same numeric work with muparser: parse both formulas
+// ours_reparse makes the reference object anew in every iteration, so that the
+// reference is parsed every time too (SetEquation keeps the tree of a text it
+// already holds).  The yardstick does the same numeric work with muparser: parse both formulas
 // and evaluate each 15 times, parsers and variables reused.
 #include <benchmark/benchmark.h>
 #include <muParser.h>
@@ -42,6 +44,25 @@ void judge(benchmark::State& state, bool controlTask, ReferenceFormula f, bool w
         const std::string verdict = equation.Compare(typed, table);
         benchmark::DoNotOptimize(verdict.data());
         if (verdict != expected) {
+            state.SkipWithError("unexpected verdict");
+            break;
+        }
+    }
+}
+
+// The same judgement with a reference object made anew, so that the reference
+// text is parsed in every iteration as well.
+void judgeFresh(benchmark::State& state, bool controlTask, ReferenceFormula f)
+{
+    const TMyPacketData& table = exerciseTable(controlTask);
+    const std::string reference = f.reference;
+    const std::string typed = f.reordered;
+    for (auto _ : state) {
+        TMyPacketEquation equation;
+        equation.SetEquation(reference);
+        const std::string verdict = equation.Compare(typed, table);
+        benchmark::DoNotOptimize(verdict.data());
+        if (verdict != kVerdictEqual) {
             state.SkipWithError("unexpected verdict");
             break;
         }
@@ -95,6 +116,8 @@ void registerAll(const ReferenceFormula* begin, const ReferenceFormula* end, boo
         benchmark::RegisterBenchmark(("ours_equal/" + id).c_str(), judge, controlTask, *f, false)
             ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark(("ours_wrong/" + id).c_str(), judge, controlTask, *f, true)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("ours_reparse/" + id).c_str(), judgeFresh, controlTask, *f)
             ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark(("muparser/" + id).c_str(), yardstick, controlTask, *f)
             ->Unit(benchmark::kMicrosecond);

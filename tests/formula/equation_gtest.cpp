@@ -201,14 +201,17 @@ TEST(Parse, LongAndDeepTextsWithinTheBoundsAreParsed)
     ASSERT_GE(depth, 500);
     ASSERT_LE(depth, kMaxBracketDepth);
     const std::string open(depth, '('), close(depth, ')');
-    std::string sums, functions, products = "1";
+    std::string sums, functions, negations, products = "1";
     for (int i = 0; i < depth; ++i) {
         sums = "(1+" + sums;
         functions = "sin(" + functions;
+        negations = "(-" + negations;
         products = "(1*" + products + ")";
     }
     sums += "0" + close;
     functions += "0" + close;
+    negations += "1" + close;
+    EXPECT_EQ(TMyEquation(negations).Evaluate(table), depth % 2 == 0 ? 1 : -1);
     EXPECT_EQ(TMyEquation(sums).Evaluate(table), depth);
     EXPECT_EQ(TMyEquation(functions).Evaluate(table), 0);
     ClearStatus();
