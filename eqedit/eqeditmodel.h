@@ -45,6 +45,7 @@ public:
     int firstVisible() const { return FFirstVisible; }
     bool markerAllowed() const { return FMarkerAllowed; }
     bool greekPending() const { return FGreekPending; }
+    int viewWidth() const { return m_width; }
     int caretLimit() const { return m_width - m_caretWidth - 2 * m_bevelWidth; }
     int textLimit() const { return m_width - 2 * m_bevelWidth; }
 

@@ -133,6 +133,7 @@ QString TEqEdit::Equation() const
 
 void TEqEdit::SetEquation(const QString& text)
 {
+    syncGeometry();
     m_model.setEquation(text);
 }
 
@@ -193,6 +194,14 @@ void TEqEdit::rebuildMetrics()
     m_model.setMetrics(m_metrics.get());
 }
 
+// A hidden widget gets its resize event only when shown: the model follows the
+// width before every edit.
+void TEqEdit::syncGeometry()
+{
+    if (m_model.viewWidth() != width())
+        m_model.setGeometry(width(), FCaretPixels, BevelWidth);
+}
+
 void TEqEdit::modelChanged()
 {
     update();
@@ -231,6 +240,7 @@ void TEqEdit::keyPressEvent(QKeyEvent* e)
         return;
     }
     guarded([&] {
+        syncGeometry();
         EqKey key;
         if (editingKey(e->key(), key))
             m_model.keyDown(key);
@@ -244,6 +254,7 @@ void TEqEdit::keyPressEvent(QKeyEvent* e)
 void TEqEdit::mousePressEvent(QMouseEvent* e)
 {
     guarded([&] {
+        syncGeometry();
         if (!hasFocus())
             setFocus(Qt::MouseFocusReason);
         m_model.click(int(e->position().x()) - BevelWidth);

@@ -68,6 +68,7 @@ protected:
 
 private:
     void rebuildMetrics();
+    void syncGeometry();
     void modelChanged();
 
     std::unique_ptr<FontEqMetrics> m_metrics;

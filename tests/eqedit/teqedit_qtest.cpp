@@ -1,0 +1,396 @@
+// The equation control as a widget: key and mouse event lists in, text and
+// caret out; painting, focus, colours and accessibility.
+#include "eqedit/teqedit.h"
+#include "shell/platform/colours.h"
+#include "shell/platform/messages.h"
+
+#include <QAccessible>
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <QVBoxLayout>
+#include <QtTest>
+#include <stdexcept>
+#include <variant>
+
+
+namespace {
+
+// Counts paint events of a widget.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+void giveFocus(TEqEdit& w)
+{
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.setFocus();
+    QTRY_VERIFY(w.hasCaret());
+}
+
+// Rows of pixels where something other than white or the frame was drawn.
+int inkedPixels(const QImage& img, const QRect& area)
+{
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (qGray(img.pixel(x, y)) < 128)
+                ++n;
+    return n;
+}
+
+} // namespace
+
+class TestTEqEdit : public QObject {
+    Q_OBJECT
+private slots:
+    void defaults();
+    void keyEvents_data();
+    void keyEvents();
+    void onKeyPressSeesTypedCharacters();
+    void faultInKeyHandlerIsReported();
+    void tabMovesTheFocus();
+    void caretFollowsTheLevel_data();
+    void caretFollowsTheLevel();
+    void focusOutRemovesTheCaret();
+    void caretWidthRepaints();
+    void coloursRepaintOnlyOnChange();
+    void narrowControlScrolls();
+    void clickPlacesTheCaret();
+    void resetByBlankAndPressAtOrigin();
+    void disabledIsDrawnLikeEnabled();
+    void samplesRender_data();
+    void samplesRender();
+    void accessibleValueIsTheFormula();
+};
+
+void TestTEqEdit::defaults()
+{
+    TEqEdit w;
+    QCOMPARE(w.size(), QSize(300, 27));
+    QCOMPARE(w.font().pointSize(), 14);
+    QCOMPARE(w.cursor().shape(), Qt::IBeamCursor);
+    QVERIFY(w.focusPolicy() & Qt::TabFocus);
+    QCOMPARE(w.CaretWidth(), 2);
+    QCOMPARE(w.ForeColor(), QColor(Qt::black));
+    QCOMPARE(w.BackColor(), buttonFaceColour());
+    QCOMPARE(w.Equation(), QString());
+    QVERIFY(!w.accessibleName().isEmpty());
+    QCOMPARE(w.model().caretLimit(), 300 - 2 - 2);
+    QCOMPARE(w.model().textLimit(), 300 - 2);
+}
+
+void TestTEqEdit::keyEvents_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QTestEventList>("events");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<int>("beeps");
+
+    auto keys = [](std::initializer_list<std::variant<Qt::Key, const char*>> items) {
+        QTestEventList list;
+        for (const auto& item : items) {
+            if (std::holds_alternative<Qt::Key>(item))
+                list.addKeyClick(std::get<Qt::Key>(item));
+            else
+                list.addKeyClicks(QString::fromUtf8(std::get<const char*>(item)));
+        }
+        return list;
+    };
+    QTest::newRow("subscript") << "" << keys({"R", Qt::Key_Down, "A", Qt::Key_Up, "*"}) << "R!A@*" << 5 << 0;
+    QTest::newRow("superscript") << "" << keys({"x", Qt::Key_Up, "2", Qt::Key_Up, Qt::Key_Down})
+                                 << "x#2@" << 4 << 0;
+    QTest::newRow("greek") << "" << keys({Qt::Key_F3, "f"}) << "~f" << 2 << 0;
+    QTest::newRow("greek left") << "" << keys({Qt::Key_F3, "f", Qt::Key_Left}) << "~f" << 0 << 0;
+    QTest::newRow("greek backspace") << "" << keys({Qt::Key_F3, "f", Qt::Key_Backspace}) << "" << 0 << 0;
+    QTest::newRow("markers refused") << "" << keys({"a!#@"}) << "a" << 1 << 0;
+    QTest::newRow("enter") << "ab" << keys({Qt::Key_Return, Qt::Key_Enter}) << "ab" << 0 << 0;
+    QTest::newRow("home end") << "abc" << keys({Qt::Key_End, "d", Qt::Key_Home, "x"}) << "xabcd" << 1 << 0;
+    QTest::newRow("delete") << "abc" << keys({Qt::Key_Right, Qt::Key_Delete}) << "ac" << 1 << 0;
+    QTest::newRow("beeps") << "" << keys({Qt::Key_Backspace, Qt::Key_Left, Qt::Key_Home, Qt::Key_End,
+                                          Qt::Key_Right, Qt::Key_Delete})
+                           << "" << 0 << 6;
+}
+
+void TestTEqEdit::keyEvents()
+{
+    QFETCH(QString, start);
+    QFETCH(QTestEventList, events);
+    QFETCH(QString, text);
+    QFETCH(int, caret);
+    QFETCH(int, beeps);
+    TEqEdit w;
+    int beeped = 0;
+    w.setBeepHandler([&] { ++beeped; });
+    w.SetEquation(start);
+    events.simulate(&w);
+    QCOMPARE(w.Equation(), text);
+    QCOMPARE(w.model().caretIndex(), caret);
+    QCOMPARE(beeped, beeps);
+    QCOMPARE(w.model().caretX(), EqWidth(text.left(caret), level::Normal, FontEqMetrics(w.font())));
+}
+
+void TestTEqEdit::onKeyPressSeesTypedCharacters()
+{
+    TEqEdit w;
+    QString seen;
+    w.OnKeyPress = [&](QChar& c) { seen += c; };
+    QTest::keyClicks(&w, QStringLiteral("a!"));
+    QTest::keyClick(&w, Qt::Key_Down);
+    QTest::keyClick(&w, Qt::Key_Return);
+    QTest::keyClick(&w, Qt::Key_Backspace);
+    QTest::keyClick(&w, Qt::Key_Left);
+    QCOMPARE(seen, QStringLiteral("a!\r\b"));
+    QCOMPARE(w.Equation(), QStringLiteral("a"));
+    // A letter outside ASCII is typed like any other.
+    QKeyEvent cyrillic(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("ж"));
+    QApplication::sendEvent(&w, &cyrillic);
+    QCOMPARE(w.Equation(), QStringLiteral("жa"));
+    QCOMPARE(seen.back(), QChar(u'ж'));
+}
+
+void TestTEqEdit::faultInKeyHandlerIsReported()
+{
+    QStringList boxes;
+    const MessageHook old = setMessageHook([&](const ShownMessage& m) { boxes << m.text; });
+    TEqEdit w;
+    w.OnKeyPress = [](QChar&) { throw std::runtime_error("сбой"); };
+    QTest::keyClicks(&w, QStringLiteral("ab"));
+    setMessageHook(old);
+    QCOMPARE(boxes, QStringList({QStringLiteral("сбой"), QStringLiteral("сбой")}));
+    QCOMPARE(w.Equation(), QStringLiteral("ab"));
+}
+
+void TestTEqEdit::tabMovesTheFocus()
+{
+    QWidget form;
+    auto* layout = new QVBoxLayout(&form);
+    auto* first = new TEqEdit;
+    auto* second = new TEqEdit;
+    layout->addWidget(first);
+    layout->addWidget(second);
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    first->setFocus();
+    QTRY_VERIFY(first->hasFocus());
+    QTest::keyClick(first, Qt::Key_Tab);
+    QTRY_VERIFY(second->hasFocus());
+    QCOMPARE(first->Equation(), QString());
+    // Arrows stay in the control.
+    QTest::keyClicks(second, QStringLiteral("ab"));
+    QTest::keyClick(second, Qt::Key_Left);
+    QTest::keyClick(second, Qt::Key_Right);
+    QVERIFY(second->hasFocus());
+    QCOMPARE(second->model().caretIndex(), 2);
+}
+
+void TestTEqEdit::caretFollowsTheLevel_data()
+{
+    QTest::addColumn<QTestEventList>("events");
+    QTest::addColumn<int>("level");
+    QTestEventList none, sub, super, back;
+    sub.addKeyClicks(QStringLiteral("F"));
+    sub.addKeyClick(Qt::Key_Down);
+    super.addKeyClicks(QStringLiteral("x"));
+    super.addKeyClick(Qt::Key_Up);
+    back.addKeyClicks(QStringLiteral("x"));
+    back.addKeyClick(Qt::Key_Down);
+    back.addKeyClicks(QStringLiteral("a"));
+    back.addKeyClick(Qt::Key_Up);
+    QTest::newRow("empty") << none << int(level::Normal);
+    QTest::newRow("after subscript marker") << sub << int(level::Sub);
+    QTest::newRow("after superscript marker") << super << int(level::Super);
+    QTest::newRow("back on the line") << back << int(level::Normal);
+}
+
+void TestTEqEdit::caretFollowsTheLevel()
+{
+    QFETCH(QTestEventList, events);
+    QFETCH(int, level);
+    TEqEdit w;
+    giveFocus(w);
+    events.simulate(&w);
+    const FontEqMetrics m(w.font());
+    const int hn = m.zeroHeight(false), hs = m.zeroHeight(true);
+    const QRect caret = w.caretRect();
+    const int b = TEqEdit::BevelWidth;
+    QCOMPARE(caret.width(), 2);
+    QCOMPARE(caret.left(), b + w.model().caretX());
+    if (level == level::Normal) {
+        QCOMPARE(caret.top(), b);
+        QCOMPARE(caret.height(), hn);
+    } else {
+        QCOMPARE(caret.height(), hs);
+        QCOMPARE(caret.top(), b + (level == level::Sub ? hn - hs : 0));
+    }
+    // The caret is painted where it is said to be.
+    const QImage img = w.grab().toImage();
+    QCOMPARE(inkedPixels(img, caret), caret.width() * caret.height());
+}
+
+void TestTEqEdit::focusOutRemovesTheCaret()
+{
+    TEqEdit w;
+    giveFocus(w);
+    const QRect caret = w.caretRect();
+    QVERIFY(!caret.isEmpty());
+    QCOMPARE(inkedPixels(w.grab().toImage(), caret), caret.width() * caret.height());
+    w.clearFocus();
+    QTRY_VERIFY(!w.hasCaret());
+    QVERIFY(w.caretRect().isEmpty());
+    QCOMPARE(inkedPixels(w.grab().toImage(), caret), 0);
+}
+
+void TestTEqEdit::caretWidthRepaints()
+{
+    TEqEdit w;
+    giveFocus(w);
+    PaintCounter counter;
+    w.installEventFilter(&counter);
+    w.SetCaretWidth(5);
+    QTRY_VERIFY(counter.paints > 0);
+    QCOMPARE(w.caretRect().width(), 5);
+    QCOMPARE(w.model().caretLimit(), 300 - 5 - 2);
+}
+
+void TestTEqEdit::coloursRepaintOnlyOnChange()
+{
+    TEqEdit w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    PaintCounter counter;
+    w.installEventFilter(&counter);
+    w.SetBackColor(w.BackColor());
+    w.SetForeColor(w.ForeColor());
+    QTest::qWait(50);
+    QCOMPARE(counter.paints, 0);
+    w.SetBackColor(buttonHighlightColour() == w.BackColor() ? QColor(Qt::yellow) : buttonHighlightColour());
+    QTRY_VERIFY(counter.paints > 0);
+    const int before = counter.paints;
+    w.SetForeColor(Qt::red);
+    QTRY_VERIFY(counter.paints > before);
+    QCOMPARE(w.ForeColor(), QColor(Qt::red));
+}
+
+void TestTEqEdit::narrowControlScrolls()
+{
+    TEqEdit w;
+    w.resize(80, 27);
+    const QString typed = QStringLiteral("abcdefghijklmnopqrst");
+    for (QChar c : typed) {
+        QTest::keyClicks(&w, QString(c));
+        QVERIFY(w.model().caretX() < w.model().caretLimit());
+    }
+    QVERIFY(w.model().firstVisible() > 1);
+    QCOMPARE(w.Equation(), typed);
+    QTest::keyClick(&w, Qt::Key_Home);
+    QCOMPARE(w.model().firstVisible(), 1);
+    QVERIFY(typed.startsWith(w.model().visibleText()));
+    QTest::keyClick(&w, Qt::Key_End);
+    const int first = w.model().firstVisible();
+    QVERIFY(first > 6);
+    while (w.model().caretIndex() >= first - 1)
+        QTest::keyClick(&w, Qt::Key_Left);
+    QCOMPARE(w.model().firstVisible(), first - 5);
+}
+
+void TestTEqEdit::clickPlacesTheCaret()
+{
+    TEqEdit w;
+    w.SetEquation(QStringLiteral("WWW"));
+    const int ww = FontEqMetrics(w.font()).charWidth(QChar(u'W'), false);
+    const int b = TEqEdit::BevelWidth;
+    const std::pair<int, int> clicks[] = {
+        {b + ww + ww / 2 - 2, 1}, {b + ww + (ww + 1) / 2 + 1, 2}, {b + 3 * ww + 40, 3}, {0, 0}};
+    for (const auto& [x, caret] : clicks) {
+        QTest::mousePress(&w, Qt::LeftButton, {}, QPoint(x, 10));
+        QCOMPARE(w.model().caretIndex(), caret);
+    }
+}
+
+void TestTEqEdit::resetByBlankAndPressAtOrigin()
+{
+    TEqEdit w;
+    w.resize(90, 27);
+    QTest::keyClicks(&w, QStringLiteral("F!kx@*cos(~a)+1234567"));
+    QTest::keyClick(&w, Qt::Key_Left);
+    QVERIFY(w.model().firstVisible() > 1);
+    w.SetEquation(QStringLiteral(" "));
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(0, 0), w.mapToGlobal(QPointF(0, 0)), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &press);
+    QCOMPARE(w.model().caretIndex(), 0);
+    QCOMPARE(w.model().caretX(), 0);
+    QCOMPARE(w.model().firstVisible(), 1);
+    QCOMPARE(w.Equation(), QStringLiteral(" "));
+}
+
+void TestTEqEdit::disabledIsDrawnLikeEnabled()
+{
+    TEqEdit enabled, disabled;
+    enabled.SetEquation(QStringLiteral("y = F*cos(~a)"));
+    disabled.SetEquation(QStringLiteral("y = F*cos(~a)"));
+    disabled.setEnabled(false);
+    const QImage a = enabled.grab().toImage();
+    QCOMPARE(disabled.grab().toImage(), a);
+    QVERIFY(inkedPixels(a, a.rect().adjusted(1, 1, -1, -1)) > 50);
+    // A disabled control takes no input.
+    QTest::keyClicks(&disabled, QStringLiteral("z"));
+    QCOMPARE(disabled.Equation(), QStringLiteral("y = F*cos(~a)"));
+}
+
+void TestTEqEdit::samplesRender_data()
+{
+    QTest::addColumn<QString>("formula");
+    QTest::newRow("index and power") << "R!A#2";
+    QTest::newRow("greek") << "y = F*cos(~a)-R!A@*sin(~b)";
+    QTest::newRow("powers") << "4#(-2)@ + 5#(4-67)@";
+    QTest::newRow("sum") << "~S F!kx@ = 0";
+}
+
+// Renders each formula (and writes it into the temporary folder to look at);
+// every glyph box must hold ink, and index glyphs must lie in their band.
+void TestTEqEdit::samplesRender()
+{
+    QFETCH(QString, formula);
+    TEqEdit w;
+    w.SetEquation(formula);
+    const QImage img = w.grab().toImage();
+    img.save(QDir::temp().filePath(QStringLiteral("eqedit_%1.png").arg(QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'_'))));
+    const FontEqMetrics m(w.font());
+    const EqLayout layout = layoutEquation(formula, level::Normal, m);
+    const int b = TEqEdit::BevelWidth;
+    for (const EqGlyph& g : layout.glyphs) {
+        if (g.ch == u' ')
+            continue;
+        const QRect box(b + g.x, b + g.y, g.width, g.height);
+        QVERIFY2(inkedPixels(img, box.intersected(img.rect().adjusted(1, 1, -1, -1))) > 0,
+                 qPrintable(QString(g.ch)));
+        if (g.level == level::Sub)
+            QCOMPARE(box.bottom(), b + m.zeroHeight(false) - 1);
+    }
+}
+
+void TestTEqEdit::accessibleValueIsTheFormula()
+{
+    TEqEdit w;
+    w.SetEquation(QStringLiteral("F!x@ = F cos~a"));
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&w);
+    QVERIFY(a);
+    QCOMPARE(a->text(QAccessible::Value), QStringLiteral("F!x@ = F cos~a"));
+    QCOMPARE(a->text(QAccessible::Name), w.accessibleName());
+}
+
+QTEST_MAIN(TestTEqEdit)
+#include "teqedit_qtest.moc"
