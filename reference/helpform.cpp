@@ -1,6 +1,256 @@
 #include "reference/helpform.h"
 
+#include "eqedit/teqedit.h"
+#include "reference/pagebuilder.h"
+#include "shell/platform/colours.h"
+#include "shell/platform/fonts.h"
+#include "shell/platform/guard.h"
+#include "shell/platform/windows.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QFrame>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QTextLayout>
+#include <QVBoxLayout>
+#include <algorithm>
+
+using namespace reference;
+
+namespace {
+
+constexpr int kClientWidth = 554;
+constexpr int kClientHeight = 399;
+constexpr int kPanelHeight = 40;
+constexpr int kMargin = 8;
+constexpr int kTextWidth = 500;
+constexpr int kBoxHeight = 27;
+
+QFont boxFont()
+{
+    return equationFont(QStringLiteral("Arial"), 19);
+}
+
+// Lays the controls of a help page out from top to bottom.
+class Flow {
+public:
+    explicit Flow(QWidget* page) : m_page(page) {}
+
+    int y() const { return m_y; }
+    void skip(int pixels) { m_y += pixels; }
+
+    QLabel* paragraph(const char* name, const QString& text)
+    {
+        QLabel* label = addText(m_page, name, {kMargin, m_y, kTextWidth, 1}, text, Wrapped);
+        label->resize(kTextWidth, label->heightForWidth(kTextWidth));
+        m_y += label->height() + 6;
+        return label;
+    }
+
+    // Texts and equation boxes side by side on one line, from the left margin.
+    void startRow() { m_x = kMargin; m_rowHeight = 0; }
+    QLabel* inlineText(const char* name, const QString& text)
+    {
+        QLabel* label = addTextAt(m_page, name, {m_x, m_y + (kBoxHeight - textHeight()) / 2}, text);
+        m_x += label->width() + 4;
+        m_rowHeight = std::max(m_rowHeight, kBoxHeight);
+        return label;
+    }
+    TEqEdit* inlineBox(const char* name, const QString& equation)
+    {
+        const int width = boxWidth(equation);
+        TEqEdit* box = addEquation(m_page, name, {m_x, m_y, width, kBoxHeight}, equation, boxFont());
+        m_x += width + 4;
+        m_rowHeight = std::max(m_rowHeight, kBoxHeight);
+        return box;
+    }
+    void endRow() { m_y += m_rowHeight + 8; }
+
+    // An equation box on a line of its own, indented.
+    TEqEdit* box(const char* name, const QString& equation)
+    {
+        startRow();
+        m_x = 40;
+        TEqEdit* edit = inlineBox(name, equation);
+        endRow();
+        return edit;
+    }
+
+private:
+    static int textHeight() { return QFontMetrics(textFont()).height(); }
+
+    // Wide enough for the formula's characters with their markers left out.
+    static int boxWidth(const QString& equation)
+    {
+        QString shown = equation;
+        shown.remove(QLatin1Char('!')).remove(QLatin1Char('#')).remove(QLatin1Char('@')).remove(QLatin1Char('~'));
+        return QFontMetrics(pixelFont(QStringLiteral("Arial"), 19)).horizontalAdvance(shown) + 16;
+    }
+
+    QWidget* m_page;
+    int m_y = kMargin;
+    int m_x = kMargin;
+    int m_rowHeight = 0;
+};
+
+// A scroll box filling the page; the returned widget holds the content.
+QWidget* addScrollBox(QWidget* page, const char* name)
+{
+    auto* scroll = new QScrollArea(page);
+    scroll->setObjectName(QString::fromLatin1(name));
+    scroll->setWidgetResizable(false);
+    auto* fill = new QVBoxLayout(page);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(scroll);
+    auto* content = new QWidget;
+    content->setObjectName(QString::fromLatin1(name) + QStringLiteral("Content"));
+    scroll->setWidget(content);
+    return content;
+}
+
+// Places the key name in the run of blanks of a wrapped paragraph, the way the
+// label lays its text out.
+void placeInGap(QLabel* paragraph, QLabel* key, const QString& gap)
+{
+    const QString text = paragraph->text();
+    const int at = text.indexOf(gap);
+    if (at < 0)
+        return;
+    QTextLayout layout(text, paragraph->font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    const QFontMetrics metrics(paragraph->font());
+    layout.beginLayout();
+    int lineNumber = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine(), ++lineNumber) {
+        line.setLineWidth(paragraph->width());
+        if (at >= line.textStart() && at < line.textStart() + line.textLength()) {
+            const qreal left = line.cursorToX(at);
+            const qreal right = line.cursorToX(at + int(gap.size()));
+            const int x = paragraph->x() + int(left + (right - left - key->width()) / 2);
+            const int y = paragraph->y() + lineNumber * metrics.lineSpacing();
+            key->move(x, y);
+        }
+    }
+    layout.endLayout();
+}
+
+void buildGreekPage(QWidget* page)
+{
+    QWidget* content = addScrollBox(page, "ScrollBox1");
+    Flow flow(content);
+    const QString gap = QStringLiteral("        ");
+    QLabel* intro = flow.paragraph(
+        "Label1", QStringLiteral("     Для  набора греческой буквы следует предварительно нажать функциональную "
+                                 "клавишу") + gap + QStringLiteral(", а затем - соответствующий этой букве аналог в "
+                                                                   "латинском регистре."));
+    QLabel* key = addTextAt(content, "Label2", {294, 48}, QStringLiteral("F3"), fromBgr(0xFF0000));
+    placeInGap(intro, key, gap);
+    flow.skip(6);
+    flow.paragraph("Label3", QStringLiteral("Аналоги для строчных букв греческого алфавита:"));
+    flow.skip(4);
+
+    struct Analogue {
+        const char* greekName;
+        const char* keyName;
+        const char* latin;
+    };
+    const Analogue left[] = {{"Label4", "Label5", "w"}, {"Label6", "Label7", "f"}, {"Label8", "Label9", "e"}};
+    const Analogue right[] = {{"Label10", "Label11", "r"}, {"Label12", "Label13", "p"}, {"Label14", "Label15", "m"}};
+    const QFont letterFont = pixelFont(QStringLiteral("Symbol"), 21);
+    const QFont keyFont = pixelFont(QStringLiteral("MS Sans Serif"), 17, true);
+    const QColor maroon = fromBgr(0x000080);
+    const int top = flow.y();
+    for (int row = 0; row < 3; ++row) {
+        const int y = top + row * 30;
+        for (int column = 0; column < 2; ++column) {
+            const Analogue& a = column == 0 ? left[row] : right[row];
+            const int x = column == 0 ? 60 : 280;
+            const QString latin = QString::fromLatin1(a.latin);
+            addTextAt(content, a.greekName, {x, y}, greek(latin), maroon, Plain, letterFont);
+            addTextAt(content, a.keyName, {x + 30, y + 3}, QStringLiteral("--   ") + latin, QColor(), Plain,
+                      keyFont);
+        }
+    }
+    flow.skip(3 * 30);
+    content->resize(kTextWidth + 2 * kMargin, flow.y() + kMargin);
+}
+
+void buildFormulaPage(QWidget* page)
+{
+    QWidget* content = addScrollBox(page, "ScrollBox2");
+    Flow flow(content);
+    flow.paragraph("Label1", QStringLiteral("        Переход в верхнюю позицию осуществляется клавишей \"UP\" (вверх). "
+                                            "Возврат в прежднее положение осуществляется клавишей \"DOWN\" (вниз)."));
+    flow.paragraph("Label2", QStringLiteral("        Переход в нижнюю позицию осуществляется клавишей \"DOWN\" (вниз). "
+                                            "Возврат в прежднее положение осуществляется клавишей \"UP\" (вверх)."));
+    flow.paragraph("Label3", QStringLiteral("        При вводе формулы или выражения обратите внимание на то,   какие "
+                                            "Вам нужны литеры - заглавные или строчные."));
+    flow.startRow();
+    flow.inlineText("Label4", QStringLiteral("Например, в обозначении"));
+    flow.inlineBox("EqEdit1", QStringLiteral(" M!Bz "));
+    flow.inlineText("Label5", QStringLiteral("буквы \"M\" и \"B\" заглавные,"));
+    flow.endRow();
+    flow.paragraph("Label6", QStringLiteral("а \"z\" строчная. Будьте внимательны, программа различает регистр."));
+    flow.paragraph("Label7", QStringLiteral("При записи функций, параметры необходимо вводить в скобках:"));
+    flow.box("EqEdit2", QStringLiteral(" y = F*cos(~a)-R!A@*sin(~b)"));
+    content->resize(kTextWidth + 2 * kMargin, flow.y() + kMargin);
+}
+
+void buildPowerPage(QWidget* page)
+{
+    QWidget* content = addScrollBox(page, "ScrollBox3");
+    Flow flow(content);
+    flow.paragraph("Label1", QStringLiteral("Запись возведения в степень:"));
+    flow.box("EqEdit1", QStringLiteral("     (   cos(X)  )#2@"));
+    flow.paragraph("Label2", QStringLiteral("      2) При возведении переменной в степень, первым пишется индекс, "
+                                            "затем указывается показатель степени. Скобки ставить не обязательно:"));
+    flow.box("EqEdit2", QStringLiteral("  R!A#2"));
+    flow.paragraph("Label3", QStringLiteral("      3) Если показатель степени - сложное выражение, то его необходимо "
+                                            "брать в скобки:"));
+    flow.box("EqEdit3", QStringLiteral("  4#(-2)@ + 5#(4-67)@"));
+    flow.paragraph("Label4", QStringLiteral("      4)При умножении между множителями обязательно пишется  звездочка :"));
+    flow.box("EqEdit4", QStringLiteral(" 2*R!A@*cos(~a)"));
+    content->resize(kTextWidth + 2 * kMargin, flow.y() + kMargin);
+}
+
+void buildAnswerPage(QWidget* page)
+{
+    Flow flow(page);
+    flow.paragraph("Label1", QStringLiteral("    Для утвердительного ответа на вопрос необходимо ввести в поле ввода "));
+    flow.box("EqEdit1", QStringLiteral("   Y"));
+    flow.paragraph("Label2", QStringLiteral("    Для отрицательного ответа на вопрос необходимо ввести в поле ввода "));
+    flow.box("EqEdit2", QStringLiteral("   N"));
+}
+
+} // namespace
+
 THelpForm::THelpForm(QWidget* parent)
     : QDialog(parent)
 {
+    setupWindow(this, QStringLiteral("Информация о системе"), kClientWidth, kClientHeight,
+                Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint);
+
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("PageControl1"));
+    m_pages->setGeometry(0, 0, kClientWidth, kClientHeight - kPanelHeight);
+    buildGreekPage(addPage(m_pages, "TabSheet1", QStringLiteral("Набор греческих букв")));
+    buildFormulaPage(addPage(m_pages, "TabSheet2", QStringLiteral("Набор выражения, формулы")));
+    buildPowerPage(addPage(m_pages, "TabSheet3", QStringLiteral("Особенности набора формул")));
+    buildAnswerPage(addPage(m_pages, "TabSheet4", QStringLiteral("Ответы на вопросы системы")));
+    m_pages->setCurrentIndex(0);
+
+    QFrame* panel = addPanel(this, {0, kClientHeight - kPanelHeight, kClientWidth, kPanelHeight});
+    QPushButton* ok = addOkButton(panel, {232, 8, 105, 25}, font());
+    connect(ok, &QPushButton::clicked, this, [this] { guarded([this] { BitBtn1Click(); }); });
+
+    centreOnDesktop(this);
+}
+
+void THelpForm::BitBtn1Click()
+{
+    accept();
 }

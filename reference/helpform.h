@@ -1,8 +1,20 @@
 #pragma once
+// The help window: how formulas and answers are typed into the equation boxes
+// (Greek letters, indices and exponents, the particulars of formulas, yes and
+// no answers).  Shown modally; "OK" hides it and keeps the active page.
 #include <QDialog>
+
+class QTabWidget;
 
 class THelpForm : public QDialog {
     Q_OBJECT
 public:
     explicit THelpForm(QWidget* parent = nullptr);
+
+    QTabWidget* pages() const { return m_pages; }
+
+private:
+    void BitBtn1Click();
+
+    QTabWidget* m_pages = nullptr;
 };

@@ -1,6 +1,201 @@
 #include "reference/ponform.h"
 
+#include "eqedit/teqedit.h"
+#include "reference/pagebuilder.h"
+#include "reference/ponpictures.h"
+#include "shell/platform/fonts.h"
+#include "shell/platform/guard.h"
+#include "shell/platform/windows.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QFrame>
+#include <QPushButton>
+#include <QTabWidget>
+
+using namespace reference;
+
+namespace {
+
+QFont arialEquation()
+{
+    return equationFont(QStringLiteral("Arial"), 17);
+}
+
+void buildForcePage(QWidget* p)
+{
+    addPicture(p, "Image1", {16, 16, 160, 160}, DrawImage1,
+               QStringLiteral("Схема: диск C с весом G и реакциями R в точках A и B"));
+    addText(p, "Label1", {184, 24, 40, 19}, QStringLiteral("Сила"), Underlined);
+    addText(p, "Label2", {232, 24, 413, 25}, QStringLiteral("- мера механического воздействия на материальное"));
+    addText(p, "Label3", {185, 40, 440, 17}, QStringLiteral("тело со стороны каких-либо материальных объектов."));
+    addText(p, "Label4", {185, 56, 440, 49},
+            QStringLiteral("Это - векторная величина, характеризующаяся числен- ным значением, направлением "
+                           "и точкой приложения."),
+            Wrapped);
+    addText(p, "Label5", {185, 144, 455, 85},
+            QStringLiteral("В системе ВЕКТУМ-W заданные (активные) силы изображаются пурпурным цветом, а "
+                           "красный цвет соответствует тем силам, которые неизвестны (реакциям связей)."),
+            Wrapped);
+    addText(p, "Label6", {184, 120, 89, 19}, QStringLiteral("Замечание."));
+}
+
+void buildCouplePage(QWidget* p)
+{
+    addPicture(p, "Image2", {16, 16, 160, 185}, DrawImage2,
+               QStringLiteral("Схема: диск C с парой сил F и P и реакциями в точке B"));
+    addText(p, "Label8", {184, 19, 71, 19}, QStringLiteral("Пара сил"), Underlined);
+    addText(p, "Label9", {256, 19, 385, 25}, QStringLiteral("- система двух сил, приложенных к одному телу,"));
+    addText(p, "Label10", {185, 40, 440, 17}, QStringLiteral("равных по модулю и направленных в противоположные"));
+    addText(p, "Label11", {185, 56, 440, 25}, QStringLiteral("стороны."), Wrapped);
+    addText(p, "Label12", {185, 80, 450, 134},
+            QStringLiteral("Пара сил характеризуется моментом. Момент пары преставляет собой вектор, "
+                           "перпендикулярный плоскости пары, равный по модулю произведению модуля одной из сил "
+                           "пары на плечо пары и напрвленный в ту сторону, откуда вращение тела, которое "
+                           "стремится вызвать пара"),
+            Wrapped);
+    addText(p, "Label13", {185, 175, 448, 49},
+            QStringLiteral("представляется происходящим против хода часовой стрелки."), Wrapped);
+}
+
+void buildProjectionPage(QWidget* p)
+{
+    addPicture(p, "Image3", {16, 16, 160, 169}, DrawImage3,
+               QStringLiteral("Схема: сила F и её проекции на оси x и y, углы альфа и гамма"));
+    addText(p, "Label14", {184, 11, 173, 19}, QStringLiteral("Проекция силы на ось"), Underlined);
+    addText(p, "Label15", {360, 11, 281, 25}, QStringLiteral("- это скалярная величина, равная"));
+    addText(p, "Label16", {185, 32, 440, 17},
+            QStringLiteral("произведению модуля силы на косинус угла, образован- "));
+    addText(p, "Label17", {185, 48, 440, 41},
+            QStringLiteral("ного положительным направлением оси и направлением силы:"), Wrapped);
+    addText(p, "Label18", {185, 128, 448, 41},
+            QStringLiteral("Если есть необходимость перейти к иному отсчету угла, то, учитывая соотношения"),
+            Wrapped);
+    addText(p, "Label19", {185, 224, 72, 25}, QStringLiteral("получим:"), Wrapped);
+    addEquation(p, "EqEdit2", {184, 97, 329, 24},
+                QStringLiteral(" F!x@ = F cos~a,   F!y@ = F cos(~a - ~p/2) = F sin~a"), arialEquation());
+    addEquation(p, "EqEdit1", {189, 172, 308, 24},
+                QStringLiteral("cos(~a - ~p) = - cos~g,   sin(~a - ~p) = - sin~g"), arialEquation());
+    addEquation(p, "EqEdit3", {261, 225, 212, 24}, QStringLiteral(" F!x@ = - Fcos~g,   F!y@ = - Fsin~g"),
+                arialEquation());
+}
+
+void buildMomentPage(QWidget* p)
+{
+    addPicture(p, "Image4", {16, 16, 160, 160}, DrawImage4,
+               QStringLiteral("Схема: момент силы F относительно полюса B, радиус-вектор r и плечо h"));
+    addPicture(p, "Image5", {16, 192, 160, 160}, DrawImage5,
+               QStringLiteral("Схема: разложение силы F на составляющие F1 и F2 с плечами h1 и h2"));
+    addText(p, "Label20", {184, 11, 104, 19}, QStringLiteral("Момент силы"), Underlined);
+    addText(p, "Label21", {296, 11, 353, 25}, QStringLiteral("относительно полюса (точки В) - это вектор,"));
+    addText(p, "Label22", {185, 32, 471, 17},
+            QStringLiteral("равный векторному произведению радиус-вектора r, прове-"));
+    addText(p, "Label23", {185, 48, 464, 41},
+            QStringLiteral("денного из полюса в точку приложения силы, на вектор силы F:"), Wrapped);
+    addText(p, "Label24", {185, 112, 456, 41},
+            QStringLiteral("В случае плоской системы сил проекцию вектора             на ось Oz можно вычислить "
+                           "так :"),
+            Wrapped);
+    addText(p, "Label25", {289, 152, 352, 41},
+            QStringLiteral("- если сила стремится повернуть тело вокруг полюса против хода часовой стрелки"),
+            Wrapped);
+    addText(p, "Label26", {289, 192, 352, 41},
+            QStringLiteral("- если сила стремится повернуть тело вокруг полюса по ходу часовой стрелки"), Wrapped);
+
+    // "Здесь F - модуль силы, h = r sin", the italic alpha and "- плечо." read
+    // as one line: the alpha stands on the baseline of its neighbours.
+    QLabel* before = addText(p, "Label27", {185, 232, 258, 25}, QStringLiteral("Здесь F - модуль силы, h = r sin"),
+                             Wrapped);
+    QFont symbol = pixelFont(QStringLiteral("Symbol"), 17);
+    QLabel* alpha = addText(p, "Label28", {433, 230, 16, 25}, greek(QStringLiteral("a")), Wrapped | Italic, symbol);
+    const int baseline = before->y() + QFontMetrics(before->font()).ascent();
+    alpha->move(alpha->x(), baseline - QFontMetrics(alpha->font()).ascent());
+    addText(p, "Label29", {446, 232, 64, 25}, QStringLiteral("- плечо."), Wrapped);
+
+    addText(p, "Label30", {185, 272, 448, 89},
+            QStringLiteral("Если вычисление затруднено, то момент силы относи- тельно точки может быть найден "
+                           "следующим образом: сила F раскладывается на две составляющие так, чтобы легко было "
+                           "найти для них плечи. Например:"),
+            Wrapped);
+    addEquation(p, "EqEdit4", {344, 73, 113, 24}, QStringLiteral("M!B@(F) = [r, F]."), arialEquation());
+    // Sits over the run of blanks of Label24, so that it reads as part of the sentence.
+    addEquation(p, "EqEdit5", {576, 112, 87, 17}, QStringLiteral("M!B@(F)"),
+                equationFont(QStringLiteral("MS Sans Serif"), 13));
+    addEquation(p, "EqEdit6", {184, 160, 103, 25}, QStringLiteral("M!Bz@(F) = + Fh"), arialEquation());
+    addEquation(p, "EqEdit7", {184, 200, 103, 25}, QStringLiteral("M!Bz@(F) = - Fh"), arialEquation());
+    addEquation(p, "EqEdit8", {90, 380, 527, 24},
+                QStringLiteral("M!Oz@(F) = -h!1@F!1@ - h!2@F!2@, где F!1@ - Fcos~a,  h!1@ = 2R,  F!2@ = Fsin~a,  "
+                               "h!2@ = R."),
+                equationFont(QStringLiteral("MS Sans Serif"), 17));
+}
+
+void buildEquilibriumPage(QWidget* p)
+{
+    addPicture(p, "Image6", {16, 16, 190, 160}, DrawImage6,
+               QStringLiteral("Схема: стержень AC и диск O, сила F и реакции в заделке A"));
+    addText(p, "Label7", {216, 8, 389, 19}, QStringLiteral("Уравнения равновесия для плоской системы сил."),
+            Underlined);
+    addText(p, "Label31", {216, 32, 414, 25}, QStringLiteral("Три основные формы записи уравнений равновесия :"));
+    addText(p, "Label33", {109, 376, 465, 25},
+            QStringLiteral("Решение каждой системы приводит к единому результату : "));
+    addText(p, "Label35", {16, 184, 99, 19}, QStringLiteral("Ограничения"));
+    addText(p, "Label36", {128, 184, 529, 25},
+            QStringLiteral("при использовании 2-й и 3-й форм уравнений (в противном случае"));
+    addText(p, "Label37", {16, 208, 337, 25}, QStringLiteral("уравнения окажутся линейно зависимыми) :"));
+    addText(p, "Label38", {16, 232, 85, 19}, QStringLiteral("2-я форма:"), Underlined);
+    addText(p, "Label39", {104, 232, 529, 25},
+            QStringLiteral("нельзя допускать, чтобы прямая AB была перпендикулярна оси Ox;"));
+    addText(p, "Label40", {16, 256, 85, 19}, QStringLiteral("3-я форма:"), Underlined);
+    addText(p, "Label41", {104, 256, 529, 25},
+            QStringLiteral("нельзя допускать, чтобы точки A, B, C лежали на одной прямой."));
+    addText(p, "Label42", {16, 376, 89, 19}, QStringLiteral("Замечание."));
+    const QFont f = arialEquation();
+    addEquation(p, "EqEdit9", {216, 57, 305, 24}, QStringLiteral("1. ~S F!kx@ = 0,  ~S F!ky@ = 0,  ~S M!Az@(F!k@) = 0."),
+                f);
+    addEquation(p, "EqEdit10", {216, 97, 337, 24},
+                QStringLiteral("2. ~S F!kx@ = 0,   ~S M!Az@(F!k@) = 0, ~S M!Bz@(F!k@) = 0."), f);
+    addEquation(p, "EqEdit11", {216, 137, 361, 24},
+                QStringLiteral("3. ~S M!Az@(F!k@) = 0,   ~S M!Bz@(F!k@) = 0, ~S M!Cz@(F!k@) = 0."), f);
+    addEquation(p, "EqEdit12", {16, 281, 489, 24},
+                QStringLiteral("1. x: X!A@+Fsin~a= 0, y: Y!A@-Fcos~a= 0,  M!A@: M!A@-FR(2cos~a+sin~a)= 0."), f);
+    addEquation(p, "EqEdit13", {16, 313, 553, 24},
+                QStringLiteral("2. x: X!A@+Fsin~a= 0,  M!A@: M!A@-FR(2cos~a+sin~a)= 0, M!B@: M!A@+RX!A@ - 2RY!A@ = 0. "),
+                f);
+    addEquation(p, "EqEdit14", {16, 345, 617, 24},
+                QStringLiteral("3. M!A@: M!A@-FR(2cos~a+sin~a)= 0, M!B@: M!A@+RX!A@ - 2RY!A@ = 0, M!O@: "
+                               "M!A@-FRsin~a-Y!A@2R= 0. "),
+                f);
+    addEquation(p, "EqEdit15", {16, 401, 364, 24},
+                QStringLiteral("X!A@= - Fsin~a,  Y!A@= Fcos~a,  M!A@= FR(2cos~a+sin~a)."), f);
+}
+
+} // namespace
+
 TPonForm::TPonForm(QWidget* parent)
     : QDialog(parent)
 {
+    setupWindow(this, QStringLiteral("Основные понятия и сведения"), 726, 531, minimiseOnlyWindowFlags());
+    setFont(pointFont(QStringLiteral("MS Sans Serif"), 8));
+
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("PageControl1"));
+    m_pages->setFont(pixelFont(QStringLiteral("Arial"), 12));
+    m_pages->setGeometry(8, 8, 711, 465);
+    buildForcePage(addPage(m_pages, "TabSheet1", QStringLiteral("Определение силы")));
+    buildCouplePage(addPage(m_pages, "TabSheet2", QStringLiteral("Определение пары сил")));
+    buildProjectionPage(addPage(m_pages, "TabSheet3", QStringLiteral("Проекция силы на ось")));
+    buildMomentPage(addPage(m_pages, "TabSheet4", QStringLiteral("Момент силы отн. точки")));
+    buildEquilibriumPage(addPage(m_pages, "TabSheet5", QStringLiteral("Уравнения равновесия")));
+    m_pages->setCurrentIndex(0);
+
+    QFrame* panel = addPanel(this, {8, 472, 705, 49});
+    QPushButton* ok = addOkButton(panel, {304, 8, 121, 33}, font());
+    connect(ok, &QPushButton::clicked, this, [this] { guarded([this] { BitBtn1Click(); }); });
+
+    centreOnDesktop(this);
+}
+
+void TPonForm::BitBtn1Click()
+{
+    accept();
 }

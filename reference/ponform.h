@@ -1,8 +1,20 @@
 #pragma once
+// The basic concepts window: five pages on force, couple, projection, moment
+// and the equations of equilibrium, each with its schemes, texts and formulas.
+// Shown modally; "OK" hides it and keeps the active page.
 #include <QDialog>
+
+class QTabWidget;
 
 class TPonForm : public QDialog {
     Q_OBJECT
 public:
     explicit TPonForm(QWidget* parent = nullptr);
+
+    QTabWidget* pages() const { return m_pages; }
+
+private:
+    void BitBtn1Click();
+
+    QTabWidget* m_pages = nullptr;
 };

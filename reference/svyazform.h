@@ -1,8 +1,21 @@
 #pragma once
+// The kinds-of-constraints window: four pages, each with the body and its
+// constraints on the left, the body freed with the reactions on the right,
+// and a paragraph or two below.  Shown modally; "OK" hides it and keeps the
+// active page.
 #include <QDialog>
+
+class QTabWidget;
 
 class TSvyazForm : public QDialog {
     Q_OBJECT
 public:
     explicit TSvyazForm(QWidget* parent = nullptr);
+
+    QTabWidget* pages() const { return m_pages; }
+
+private:
+    void BitBtn1Click();
+
+    QTabWidget* m_pages = nullptr;
 };

@@ -1,0 +1,121 @@
+#include "reference/pagebuilder.h"
+
+#include "drawing/picturebox.h"
+#include "drawing/symbolfont.h"
+#include "eqedit/teqedit.h"
+#include "shell/platform/colours.h"
+#include "shell/platform/fonts.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QTabWidget>
+#include <cmath>
+
+namespace reference {
+
+QFont textFont()
+{
+    return pixelFont(QStringLiteral("Arial"), 17);
+}
+
+QFont equationFont(const QString& family, int pixels)
+{
+    return pointFont(family, int(std::lround(pixels * 72.0 / 96.0)));
+}
+
+QLabel* addText(QWidget* page, const char* name, const QRect& box, const QString& text, int flags,
+                const QFont& font)
+{
+    auto* label = new QLabel(text, page);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont f = font;
+    f.setUnderline(flags & Underlined);
+    if (flags & Italic)
+        f.setItalic(true);
+    label->setFont(f);
+    label->setWordWrap(flags & Wrapped);
+    QRect geometry = box;
+    if (!(flags & Wrapped)) {
+        const int needed = label->sizeHint().width();
+        if (needed > geometry.width())
+            geometry.setWidth(needed);
+    }
+    label->setGeometry(geometry);
+    return label;
+}
+
+QLabel* addTextAt(QWidget* page, const char* name, const QPoint& at, const QString& text, const QColor& colour,
+                  int flags, const QFont& font)
+{
+    QLabel* label = addText(page, name, QRect(at, QSize(1, 1)), text, flags, font);
+    if (colour.isValid()) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, colour);
+        label->setPalette(palette);
+    }
+    label->resize(label->sizeHint());
+    return label;
+}
+
+TEqEdit* addEquation(QWidget* page, const char* name, const QRect& box, const QString& equation,
+                     const QFont& font)
+{
+    auto* edit = new TEqEdit(page);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setFont(font);
+    edit->SetBackColor(buttonFaceColour());
+    edit->setGeometry(box);
+    edit->SetEquation(equation);
+    edit->setEnabled(false);
+    return edit;
+}
+
+PictureBox* addPicture(QWidget* page, const char* name, const QRect& box, void (*draw)(Canvas&),
+                       const QString& description)
+{
+    auto* picture = new PictureBox(box.width(), box.height(), page);
+    picture->setObjectName(QString::fromLatin1(name));
+    picture->move(box.topLeft());
+    picture->setAccessibleName(description);
+    draw(picture->canvas());
+    return picture;
+}
+
+QFrame* addPanel(QWidget* window, const QRect& box)
+{
+    auto* panel = new QFrame(window);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setGeometry(box);
+    return panel;
+}
+
+QPushButton* addOkButton(QWidget* parent, const QRect& box, const QFont& font)
+{
+    auto* button = new QPushButton(QStringLiteral("OK"), parent);
+    button->setObjectName(QStringLiteral("BitBtn1"));
+    button->setIcon(QApplication::style()->standardIcon(QStyle::SP_DialogApplyButton));
+    button->setFont(font);
+    button->setGeometry(box);
+    button->setDefault(true);
+    return button;
+}
+
+QWidget* addPage(QTabWidget* pages, const char* name, const QString& title)
+{
+    auto* page = new QWidget;
+    page->setObjectName(QString::fromLatin1(name));
+    pages->addTab(page, title);
+    return page;
+}
+
+QString greek(const QString& latin)
+{
+    return symbolToUnicode(latin);
+}
+
+} // namespace reference
