@@ -58,14 +58,6 @@ long double checked(long double a, long double b, long double r)
     return r;
 }
 
-double narrowed(long double x)
-{
-    const double d = static_cast<double>(x);
-    if (std::isinf(d) && std::isfinite(x))
-        overflow();
-    return d;
-}
-
 // Operator character of an operation code (and back).
 char operatorChar(std::uint8_t operation)
 {
@@ -223,6 +215,16 @@ void printChain(const TMyEquation* node, std::string& out)
 
 } // namespace
 
+double NarrowToDouble(long double x)
+{
+    // Halfway between the largest double and 2^1024: from here on rounding
+    // to double gives infinity.
+    constexpr long double limit = (2.0L - 0x1p-53L) * 0x1p1023L;
+    if (std::isfinite(x) && std::fabs(x) >= limit)
+        overflow();
+    return static_cast<double>(x);
+}
+
 long double MyAdd(long double a, long double b)
 {
     return checked(a, b, a + b);
@@ -250,7 +252,7 @@ long double MyPow(long double a, long double b)
 {
     if (std::fabs(tested(a)) < epsilon() && std::fabs(tested(b)) < epsilon())
         return 1;
-    return std::pow(narrowed(a), narrowed(b));
+    return std::pow(NarrowToDouble(a), NarrowToDouble(b));
 }
 
 long double MyLn(long double x)

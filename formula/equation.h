@@ -37,6 +37,10 @@ long double MyCotan(long double x);
 // Within 3 eps of +-pi/2: the cotangent's error, gives 1.
 long double MyTan(long double x);
 
+// x as a double.  A finite x that would round beyond the double range is an
+// overflow (FloatingPointError); infinities and not-a-numbers pass as they are.
+double NarrowToDouble(long double x);
+
 class TMyEquation {
 public:
     // Parses text (normally NormalizeEquation's output) into this node and

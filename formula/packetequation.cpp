@@ -18,15 +18,6 @@ constexpr int kAgreementsNeeded = 5;
     throw FormulaParseError("Ошибка в записи формулы: формула слишком длинная");
 }
 
-// A value as a double; a finite value beyond the double range is an overflow.
-double narrowed(long double x)
-{
-    const double d = static_cast<double>(x);
-    if (std::isinf(d) && std::isfinite(x))
-        throw FloatingPointError("Ошибка вычисления: переполнение");
-    return d;
-}
-
 // r / 100 as decimal text with ",": 0 gives "0", 5 "0,05", 32767 "327,67".
 std::string hundredths(int r)
 {
@@ -99,8 +90,8 @@ std::string TMyPacketEquation::Compare(const std::string& typed, const TMyPacket
         for (const std::string& name : freeNames)
             work.SetVariable(name, hundredths(random15() % 100000));
         MyStat.Message.clear();
-        const double reference = narrowed(m_root->Evaluate(*values));
-        const double answer = narrowed(typedTree.Evaluate(*values));
+        const double reference = NarrowToDouble(m_root->Evaluate(*values));
+        const double answer = NarrowToDouble(typedTree.Evaluate(*values));
         if (MyStat.Message.empty()) {
             if (std::isnan(reference) || std::isnan(answer))
                 throw FloatingPointError("Ошибка вычисления: значение не является числом");

@@ -348,6 +348,20 @@ TEST(GuardedOperations, InvalidOperationsAndOverflowThrow)
         EXPECT_THROW(c.op(c.a, c.b), FloatingPointError) << c.name;
 }
 
+TEST(NarrowToDouble, OverflowsOnlyWhereRoundingWouldGiveInfinity)
+{
+    const long double justBelow = (2.0L - 0x1p-52L + 0x1p-54L) * 0x1p1023L;  // rounds to DBL_MAX
+    const long double halfway = (2.0L - 0x1p-53L) * 0x1p1023L;
+    EXPECT_EQ(NarrowToDouble(static_cast<long double>(DBL_MAX)), DBL_MAX);
+    EXPECT_EQ(NarrowToDouble(-justBelow), -DBL_MAX);
+    EXPECT_EQ(NarrowToDouble(0.1L), 0.1);
+    EXPECT_TRUE(std::isinf(NarrowToDouble(kInf)));
+    EXPECT_TRUE(std::isnan(NarrowToDouble(kNaN)));
+    EXPECT_THROW(NarrowToDouble(halfway), FloatingPointError);
+    EXPECT_THROW(NarrowToDouble(-halfway), FloatingPointError);
+    EXPECT_THROW(NarrowToDouble(LDBL_MAX), FloatingPointError);
+}
+
 TEST(GuardedOperations, NotANumberPassesArithmeticUntilATest)
 {
     EXPECT_TRUE(std::isnan(MyAdd(kNaN, 1)));
