@@ -29,16 +29,6 @@ TEST(Random, FirstDrawsAfterSeeding)
     }
 }
 
-TEST(Random, SeedingDiscardsOneDrawAndClearsTheHighHalf)
-{
-    randomSeed(0);
-    EXPECT_EQ(randomState().low, 1u);
-    EXPECT_EQ(randomState().high, 0u);
-    randomSeed(12345);
-    EXPECT_EQ(randomState().low, 12345u * 22695477u + 1u);
-    EXPECT_EQ(randomState().high, 0u);
-}
-
 TEST(Random, BothDrawsShareOneState)
 {
     randomSeed(0);

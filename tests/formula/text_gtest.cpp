@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -100,23 +101,36 @@ TEST(StrToNumber, MalformedNumberTextThrows)
         EXPECT_THROW(StrToNumber(text), NumberFormatError) << text;
 }
 
+// Switches LC_NUMERIC to a locale whose decimal separator is ",": an
+// installed one, or else one compiled for the test with localedef.
+bool useCommaLocale()
+{
+    for (const char* name : {"ru_RU.UTF-8", "ru_RU.utf8", "de_DE.UTF-8", "de_DE.utf8"}) {
+        if (std::setlocale(LC_NUMERIC, name) != nullptr && *std::localeconv()->decimal_point == ',')
+            return true;
+    }
+    const std::string dir = testing::TempDir() + "formula_comma_locale";
+    const std::string definition = dir + "/comma.def";
+    const std::string command = "mkdir -p '" + dir + "' && printf 'LC_NUMERIC\\ndecimal_point \"<U002C>\"\\n"
+                                "thousands_sep \"\"\\ngrouping -1\\nEND LC_NUMERIC\\n' > '" + definition +
+                                "' && localedef -c -i '" + definition + "' -f UTF-8 '" + dir + "/comma' >/dev/null 2>&1";
+    [[maybe_unused]] const int status = std::system(command.c_str());
+    setenv("LOCPATH", dir.c_str(), 1);
+    const bool ok = std::setlocale(LC_NUMERIC, "comma") != nullptr && *std::localeconv()->decimal_point == ',';
+    unsetenv("LOCPATH");
+    return ok;
+}
+
 TEST(StrToNumber, IgnoresTheProcessLocale)
 {
-    const char* chosen = nullptr;
-    for (const char* name : {"ru_RU.UTF-8", "ru_RU.utf8", "de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8"}) {
-        if (std::setlocale(LC_ALL, name) != nullptr) {
-            chosen = name;
-            break;
-        }
-    }
-    if (chosen == nullptr) {
-        std::setlocale(LC_ALL, "C");
-        GTEST_SKIP() << "no locale with a decimal comma is installed on this machine";
-    }
-    EXPECT_EQ(StrToNumber("2,5"), 2.5L) << chosen;
-    EXPECT_EQ(StrToNumber("2.5"), 2.5L) << chosen;
+    if (!useCommaLocale())
+        GTEST_SKIP() << "no locale with a decimal comma is available (localedef missing?)";
+    ASSERT_EQ(std::strtod("2,5", nullptr), 2.5);  // the process now reads ","
+    EXPECT_EQ(StrToNumber("2.5"), 2.5L);
+    EXPECT_EQ(StrToNumber("2,5"), 2.5L);
+    EXPECT_EQ(StrToNumber("-0,125@"), -0.125L);
     EXPECT_THROW(StrToNumber("1,2,3"), NumberFormatError);
-    std::setlocale(LC_ALL, "C");
+    std::setlocale(LC_NUMERIC, "C");
 }
 
 TEST(FunctionCode, MatchesNamesWithoutRegardToCase)
