@@ -2,6 +2,7 @@
 
 #include "drawing/paintercanvas.h"
 
+#include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -18,9 +19,28 @@ CanvasLabel::~CanvasLabel() = default;
 Canvas& CanvasLabel::canvas()
 {
     dropOverlayIfCaptionChanged();
-    if (m_canvas->fontSizeIsDefault() && font().pointSize() > 0)
-        m_canvas->adoptFontSize(font().pointSize());
+    adoptLabelFontSize();
     return *m_canvas;
+}
+
+// Until a caller sets a size, text drawn on the label has the label's own size
+// (a font given in pixels is taken back to points at 96 dots per inch).
+void CanvasLabel::adoptLabelFontSize()
+{
+    if (!m_canvas->fontSizeIsDefault())
+        return;
+    const QFont f = font();
+    if (f.pointSize() > 0)
+        m_canvas->adoptFontSize(f.pointSize());
+    else if (f.pixelSize() > 0)
+        m_canvas->adoptFontSize(std::max(1, (f.pixelSize() * 72 + 48) / 96));
+}
+
+void CanvasLabel::changeEvent(QEvent* event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        adoptLabelFontSize();
 }
 
 void CanvasLabel::clearDrawing()

@@ -27,10 +27,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QImage& overlay();
     void dropOverlayIfCaptionChanged();
+    void adoptLabelFontSize();
 
     QImage m_overlay;
     QString m_captionOfOverlay;

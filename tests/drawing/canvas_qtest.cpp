@@ -280,6 +280,19 @@ private slots:
         QVERIFY(at(label.grabSurface(), 50, 30) != kRed);
     }
 
+    void labelTextTakesTheLabelSizeUntilOneIsSet()
+    {
+        CanvasLabel label;
+        label.setFont(pixelFont(QStringLiteral("MS Sans Serif"), 16));
+        Canvas& c = label.canvas();
+        QCOMPARE(c.font().points, 12);
+        label.setFont(pointFont(QStringLiteral("MS Sans Serif"), 10));
+        QCOMPARE(c.font().points, 10);
+        c.setFontSize(9);
+        label.setFont(pointFont(QStringLiteral("MS Sans Serif"), 14));
+        QCOMPARE(label.canvas().font().points, 9);
+    }
+
     void buttonFaceFillCoversTheCaption()
     {
         CanvasLabel label;
