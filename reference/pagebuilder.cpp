@@ -7,11 +7,13 @@
 #include "shell/platform/fonts.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QTabWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace reference {
@@ -39,11 +41,18 @@ QLabel* addText(QWidget* page, const char* name, const QRect& box, const QString
         f.setItalic(true);
     label->setFont(f);
     label->setWordWrap(flags & Wrapped);
+    // A text never gets cut by its box: a single line, or a wrapped text in a
+    // box one line high, grows to the right; a taller wrapped box grows down.
     QRect geometry = box;
+    const QFontMetrics metrics(f);
+    const int oneLine = metrics.horizontalAdvance(text) + 1;
     if (!(flags & Wrapped)) {
-        const int needed = label->sizeHint().width();
-        if (needed > geometry.width())
-            geometry.setWidth(needed);
+        geometry.setWidth(std::max(geometry.width(), oneLine));
+    } else if (label->heightForWidth(geometry.width()) > geometry.height()) {
+        if (geometry.height() < 2 * metrics.lineSpacing())
+            geometry.setWidth(std::max(geometry.width(), oneLine));
+        else
+            geometry.setHeight(label->heightForWidth(geometry.width()));
     }
     label->setGeometry(geometry);
     return label;

@@ -31,8 +31,8 @@ enum TextFlag {
     Italic = 4,
 };
 
-// A text label at the given box.  A single-line label whose text is wider than
-// its box grows to the right rather than clipping its text.
+// A text label at the given box.  A label whose text would be cut by its box
+// grows: to the right when it is one line high, downwards otherwise.
 QLabel* addText(QWidget* page, const char* name, const QRect& box, const QString& text, int flags = Plain,
                 const QFont& font = textFont());
 

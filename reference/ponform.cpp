@@ -8,10 +8,11 @@
 #include "shell/platform/windows.h"
 
 #include <QFontMetrics>
-#include <QLabel>
 #include <QFrame>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
+#include <algorithm>
 
 using namespace reference;
 
@@ -48,14 +49,17 @@ void buildCouplePage(QWidget* p)
     addText(p, "Label9", {256, 19, 385, 25}, QStringLiteral("- система двух сил, приложенных к одному телу,"));
     addText(p, "Label10", {185, 40, 440, 17}, QStringLiteral("равных по модулю и направленных в противоположные"));
     addText(p, "Label11", {185, 56, 440, 25}, QStringLiteral("стороны."), Wrapped);
-    addText(p, "Label12", {185, 80, 450, 134},
+    QLabel* couple = addText(p, "Label12", {185, 80, 450, 134},
             QStringLiteral("Пара сил характеризуется моментом. Момент пары преставляет собой вектор, "
                            "перпендикулярный плоскости пары, равный по модулю произведению модуля одной из сил "
                            "пары на плечо пары и напрвленный в ту сторону, откуда вращение тела, которое "
                            "стремится вызвать пара"),
             Wrapped);
-    addText(p, "Label13", {185, 175, 448, 49},
-            QStringLiteral("представляется происходящим против хода часовой стрелки."), Wrapped);
+    // The end of the same sentence: it starts on the line after the text above.
+    QLabel* end = addText(p, "Label13", {185, 175, 448, 49},
+                          QStringLiteral("представляется происходящим против хода часовой стрелки."), Wrapped);
+    const int below = couple->y() + couple->heightForWidth(couple->width());
+    end->move(end->x(), std::max(end->y(), below));
 }
 
 void buildProjectionPage(QWidget* p)
@@ -108,9 +112,13 @@ void buildMomentPage(QWidget* p)
                              Wrapped);
     QFont symbol = pixelFont(QStringLiteral("Symbol"), 17);
     QLabel* alpha = addText(p, "Label28", {433, 230, 16, 25}, greek(QStringLiteral("a")), Wrapped | Italic, symbol);
-    const int baseline = before->y() + QFontMetrics(before->font()).ascent();
-    alpha->move(alpha->x(), baseline - QFontMetrics(alpha->font()).ascent());
-    addText(p, "Label29", {446, 232, 64, 25}, QStringLiteral("- плечо."), Wrapped);
+    const QFontMetrics beforeMetrics(before->font());
+    const QFontMetrics alphaMetrics(alpha->font());
+    const int baseline = before->y() + beforeMetrics.ascent();
+    const int alphaX = std::max(alpha->x(), before->x() + beforeMetrics.horizontalAdvance(before->text()));
+    alpha->move(alphaX, baseline - alphaMetrics.ascent());
+    QLabel* after = addText(p, "Label29", {446, 232, 64, 25}, QStringLiteral("- плечо."), Wrapped);
+    after->move(std::max(after->x(), alphaX + alphaMetrics.horizontalAdvance(alpha->text()) + 1), after->y());
 
     addText(p, "Label30", {185, 272, 448, 89},
             QStringLiteral("Если вычисление затруднено, то момент силы относи- тельно точки может быть найден "

@@ -1,0 +1,486 @@
+// The reference windows: their pages, texts, equation boxes, pictures as they
+// come out on screen, and what "OK" does.
+#include "drawing/picturebox.h"
+#include "eqedit/teqedit.h"
+#include "reference/helpform.h"
+#include "reference/metodform.h"
+#include "reference/ponform.h"
+#include "reference/ponpictures.h"
+#include "reference/svyazform.h"
+#include "reference/svyazpictures.h"
+#include "shell/platform/fonts.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+int countPixels(const QImage& image, const QRect& area, const std::function<bool(QColor)>& match)
+{
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (match(image.pixelColor(x, y)))
+                ++n;
+    return n;
+}
+
+std::function<bool(QColor)> exactly(const QColor& colour)
+{
+    return [colour](QColor c) { return c.rgb() == colour.rgb(); };
+}
+
+QImage drawn(int width, int height, void (*draw)(Canvas&))
+{
+    PictureBox box(width, height);
+    draw(box.canvas());
+    return box.image();
+}
+
+// The child of `root` with the given object name and type, searched inside the
+// named page when one is given.
+template <class T>
+T* child(QWidget* root, const QString& page, const QString& name)
+{
+    QWidget* scope = page.isEmpty() ? root : root->findChild<QWidget*>(page);
+    return scope ? scope->findChild<T*>(name) : nullptr;
+}
+
+} // namespace
+
+class ReferenceWindowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void labelOnYellowShowsYellowCell();
+    void forcesInTheirColours_data();
+    void forcesInTheirColours();
+    void hatchIsGrey();
+
+    void windowFrames_data();
+    void windowFrames();
+    void tabTitles_data();
+    void tabTitles();
+    void texts_data();
+    void texts();
+    void equationBoxes_data();
+    void equationBoxes();
+    void picturesHaveAccessibleNames();
+
+    void inlineControlsReadAsOneLine();
+    void keyNameSitsInTheGap();
+
+    void okHidesAndKeepsThePage_data();
+    void okHidesAndKeepsThePage();
+
+private:
+    std::unique_ptr<TPonForm> m_pon;
+    std::unique_ptr<TSvyazForm> m_svyaz;
+    std::unique_ptr<THelpForm> m_help;
+    std::unique_ptr<TMetodForm> m_metod;
+
+    QWidget* window(const QString& name) const;
+};
+
+void ReferenceWindowsTest::initTestCase()
+{
+    installFontSubstitutions();
+    m_pon = std::make_unique<TPonForm>();
+    m_svyaz = std::make_unique<TSvyazForm>();
+    m_help = std::make_unique<THelpForm>();
+    m_metod = std::make_unique<TMetodForm>();
+}
+
+void ReferenceWindowsTest::cleanupTestCase()
+{
+    m_metod.reset();
+    m_help.reset();
+    m_svyaz.reset();
+    m_pon.reset();
+}
+
+QWidget* ReferenceWindowsTest::window(const QString& name) const
+{
+    if (name == QLatin1String("pon"))
+        return m_pon.get();
+    if (name == QLatin1String("svyaz"))
+        return m_svyaz.get();
+    if (name == QLatin1String("help"))
+        return m_help.get();
+    return m_metod.get();
+}
+
+void ReferenceWindowsTest::labelOnYellowShowsYellowCell()
+{
+    // "C" at the centre of the disc of page 1 is written at (85, 85) on yellow.
+    const QImage image = drawn(160, 160, DrawImage1);
+    const QRect cell(85, 86, 5, 9);
+    QCOMPARE(countPixels(image, cell, exactly(Qt::white)), 0);
+    QVERIFY(countPixels(image, cell, exactly(Qt::yellow)) > 0);
+    // The letter itself is there: dark pixels inside the cell.
+    QVERIFY(countPixels(image, cell, [](QColor c) { return c.lightness() < 100; }) > 0);
+}
+
+void ReferenceWindowsTest::forcesInTheirColours_data()
+{
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<QColor>("colour");
+    // Around the heads, which are filled in the arrow's colour.
+    QTest::newRow("weight G magenta") << "Image1" << QRect(77, 134, 7, 6) << QColor(Qt::magenta);
+    QTest::newRow("reaction R_B red") << "Image1" << QRect(114, 40, 6, 6) << QColor(Qt::red);
+    QTest::newRow("reaction R_A red") << "Image1" << QRect(40, 40, 6, 6) << QColor(Qt::red);
+    QTest::newRow("force F magenta") << "Image3" << QRect(30, 124, 6, 6) << QColor(Qt::magenta);
+    QTest::newRow("reaction R_B of the plane red") << "Sh2" << QRect(190, 70, 6, 6) << QColor(Qt::red);
+    QTest::newRow("weight P of the beam magenta") << "Sh4" << QRect(127, 134, 7, 6) << QColor(Qt::magenta);
+}
+
+void ReferenceWindowsTest::forcesInTheirColours()
+{
+    QFETCH(QString, picture);
+    QFETCH(QRect, area);
+    QFETCH(QColor, colour);
+    QImage image;
+    if (picture == QLatin1String("Image1"))
+        image = drawn(160, 160, DrawImage1);
+    else if (picture == QLatin1String("Image3"))
+        image = drawn(160, 169, DrawImage3);
+    else if (picture == QLatin1String("Sh2"))
+        image = drawn(280, 160, DrawSh2);
+    else
+        image = drawn(280, 160, DrawSh4);
+    QVERIFY(countPixels(image, area, exactly(colour)) >= 4);
+}
+
+void ReferenceWindowsTest::hatchIsGrey()
+{
+    // The hatched base of the inclined plane of Sh: (200,120)-(250,115).
+    const QImage image = drawn(280, 160, DrawSh);
+    const QRect inside(202, 116, 46, 3);
+    QVERIFY(countPixels(image, inside, exactly(QColor(0x80, 0x80, 0x80))) > 0);
+    // The gaps stay as they were: white.
+    QVERIFY(countPixels(image, inside, exactly(Qt::white)) > 0);
+    QCOMPARE(countPixels(image, inside, [](QColor c) { return c.rgb() != QColor(0x80, 0x80, 0x80).rgb()
+                                                              && c.rgb() != QColor(Qt::white).rgb(); }),
+             0);
+}
+
+void ReferenceWindowsTest::windowFrames_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QPoint>("position"); // (-1, -1): centred
+    QTest::newRow("basic concepts") << "pon" << "Основные понятия и сведения" << QSize(726, 531) << QPoint(-1, -1);
+    QTest::newRow("constraints") << "svyaz" << "Виды связей" << QSize(702, 541) << QPoint(207, 128);
+    QTest::newRow("help") << "help" << "Информация о системе" << QSize(554, 399) << QPoint(-1, -1);
+    QTest::newRow("method") << "metod" << "Методика решения задач статики" << QSize(685, 446) << QPoint(169, 144);
+}
+
+void ReferenceWindowsTest::windowFrames()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, caption);
+    QFETCH(QSize, size);
+    QFETCH(QPoint, position);
+    QWidget* w = this->window(window);
+    QCOMPARE(w->windowTitle(), caption);
+    QCOMPARE(w->size(), size);
+    QCOMPARE(w->minimumSize(), size);
+    QCOMPARE(w->maximumSize(), size);
+    QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
+    if (position.x() >= 0) {
+        QCOMPARE(w->pos(), position);
+    } else {
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(qAbs(w->frameGeometry().center().x() - area.center().x()) <= 1);
+        QVERIFY(qAbs(w->frameGeometry().center().y() - area.center().y()) <= 1);
+    }
+    QVERIFY(!w->isVisible());
+}
+
+void ReferenceWindowsTest::tabTitles_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("titles");
+    QTest::newRow("basic concepts") << "pon"
+                                    << QStringList{"Определение силы", "Определение пары сил", "Проекция силы на ось",
+                                                   "Момент силы отн. точки", "Уравнения равновесия"};
+    QTest::newRow("constraints") << "svyaz"
+                                 << QStringList{"Вращательный шарнир и катковая опора", "Гибкая связь",
+                                                "Жесткое защемление", "Контакт с гладкой поверхностью"};
+    QTest::newRow("help") << "help"
+                          << QStringList{"Набор греческих букв", "Набор выражения, формулы",
+                                         "Особенности набора формул", "Ответы на вопросы системы"};
+}
+
+void ReferenceWindowsTest::tabTitles()
+{
+    QFETCH(QString, window);
+    QFETCH(QStringList, titles);
+    auto* pages = window == QLatin1String("pon")     ? m_pon->pages()
+                  : window == QLatin1String("svyaz") ? m_svyaz->pages()
+                                                     : m_help->pages();
+    QStringList shown;
+    for (int i = 0; i < pages->count(); ++i)
+        shown << pages->tabText(i);
+    QCOMPARE(shown, titles);
+}
+
+void ReferenceWindowsTest::texts_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("underlined");
+    QTest::addColumn<bool>("wrapped");
+    auto row = [](const char* window, const char* page, const char* name, const char* text, bool underlined = false,
+                  bool wrapped = false) {
+        QTest::addRow("%s %s %s", window, page, name)
+            << QString::fromLatin1(window) << QString::fromLatin1(page) << QString::fromLatin1(name)
+            << QString::fromUtf8(text) << underlined << wrapped;
+    };
+    // Basic concepts.
+    row("pon", "", "Label1", "Сила", true);
+    row("pon", "", "Label2", "- мера механического воздействия на материальное");
+    row("pon", "", "Label4", "Это - векторная величина, характеризующаяся числен- ным значением, направлением и точкой приложения.", false, true);
+    row("pon", "", "Label5", "В системе ВЕКТУМ-W заданные (активные) силы изображаются пурпурным цветом, а красный цвет соответствует тем силам, которые неизвестны (реакциям связей).", false, true);
+    row("pon", "", "Label6", "Замечание.");
+    row("pon", "", "Label8", "Пара сил", true);
+    row("pon", "", "Label12", "Пара сил характеризуется моментом. Момент пары преставляет собой вектор, перпендикулярный плоскости пары, равный по модулю произведению модуля одной из сил пары на плечо пары и напрвленный в ту сторону, откуда вращение тела, которое стремится вызвать пара", false, true);
+    row("pon", "", "Label14", "Проекция силы на ось", true);
+    row("pon", "", "Label16", "произведению модуля силы на косинус угла, образован- ");
+    row("pon", "", "Label20", "Момент силы", true);
+    row("pon", "", "Label24", "В случае плоской системы сил проекцию вектора             на ось Oz можно вычислить так :", false, true);
+    row("pon", "", "Label27", "Здесь F - модуль силы, h = r sin", false, true);
+    row("pon", "", "Label28", "α", false, true);
+    row("pon", "", "Label29", "- плечо.", false, true);
+    row("pon", "", "Label7", "Уравнения равновесия для плоской системы сил.", true);
+    row("pon", "", "Label33", "Решение каждой системы приводит к единому результату : ");
+    row("pon", "", "Label38", "2-я форма:", true);
+    row("pon", "", "Label41", "нельзя допускать, чтобы точки A, B, C лежали на одной прямой.");
+    // Kinds of constraints: every text keeps its leading blanks.
+    row("svyaz", "", "Label12", "   Здесь на балку AB наложены два вида связей:  в т. A  -  цилиндрический шарнир и в т. B - опора на абсолютно гладкую наклонную плоскость. ", false, true);
+    row("svyaz", "", "Label7", "   Сила реакции, действующая на балку в т. B,  направлена ортогонально к наклонной плоскости, а реакцию в шарнире следует представить в виде двух составляющих.", false, true);
+    row("svyaz", "", "Label8", "   Здесь связи представлены нитями. Балка AK подвешена на двух нитях, которые в точке D связаны с третьей, привязанной к потолку. Силы реакции, действующие на балку в точках A и B, направлены вдоль нитей.", false, true);
+    row("svyaz", "", "Label9", "   Сила, натягивающая нить DC, также направлена вдоль нити.", false, true);
+    row("svyaz", "", "Label10", "    Изогнутая под прямым углом балка заделана в стенку в точке B. Связь в точке B препятствует не только поступательному перемещению тела, но и повороту его вокруг этой точки. Реакция в т. B характеризуется силой и парой сил с  моментом заделки.", false, true);
+    row("svyaz", "", "Label1", "Карандаш в стакане", false, true);
+    row("svyaz", "", "Label2", "   Поскольку поверхности стенок стакана и карандаша абсолютно гладкие, то силы реакций, действующих на карандаш, будут направлены ортогонально к названным поверхностям.", false, true);
+    // Method.
+    row("metod", "", "Label1", "Методика решения задач статики", true);
+    row("metod", "", "Label2", "             Методика решения задач базируется на основных аксиомах статики и сводится к следующей последовательности операций в процессе решения задач :", false, true);
+    row("metod", "", "Label4", " Систему абсолютно твердых тел, находящихся в равновесии, освобождаем от");
+    row("metod", "", "Label13", " Записываем и анализируем ");
+    row("metod", "", "Label16", "или каждой выделенной группы тел.");
+    // Help.
+    row("help", "TabSheet1", "Label1", "     Для  набора греческой буквы следует предварительно нажать функциональную клавишу        , а затем - соответствующий этой букве аналог в латинском регистре.", false, true);
+    row("help", "TabSheet1", "Label2", "F3");
+    row("help", "TabSheet1", "Label4", "ω");
+    row("help", "TabSheet1", "Label5", "--   w");
+    row("help", "TabSheet1", "Label7", "--   f");
+    row("help", "TabSheet1", "Label9", "--   e");
+    row("help", "TabSheet1", "Label10", "ρ");
+    row("help", "TabSheet1", "Label12", "π");
+    row("help", "TabSheet1", "Label14", "μ");
+    row("help", "TabSheet2", "Label3", "        При вводе формулы или выражения обратите внимание на то,   какие Вам нужны литеры - заглавные или строчные.", false, true);
+    row("help", "TabSheet2", "Label5", "буквы \"M\" и \"B\" заглавные,");
+    row("help", "TabSheet3", "Label4", "      4)При умножении между множителями обязательно пишется  звездочка :", false, true);
+    row("help", "TabSheet4", "Label1", "    Для утвердительного ответа на вопрос необходимо ввести в поле ввода ", false, true);
+}
+
+void ReferenceWindowsTest::texts()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, page);
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(bool, underlined);
+    QFETCH(bool, wrapped);
+    auto* label = child<QLabel>(this->window(window), page, name);
+    QVERIFY(label);
+    QCOMPARE(label->text(), text);
+    QCOMPARE(label->textFormat(), Qt::PlainText);
+    QCOMPARE(label->font().underline(), underlined);
+    QCOMPARE(label->wordWrap(), wrapped);
+    if (!wrapped) // a single line shows its whole text
+        QVERIFY(QFontMetrics(label->font()).horizontalAdvance(text) <= label->width());
+}
+
+void ReferenceWindowsTest::equationBoxes_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("equation");
+    auto row = [](const char* window, const char* page, const char* name, const char* equation) {
+        QTest::addRow("%s %s %s", window, page, name) << QString::fromLatin1(window) << QString::fromLatin1(page)
+                                                      << QString::fromLatin1(name) << QString::fromUtf8(equation);
+    };
+    row("pon", "", "EqEdit2", " F!x@ = F cos~a,   F!y@ = F cos(~a - ~p/2) = F sin~a");
+    row("pon", "", "EqEdit1", "cos(~a - ~p) = - cos~g,   sin(~a - ~p) = - sin~g");
+    row("pon", "", "EqEdit3", " F!x@ = - Fcos~g,   F!y@ = - Fsin~g");
+    row("pon", "", "EqEdit4", "M!B@(F) = [r, F].");
+    row("pon", "", "EqEdit5", "M!B@(F)");
+    row("pon", "", "EqEdit6", "M!Bz@(F) = + Fh");
+    row("pon", "", "EqEdit7", "M!Bz@(F) = - Fh");
+    row("pon", "", "EqEdit8", "M!Oz@(F) = -h!1@F!1@ - h!2@F!2@, где F!1@ - Fcos~a,  h!1@ = 2R,  F!2@ = Fsin~a,  h!2@ = R.");
+    row("pon", "", "EqEdit9", "1. ~S F!kx@ = 0,  ~S F!ky@ = 0,  ~S M!Az@(F!k@) = 0.");
+    row("pon", "", "EqEdit10", "2. ~S F!kx@ = 0,   ~S M!Az@(F!k@) = 0, ~S M!Bz@(F!k@) = 0.");
+    row("pon", "", "EqEdit11", "3. ~S M!Az@(F!k@) = 0,   ~S M!Bz@(F!k@) = 0, ~S M!Cz@(F!k@) = 0.");
+    row("pon", "", "EqEdit12", "1. x: X!A@+Fsin~a= 0, y: Y!A@-Fcos~a= 0,  M!A@: M!A@-FR(2cos~a+sin~a)= 0.");
+    row("pon", "", "EqEdit13", "2. x: X!A@+Fsin~a= 0,  M!A@: M!A@-FR(2cos~a+sin~a)= 0, M!B@: M!A@+RX!A@ - 2RY!A@ = 0. ");
+    row("pon", "", "EqEdit14", "3. M!A@: M!A@-FR(2cos~a+sin~a)= 0, M!B@: M!A@+RX!A@ - 2RY!A@ = 0, M!O@: M!A@-FRsin~a-Y!A@2R= 0. ");
+    row("pon", "", "EqEdit15", "X!A@= - Fsin~a,  Y!A@= Fcos~a,  M!A@= FR(2cos~a+sin~a).");
+    row("help", "TabSheet2", "EqEdit1", " M!Bz ");
+    row("help", "TabSheet2", "EqEdit2", " y = F*cos(~a)-R!A@*sin(~b)");
+    row("help", "TabSheet3", "EqEdit1", "     (   cos(X)  )#2@");
+    row("help", "TabSheet3", "EqEdit2", "  R!A#2");
+    row("help", "TabSheet3", "EqEdit3", "  4#(-2)@ + 5#(4-67)@");
+    row("help", "TabSheet3", "EqEdit4", " 2*R!A@*cos(~a)");
+    row("help", "TabSheet4", "EqEdit1", "   Y");
+    row("help", "TabSheet4", "EqEdit2", "   N");
+}
+
+void ReferenceWindowsTest::equationBoxes()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, page);
+    QFETCH(QString, name);
+    QFETCH(QString, equation);
+    auto* box = child<TEqEdit>(this->window(window), page, name);
+    QVERIFY(box);
+    QCOMPARE(box->Equation(), equation);
+    QVERIFY(!box->isEnabled());
+    QCOMPARE(box->BackColor(), QGuiApplication::palette().color(QPalette::Button));
+}
+
+void ReferenceWindowsTest::picturesHaveAccessibleNames()
+{
+    const QStringList pon{"Image1", "Image2", "Image3", "Image4", "Image5", "Image6"};
+    const QStringList svyaz{"Sh", "Sh2", "Sh3", "Sh4", "Sh5", "Sh6", "Im", "Im2"};
+    for (const QString& name : pon) {
+        auto* picture = m_pon->findChild<PictureBox*>(name);
+        QVERIFY2(picture, qPrintable(name));
+        QVERIFY(picture->accessibleName().startsWith(QStringLiteral("Схема: ")));
+    }
+    for (const QString& name : svyaz) {
+        auto* picture = m_svyaz->findChild<PictureBox*>(name);
+        QVERIFY2(picture, qPrintable(name));
+        QVERIFY(picture->accessibleName().startsWith(QStringLiteral("Схема: ")));
+    }
+    // Drawn at creation: none of the pictures is still blank.
+    for (auto* picture : m_pon->findChildren<PictureBox*>() + m_svyaz->findChildren<PictureBox*>()) {
+        const QImage image = picture->image();
+        QVERIFY2(countPixels(image, image.rect(), [](QColor c) { return c != Qt::white; }) > 100,
+                 qPrintable(picture->objectName()));
+    }
+}
+
+void ReferenceWindowsTest::inlineControlsReadAsOneLine()
+{
+    // "Здесь F - модуль силы, h = r sin", the alpha and "- плечо." on one line.
+    auto* before = m_pon->findChild<QLabel*>(QStringLiteral("Label27"));
+    auto* alpha = m_pon->findChild<QLabel*>(QStringLiteral("Label28"));
+    auto* after = m_pon->findChild<QLabel*>(QStringLiteral("Label29"));
+    QVERIFY(before && alpha && after);
+    const QFontMetrics b(before->font()), a(alpha->font()), c(after->font());
+    QCOMPARE(before->y() + b.ascent(), alpha->y() + a.ascent());
+    QCOMPARE(before->y() + b.ascent(), after->y() + c.ascent());
+    QVERIFY(before->x() + b.horizontalAdvance(before->text()) <= alpha->x() + 1);
+    QVERIFY(alpha->x() + a.horizontalAdvance(alpha->text()) <= after->x() + 2);
+    QVERIFY(b.horizontalAdvance(before->text()) <= before->width()); // one line, not wrapped
+
+    // The end of the sentence on the couple starts below the lines above it.
+    auto* couple = m_pon->findChild<QLabel*>(QStringLiteral("Label12"));
+    auto* end = m_pon->findChild<QLabel*>(QStringLiteral("Label13"));
+    QVERIFY(couple && end);
+    QVERIFY(end->y() >= couple->y() + couple->heightForWidth(couple->width()));
+
+    // The formula M_B(F) sits in the run of blanks of Label24.
+    auto* sentence = m_pon->findChild<QLabel*>(QStringLiteral("Label24"));
+    auto* formula = m_pon->findChild<TEqEdit*>(QStringLiteral("EqEdit5"));
+    QVERIFY(sentence && formula);
+    const QFontMetrics s(sentence->font());
+    const QString text = sentence->text();
+    const int blanks = int(text.indexOf(QStringLiteral("             ")));
+    QVERIFY(blanks > 0);
+    const int gapStart = sentence->x() + s.horizontalAdvance(text.left(blanks));
+    const int gapEnd = gapStart + s.horizontalAdvance(QString(13, QLatin1Char(' ')));
+    QVERIFY2(gapStart <= formula->x() + 2 && formula->x() < gapEnd,
+             qPrintable(QStringLiteral("gap %1..%2, formula at %3").arg(gapStart).arg(gapEnd).arg(formula->x())));
+    QCOMPARE(formula->y(), sentence->y());
+}
+
+void ReferenceWindowsTest::keyNameSitsInTheGap()
+{
+    // The paragraph drawn alone is blank where "F3" is placed.
+    QWidget* page = m_help->findChild<QWidget*>(QStringLiteral("TabSheet1"));
+    auto* paragraph = child<QLabel>(page, QString(), QStringLiteral("Label1"));
+    auto* key = child<QLabel>(page, QString(), QStringLiteral("Label2"));
+    QVERIFY(paragraph && key);
+    QCOMPARE(key->palette().color(QPalette::WindowText), QColor(Qt::blue));
+    const QRect inParagraph = key->geometry().translated(-paragraph->pos());
+    QVERIFY(paragraph->rect().contains(inParagraph));
+    const QImage image = paragraph->grab().toImage();
+    const QColor background = image.pixelColor(inParagraph.topLeft());
+    QCOMPARE(countPixels(image, inParagraph, [&](QColor c) { return c != background; }), 0);
+    // ... and the line it sits on has text on both sides.
+    const QRect left(0, inParagraph.top(), inParagraph.left(), inParagraph.height());
+    const QRect right(inParagraph.right() + 1, inParagraph.top(), image.width() - inParagraph.right() - 1,
+                      inParagraph.height());
+    QVERIFY(countPixels(image, left, [&](QColor c) { return c != background; }) > 0);
+    QVERIFY(countPixels(image, right, [&](QColor c) { return c != background; }) > 0);
+}
+
+void ReferenceWindowsTest::okHidesAndKeepsThePage_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("page");
+    QTest::newRow("basic concepts") << "pon" << 3;
+    QTest::newRow("constraints") << "svyaz" << 2;
+    QTest::newRow("help") << "help" << 1;
+}
+
+void ReferenceWindowsTest::okHidesAndKeepsThePage()
+{
+    QFETCH(QString, window);
+    QFETCH(int, page);
+    auto* dialog = qobject_cast<QDialog*>(this->window(window));
+    QVERIFY(dialog);
+    auto* pages = dialog->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    QVERIFY(pages);
+    QCOMPARE(pages->currentIndex(), 0); // the first page at creation
+    auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("BitBtn1"));
+    QVERIFY(ok);
+    QCOMPARE(ok->text(), QStringLiteral("OK"));
+    QVERIFY(ok->isDefault());
+
+    // Shown modally: OK ends the modal loop with the window hidden.
+    QTimer::singleShot(0, dialog, [&] {
+        pages->setCurrentIndex(page);
+        ok->click();
+    });
+    dialog->exec();
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(dialog->result(), int(QDialog::Accepted));
+
+    dialog->show();
+    QCOMPARE(pages->currentIndex(), page);
+    ok->click();
+    QVERIFY(!dialog->isVisible());
+    pages->setCurrentIndex(0);
+}
+
+QTEST_MAIN(ReferenceWindowsTest)
+#include "referencewindows_qtest.moc"
