@@ -229,6 +229,10 @@ bool SolverWindow::eventFilter(QObject* watched, QEvent* e)
 
 bool SolverWindow::EditKeyPress(QLineEdit* box, QKeyEvent* key)
 {
+    if (key->matches(QKeySequence::Paste) || key->matches(QKeySequence::Cut)
+        || key->matches(QKeySequence::Copy))
+        return true;
+
     switch (key->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -241,9 +245,6 @@ bool SolverWindow::EditKeyPress(QLineEdit* box, QKeyEvent* key)
     default:
         break;
     }
-    if (key->matches(QKeySequence::Paste) || key->matches(QKeySequence::Cut)
-        || key->matches(QKeySequence::Copy))
-        return true;
 
     QChar typed;
     if (key->key() == Qt::Key_Backspace) {

@@ -384,7 +384,9 @@ private slots:
         QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
         QTest::keyClick(e, Qt::Key_Insert, Qt::ShiftModifier);
         QTest::keyClick(e, Qt::Key_X, Qt::ControlModifier);
+        QTest::keyClick(e, Qt::Key_Delete, Qt::ShiftModifier);
         QCOMPARE(e->text(), QStringLiteral("4"));
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("777"));
     }
 
     void solvesFromTheBoxes_data()
