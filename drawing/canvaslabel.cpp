@@ -57,6 +57,7 @@ void CanvasLabel::dropOverlayIfCaptionChanged()
 
 QImage& CanvasLabel::overlay()
 {
+    dropOverlayIfCaptionChanged();
     const qreal dpr = std::max<qreal>(1.0, devicePixelRatioF());
     const QSize wanted(qCeil(std::max(1, width()) * dpr), qCeil(std::max(1, height()) * dpr));
     if (m_overlay.isNull() || m_overlay.devicePixelRatio() != dpr) {

@@ -278,6 +278,12 @@ private slots:
         label.canvas().LineTo(100, 30);
         label.setText(QStringLiteral("two"));
         QVERIFY(at(label.grabSurface(), 50, 30) != kRed);
+        // Drawing after the change, through the same canvas, stays.
+        Canvas& c = label.canvas();
+        c.MoveTo(0, 35);
+        label.setText(QStringLiteral("three"));
+        c.LineTo(100, 35);
+        QCOMPARE(at(label.grabSurface(), 50, 35), kRed);
     }
 
     void labelTextTakesTheLabelSizeUntilOneIsSet()

@@ -53,6 +53,17 @@ INSTANTIATE_TEST_SUITE_P(
                     ArrowCase{"down_right_short", 160, 128, 165, 128, {160, 131}, {160, 125}}),
     [](const testing::TestParamInfo<ArrowCase>& info) { return std::string(info.param.name); });
 
+// A zero-length arrow has no direction: it must not compute a head from a
+// division by zero, and it leaves the state a full arrow leaves.
+TEST(ArrowOfZeroLength, DrawsNoHeadAndLeavesTheArrowState)
+{
+    RecordingCanvas c;
+    DrawArrow(c, 10, 10, 10, 10, 0xFF00FF);
+    EXPECT_FALSE(joined(c).contains(QStringLiteral("polygon")));
+    EXPECT_EQ(c.pen(), (PenState{0xFF00FF, 1, PenStyle::Solid}));
+    EXPECT_EQ(c.brush(), (BrushState{0xFF00FF, BrushStyle::Clear}));
+}
+
 TEST(DottedLine, DrawsDottedAndLeavesSolidPen)
 {
     RecordingCanvas c;
