@@ -159,6 +159,8 @@ void setCaption(const SchemeTarget& t, const QString& text)
     t.statement.DiscardDrawing();
 }
 
+// Worked example, the problem: beam AB on the knife edge D and the smooth
+// inclined plane at B; the given forces G and F.
 void exampleScheme1(const SchemeTarget& t)
 {
     setCaption(t, kExampleProblem);
@@ -186,6 +188,8 @@ void exampleScheme1(const SchemeTarget& t)
     s.symbol(225, 97, u"  a"_s);
 }
 
+// Worked example, the beam freed: reactions R_D and R_B; the statement
+// shows the moment about D (1) in 12-point type.
 void exampleScheme2(const SchemeTarget& t)
 {
     {
@@ -242,6 +246,7 @@ void exampleScheme2(const SchemeTarget& t)
     }
 }
 
+// Worked example: the main vector (1) and the moment about D (2).
 void exampleScheme3(const SchemeTarget& t)
 {
     Sketch s = Sketch::clearedStatement(t.statement);
@@ -281,6 +286,7 @@ void exampleScheme3(const SchemeTarget& t)
     s.symbol(220, 9, u"a."_s);
 }
 
+// Worked example: the three scalar equilibrium equations (1).
 void exampleScheme4(const SchemeTarget& t)
 {
     Sketch s = Sketch::clearedStatement(t.statement);
@@ -321,6 +327,8 @@ void exampleScheme4(const SchemeTarget& t)
     s.symbol(10, 95, u"S"_s);
 }
 
+// Task 0, the problem: column DC against a wall and on the pin C of the
+// beam AB (roller at A, pin at B); couples M and the weight P.
 void task0Scheme0(const SchemeTarget& t)
 {
     setCaption(t, kTask0Problem);
@@ -362,6 +370,7 @@ void task0Scheme0(const SchemeTarget& t)
     s.arrow(160, 128, 165, 128, bgr::Magenta);
 }
 
+// Task 0, the system taken apart: every reaction component in red.
 void task0Scheme5(const SchemeTarget& t)
 {
     setCaption(t, kTask0Parts);
@@ -410,6 +419,7 @@ void task0Scheme5(const SchemeTarget& t)
     s.symbol(32, 51, u"a"_s);
 }
 
+// Task 0, the column alone with its forces.
 void task0Scheme7(const SchemeTarget& t)
 {
     setCaption(t, kTask0Column);
@@ -437,6 +447,7 @@ void task0Scheme7(const SchemeTarget& t)
     s.symbol(32, 51, u"a"_s);
 }
 
+// Task 0, the beam alone with its forces; the caption stays.
 void task0Scheme10(const SchemeTarget& t)
 {
     Sketch s = Sketch::onPicture(t.picture);
@@ -463,6 +474,8 @@ void task0Scheme10(const SchemeTarget& t)
     s.label(88, 119, u"Y"_s, u"C"_s);
 }
 
+// Task 1, the problem: bar AB on a pin at A, leaning on an inclined plane
+// at B; the couple M and the weight P.
 void task1Scheme0(const SchemeTarget& t)
 {
     setCaption(t, kTask1Problem);
@@ -493,6 +506,7 @@ void task1Scheme0(const SchemeTarget& t)
     s.symbol(222, 98, u"  a"_s);
 }
 
+// Task 1, the bar freed: X_A, Y_A and R_B.
 void task1Scheme1(const SchemeTarget& t)
 {
     setCaption(t, kTask1Problem);
@@ -525,6 +539,7 @@ void task1Scheme1(const SchemeTarget& t)
     s.symbol(205, 66, u"a"_s);
 }
 
+// Task 1, first equation line (projections on x), on a cleared statement.
 void task1Scheme2(const SchemeTarget& t)
 {
     Sketch s = Sketch::clearedStatement(t.statement);
@@ -536,6 +551,7 @@ void task1Scheme2(const SchemeTarget& t)
     s.symbol(136, 20, u"a"_s);
 }
 
+// Task 1, second equation line (projections on y), added below.
 void task1Scheme3(const SchemeTarget& t)
 {
     Sketch s = Sketch::onStatement(t.statement);
@@ -549,6 +565,7 @@ void task1Scheme3(const SchemeTarget& t)
     s.symbol(167, 49, u"a"_s);
 }
 
+// Task 1, third equation line (moments about C), added below.
 void task1Scheme4(const SchemeTarget& t)
 {
     Sketch s = Sketch::onStatement(t.statement);
@@ -563,6 +580,7 @@ void task1Scheme4(const SchemeTarget& t)
     s.symbol(200, 79, u"a"_s);
 }
 
+// Task 2: the yellow disc with the given forces and the reaction at B.
 void task2Scheme0(const SchemeTarget& t)
 {
     setCaption(t, kTask2Problem);
@@ -592,6 +610,7 @@ void task2Scheme0(const SchemeTarget& t)
     s.label(160, 25, u"a - радиус диска."_s);
 }
 
+// Task 3, the problem: the bent beam built into the wall at B; the force F.
 void task3Scheme0(const SchemeTarget& t)
 {
     setCaption(t, kTask3Problem);
@@ -613,6 +632,7 @@ void task3Scheme0(const SchemeTarget& t)
     s.symbol(136, 88, u"a"_s);
 }
 
+// Task 3, the beam freed: X_B, Y_B and the moment M_B of the built-in end.
 void task3Scheme1(const SchemeTarget& t)
 {
     Sketch s = Sketch::onPicture(t.picture);
@@ -640,6 +660,7 @@ void task3Scheme1(const SchemeTarget& t)
     s.symbol(136, 88, u"a"_s);
 }
 
+// Task 4, the problem: beam AK hung on threads meeting at D; the weight P.
 void task4Scheme0(const SchemeTarget& t)
 {
     setCaption(t, kTask4Problem);
@@ -668,6 +689,7 @@ void task4Scheme0(const SchemeTarget& t)
     s.symbol(140, 93, u"b"_s);
 }
 
+// Task 4, the threads replaced by their tensions.
 void task4Scheme1(const SchemeTarget& t)
 {
     setCaption(t, kTask4Problem);
