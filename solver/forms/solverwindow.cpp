@@ -53,7 +53,7 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& tex
     button->setObjectName(name);
     button->setFont(pointFont(QStringLiteral("Arial"), 13));
     button->setGeometry(at);
-    button->setAutoDefault(false);
+    button->setAutoDefault(true);   // Enter on the focused button presses it
     return button;
 }
 

@@ -328,6 +328,10 @@ private slots:
         // Enter is not typed into the boxes.
         for (int k = 0; k < inputs.size(); ++k)
             QCOMPARE(box(*w, inputs[k])->text(), before[k]);
+        // ... and on "Считать" it solves.
+        QVERIFY(box(*w, resultNames(n).first())->text().isEmpty());
+        QTest::keyClick(w->focusWidget(), Qt::Key_Return);
+        QCOMPARE(resultTexts(*w, n), QStringList(n, QStringLiteral("0.000")));
     }
 
     void typingIsFiltered_data()
