@@ -19,6 +19,7 @@
 // whose top and height follow the level in effect before it.
 #include "eqedit/eqeditmodel.h"
 #include "eqedit/eqlayout.h"
+#include "eqedit/evaluator.h"
 #include <QColor>
 #include <QString>
 #include <QWidget>
@@ -78,4 +79,31 @@ private:
     QColor FForeColour;
     QColor FBackColour;
     int FCaretPixels = 2;
+
+    // ---- The control's own evaluator (definitions in teqedit_evaluator.cpp) ----
+    // Forwards to EqEvaluator over this control's variable list (which starts
+    // with the five names of pi); CalculateEquation and CompareEquation
+    // evaluate Equation().  Every failure is a returned message, empty on
+    // success.
+public:
+    void AddVariable(const QString& name, double value);
+    double GetVariable(const QString& name) const;
+    void DeleteVariable(const QString& name);
+    QString SetIndexOrder(QString& formula) const;
+    QString ReplaceVariables(QString& formula) const;
+    void SokrashDoubleSign(QString& formula) const;
+    bool IsDigitString(const QString& text) const;
+    QString GetLeftOperand(const QString& formula, int position, int& start, bool withoutSign) const;
+    QString GetRightOperand(const QString& formula, int position, int& end) const;
+    QString CalqEqWithoutBracket(QString& formula) const;
+    QString DeleteBrackets(QString& formula) const;
+    QString CalculateEquation(double& value) const;
+    QString CalculateTwoEquations(QString& first, QString& second, double& firstValue,
+                                  double& secondValue) const;
+    QString CompareEquation(const QString& other, bool& equal) const;
+    const EqEvaluator& evaluator() const { return FEvaluator; }
+
+private:
+    EqEvaluator FEvaluator;
+    // ---- end of the evaluator block ----
 };
