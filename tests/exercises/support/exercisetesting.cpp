@@ -1,0 +1,86 @@
+#include "support/exercisetesting.h"
+
+#include "drawing/canvaslabel.h"
+#include "drawing/picturebox.h"
+#include "eqedit/teqedit.h"
+#include "exercises/modules.h"
+#include "exercises/schemes.h"
+#include "formula/packetdata.h"
+#include "shell/kontrform.h"
+#include "shell/platform/fonts.h"
+#include "shell/platform/forms.h"
+#include "shell/repform.h"
+#include "solver/forms/askform.h"
+
+#include <QLabel>
+#include <QTest>
+
+ExerciseTestBed::ExerciseTestBed()
+{
+    installFontSubstitutions();
+    InitExerciseModules();
+    RepForm = new TRepForm;
+    KontrForm = new TKontrForm;
+    AskForm = new TAskForm;
+    setMessageHook([this](const ShownMessage& m) { boxes.push_back(m); });
+}
+
+ExerciseTestBed::~ExerciseTestBed()
+{
+    setMessageHook({});
+    delete AskForm;
+    delete KontrForm;
+    delete RepForm;
+    AskForm = nullptr;
+    KontrForm = nullptr;
+    RepForm = nullptr;
+    DoneExerciseModules();
+}
+
+void ExerciseTestBed::reset()
+{
+    static_cast<QWidget*>(RepForm)->hide();
+    static_cast<QWidget*>(KontrForm)->hide();
+    static_cast<QWidget*>(AskForm)->hide();
+    boxes.clear();
+    ExamMode = false;
+    ExamPassed = false;
+}
+
+void MakeRegularPoint(TMyPacketData& table, const std::vector<std::string>& names)
+{
+    int value = 3;
+    for (const std::string& name : names)
+        table.AddVariable(name, std::to_string(value++));
+}
+
+void TypeAnswer(TEqEdit* answer, const QString& text)
+{
+    answer->SetEquation(text);
+    QTest::keyClick(answer, Qt::Key_Return);
+}
+
+int CentredLeft(const QLabel* label)
+{
+    return label->parentWidget()->width() / 2 - label->width() / 2;
+}
+
+SchemeSurfaces DrawSchemesLike(const CanvasLabel* statementLike, const std::vector<SchemeCall>& calls)
+{
+    PictureBox picture(280, 160);
+    CanvasLabel statement;
+    statement.resize(statementLike->size());
+    statement.setFont(statementLike->font());
+    statement.setWordWrap(statementLike->wordWrap());
+    statement.setTextFormat(statementLike->textFormat());
+    statement.setAlignment(statementLike->alignment());
+    SchemeTarget target{
+        picture.canvas(),
+        statement.canvas(),
+        [&statement](const QString& caption) { statement.setText(caption); },
+        [] {},
+    };
+    for (const SchemeCall& call : calls)
+        call(target);
+    return {picture.image(), statement.grabSurface(), statement.text()};
+}

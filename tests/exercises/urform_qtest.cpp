@@ -1,0 +1,361 @@
+// The worked example's dialogue, driven through its handlers and through Enter
+// in its answer control.
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "drawing/canvaslabel.h"
+#include "drawing/picturebox.h"
+#include "eqedit/teqedit.h"
+#include "exercises/dialogue.h"
+#include "exercises/examplescript.h"
+#include "exercises/modules.h"
+#include "exercises/urform.h"
+#include "formula/packetdata.h"
+#include "shell/platform/forms.h"
+#include "shell/repform.h"
+#include "support/exercisetesting.h"
+
+namespace {
+
+bool isOneOf(const QString& text, const FeedbackTexts& texts)
+{
+    for (const char* t : texts)
+        if (text == QString::fromUtf8(t))
+            return true;
+    return false;
+}
+
+QString question(int step)
+{
+    return QString::fromUtf8(ExampleSteps()[static_cast<std::size_t>(step)].question);
+}
+
+QString reference(int step)
+{
+    return QString::fromUtf8(ExampleSteps()[static_cast<std::size_t>(step)].reference);
+}
+
+const QString congratulation = QStringLiteral(
+    "Поздравляю! Теперь вы без труда сможете составить уравнения равновесия для плоской системы сил.");
+
+} // namespace
+
+class UrFormTest : public QObject {
+    Q_OBJECT
+
+private:
+    ExerciseTestBed* bed = nullptr;
+    TUrForm* form = nullptr;
+
+    QWidget* repForm() const { return RepForm; }
+
+    // Opens the example and goes to question k with the skip area.
+    void openAt(int k)
+    {
+        form->show();
+        form->FormActivate();
+        for (int i = 0; i < k; ++i)
+            form->LClickClick();
+        QCOMPARE(form->Step, k);
+        MakeRegularPoint(UrData(), ExampleVariableNames());
+    }
+
+    // The surfaces after the schemes of steps 0..last in order.
+    SchemeSurfaces expectedAfterSchemes(int last)
+    {
+        std::vector<SchemeCall> calls;
+        for (int s = 0; s <= last; ++s)
+            calls.push_back([s](const SchemeTarget& t) { DrawExampleScheme(s, t); });
+        return DrawSchemesLike(form->Dano, calls);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        bed = new ExerciseTestBed;
+        form = new TUrForm;
+        UrForm = form;
+    }
+
+    void cleanupTestCase()
+    {
+        UrForm = nullptr;
+        delete form;
+        delete bed;
+    }
+
+    void init()
+    {
+        bed->reset();
+        form->Timer1->stop();
+    }
+
+    void createdHiddenWithTheTimerRunning()
+    {
+        TUrForm fresh;
+        QCOMPARE(fresh.windowTitle(), QStringLiteral("Составление уравнений равновесия"));
+        QCOMPARE(fresh.size(), QSize(680, 446));
+        QVERIFY(!fresh.isVisible());
+        QVERIFY(!fresh.EqEdit1->isEnabled());
+        QVERIFY(fresh.EqEdit2->isEnabled());
+        QVERIFY(fresh.Timer1->isActive());
+        QCOMPARE(fresh.Timer1->interval(), 2000);
+        // It fires once on the hidden window: the first question, nothing shown.
+        QTRY_VERIFY_WITH_TIMEOUT(!fresh.Timer1->isActive(), 4000);
+        QCOMPARE(fresh.EqEdit1->Equation(), question(0));
+        QCOMPARE(fresh.AscLabel->text(), PromptText());
+        QVERIFY(!fresh.isVisible());
+        QTest::qWait(2300);
+        QVERIFY(!fresh.Timer1->isActive());
+    }
+
+    void activationStartsAtTheFirstQuestion()
+    {
+        openAt(4);
+        form->EqEdit2->SetEquation(QStringLiteral("F"));
+        form->Timer1->start();
+        form->FormActivate();
+
+        QCOMPARE(form->Step, 0);
+        QCOMPARE(form->EqEdit1->Equation(), question(0));
+        QCOMPARE(form->EqEdit1->font().pointSize(), 10);
+        QCOMPARE(form->ReferenceAnswer(), reference(0));
+        QCOMPARE(form->EqEdit2->Equation(), QString());
+        QCOMPARE(form->AscLabel->text(), PromptText());
+        QCOMPARE(form->AscLabel->x(), CentredLeft(form->AscLabel));
+        QVERIFY(!form->Timer1->isActive());
+        QCOMPARE(form->Timer1->interval(), 1300);
+        QVERIFY(form->Shema->isVisible());
+        const SchemeSurfaces expected = expectedAfterSchemes(0);
+        QCOMPARE(form->Dano->text(), expected.caption);
+        QVERIFY(!expected.caption.isEmpty());
+        QCOMPARE(form->Shema->image(), expected.picture);
+    }
+
+    // A right answer to question k: praise, the answer field reset to one
+    // blank, the scheme of step k drawn, step k set up again (its reference
+    // stays current through the pause), Step k + 1, the pause started and the
+    // question field emptied; the pause then shows question k + 1.
+    void rightAnswerAdvances_data()
+    {
+        QTest::addColumn<int>("step");
+        for (int k = 0; k < ExampleFinishStep; ++k)
+            QTest::newRow(qPrintable(QStringLiteral("question %1").arg(k))) << k;
+    }
+
+    void rightAnswerAdvances()
+    {
+        QFETCH(int, step);
+        openAt(step);
+        QCOMPARE(form->EqEdit1->Equation(), question(step));
+
+        TypeAnswer(form->EqEdit2, reference(step));
+
+        QVERIFY2(isOneOf(form->AscLabel->text(), ExamplePraises()), qPrintable(form->AscLabel->text()));
+        QCOMPARE(form->AscLabel->x(), CentredLeft(form->AscLabel));
+        QCOMPARE(form->EqEdit2->Equation(), QStringLiteral(" "));
+        QCOMPARE(form->EqEdit1->Equation(), QString());
+        QCOMPARE(form->Step, step + 1);
+        QCOMPARE(form->ReferenceAnswer(), reference(step));
+        QVERIFY(form->Timer1->isActive());
+        QVERIFY(bed->boxes.empty());
+        const SchemeSurfaces expected = expectedAfterSchemes(step);
+        QCOMPARE(form->Shema->image(), expected.picture);
+        QCOMPARE(form->Dano->grabSurface(), expected.statement);
+
+        form->Timer1Timer();
+        QVERIFY(!form->Timer1->isActive());
+        QCOMPARE(form->AscLabel->text(), PromptText());
+        QCOMPARE(form->AscLabel->x(), CentredLeft(form->AscLabel));
+        if (step + 1 < ExampleFinishStep) {
+            QCOMPARE(form->EqEdit1->Equation(), question(step + 1));
+            QCOMPARE(form->ReferenceAnswer(), reference(step + 1));
+            QCOMPARE(form->EqEdit1->font().pointSize(), 12);
+            QVERIFY(bed->boxes.empty());
+            QVERIFY(form->isVisible());
+        } else {
+            QCOMPARE(bed->boxes.size(), std::size_t{1});
+            QCOMPARE(bed->boxes[0].text, congratulation);
+            QCOMPARE(bed->boxes[0].title, QStringLiteral("ВЕКТУМ-W"));
+            QCOMPARE(bed->boxes[0].icon, QMessageBox::Warning);
+            QVERIFY(!form->isVisible());
+            QVERIFY(repForm()->isVisible());
+        }
+    }
+
+    // Answers that get no praise.  A wrong one is reproved and kept for
+    // correction; an input error shows its box and changes nothing else; an
+    // engine fault is reported as a fault and gives no verdict; an empty
+    // answer is ignored.
+    void answersWithoutProgress_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("feedback");   // "scold", or the prompt kept
+        QTest::addColumn<QString>("box");        // text of the box, "" for none
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<bool>("pause");
+
+        const QString prompt = PromptText();
+        const QString inputError = QStringLiteral("Ошибка ввода данных.");
+        QTest::newRow("wrong sign") << 0 << "~p/2+~a" << "scold" << "" << 0 << true;
+        QTest::newRow("N for yes") << 2 << "N" << "scold" << "" << 0 << true;
+        QTest::newRow("off by one") << 4 << "F-R!B@*sin(~a)+1" << "scold" << "" << 0 << true;
+        QTest::newRow("unknown function") << 4 << "tg(~a)" << prompt << inputError
+                                          << int(QMessageBox::Warning) << false;
+        QTest::newRow("unknown variable") << 5 << "Q" << prompt << inputError << int(QMessageBox::Warning)
+                                          << false;
+        QTest::newRow("empty operand") << 4 << "+a" << prompt << "*" << int(QMessageBox::Critical) << false;
+        QTest::newRow("not a number") << 4 << "sqrt(0-1)" << prompt << "*" << int(QMessageBox::Critical)
+                                      << false;
+        QTest::newRow("empty") << 3 << "" << prompt << "" << 0 << false;
+        QTest::newRow("one blank") << 3 << " " << prompt << "" << 0 << false;
+        QTest::newRow("unbalanced") << 3 << "(2" << prompt << "" << 0 << false;
+    }
+
+    void answersWithoutProgress()
+    {
+        QFETCH(int, step);
+        QFETCH(QString, typed);
+        QFETCH(QString, feedback);
+        QFETCH(QString, box);
+        QFETCH(int, icon);
+        QFETCH(bool, pause);
+
+        openAt(step);
+        const std::vector<std::string> values = UrData().Values();
+        TypeAnswer(form->EqEdit2, typed);
+
+        if (feedback == "scold")
+            QVERIFY2(isOneOf(form->AscLabel->text(), Reproaches()), qPrintable(form->AscLabel->text()));
+        else
+            QCOMPARE(form->AscLabel->text(), feedback);
+        QCOMPARE(form->AscLabel->x(), CentredLeft(form->AscLabel));
+        if (box.isEmpty()) {
+            QVERIFY(bed->boxes.empty());
+        } else {
+            QCOMPARE(bed->boxes.size(), std::size_t{1});
+            QCOMPARE(int(bed->boxes[0].icon), icon);
+            QCOMPARE(bed->boxes[0].title, QStringLiteral("ВЕКТУМ-W"));
+            if (box != "*")
+                QCOMPARE(bed->boxes[0].text, box);
+            else
+                QVERIFY(!bed->boxes[0].text.isEmpty());
+        }
+        QCOMPARE(form->Timer1->isActive(), pause);
+        QCOMPARE(form->Step, step);
+        QCOMPARE(form->EqEdit2->Equation(), typed);
+        QCOMPARE(form->EqEdit1->Equation(), question(step));
+        QCOMPARE(form->ReferenceAnswer(), reference(step));
+        // No new point is drawn before the pause.
+        QCOMPARE(UrData().Values(), values);
+
+        if (pause) {
+            form->Timer1Timer();
+            QCOMPARE(form->AscLabel->text(), PromptText());
+            QCOMPARE(form->EqEdit1->Equation(), question(step));
+            QCOMPARE(form->EqEdit2->Equation(), typed);
+            QCOMPARE(form->Step, step);
+            QVERIFY(!form->Timer1->isActive());
+        }
+    }
+
+    // Only Enter checks the answer; other characters are the control's.
+    void onlyEnterChecks()
+    {
+        openAt(1);
+        form->EqEdit2->SetEquation(reference(1));
+        for (QChar c : {QChar('a'), QChar(' '), QChar(10), QChar(27)}) {
+            QChar key = c;
+            form->EqEdit2KeyPress(key);
+        }
+        QCOMPARE(form->Step, 1);
+        QCOMPARE(form->AscLabel->text(), PromptText());
+        QChar enter(13);
+        form->EqEdit2KeyPress(enter);
+        QCOMPARE(form->Step, 2);
+    }
+
+    // The skip area shows the next question at once, under the scheme of the
+    // step skipped, without feedback or pause.
+    void skipAreaGoesOn()
+    {
+        openAt(0);
+        form->AscLabel->setText(QStringLiteral("x"));
+        form->EqEdit2->SetEquation(QStringLiteral("G*b"));
+        QTest::mouseClick(form->LClick, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        QCOMPARE(form->Step, 1);
+        QCOMPARE(form->EqEdit1->Equation(), question(1));
+        QCOMPARE(form->EqEdit1->font().pointSize(), 12);
+        QCOMPARE(form->ReferenceAnswer(), reference(1));
+        QCOMPARE(form->EqEdit2->Equation(), QStringLiteral(" "));
+        QCOMPARE(form->AscLabel->text(), QStringLiteral("x"));
+        QVERIFY(!form->Timer1->isActive());
+        QCOMPARE(form->Shema->image(), expectedAfterSchemes(0).picture);
+
+        form->LClickClick();
+        QCOMPARE(form->Shema->image(), expectedAfterSchemes(1).picture);
+        QCOMPARE(form->Dano->grabSurface(), expectedAfterSchemes(1).statement);
+    }
+
+    // Skipping the last question finishes at once; a step past the finish
+    // shows nothing and never finishes.
+    void skippingPastTheEnd()
+    {
+        openAt(ExampleFinishStep - 1);
+        form->move(140, 90);
+        form->LClickClick();
+        QCOMPARE(bed->boxes.size(), std::size_t{1});
+        QCOMPARE(bed->boxes[0].text, congratulation);
+        QVERIFY(!form->isVisible());
+        QVERIFY(repForm()->isVisible());
+
+        bed->reset();
+        form->show();
+        form->LClickClick();
+        QCOMPARE(form->Step, ExampleFinishStep + 1);
+        QVERIFY(bed->boxes.empty());
+        QVERIFY(form->isVisible());
+        QVERIFY(!repForm()->isVisible());
+    }
+
+    void exitReturnsToTheTutorMenuAtThisPlace()
+    {
+        openAt(3);
+        form->move(123, 77);
+        repForm()->move(5, 5);
+        QTest::mouseClick(form->Button1, Qt::LeftButton);
+        QVERIFY(!form->isVisible());
+        QVERIFY(repForm()->isVisible());
+        QCOMPARE(repForm()->pos(), QPoint(123, 77));
+        QVERIFY(bed->boxes.empty());
+    }
+
+    void deactivationForgetsTheStep()
+    {
+        openAt(6);
+        form->FormDeactivate();
+        QCOMPARE(form->Step, 0);
+    }
+
+    // Two reproaches drawn within one second are the same text.
+    void feedbackDrawnFromTheClock()
+    {
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            openAt(4);
+            const std::time_t start = std::time(nullptr);
+            TypeAnswer(form->EqEdit2, QStringLiteral("F"));
+            const QString first = form->AscLabel->text();
+            TypeAnswer(form->EqEdit2, QStringLiteral("F"));
+            if (std::time(nullptr) != start)
+                continue;
+            QCOMPARE(form->AscLabel->text(), first);
+            return;
+        }
+        QFAIL("no two answers fell within one second");
+    }
+};
+
+QTEST_MAIN(UrFormTest)
+#include "urform_qtest.moc"
