@@ -76,7 +76,8 @@ void TAskForm::openSolver(QWidget* solver)
         static_cast<QWidget*>(KzsForm)->hide();
     hide();
     if (solver) {
-        // The solver windows are application-modal: shown, they take all input.
+        // Opened from here, a solver window is application-modal until it is left.
+        solver->setWindowModality(Qt::ApplicationModal);
         solver->show();
         solver->raise();
         solver->activateWindow();

@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QFrame>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -79,7 +80,6 @@ SolverWindow::SolverWindow(const SolverLayout& layout, QWidget* parent)
     , trial(n, 0.0)
 {
     setupWindow(this, kCaption, layout.clientWidth, layout.clientHeight, minimiseOnlyWindowFlags());
-    setWindowModality(Qt::ApplicationModal);
 
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));
@@ -204,6 +204,14 @@ bool SolverWindow::event(QEvent* e)
     if (e->type() == QEvent::WindowActivate)
         guarded([this] { FormActivate(); });
     return QWidget::event(e);
+}
+
+void SolverWindow::hideEvent(QHideEvent* e)
+{
+    // Modal only for as long as the order choice has it open.
+    if (!e->spontaneous())
+        setWindowModality(Qt::NonModal);
+    QWidget::hideEvent(e);
 }
 
 void SolverWindow::closeEvent(QCloseEvent* e)

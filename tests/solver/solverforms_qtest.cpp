@@ -597,7 +597,11 @@ private slots:
         QVERIFY(!ask.isVisible());
         QCOMPARE(six.isVisible(), n == 6);
         QCOMPARE(nine.isVisible(), n == 9);
-        QVERIFY((n == 6 ? static_cast<QWidget&>(six) : nine).isModal());
+        SolverWindow& opened = n == 6 ? static_cast<SolverWindow&>(six) : nine;
+        QVERIFY(opened.isModal());
+        opened.Button2Click();
+        QVERIFY(!opened.isVisible());
+        QVERIFY(!opened.isModal());
     }
 
     void solverActivationClosesTheOrderChoice()
