@@ -41,6 +41,20 @@ int FontEqMetrics::charWidth(QChar c, bool reduced) const
     return w;
 }
 
+const QStaticText& FontEqMetrics::glyphText(QChar c, bool reduced) const
+{
+    auto& cache = m_texts[reduced ? 1 : 0];
+    auto it = cache.find(c.unicode());
+    if (it == cache.end()) {
+        QStaticText text{QString(c)};
+        text.setTextFormat(Qt::PlainText);
+        text.setPerformanceHint(QStaticText::AggressiveCaching);
+        text.prepare(QTransform(), font(reduced));
+        it = cache.insert(c.unicode(), text);
+    }
+    return *it;
+}
+
 int FontEqMetrics::zeroHeight(bool reduced) const
 {
     return (reduced ? m_reducedMetrics : m_normalMetrics).height();

@@ -15,6 +15,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QHash>
+#include <QStaticText>
 #include <QVector>
 
 // Text widths and heights of the two fonts of a formula: the normal one and the
@@ -34,6 +35,8 @@ public:
     int zeroHeight(bool reduced) const override;
     const QFont& font(bool reduced) const { return reduced ? m_reduced : m_normal; }
     int ascent(bool reduced) const { return reduced ? m_reducedAscent : m_normalAscent; }
+    // One character laid out once in its font, for painting.
+    const QStaticText& glyphText(QChar c, bool reduced) const;
 
 private:
     QFont m_normal;
@@ -43,6 +46,7 @@ private:
     int m_normalAscent;
     int m_reducedAscent;
     mutable QHash<char16_t, int> m_widths[2];
+    mutable QHash<char16_t, QStaticText> m_texts[2];
 };
 
 // The reduced font of indices: 4 points smaller (never below 1 point).

@@ -319,7 +319,7 @@ void TEqEdit::paintEvent(QPaintEvent*)
             reduced = g.reduced;
             p.setFont(m_metrics->font(reduced));
         }
-        p.drawText(QPoint(g.x, g.y + m_metrics->ascent(g.reduced)), QString(g.ch));
+        p.drawStaticText(QPoint(g.x, g.y), m_metrics->glyphText(g.ch, g.reduced));
     }
     if (FHasFocus) {
         const LevelBand band = m_model.caretBand();

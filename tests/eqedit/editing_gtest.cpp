@@ -89,7 +89,6 @@ const EditCase editCases[] = {
     {"BackspaceInTheMiddle", u"abc", u"<Right><Right><BS>", u"ac", 1, 0, u"\b"},
     {"DeleteInTheMiddle", u"abc", u"<Right><Del>", u"ac", 1, 0, u""},
     {"InsertInTheMiddle", u"ac", u"<Right>b", u"abc", 2, 0, u"b"},
-    {"EndThenHome", u"abc", u"<End><Home>", u"abc", 0, 0, u""},
     {"RunOfTildesIsOneStep", u"~~ab", u"<Right><Left>", u"~~ab", 0, 0, u""},
     {"BackspaceOverRunOfTildes", u"~~ab", u"<Right><BS>", u"b", 0, 0, u"\b"},
     {"LevelAtCaretAfterMoves", u"x#2@y", u"<End><Left><Left><Down>", u"x#2@@y", 4, 0, u"@"},

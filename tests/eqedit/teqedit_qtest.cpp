@@ -108,11 +108,7 @@ void TestTEqEdit::keyEvents_data()
         return list;
     };
     QTest::newRow("subscript") << "" << keys({"R", Qt::Key_Down, "A", Qt::Key_Up, "*"}) << "R!A@*" << 5 << 0;
-    QTest::newRow("superscript") << "" << keys({"x", Qt::Key_Up, "2", Qt::Key_Up, Qt::Key_Down})
-                                 << "x#2@" << 4 << 0;
     QTest::newRow("greek") << "" << keys({Qt::Key_F3, "f"}) << "~f" << 2 << 0;
-    QTest::newRow("greek left") << "" << keys({Qt::Key_F3, "f", Qt::Key_Left}) << "~f" << 0 << 0;
-    QTest::newRow("greek backspace") << "" << keys({Qt::Key_F3, "f", Qt::Key_Backspace}) << "" << 0 << 0;
     QTest::newRow("markers refused") << "" << keys({"a!#@"}) << "a" << 1 << 0;
     QTest::newRow("enter") << "ab" << keys({Qt::Key_Return, Qt::Key_Enter}) << "ab" << 0 << 0;
     QTest::newRow("home end") << "abc" << keys({Qt::Key_End, "d", Qt::Key_Home, "x"}) << "xabcd" << 1 << 0;
