@@ -289,7 +289,7 @@ TEST(EditingModel, RandomSequencesKeepTheInvariants)
     const int widths[] = {300, 60, 25, 12, 3, 0};
     std::mt19937 gen(2024);
     for (int width : widths) {
-        for (int round = 0; round < 200; ++round) {
+        for (int round = 0; round < 500; ++round) {
             EqEditModel m(&metrics);
             m.setGeometry(width, 2, 1);
             QString log;
