@@ -1,6 +1,53 @@
 #include "shell/consform.h"
 
+#include "reference/helpform.h"
+#include "reference/svyazform.h"
+#include "shell/mainform.h"
+#include "shell/platform/forms.h"
+#include "shell/platform/guard.h"
+#include "shell/platform/windows.h"
+#include "shell/reshform.h"
+
+#include <QPushButton>
+
 TConsForm::TConsForm(QWidget* parent)
-    : QWidget(parent)
+    : ModeMenu({QStringLiteral("Консультант"), QStringLiteral("КОНСУЛЬТАНТ приветствует Вас !"),
+                QStringLiteral("Подсистема КОНСУЛЬТАНТ может предоставить Вам необходимую справку по работе "
+                               "с системой ВЕКТУМ-W,  некоторые  сведения по теории и методике решения задач."),
+                17, 136},
+               parent)
 {
+    Button1 = addButton("Button1", QStringLiteral("Информация о работе с системой ВЕКТУМ-W"), 125, 136, 412);
+    Button2 = addButton("Button2", QStringLiteral("Методика решения задач"), 125, 184, 412);
+    Button3 = addButton("Button3", QStringLiteral("Виды связей"), 125, 232, 412);
+    Button4 = addButton("Button4", QStringLiteral("Завершение работы с подсистемой КОНСУЛЬТАНТ"), 125, 280, 412);
+
+    connect(Button1, &QPushButton::clicked, this, [this] { guarded([&] { Button1Click(); }); });
+    connect(Button2, &QPushButton::clicked, this, [this] { guarded([&] { Button2Click(); }); });
+    connect(Button3, &QPushButton::clicked, this, [this] { guarded([&] { Button3Click(); }); });
+    connect(Button4, &QPushButton::clicked, this, [this] { guarded([&] { Button4Click(); }); });
+}
+
+void TConsForm::Button1Click()
+{
+    HelpForm->exec();
+}
+
+void TConsForm::Button2Click()
+{
+    placeAt(ReshForm, this);
+    ReshForm->show();
+    hide();
+}
+
+void TConsForm::Button3Click()
+{
+    SvyazForm->exec();
+}
+
+void TConsForm::Button4Click()
+{
+    placeAt(MainForm, this);
+    hide();
+    MainForm->show();
 }

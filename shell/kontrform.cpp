@@ -1,6 +1,48 @@
 #include "shell/kontrform.h"
 
+#include "exercises/kzsform.h"
+#include "shell/mainform.h"
+#include "shell/platform/forms.h"
+#include "shell/platform/guard.h"
+#include "shell/platform/messages.h"
+#include "shell/platform/windows.h"
+#include "solver/forms/askform.h"
+
+#include <QPushButton>
+
 TKontrForm::TKontrForm(QWidget* parent)
-    : QWidget(parent)
+    : ModeMenu({QStringLiteral("Контролер"), QStringLiteral("КОНТРОЛЕР приветствует Вас !"),
+                QStringLiteral("Подсистема КОНТРОЛЕР проверяет, насколько Вами освоена техника решения задач "
+                               "статики плоской системы сил и позволяет решить систему линейных "
+                               "алгебраических уравнений."),
+                17, 192},
+               parent)
 {
+    Button1 = addButton("Button1", QStringLiteral("Решение системы линейных уравнений"), 88, 192, 489);
+    Button2 = addButton("Button2", QStringLiteral("Завершение работы с подсистемой КОНТРОЛЕР"), 88, 240, 489);
+
+    connect(Button1, &QPushButton::clicked, this, [this] { guarded([&] { Button1Click(); }); });
+    connect(Button2, &QPushButton::clicked, this, [this] { guarded([&] { Button2Click(); }); });
+}
+
+void TKontrForm::Button1Click()
+{
+    if (ExamPassed) {
+        // The order choice keeps its own place.
+        AskForm->show();
+        hide();
+        return;
+    }
+    ShowMessage(kEntranceTestText, kExaminerTitle);
+    ExamMode = true;
+    placeAt(KzsForm, this);
+    KzsForm->show();
+    hide();
+}
+
+void TKontrForm::Button2Click()
+{
+    placeAt(MainForm, this);
+    hide();
+    MainForm->show();
 }

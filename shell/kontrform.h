@@ -1,8 +1,25 @@
 #pragma once
-#include <QWidget>
+// The Examiner menu.  The linear system solver is reached only after the
+// entrance test (the control task run with ExamMode set) has been passed once
+// in this run; until then every attempt announces the test and starts it.
+#include "shell/modemenu.h"
 
-class TKontrForm : public QWidget {
+class QPushButton;
+
+// The announcement of the entrance test, shown under the Examiner's title.
+inline const QString kEntranceTestText = QStringLiteral(
+    "    Прежде чем Вы приступите к вычислению матрицы, Вам придется ответить на несколько тестовых "
+    "вопросов. При пяти неправильных ответах КОНТРОЛЕР прекращает работу и вызывает РЕПЕТИТОР.");
+
+class TKontrForm : public ModeMenu {
     Q_OBJECT
 public:
     explicit TKontrForm(QWidget* parent = nullptr);
+
+    void Button1Click();   // the solver, or the entrance test first
+    void Button2Click();   // back to the main window
+
+private:
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
 };

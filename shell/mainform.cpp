@@ -1,6 +1,123 @@
 #include "shell/mainform.h"
 
+#include "shell/consform.h"
+#include "shell/kontrform.h"
+#include "shell/modemenu.h"
+#include "shell/platform/fonts.h"
+#include "shell/platform/forms.h"
+#include "shell/platform/guard.h"
+#include "shell/platform/panels.h"
+#include "shell/platform/windows.h"
+#include "shell/repform.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace {
+const QString kArial = QStringLiteral("Arial");
+
+// Shows a mode menu where the main window stands and hides the main window.
+void enterMenu(QWidget* menu, QWidget* main)
+{
+    placeAt(menu, main);
+    menu->show();
+    main->hide();
+}
+} // namespace
+
 TMainForm::TMainForm(QWidget* parent)
     : QWidget(parent)
 {
+    setupWindow(this, QStringLiteral("Вектум"), 688, 446, fixedWindowFlags());
+    setFont(pointFont(QStringLiteral("MS Sans Serif"), 8));
+    const QFont text = pixelFont(kArial, 17);
+    const QFont bold = pixelFont(kArial, 17, true);
+    const Qt::Alignment bottom = Qt::AlignLeft | Qt::AlignBottom;
+
+    addTitlePanel(this, 16, 16, kMainVersionText)->setObjectName(QStringLiteral("Panel1"));
+    raisedPanel(this, 376, 16, 297, 65)->setObjectName(QStringLiteral("Panel3"));
+
+    QFrame* body = raisedPanel(this, 16, 96, 657, 337);
+    body->setObjectName(QStringLiteral("Panel2"));
+    // One sentence over four labels; the hyphenated word breaks between the
+    // third and the fourth.
+    fixedLabel(body, 8, 16, 78, 25, QStringLiteral("Система"), text, bottom);
+    fixedLabel(body, 85, 16, 97, 25, QStringLiteral("ВЕКТУМ-W"), bold, bottom);
+    fixedLabel(body, 191, 20, 460, 21,
+               QStringLiteral("- это комплекс программ, предназначенный для интенсив- "), text, bottom);
+    fixedLabel(body, 8, 40, 633, 97,
+               QStringLiteral("ного индивидуального обучения теоретической механике. Система ВЕКТУМ-W "
+                              "помогает пользователю освоить методику решения различных прикладных задач, "
+                              "где требуется исследовать условия равновесия твердого тела или системы "
+                              "таких тел."),
+               text);
+    fixedLabel(body, 104, 125, 457, 33, QStringLiteral("Пожалуйста, выберите интересующий Вас раздел "), text,
+               Qt::AlignHCenter | Qt::AlignTop);
+
+    const QFont buttons = pixelFont(kArial, 12);
+    auto button = [&](const char* name, const QString& caption, int left) {
+        auto* b = new QPushButton(caption, body);
+        b->setObjectName(QLatin1String(name));
+        b->setFont(buttons);
+        b->setGeometry(left, 168, 113, 33);
+        return b;
+    };
+    Button1 = button("Button1", QStringLiteral("КОНСУЛЬТАНТ"), 32);
+    Button2 = button("Button2", QStringLiteral("РЕПЕТИТОР"), 192);
+    Button3 = button("Button3", QStringLiteral("КОНТРОЛЕР"), 352);
+    Button4 = button("Button4", QStringLiteral("ВЫХОД"), 512);
+    setTabOrder(Button1, Button2);
+    setTabOrder(Button2, Button3);
+    setTabOrder(Button3, Button4);
+    Button1->setFocus();
+
+    connect(Button1, &QPushButton::clicked, this, [this] { guarded([&] { Button1Click(); }); });
+    connect(Button2, &QPushButton::clicked, this, [this] { guarded([&] { Button2Click(); }); });
+    connect(Button3, &QPushButton::clicked, this, [this] { guarded([&] { Button3Click(); }); });
+    connect(Button4, &QPushButton::clicked, this, [this] { guarded([&] { Button4Click(); }); });
+
+    centreOnDesktop(this);
+}
+
+void TMainForm::Button1Click()
+{
+    enterMenu(ConsForm, this);
+}
+
+void TMainForm::Button2Click()
+{
+    ExamMode = false;
+    enterMenu(RepForm, this);
+}
+
+void TMainForm::Button3Click()
+{
+    enterMenu(KontrForm, this);
+}
+
+void TMainForm::Button4Click()
+{
+    // Ends the event loop after the current event; the windows are destroyed
+    // by the start-up code once the loop has returned.  Hidden windows do not
+    // hold the program, and no window's close handler can veto the exit.
+    QCoreApplication::exit(0);
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    guarded([] { QCoreApplication::exit(0); });
+}
+
+void TMainForm::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The frame is known only once the window exists on the screen: centre
+    // the framed window the first time it appears.
+    if (!placedOnce && !event->spontaneous()) {
+        placedOnce = true;
+        centreOnDesktop(this);
+    }
 }

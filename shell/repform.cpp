@@ -1,6 +1,48 @@
 #include "shell/repform.h"
 
+#include "exercises/kzsform.h"
+#include "exercises/urform.h"
+#include "shell/mainform.h"
+#include "shell/platform/forms.h"
+#include "shell/platform/guard.h"
+#include "shell/platform/windows.h"
+
+#include <QPushButton>
+
 TRepForm::TRepForm(QWidget* parent)
-    : QWidget(parent)
+    : ModeMenu({QStringLiteral("Репетитор"), QStringLiteral("РЕПЕТИТОР приветствует Вас !"),
+                QStringLiteral("Подсистема РЕПЕТИТОР поможет Вам научиться составлять уравнения равновесия "
+                               "для одного тела и для системы тел."),
+                17, 184},
+               parent)
 {
+    Button1 = addButton("Button1", QStringLiteral("Знакомство с примерами составления уравнений равновесия"),
+                        88, 184, 489);
+    Button2 = addButton("Button2", QStringLiteral("Решение контрольной задачи по статике"), 88, 232, 489);
+    Button3 = addButton("Button3", QStringLiteral("Завершение работы с подсистемой РЕПЕТИТОР"), 88, 280, 489);
+
+    connect(Button1, &QPushButton::clicked, this, [this] { guarded([&] { Button1Click(); }); });
+    connect(Button2, &QPushButton::clicked, this, [this] { guarded([&] { Button2Click(); }); });
+    connect(Button3, &QPushButton::clicked, this, [this] { guarded([&] { Button3Click(); }); });
+}
+
+void TRepForm::Button1Click()
+{
+    placeAt(UrForm, this);
+    UrForm->show();
+    hide();
+}
+
+void TRepForm::Button2Click()
+{
+    placeAt(KzsForm, this);
+    KzsForm->show();
+    hide();
+}
+
+void TRepForm::Button3Click()
+{
+    placeAt(MainForm, this);
+    MainForm->show();
+    hide();
 }

@@ -1,6 +1,46 @@
 #include "shell/reshform.h"
 
+#include "reference/metodform.h"
+#include "reference/ponform.h"
+#include "shell/consform.h"
+#include "shell/platform/forms.h"
+#include "shell/platform/guard.h"
+#include "shell/platform/windows.h"
+
+#include <QPushButton>
+
 TReshForm::TReshForm(QWidget* parent)
-    : QWidget(parent)
+    : ModeMenu({QStringLiteral("Методика решения задач"), QStringLiteral("Уважаемый  коллега !"),
+                QStringLiteral("Сейчас вы имеете возможность ознакомиться с основными понятиями и фактами "
+                               "статики, с методикой решения задач на составление и исследование уравнений "
+                               "равновесия."),
+                16, 184},
+               parent)
 {
+    Button1 = addButton("Button1", QStringLiteral("Основные понятия и сведения"), 184, 184, 281);
+    Button2 = addButton("Button2", QStringLiteral("Методика решения задач статики"), 184, 232, 281);
+    Button3 = addButton("Button3", QStringLiteral("Завершение обзора"), 184, 280, 281);
+
+    connect(Button1, &QPushButton::clicked, this, [this] { guarded([&] { Button1Click(); }); });
+    connect(Button2, &QPushButton::clicked, this, [this] { guarded([&] { Button2Click(); }); });
+    connect(Button3, &QPushButton::clicked, this, [this] { guarded([&] { Button3Click(); }); });
+}
+
+void TReshForm::Button1Click()
+{
+    PonForm->exec();
+}
+
+void TReshForm::Button2Click()
+{
+    placeAt(MetodForm, this);
+    hide();
+    MetodForm->show();
+}
+
+void TReshForm::Button3Click()
+{
+    placeAt(ConsForm, this);
+    hide();
+    ConsForm->show();
 }

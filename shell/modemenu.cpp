@@ -1,0 +1,67 @@
+#include "shell/modemenu.h"
+
+#include "shell/platform/fonts.h"
+#include "shell/platform/panels.h"
+#include "shell/platform/windows.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+
+namespace {
+const QString kArial = QStringLiteral("Arial");
+constexpr int kClientWidth = 688;
+constexpr int kClientHeight = 446;
+constexpr int kButtonHeight = 33;
+} // namespace
+
+QFrame* addTitlePanel(QWidget* parent, int left, int top, const QString& version)
+{
+    QFrame* panel = raisedPanel(parent, left, top, 297, 65);
+    panel->setObjectName(QStringLiteral("TitlePanel"));
+    panel->setAccessibleName(QStringLiteral("Обучающая система ВЕКТУМ-W"));
+    fixedLabel(panel, 8, 8, 169, 25, QStringLiteral("Обучающая система "), pixelFont(kArial, 17));
+    fixedLabel(panel, 186, 8, 92, 19, QStringLiteral("ВЕКТУМ-W"), pixelFont(kArial, 17, true));
+    fixedLabel(panel, 79, 32, 161, 25, version, pixelFont(kArial, 17), Qt::AlignHCenter | Qt::AlignTop);
+    return panel;
+}
+
+ModeMenu::ModeMenu(const Texts& texts, QWidget* parent)
+    : QWidget(parent)
+    , textPixels(texts.textPixels)
+{
+    setupWindow(this, texts.caption, kClientWidth, kClientHeight, noSystemMenuWindowFlags());
+    setFont(pointFont(QStringLiteral("MS Sans Serif"), 8));
+    const QFont text = pixelFont(kArial, texts.textPixels);
+
+    QFrame* greeting = raisedPanel(this, 16, 16, 297, 65);
+    greeting->setObjectName(QStringLiteral("Panel1"));
+    fixedLabel(greeting, 8, 20, 281, 25, texts.greeting, text, Qt::AlignHCenter | Qt::AlignTop);
+
+    addTitlePanel(this, 376, 16, kMenuVersionText)->setObjectName(QStringLiteral("Panel2"));
+
+    Panel3 = raisedPanel(this, 16, 96, 657, 337);
+    Panel3->setObjectName(QStringLiteral("Panel3"));
+    const int promptTop = texts.firstButtonTop - 40;
+    fixedLabel(Panel3, 8, 16, 641, promptTop - 24, texts.description, text);
+    fixedLabel(Panel3, 8, promptTop, 641, 25, QStringLiteral("Пожалуйста, выберите интересующий Вас раздел"),
+               text, Qt::AlignHCenter | Qt::AlignTop);
+}
+
+QPushButton* ModeMenu::addButton(const char* name, const QString& text, int left, int top, int width)
+{
+    auto* button = new QPushButton(text, Panel3);
+    button->setObjectName(QLatin1String(name));
+    button->setFont(pixelFont(kArial, textPixels));
+    button->setGeometry(left, top, width, kButtonHeight);
+    return button;
+}
+
+void ModeMenu::closeEvent(QCloseEvent* event)
+{
+    // The frame has no close box; a request from the desktop (a key chord of
+    // the window manager) must not leave the program without a visible window.
+    if (event->spontaneous())
+        event->ignore();
+    else
+        event->accept();
+}

@@ -1,0 +1,20 @@
+#pragma once
+// Raised panels and fixed-size labels, the building blocks of the text
+// windows.  Geometry is given as the designer gives it: left, top, width and
+// height relative to the parent's outer top-left corner.
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QString>
+
+// A panel with a one-pixel raised bevel (light top and left, dark bottom and right).
+QFrame* raisedPanel(QWidget* parent, int left, int top, int width, int height);
+
+// A plain-text label of fixed size.  Alignment is the designer's: horizontal
+// left, centre or right, vertical top, centre or bottom.  A word-wrapped label
+// breaks lines at blanks and clips what does not fit its height; a one-line
+// label whose text runs a little wider than the box in the installed face is
+// widened to show its whole line.
+QLabel* fixedLabel(QWidget* parent, int left, int top, int width, int height, const QString& text,
+                   const QFont& font, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop,
+                   bool wordWrap = true);
