@@ -28,6 +28,10 @@
 
 class TEqEdit : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(QString Equation READ Equation WRITE SetEquation)
+    Q_PROPERTY(QColor BackColor READ BackColor WRITE SetBackColor)
+    Q_PROPERTY(QColor ForeColor READ ForeColor WRITE SetForeColor)
+    Q_PROPERTY(int CaretWidth READ CaretWidth WRITE SetCaretWidth)
 public:
     explicit TEqEdit(QWidget* parent = nullptr);
     ~TEqEdit() override;

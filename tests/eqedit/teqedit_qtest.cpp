@@ -87,6 +87,11 @@ void TestTEqEdit::defaults()
     QVERIFY(!w.accessibleName().isEmpty());
     QCOMPARE(w.model().caretLimit(), 300 - 2 - 2);
     QCOMPARE(w.model().textLimit(), 300 - 2);
+    // The properties are reachable by name as well.
+    QVERIFY(w.setProperty("Equation", QStringLiteral("R!A#2")));
+    QCOMPARE(w.Equation(), QStringLiteral("R!A#2"));
+    QVERIFY(w.setProperty("CaretWidth", 4));
+    QCOMPARE(w.property("CaretWidth").toInt(), 4);
 }
 
 void TestTEqEdit::keyEvents_data()
