@@ -35,6 +35,9 @@ std::optional<double> ReadNumber(const QString& text, const QLocale& locale)
 QString FormatResult(double value, const QLocale& locale)
 {
     QString text = QString::asprintf("%4.3f", value);
+    // A zero, or a value that rounds to it, is shown without a sign.
+    if (text == QLatin1String("-0.000"))
+        text.remove(0, 1);
     const QChar separator = decimalSeparator(locale);
     if (separator != u'.')
         text.replace(u'.', separator);

@@ -20,5 +20,5 @@ QChar FilterNumberKey(const QString& text, QChar key, const QLocale& locale = QL
 std::optional<double> ReadNumber(const QString& text, const QLocale& locale = QLocale());
 
 // A result as "%4.3f" with the locale's decimal separator: fixed notation,
-// three decimals, never cut.
+// three decimals, never cut; a value that rounds to zero has no minus sign.
 QString FormatResult(double value, const QLocale& locale = QLocale());

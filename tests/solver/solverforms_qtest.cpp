@@ -214,6 +214,9 @@ private slots:
         QTest::newRow("zero C") << 0.0 << "C" << "0.000";
         QTest::newRow("zero ru") << 0.0 << "ru" << "0,000";
         QTest::newRow("rounded") << -1.23456 << "ru" << "-1,235";
+        QTest::newRow("negative zero") << -0.0 << "ru" << "0,000";
+        QTest::newRow("rounds to zero") << -0.0004 << "C" << "0.000";
+        QTest::newRow("rounds away from zero") << -0.0006 << "C" << "-0.001";
         QTest::newRow("wider than a box") << 12345.0 << "C" << "12345.000";
         QTest::newRow("no group separators") << 1234567.5 << "ru" << "1234567,500";
     }
