@@ -14,7 +14,7 @@ QFrame* raisedPanel(QWidget* parent, int left, int top, int width, int height);
 // left, centre or right, vertical top, centre or bottom.  A word-wrapped label
 // breaks lines at blanks and clips what does not fit its height; a one-line
 // label whose text runs a little wider than the box in the installed face is
-// widened to show its whole line.
+// widened to show its whole line when it is first shown.
 QLabel* fixedLabel(QWidget* parent, int left, int top, int width, int height, const QString& text,
                    const QFont& font, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop,
                    bool wordWrap = true);

@@ -110,7 +110,10 @@ private slots:
     void labelsShowTheirWholeText()
     {
         QFETCH(QString, window);
-        for (QLabel* label : windowNamed(window)->findChildren<QLabel*>()) {
+        QWidget* w = windowNamed(window);
+        hideAllWindows();
+        w->show();
+        for (QLabel* label : w->findChildren<QLabel*>()) {
             const QRect box(QPoint(0, 0), label->size());
             const QRect need = QFontMetrics(label->font())
                                    .boundingRect(box, Qt::TextWordWrap | label->alignment(), label->text());
