@@ -1,5 +1,7 @@
 // The worked example's dialogue, driven through its handlers and through Enter
 // in its answer control.
+#include <QApplication>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -337,6 +339,39 @@ private slots:
         openAt(6);
         form->FormDeactivate();
         QCOMPARE(form->Step, 0);
+    }
+
+    // Activation counts only between windows of the program: a message box
+    // or another application taking the focus and giving it back changes
+    // nothing; another window of the program does.
+    void activationAmongProgramWindowsOnly()
+    {
+        openAt(0);
+        QApplication::setActiveWindow(form);
+        QCOMPARE(form->Step, 0);
+        form->Step = 3;
+
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("ВЕКТУМ-W"), QStringLiteral("x"));
+        box.show();
+        QApplication::setActiveWindow(&box);
+        QCOMPARE(form->Step, 3);
+        box.hide();
+        QApplication::setActiveWindow(form);
+        QCOMPARE(form->Step, 3);
+
+        QApplication::setActiveWindow(nullptr);
+        QCOMPARE(form->Step, 3);
+        QApplication::setActiveWindow(form);
+        QCOMPARE(form->Step, 3);
+
+        repForm()->show();
+        QApplication::setActiveWindow(repForm());
+        QCOMPARE(form->Step, 0);
+        form->Step = 5;
+        QApplication::setActiveWindow(form);
+        QCOMPARE(form->Step, 0);
+        QCOMPARE(form->EqEdit1->Equation(), question(0));
+        QApplication::setActiveWindow(nullptr);
     }
 
     // Two reproaches drawn within one second are the same text.

@@ -12,8 +12,9 @@
 #include "shell/repform.h"
 #include "solver/forms/askform.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QTest>
 
 ExerciseTestBed::ExerciseTestBed()
 {
@@ -57,7 +58,10 @@ void MakeRegularPoint(TMyPacketData& table, const std::vector<std::string>& name
 void TypeAnswer(TEqEdit* answer, const QString& text)
 {
     answer->SetEquation(text);
-    QTest::keyClick(answer, Qt::Key_Return);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QCoreApplication::sendEvent(answer, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QCoreApplication::sendEvent(answer, &release);
 }
 
 int CentredLeft(const QLabel* label)
