@@ -115,19 +115,6 @@ private slots:
         form->show();
     }
 
-    void createdHiddenWithTheTimerRunning()
-    {
-        TKzsForm fresh;
-        QCOMPARE(fresh.windowTitle(), QStringLiteral("Решение контрольной задачи по статике"));
-        QCOMPARE(fresh.size(), QSize(688, 446));
-        QVERIFY(!fresh.isVisible());
-        QVERIFY(fresh.Timer->isActive());
-        QCOMPARE(fresh.Timer->interval(), 2000);
-        QTRY_VERIFY_WITH_TIMEOUT(!fresh.Timer->isActive(), 4000);
-        QCOMPARE(fresh.AscLabel->text(), PromptText());
-        QVERIFY(!fresh.isVisible());
-    }
-
     // Every opening draws a task and starts it from its first question; the
     // answer field keeps its text and the timer is left alone.
     void activationStartsARandomTask()

@@ -57,19 +57,6 @@ TEST(ScriptText, PiReadsBackAsTheNearestDouble)
     EXPECT_EQ(static_cast<double>(StrToNumber(piText())), std::numbers::pi);
 }
 
-TEST(ScriptText, ScriptShapes)
-{
-    EXPECT_EQ(ExampleSteps().size(), static_cast<std::size_t>(ExampleFinishStep));
-    const int questions[TaskCount] = {13, 5, 3, 4, 5};
-    for (int task = 0; task < TaskCount; ++task) {
-        EXPECT_EQ(TaskFinishStep(task), questions[task]) << "task " << task;
-        EXPECT_EQ(TaskSteps(task).size(), static_cast<std::size_t>(questions[task]));
-    }
-    EXPECT_TRUE(TaskSteps(5).empty());
-    EXPECT_TRUE(TaskSteps(-1).empty());
-    EXPECT_EQ(TaskFinishStep(5), -1);
-}
-
 // Each set-up defines "~p" as pi and every variable with a value 0..99 written
 // as an integer, drawn after exactly one re-seeding from the clock.
 TEST(StepVariables, OneReseedingAndOneDrawPerVariable)
@@ -158,25 +145,6 @@ TEST(ScriptReferences, EachReferenceEqualsItselfAtTheDrawnPoints)
     }
 }
 
-// The same check with the values the set-up itself draws from the clock.
-TEST(ScriptReferences, EachReferenceEqualsItselfAfterTheSetUp)
-{
-    for (const NamedScript& script : allScripts()) {
-        TMyPacketData table;
-        if (script.name == "example")
-            DefineExampleVariables(table);
-        else
-            DefineTaskVariables(table);
-        for (const ScriptStep& s : *script.steps) {
-            SCOPED_TRACE(script.name + ": " + s.reference);
-            const std::string verdict = compare(s.reference, s.reference, table);
-            if (verdict != kVerdictEqual) {
-                EXPECT_EQ(MyStat.Code, 2) << verdict << " " << MyStat.Message;
-            }
-        }
-    }
-}
-
 // Equivalent answers that the scripts must accept, and answers they must
 // reject, at a point where every value is distinct and no denominator vanishes.
 TEST(ScriptReferences, EquivalentAndWrongAnswers)
@@ -216,18 +184,4 @@ TEST(ScriptReferences, EquivalentAndWrongAnswers)
     table.AddVariable("G", std::to_string(value++));
     for (const Case& c : cases)
         EXPECT_EQ(compare(c.step.reference, c.typed, table), c.verdict) << c.what;
-}
-
-// Questions are what the student reads: no stray level marker may be left
-// open and no question may be empty.
-TEST(ScriptText, QuestionsAndReferencesAreWellFormed)
-{
-    for (const NamedScript& script : allScripts()) {
-        for (const ScriptStep& s : *script.steps) {
-            SCOPED_TRACE(script.name + ": " + s.question);
-            EXPECT_FALSE(std::string(s.question).empty());
-            EXPECT_FALSE(NormalizeEquation(s.reference).empty());
-            EXPECT_TRUE(s.points == 0 || s.points == 10 || s.points == 12);
-        }
-    }
 }
