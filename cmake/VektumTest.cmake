@@ -16,11 +16,10 @@ function(vektum_add_test_folder)
     set(target test_${folder}_${name})
     add_executable(${target} ${src} ${support})
     target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-    target_link_libraries(${target} PRIVATE ${ARG_LIBS})
+    # Qt Test is linked everywhere: a folder's support code may use it.
+    target_link_libraries(${target} PRIVATE ${ARG_LIBS} Qt6::Test)
     if(src MATCHES "_gtest\\.cpp$")
       target_link_libraries(${target} PRIVATE GTest::gtest GTest::gtest_main)
-    else()
-      target_link_libraries(${target} PRIVATE Qt6::Test)
     endif()
     add_test(NAME ${folder}.${name} COMMAND ${target})
     set_tests_properties(${folder}.${name} PROPERTIES
