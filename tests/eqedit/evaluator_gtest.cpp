@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ctime>
 #include <cmath>
 #include <numbers>
 #include <optional>
@@ -479,20 +478,14 @@ TEST(EqEvaluator, AgreesWithADirectEvaluation)
 
 // ---- Robustness --------------------------------------------------------------
 
-// Processor time since `started`, so that a busy machine does not count.
-double cpuSeconds(std::clock_t started)
-{
-    return double(std::clock() - started) / CLOCKS_PER_SEC;
-}
-
-TEST(EqEvaluator, AnyInputGivesAValueOrAMessageQuickly)
+// A hang would be caught by the test time-out; speed itself is measured by benchmarks.
+TEST(EqEvaluator, AnyInputGivesAValueOrAMessage)
 {
     const std::u16string alphabet = u"0123456789+-*/^()#!@~.,eExapisnqrtgcohlR ";
     std::mt19937 rng(11);
     EqEvaluator e;
     e.AddVariable(QStringLiteral("x"), -1.5);
     e.AddVariable(QStringLiteral("a"), 1e300);
-    const std::clock_t started = std::clock();
     for (int i = 0; i < 4000; ++i) {
         QString text;
         const int length = std::uniform_int_distribution<int>(0, 40)(rng);
@@ -508,13 +501,11 @@ TEST(EqEvaluator, AnyInputGivesAValueOrAMessageQuickly)
         if (i % 50 == 0)
             e.CompareEquation(text, other, equal);
     }
-    EXPECT_LT(cpuSeconds(started), 20.0);
 }
 
-TEST(EqEvaluator, HugeExponentsAndLongFormulasFinishQuickly)
+TEST(EqEvaluator, HugeExponentsAndLongFormulasGiveTheirValues)
 {
     EqEvaluator e;
-    const std::clock_t started = std::clock();
     struct Case {
         const char* formula;
         double expected;
@@ -542,7 +533,6 @@ TEST(EqEvaluator, HugeExponentsAndLongFormulasFinishQuickly)
     EXPECT_EQ(value, 2001);
     ASSERT_EQ(str(e.CalculateEquation(nested, value)), "");
     EXPECT_EQ(value, 1);
-    EXPECT_LT(cpuSeconds(started), 10.0);
 }
 
 } // namespace
