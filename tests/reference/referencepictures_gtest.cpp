@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <stdexcept>
 
 namespace {
@@ -466,6 +467,11 @@ label "a." (α.) at (148,20)
 label "a" (α) at (30,45)
 )"},
 };
+
+void PrintTo(const Picture& picture, std::ostream* out)
+{
+    *out << picture.name;
+}
 
 class SchemeList : public ::testing::TestWithParam<Picture> {};
 
