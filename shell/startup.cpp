@@ -57,6 +57,8 @@ void stopModules()
 
 void createWindows()
 {
+    if (!registry().isEmpty())
+        return;   // the windows exist once per run
     installFontSubstitutions();
     // The main window alone decides when the program ends: hiding or closing
     // the last visible other window must not end it, and hidden windows must

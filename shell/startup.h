@@ -20,7 +20,8 @@ void stopModules();
 // Creates every window once, in the fixed order, sets the window globals,
 // clears ExamMode and ExamPassed and shows the main window centred on the
 // desktop.  Needs the application object.  If a window's creation throws, the
-// windows created so far stay registered for destroyWindows.
+// windows created so far stay registered for destroyWindows.  Does nothing
+// while the windows exist.
 void createWindows();
 // Destroys the windows in reverse order of creation and clears the globals.
 // Does nothing when no window exists.

@@ -77,6 +77,8 @@ private slots:
     void everyWindowExistsOnceInCreationOrder()
     {
         const QList<QWidget*> windows = createdWindows();
+        createWindows();   // a second start-up call creates nothing more
+        QCOMPARE(createdWindows(), windows);
         QCOMPARE(windows.size(), kCreationOrder.size());
         for (int i = 0; i < windows.size(); ++i) {
             QCOMPARE(QString::fromLatin1(windows[i]->metaObject()->className()), kCreationOrder[i]);
