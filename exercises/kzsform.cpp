@@ -12,6 +12,7 @@
 #include "shell/platform/forms.h"
 #include "shell/platform/guard.h"
 #include "shell/platform/messages.h"
+#include "shell/platform/windows.h"
 #include "shell/repform.h"
 #include "solver/forms/askform.h"
 
@@ -76,6 +77,7 @@ TKzsForm::TKzsForm(QWidget* parent)
 
 bool TKzsForm::event(QEvent* e)
 {
+    activateOnShow(this, e);
     if (e->type() == QEvent::WindowActivate && m_activation.activated())
         FormActivate();
     else if (e->type() == QEvent::WindowDeactivate)

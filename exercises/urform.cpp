@@ -10,6 +10,7 @@
 #include "shell/platform/forms.h"
 #include "shell/platform/guard.h"
 #include "shell/platform/messages.h"
+#include "shell/platform/windows.h"
 #include "shell/repform.h"
 
 #include <QCloseEvent>
@@ -63,6 +64,7 @@ TUrForm::TUrForm(QWidget* parent)
 
 bool TUrForm::event(QEvent* e)
 {
+    activateOnShow(this, e);
     if (e->type() == QEvent::WindowActivate && m_activation.activated())
         FormActivate();
     else if (e->type() == QEvent::WindowDeactivate && m_activation.deactivated())

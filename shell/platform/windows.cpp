@@ -1,5 +1,6 @@
 #include "shell/platform/windows.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -37,6 +38,12 @@ void centreOnDesktop(QWidget* w)
     const QRect area = screen->availableGeometry();
     const QRect frame = w->frameGeometry();
     w->move(area.x() + (area.width() - frame.width()) / 2, area.y() + (area.height() - frame.height()) / 2);
+}
+
+void activateOnShow(QWidget* w, const QEvent* showEvent)
+{
+    if (showEvent->type() == QEvent::Show && !showEvent->spontaneous() && !w->isActiveWindow())
+        w->activateWindow();
 }
 
 void placeAt(QWidget* w, const QWidget* at)

@@ -16,5 +16,11 @@ void setupWindow(QWidget* w, const QString& caption, int clientWidth, int client
 // Centres a window on the primary screen's available area.
 void centreOnDesktop(QWidget* w);
 
+// A window shown by the program becomes the active window, as a window that
+// takes another's place must (its activation handler starts its work).  Call on
+// QEvent::Show; the platform carries the request out once the window is mapped,
+// also on a desktop without a window manager.
+void activateOnShow(QWidget* w, const QEvent* showEvent);
+
 // Places window w at window at's place (the same left and top).
 void placeAt(QWidget* w, const QWidget* at);

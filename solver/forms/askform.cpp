@@ -86,6 +86,7 @@ void TAskForm::openSolver(QWidget* solver)
 
 bool TAskForm::event(QEvent* e)
 {
+    activateOnShow(this, e);
     if (e->type() == QEvent::WindowActivate)
         guarded([this] { FormActivate(); });
     return QWidget::event(e);

@@ -201,6 +201,7 @@ void SolverWindow::writeResults()
 
 bool SolverWindow::event(QEvent* e)
 {
+    activateOnShow(this, e);
     if (e->type() == QEvent::WindowActivate)
         guarded([this] { FormActivate(); });
     return QWidget::event(e);
