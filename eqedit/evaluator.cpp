@@ -134,6 +134,27 @@ QString rightOperand(const QString& s, qsizetype op, qsizetype& end)
     return s.mid(op + 1, end - op);
 }
 
+// The two operands of the operator at op, read as numbers.  start and end
+// bound the text they cover with the operator; the result is "" or the
+// conversion message of the first operand that is not a number.
+struct Operands {
+    qsizetype start = 0;
+    qsizetype end = 0;
+    double left = 0.0;
+    double right = 0.0;
+};
+
+QString readOperands(const QString& s, qsizetype op, bool leftWithoutSign, Operands& o)
+{
+    const QString left = leftOperand(s, op, o.start, leftWithoutSign);
+    const QString right = rightOperand(s, op, o.end);
+    if (!toNumber(left, o.left))
+        return conversionMessage(left);
+    if (!toNumber(right, o.right))
+        return conversionMessage(right);
+    return {};
+}
+
 // ---- Arithmetic ---------------------------------------------------------------
 
 // x to the power y; false on overflow, division by zero or an undefined result.
@@ -549,20 +570,13 @@ QString EqEvaluator::CalqEqWithoutBracket(QString& formula)
         }
         if (op < 0)
             break;
-        qsizetype start = 0;
-        qsizetype end = 0;
-        const QString base = leftOperand(formula, op, start, true);
-        const QString exponent = rightOperand(formula, op, end);
-        double x = 0.0;
-        double y = 0.0;
-        if (!toNumber(base, x))
-            return conversionMessage(base);
-        if (!toNumber(exponent, y))
-            return conversionMessage(exponent);
+        Operands o;
+        if (const QString message = readOperands(formula, op, true, o); !message.isEmpty())
+            return message;
         double r = 0.0;
-        if (!raise(x, y, r))
+        if (!raise(o.left, o.right, r))
             return kPowerFault;
-        writeBack(formula, start, end, r);
+        writeBack(formula, o.start, o.end, r);
     }
 
     // Products and quotients, from the left.
@@ -573,29 +587,22 @@ QString EqEvaluator::CalqEqWithoutBracket(QString& formula)
                 op = i;
         if (op < 0)
             break;
-        qsizetype start = 0;
-        qsizetype end = 0;
-        const QString left = leftOperand(formula, op, start, false);
-        const QString right = rightOperand(formula, op, end);
-        double x = 0.0;
-        double y = 0.0;
-        if (!toNumber(left, x))
-            return conversionMessage(left);
-        if (!toNumber(right, y))
-            return conversionMessage(right);
+        Operands o;
+        if (const QString message = readOperands(formula, op, false, o); !message.isEmpty())
+            return message;
         double r = 0.0;
         if (formula[op] == u'*') {
-            r = x * y;
+            r = o.left * o.right;
             if (!std::isfinite(r))
                 return kProductFault;
         } else {
-            if (y == 0.0)
+            if (o.right == 0.0)
                 return kQuotientFault;
-            r = x / y;
+            r = o.left / o.right;
             if (!std::isfinite(r))
                 return kQuotientFault;
         }
-        writeBack(formula, start, end, r);
+        writeBack(formula, o.start, o.end, r);
     }
 
     // Sums and differences, from the left; a leading sign and the sign of a
@@ -607,21 +614,14 @@ QString EqEvaluator::CalqEqWithoutBracket(QString& formula)
                 op = i;
         if (op < 0)
             break;
-        qsizetype start = 0;
-        qsizetype end = 0;
-        const QString left = leftOperand(formula, op, start, false);
-        const QString right = rightOperand(formula, op, end);
-        double x = 0.0;
-        double y = 0.0;
-        if (!toNumber(left, x))
-            return conversionMessage(left);
-        if (!toNumber(right, y))
-            return conversionMessage(right);
+        Operands o;
+        if (const QString message = readOperands(formula, op, false, o); !message.isEmpty())
+            return message;
         const bool sum = formula[op] == u'+';
-        const double r = sum ? x + y : x - y;
+        const double r = sum ? o.left + o.right : o.left - o.right;
         if (!std::isfinite(r))
             return sum ? kSumFault : kDifferenceFault;
-        writeBack(formula, start, end, r);
+        writeBack(formula, o.start, o.end, r);
     }
     return {};
 }
