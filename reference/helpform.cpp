@@ -3,6 +3,7 @@
 #include "eqedit/teqedit.h"
 #include "reference/pagebuilder.h"
 #include "shell/platform/colours.h"
+#include "shell/platform/deferred.h"
 #include "shell/platform/fonts.h"
 #include "shell/platform/guard.h"
 #include "shell/platform/windows.h"
@@ -233,7 +234,12 @@ THelpForm::THelpForm(QWidget* parent)
 {
     setupWindow(this, QStringLiteral("Информация о системе"), kClientWidth, kClientHeight,
                 Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint);
+    centreOnDesktop(this);
+    buildWhenPolished(this, [this] { buildContents(); });
+}
 
+void THelpForm::buildContents()
+{
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
     m_pages->setGeometry(0, 0, kClientWidth, kClientHeight - kPanelHeight);
@@ -246,8 +252,6 @@ THelpForm::THelpForm(QWidget* parent)
     QFrame* panel = addPanel(this, {0, kClientHeight - kPanelHeight, kClientWidth, kPanelHeight});
     QPushButton* ok = addOkButton(panel, {232, 8, 105, 25}, font());
     connect(ok, &QPushButton::clicked, this, [this] { guarded([this] { BitBtn1Click(); }); });
-
-    centreOnDesktop(this);
 }
 
 void THelpForm::BitBtn1Click()

@@ -3,6 +3,7 @@
 #include "eqedit/teqedit.h"
 #include "reference/pagebuilder.h"
 #include "reference/ponpictures.h"
+#include "shell/platform/deferred.h"
 #include "shell/platform/fonts.h"
 #include "shell/platform/guard.h"
 #include "shell/platform/windows.h"
@@ -184,7 +185,12 @@ TPonForm::TPonForm(QWidget* parent)
 {
     setupWindow(this, QStringLiteral("Основные понятия и сведения"), 726, 531, minimiseOnlyWindowFlags());
     setFont(pointFont(QStringLiteral("MS Sans Serif"), 8));
+    centreOnDesktop(this);
+    buildWhenPolished(this, [this] { buildContents(); });
+}
 
+void TPonForm::buildContents()
+{
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
     m_pages->setFont(pixelFont(QStringLiteral("Arial"), 12));
@@ -199,8 +205,6 @@ TPonForm::TPonForm(QWidget* parent)
     QFrame* panel = addPanel(this, {8, 472, 705, 49});
     QPushButton* ok = addOkButton(panel, {304, 8, 121, 33}, font());
     connect(ok, &QPushButton::clicked, this, [this] { guarded([this] { BitBtn1Click(); }); });
-
-    centreOnDesktop(this);
 }
 
 void TPonForm::BitBtn1Click()

@@ -11,9 +11,15 @@ class TPonForm : public QDialog {
 public:
     explicit TPonForm(QWidget* parent = nullptr);
 
-    QTabWidget* pages() const { return m_pages; }
+    // The page control; the window's contents are built first when needed.
+    QTabWidget* pages() const
+    {
+        ensurePolished();
+        return m_pages;
+    }
 
 private:
+    void buildContents();
     void BitBtn1Click();
 
     QTabWidget* m_pages = nullptr;

@@ -2,6 +2,7 @@
 
 #include "reference/pagebuilder.h"
 #include "reference/svyazpictures.h"
+#include "shell/platform/deferred.h"
 #include "shell/platform/fonts.h"
 #include "shell/platform/guard.h"
 #include "shell/platform/windows.h"
@@ -79,7 +80,11 @@ TSvyazForm::TSvyazForm(QWidget* parent)
     setupWindow(this, QStringLiteral("Виды связей"), 702, 541, minimiseOnlyWindowFlags());
     setFont(pointFont(QStringLiteral("MS Sans Serif"), 8));
     move(207, 128);
+    buildWhenPolished(this, [this] { buildContents(); });
+}
 
+void TSvyazForm::buildContents()
+{
     const QFont arial12 = pixelFont(QStringLiteral("Arial"), 12);
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));

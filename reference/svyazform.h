@@ -12,9 +12,15 @@ class TSvyazForm : public QDialog {
 public:
     explicit TSvyazForm(QWidget* parent = nullptr);
 
-    QTabWidget* pages() const { return m_pages; }
+    // The page control; the window's contents are built first when needed.
+    QTabWidget* pages() const
+    {
+        ensurePolished();
+        return m_pages;
+    }
 
 private:
+    void buildContents();
     void BitBtn1Click();
 
     QTabWidget* m_pages = nullptr;

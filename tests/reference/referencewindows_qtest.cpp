@@ -98,6 +98,10 @@ void ReferenceWindowsTest::initTestCase()
     m_svyaz = std::make_unique<TSvyazForm>();
     m_help = std::make_unique<THelpForm>();
     m_metod = std::make_unique<TMetodForm>();
+    // The contents are made when a window is first needed.
+    for (QWidget* w : {static_cast<QWidget*>(m_pon.get()), static_cast<QWidget*>(m_svyaz.get()),
+                       static_cast<QWidget*>(m_help.get()), static_cast<QWidget*>(m_metod.get())})
+        w->ensurePolished();
 }
 
 void ReferenceWindowsTest::cleanupTestCase()
