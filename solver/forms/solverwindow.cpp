@@ -1,6 +1,7 @@
 #include "solver/forms/solverwindow.h"
 
 #include "shell/kontrform.h"
+#include "shell/platform/deferred.h"
 #include "shell/platform/fonts.h"
 #include "shell/platform/forms.h"
 #include "shell/platform/guard.h"
@@ -80,7 +81,12 @@ SolverWindow::SolverWindow(const SolverLayout& layout, QWidget* parent)
     , trial(n, 0.0)
 {
     setupWindow(this, kCaption, layout.clientWidth, layout.clientHeight, minimiseOnlyWindowFlags());
+    centreOnDesktop(this);
+    buildWhenPolished(this, [this, layout] { buildContents(layout); });
+}
 
+void SolverWindow::buildContents(const SolverLayout& layout)
+{
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -143,8 +149,6 @@ SolverWindow::SolverWindow(const SolverLayout& layout, QWidget* parent)
                          QRect(layout.button2X, layout.buttonY, 121, 41));
     connect(Button1, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
     connect(Button2, &QPushButton::clicked, this, [this] { guarded([this] { Button2Click(); }); });
-
-    centreOnDesktop(this);
 }
 
 void SolverWindow::FormActivate()
@@ -155,6 +159,7 @@ void SolverWindow::FormActivate()
 
 void SolverWindow::Button1Click()
 {
+    ensurePolished();   // the boxes exist
     singular = 0;
 
     const QLocale locale;

@@ -63,6 +63,8 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    // The labels, the boxes and the buttons, made when the window is first needed.
+    void buildContents(const SolverLayout& layout);
     // True when the key was consumed (moved the focus, refused or replaced).
     bool EditKeyPress(QLineEdit* box, QKeyEvent* key);
     void focusNextAfter(QLineEdit* box);

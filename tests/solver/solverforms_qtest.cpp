@@ -45,15 +45,21 @@ QStringList resultNames(int n)
     return names;
 }
 
+// A window with its contents, which are made when it is first shown or polished.
 std::unique_ptr<SolverWindow> makeWindow(int n)
 {
+    std::unique_ptr<SolverWindow> w;
     if (n == 6)
-        return std::make_unique<TMatrixForm>();
-    return std::make_unique<TMatrix2Form>();
+        w = std::make_unique<TMatrixForm>();
+    else
+        w = std::make_unique<TMatrix2Form>();
+    w->ensurePolished();
+    return w;
 }
 
 QLineEdit* box(QWidget& w, const QString& name)
 {
+    w.ensurePolished();
     auto* e = w.findChild<QLineEdit*>(name);
     if (!e)
         qFatal("no box %s", qPrintable(name));
@@ -97,6 +103,7 @@ QStringList numbers(int from, int count, const QString& suffix = QString())
 
 void click(QWidget& w, const QString& button)
 {
+    w.ensurePolished();
     auto* b = w.findChild<QPushButton*>(button);
     QVERIFY(b);
     QTest::mouseClick(b, Qt::LeftButton);
