@@ -24,9 +24,7 @@ FontEqMetrics::FontEqMetrics(const QFont& controlFont)
     : m_normal(withoutKerning(controlFont)),
       m_reduced(withoutKerning(reducedFont(controlFont))),
       m_normalMetrics(m_normal),
-      m_reducedMetrics(m_reduced),
-      m_normalAscent(m_normalMetrics.ascent()),
-      m_reducedAscent(m_reducedMetrics.ascent())
+      m_reducedMetrics(m_reduced)
 {
 }
 

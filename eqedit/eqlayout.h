@@ -27,14 +27,14 @@ public:
     virtual int zeroHeight(bool reduced) const = 0;         // height of the text "0"
 };
 
-// Metrics measured from a real font.  Character widths are cached.
+// Metrics measured from a real font, on first need (a control that is never
+// shown never loads its fonts).  Character widths are cached.
 class FontEqMetrics : public EqMetrics {
 public:
     explicit FontEqMetrics(const QFont& controlFont);
     int charWidth(QChar c, bool reduced) const override;
     int zeroHeight(bool reduced) const override;
     const QFont& font(bool reduced) const { return reduced ? m_reduced : m_normal; }
-    int ascent(bool reduced) const { return reduced ? m_reducedAscent : m_normalAscent; }
     // One character laid out once in its font, for painting.
     const QStaticText& glyphText(QChar c, bool reduced) const;
 
@@ -43,8 +43,6 @@ private:
     QFont m_reduced;
     QFontMetrics m_normalMetrics;
     QFontMetrics m_reducedMetrics;
-    int m_normalAscent;
-    int m_reducedAscent;
     mutable QHash<char16_t, int> m_widths[2];
     mutable QHash<char16_t, QStaticText> m_texts[2];
 };

@@ -5,6 +5,7 @@
 #include "eqedit/teqedit.h"
 #include "exercises/dialogue.h"
 #include "shell/platform/colours.h"
+#include "shell/platform/deferred.h"
 #include "shell/platform/fonts.h"
 #include "shell/platform/windows.h"
 
@@ -65,7 +66,6 @@ ExerciseControls BuildExerciseWindow(QWidget* window, const ExerciseLayout& layo
     c.questionCaption = new QLabel(QStringLiteral("Вопрос :"), c.questionPanel);
     c.questionCaption->setFont(pixelFont(QStringLiteral("Arial"), layout.feedbackPixels));
     c.questionCaption->move(8, 12);
-    c.questionCaption->adjustSize();
 
     c.question = new TEqEdit(c.questionPanel);
     c.question->setGeometry(8, 40, 625, 25);
@@ -82,7 +82,11 @@ ExerciseControls BuildExerciseWindow(QWidget* window, const ExerciseLayout& layo
     c.feedback->setFont(pixelFont(QStringLiteral("Arial"), layout.feedbackPixels));
     c.feedback->setTextFormat(Qt::PlainText);
     c.feedback->move(layout.feedbackLeft, 12);
-    c.feedback->adjustSize();
+    // The two labels fit their texts; measured when the window is first needed.
+    buildWhenPolished(window, [caption = c.questionCaption, feedback = c.feedback] {
+        caption->adjustSize();
+        feedback->adjustSize();
+    });
 
     c.answer = new TEqEdit(c.answerPanel);
     c.answer->setGeometry(8, 40, 625, 25);
