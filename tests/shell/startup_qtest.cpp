@@ -129,6 +129,57 @@ private slots:
         }
     }
 
+    // The other windows make their contents when first shown; the event loop
+    // turning first (as it does before the first paint) must not lose them.
+    void windowsShowTheirContentsWhenFirstShown_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("shown");     // children that must be visible
+        QTest::addColumn<QStringList>("present");   // children on pages not shown yet
+        QTest::addColumn<QString>("fitted");        // a label that fits its text
+        QTest::newRow("PonForm") << "PonForm" << QStringList{"PageControl1", "Image1", "Label1", "BitBtn1"}
+                                 << QStringList{"Image6", "EqEdit15"} << QString();
+        QTest::newRow("SvyazForm") << "SvyazForm" << QStringList{"PageControl1", "BitBtn1"}
+                                   << QStringList{"TabSheet4"} << QString();
+        QTest::newRow("HelpForm") << "HelpForm" << QStringList{"PageControl1", "BitBtn1"}
+                                  << QStringList{"TabSheet4"} << QString();
+        QTest::newRow("MetodForm") << "MetodForm" << QStringList{"Label1", "Label16", "BitBtn1"} << QStringList{}
+                                   << QString();
+        QTest::newRow("MatrixForm") << "MatrixForm"
+                                    << QStringList{"Edit1", "Edit36", "B6", "X6", "Button1", "Button2"}
+                                    << QStringList{} << QString();
+        QTest::newRow("Matrix2Form") << "Matrix2Form" << QStringList{"Edit1", "Edit81", "BL", "XL", "Button2"}
+                                     << QStringList{} << QString();
+        QTest::newRow("UrForm") << "UrForm" << QStringList{} << QStringList{} << QStringLiteral("Вопрос :");
+        QTest::newRow("KzsForm") << "KzsForm" << QStringList{} << QStringList{} << QStringLiteral("Вопрос :");
+    }
+    void windowsShowTheirContentsWhenFirstShown()
+    {
+        QFETCH(QString, window);
+        QFETCH(QStringList, shown);
+        QFETCH(QStringList, present);
+        QFETCH(QString, fitted);
+        QCoreApplication::processEvents();
+        QWidget* w = windowNamed(window);
+        hideAllWindows();
+        w->show();
+        for (const QString& name : shown) {
+            auto* child = w->findChild<QWidget*>(name);
+            QVERIFY2(child && child->isVisible(), qPrintable(name));
+        }
+        for (const QString& name : present)
+            QVERIFY2(w->findChild<QWidget*>(name), qPrintable(name));
+        if (!fitted.isEmpty()) {
+            QLabel* label = nullptr;
+            for (QLabel* l : w->findChildren<QLabel*>())
+                if (l->text() == fitted)
+                    label = l;
+            QVERIFY(label && label->isVisible());
+            QVERIFY(label->width() >= QFontMetrics(label->font()).horizontalAdvance(fitted));
+        }
+        w->hide();
+    }
+
     void exitEndsTheProgramAndDestroysEveryWindow_data()
     {
         QTest::addColumn<bool>("byCloseBox");
