@@ -56,8 +56,9 @@ TAskForm::TAskForm(QWidget* parent)
 
 void TAskForm::FormActivate()
 {
+    // Closed rather than hidden: the control task's close handler ends the task.
     if (KzsForm)
-        static_cast<QWidget*>(KzsForm)->hide();
+        static_cast<QWidget*>(KzsForm)->close();
 }
 
 void TAskForm::Button1Click()
@@ -73,7 +74,7 @@ void TAskForm::Button2Click()
 void TAskForm::openSolver(QWidget* solver)
 {
     if (KzsForm)
-        static_cast<QWidget*>(KzsForm)->hide();
+        static_cast<QWidget*>(KzsForm)->close();
     hide();
     if (solver) {
         // Opened from here, a solver window is application-modal until it is left.

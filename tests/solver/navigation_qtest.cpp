@@ -76,9 +76,11 @@ private slots:
     void orderChoiceClosesTheControlTask()
     {
         KzsForm->show();
+        Kzs::WrongCount = 3;
         AskForm->show();
         AskForm->FormActivate();
         QCOMPARE(visibleWindows(), QList<QWidget*>{AskForm});
+        QCOMPARE(Kzs::WrongCount, 0);   // the task was closed, not only hidden
     }
 
     // From the Examiner menu, once the entrance test is passed, through either order
