@@ -240,9 +240,12 @@ void TEqEdit::keyPressEvent(QKeyEvent* e)
         return;
     }
     guarded([&] {
+        int code = e->key();
+        if (OnKeyDown)
+            OnKeyDown(code, e->modifiers());
         syncGeometry();
         EqKey key;
-        if (editingKey(e->key(), key))
+        if (editingKey(code, key))
             m_model.keyDown(key);
         QChar ch;
         if (typedCharacter(e, ch))
@@ -254,6 +257,8 @@ void TEqEdit::keyPressEvent(QKeyEvent* e)
 void TEqEdit::mousePressEvent(QMouseEvent* e)
 {
     guarded([&] {
+        if (OnMouseDown)
+            OnMouseDown(e->button(), e->modifiers(), int(e->position().x()), int(e->position().y()));
         syncGeometry();
         if (!hasFocus())
             setFocus(Qt::MouseFocusReason);

@@ -46,7 +46,14 @@ public:
     int CaretWidth() const;
     void SetCaretWidth(int width);
 
+    // Raised for every key press before the control handles the key; a
+    // handler may replace the key code (0: none), and the control then
+    // handles that code.  The typed character still reaches OnKeyPress.
+    std::function<void(int& key, Qt::KeyboardModifiers shift)> OnKeyDown;
     std::function<void(QChar& key)> OnKeyPress;
+    // Raised for every button press before the control takes the focus and
+    // places the caret; x and y in the control's pixels.
+    std::function<void(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)> OnMouseDown;
 
     // The editing state, for tests and for the windows that read it.
     const EqEditModel& model() const { return m_model; }

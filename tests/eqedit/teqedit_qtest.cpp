@@ -57,6 +57,8 @@ private slots:
     void keyEvents_data();
     void keyEvents();
     void onKeyPressSeesTypedCharacters();
+    void onKeyDownComesFirstAndMayReplaceTheKey();
+    void onMouseDownComesBeforeTheCaretMoves();
     void faultInKeyHandlerIsReported();
     void tabMovesTheFocus();
     void caretFollowsTheLevel_data();
@@ -158,6 +160,50 @@ void TestTEqEdit::onKeyPressSeesTypedCharacters()
     QApplication::sendEvent(&w, &cyrillic);
     QCOMPARE(w.Equation(), QStringLiteral("жa"));
     QCOMPARE(seen.back(), QChar(u'ж'));
+}
+
+void TestTEqEdit::onKeyDownComesFirstAndMayReplaceTheKey()
+{
+    TEqEdit w;
+    QStringList order;
+    QList<int> keys;
+    w.OnKeyDown = [&](int& key, Qt::KeyboardModifiers) {
+        order << QStringLiteral("down");
+        keys << key;
+        if (key == Qt::Key_Home)
+            key = 0;            // swallowed: the caret stays
+        else if (key == Qt::Key_End)
+            key = Qt::Key_Left; // handled as Left
+    };
+    w.OnKeyPress = [&](QChar&) { order << QStringLiteral("press"); };
+    QTest::keyClicks(&w, QStringLiteral("abc"));
+    QTest::keyClick(&w, Qt::Key_Home);
+    QCOMPARE(w.model().caretIndex(), 3);
+    QTest::keyClick(&w, Qt::Key_End);
+    QCOMPARE(w.model().caretIndex(), 2);
+    QCOMPARE(keys, QList<int>({Qt::Key_A, Qt::Key_B, Qt::Key_C, Qt::Key_Home, Qt::Key_End}));
+    QCOMPARE(order, QStringList({"down", "press", "down", "press", "down", "press", "down", "down"}));
+    QCOMPARE(w.Equation(), QStringLiteral("abc"));
+}
+
+void TestTEqEdit::onMouseDownComesBeforeTheCaretMoves()
+{
+    TEqEdit w;
+    w.SetEquation(QStringLiteral("WWW"));
+    QTest::keyClick(&w, Qt::Key_End);
+    int caretSeen = -1;
+    QPoint at;
+    Qt::MouseButton button = Qt::NoButton;
+    w.OnMouseDown = [&](Qt::MouseButton b, Qt::KeyboardModifiers, int x, int y) {
+        caretSeen = w.model().caretIndex();
+        at = QPoint(x, y);
+        button = b;
+    };
+    QTest::mousePress(&w, Qt::RightButton, {}, QPoint(0, 7));
+    QCOMPARE(caretSeen, 3);
+    QCOMPARE(at, QPoint(0, 7));
+    QCOMPARE(button, Qt::RightButton);
+    QCOMPARE(w.model().caretIndex(), 0);
 }
 
 void TestTEqEdit::faultInKeyHandlerIsReported()
