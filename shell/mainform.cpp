@@ -13,7 +13,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QPushButton>
-#include <QShowEvent>
 
 namespace {
 const QString kArial = QStringLiteral("Arial");
@@ -109,15 +108,4 @@ void TMainForm::closeEvent(QCloseEvent* event)
 {
     event->accept();
     guarded([] { QCoreApplication::exit(0); });
-}
-
-void TMainForm::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    // The frame is known only once the window exists on the screen: centre
-    // the framed window the first time it appears.
-    if (!placedOnce && !event->spontaneous()) {
-        placedOnce = true;
-        centreOnDesktop(this);
-    }
 }

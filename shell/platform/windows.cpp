@@ -30,7 +30,8 @@ void setupWindow(QWidget* w, const QString& caption, int clientWidth, int client
     w->setAccessibleName(caption);
 }
 
-void centreOnDesktop(QWidget* w)
+namespace {
+void centreFrame(QWidget* w)
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
@@ -38,6 +39,42 @@ void centreOnDesktop(QWidget* w)
     const QRect area = screen->availableGeometry();
     const QRect frame = w->frameGeometry();
     w->move(area.x() + (area.width() - frame.width()) / 2, area.y() + (area.height() - frame.height()) / 2);
+}
+
+// A window's frame is known only once the window exists on the screen: this
+// centres the framed window again when it is first shown, unless something
+// has placed the window elsewhere in the meantime.
+class FirstShowCentring : public QObject {
+public:
+    FirstShowCentring(QWidget* w, QPoint placed)
+        : QObject(w)
+        , m_placed(placed)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (watched == parent() && e->type() == QEvent::Show && !e->spontaneous()) {
+            auto* w = static_cast<QWidget*>(watched);
+            w->removeEventFilter(this);
+            deleteLater();
+            if (w->pos() == m_placed)
+                centreFrame(w);
+        }
+        return false;
+    }
+
+private:
+    QPoint m_placed;
+};
+} // namespace
+
+void centreOnDesktop(QWidget* w)
+{
+    centreFrame(w);
+    if (!w->isVisible())
+        w->installEventFilter(new FirstShowCentring(w, w->pos()));
 }
 
 void activateOnShow(QWidget* w, const QEvent* showEvent)

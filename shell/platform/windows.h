@@ -13,7 +13,9 @@ Qt::WindowFlags noSystemMenuWindowFlags();
 void setupWindow(QWidget* w, const QString& caption, int clientWidth, int clientHeight,
                  Qt::WindowFlags flags);
 
-// Centres a window on the primary screen's available area.
+// Centres a window, frame included, on the primary screen's available area.
+// A window not yet shown is centred again when first shown, once its frame is
+// known, unless it has been moved in between.
 void centreOnDesktop(QWidget* w);
 
 // A window shown by the program becomes the active window, as a window that

@@ -180,6 +180,32 @@ private slots:
         w->hide();
     }
 
+    // Centred with their frames when first shown; one moved before that keeps its place.
+    void centredWindowsAreCentredWithTheirFrame_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char* name : {"MainForm", "PonForm", "HelpForm", "MatrixForm", "Matrix2Form", "AskForm"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void centredWindowsAreCentredWithTheirFrame()
+    {
+        QFETCH(QString, window);
+        QWidget* w = windowNamed(window);
+        hideAllWindows();
+        w->show();
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        const QPoint offset = w->frameGeometry().center() - area.center();
+        QVERIFY2(qAbs(offset.x()) <= 1 && qAbs(offset.y()) <= 1,
+                 qPrintable(QStringLiteral("off centre by %1, %2").arg(offset.x()).arg(offset.y())));
+        w->hide();
+    }
+    void windowMovedBeforeFirstShowKeepsItsPlace()
+    {
+        AskForm->move(40, 50);
+        AskForm->show();
+        QCOMPARE(AskForm->pos(), QPoint(40, 50));
+    }
+
     void exitEndsTheProgramAndDestroysEveryWindow_data()
     {
         QTest::addColumn<bool>("byCloseBox");
