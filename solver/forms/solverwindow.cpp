@@ -200,8 +200,12 @@ void SolverWindow::Button2Click()
 void SolverWindow::writeResults()
 {
     const QLocale locale;
-    for (int i = 0; i < n; ++i)
+    for (int i = 0; i < n; ++i) {
+        // Shown from its start: a result wider than its box keeps its sign
+        // and leading digits in view.
         results[i]->setText(FormatResult(x[i], locale));
+        results[i]->setCursorPosition(0);
+    }
 }
 
 bool SolverWindow::event(QEvent* e)

@@ -453,6 +453,13 @@ private slots:
         QTest::newRow("result wider than its box")
             << 6 << "C" << identityTexts(6) << big
             << QStringList{"12345.000", "0.000", "0.000", "0.000", "0.000", "0.000"};
+        QStringList negative = numbers(0, 9);
+        for (QString& t : negative)
+            t = QStringLiteral("0");
+        negative[8] = QStringLiteral("-1234,5");
+        QTest::newRow("negative result wider than its box")
+            << 9 << "ru" << identityTexts(9) << negative
+            << QStringList{"0,000", "0,000", "0,000", "0,000", "0,000", "0,000", "0,000", "0,000", "-1234,500"};
     }
 
     void solvesFromTheBoxes()
@@ -468,6 +475,9 @@ private slots:
         click(*w, QStringLiteral("Button1"));
         QCOMPARE(messages, QStringList());
         QCOMPARE(resultTexts(*w, n), expected);
+        // Each result is shown from its start, sign and leading digits first.
+        for (const QString& name : resultNames(n))
+            QCOMPARE(box(*w, name)->cursorPosition(), 0);
     }
 
     void badBoxStopsTheSolve_data()
