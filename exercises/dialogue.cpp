@@ -93,10 +93,18 @@ void ClickArea::mousePressEvent(QMouseEvent* event)
 
 void ClickArea::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click = m_pressed && !m_doubleClick && event->button() == Qt::LeftButton
+                    && rect().contains(event->position().toPoint());
     m_pressed = false;
+    m_doubleClick = false;
     if (click && OnClick)
         OnClick();
+}
+
+void ClickArea::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    m_doubleClick = event->button() == Qt::LeftButton;
+    m_pressed = false;
 }
 
 namespace {

@@ -40,6 +40,7 @@ Verdict CheckAnswer(TMyPacketEquation& equation, const TMyPacketData& table, con
                     const QString& typed);
 
 // The invisible skip area: a caption-less label that reports a left click.
+// A double click is one click: its second press and release report nothing.
 class ClickArea : public QLabel {
     Q_OBJECT
 public:
@@ -49,9 +50,11 @@ public:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     bool m_pressed = false;
+    bool m_doubleClick = false;   // from the double click to its release
 };
 
 // Activation of a window counts only when it moves between windows of the

@@ -58,6 +58,8 @@ ExerciseControls BuildExerciseWindow(QWidget* window, const ExerciseLayout& layo
 
     c.emptyLabel = new QLabel(window);
     c.emptyLabel->move(16, 208);
+    // It overlaps the exit button's corner but has no role: clicks pass through.
+    c.emptyLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     c.skipArea = new ClickArea(window);
     c.skipArea->setGeometry(layout.skipArea);

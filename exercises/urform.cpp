@@ -74,6 +74,12 @@ bool TUrForm::event(QEvent* e)
 
 void TUrForm::hideEvent(QHideEvent* e)
 {
+    // Hidden by the program, the window gives way to another of its windows
+    // (the menu it returns to).  The platform may already have reported the
+    // loss of activation with no window active, which the gate does not count,
+    // so the step is forgotten here.
+    if (!e->spontaneous())
+        FormDeactivate();
     m_activation.reset();
     QWidget::hideEvent(e);
 }

@@ -1,10 +1,12 @@
 // The worked example's dialogue, driven through its handlers and through Enter
 // in its answer control.
 #include <QApplication>
+#include <QMouseEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 
 #include "drawing/canvaslabel.h"
 #include "drawing/picturebox.h"
@@ -301,6 +303,43 @@ private slots:
         QCOMPARE(form->Dano->grabSurface(), expectedAfterSchemes(1).statement);
     }
 
+    // A double click is one click, whether or not the platform reports its
+    // second press before the double click.
+    void doubleClickSkipsOnce_data()
+    {
+        QTest::addColumn<QList<int>>("events");
+        const int press = QEvent::MouseButtonPress;
+        const int release = QEvent::MouseButtonRelease;
+        const int dbl = QEvent::MouseButtonDblClick;
+        QTest::newRow("press, release, press, double, release") << QList<int>{press, release, press, dbl, release};
+        QTest::newRow("press, release, double, release") << QList<int>{press, release, dbl, release};
+        QTest::newRow("two clicks") << QList<int>{press, release, press, release};
+    }
+    void doubleClickSkipsOnce()
+    {
+        QFETCH(QList<int>, events);
+        openAt(0);
+        for (int type : events) {
+            const QPointF at(5, 5);
+            const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+            QMouseEvent e(QEvent::Type(type), at, form->LClick->mapToGlobal(at), Qt::LeftButton, held,
+                          Qt::NoModifier);
+            QApplication::sendEvent(form->LClick, &e);
+        }
+        const int presses = int(std::count(events.begin(), events.end(), int(QEvent::MouseButtonPress)));
+        const bool doubled = events.contains(int(QEvent::MouseButtonDblClick));
+        QCOMPARE(form->Step, doubled ? 1 : presses);
+    }
+
+    // Every point of the exit button takes the click.
+    void exitButtonTakesClicksEverywhere()
+    {
+        const QRect button = form->Button1->geometry();
+        for (const QPoint& p : {button.topLeft(), button.bottomLeft(), button.center(), QPoint(18, 220),
+                                button.bottomRight()})
+            QCOMPARE(form->childAt(p), static_cast<QWidget*>(form->Button1));
+    }
+
     // Skipping the last question finishes at once; a step past the finish
     // shows nothing and never finishes.
     void skippingPastTheEnd()
@@ -312,9 +351,11 @@ private slots:
         QCOMPARE(bed->boxes[0].text, congratulation);
         QVERIFY(!form->isVisible());
         QVERIFY(repForm()->isVisible());
+        QCOMPARE(form->Step, 0);   // the menu took the window's place
 
         bed->reset();
         form->show();
+        form->Step = ExampleFinishStep;
         form->LClickClick();
         QCOMPARE(form->Step, ExampleFinishStep + 1);
         QVERIFY(bed->boxes.empty());
@@ -332,6 +373,26 @@ private slots:
         QVERIFY(repForm()->isVisible());
         QCOMPARE(repForm()->pos(), QPoint(123, 77));
         QVERIFY(bed->boxes.empty());
+    }
+
+    // Leaving during the pause after the last answer: the menu that takes the
+    // window's place makes it forget the step, so the pause ends quietly on
+    // the hidden window instead of finishing over the menu.
+    void exitDuringTheLastPauseShowsNothing()
+    {
+        form->show();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        openAt(ExampleFinishStep - 1);
+        TypeAnswer(form->EqEdit2, reference(ExampleFinishStep - 1));
+        QCOMPARE(form->Step, ExampleFinishStep);
+        QVERIFY(form->Timer1->isActive());
+        QTest::mouseClick(form->Button1, Qt::LeftButton);
+        QTest::qWait(form->Timer1->interval() + 300);
+        QVERIFY(bed->boxes.empty());
+        QVERIFY(!form->isVisible());
+        QVERIFY(repForm()->isVisible());
+        QApplication::setActiveWindow(nullptr);
     }
 
     void deactivationForgetsTheStep()
