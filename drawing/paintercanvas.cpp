@@ -153,7 +153,7 @@ void PainterCanvas::TextOut(int x, int y, const QString& text)
     const int width = fm.horizontalAdvance(shown);
     {
         SurfacePainter sp(image);
-        if (brush().style != BrushStyle::Clear)
+        if (brush().style == BrushStyle::Solid)
             sp.p.fillRect(QRect(x, y, width, fm.height()), colour(brush().colour));
         sp.p.setFont(f);
         sp.p.setPen(colour(0x000000));

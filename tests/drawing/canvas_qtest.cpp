@@ -180,6 +180,7 @@ private slots:
         QTest::addColumn<bool>("filled");
         QTest::newRow("solid") << int(BrushStyle::Solid) << true;
         QTest::newRow("clear") << int(BrushStyle::Clear) << false;
+        QTest::newRow("hatch") << int(BrushStyle::Hatch) << false;
     }
     void textFillsItsCellWhenTheBrushIsSolid()
     {
