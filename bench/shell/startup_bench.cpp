@@ -19,6 +19,7 @@
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <spawn.h>
 #include <string>
@@ -44,6 +45,20 @@ protected:
     }
 };
 
+// Runs the event loop until the widget has been painted once (at most 5 s);
+// false when it never was.
+bool waitForFirstPaint(QWidget* widget)
+{
+    PaintCounter counter;
+    widget->installEventFilter(&counter);
+    QElapsedTimer waited;
+    waited.start();
+    while (counter.paints == 0 && waited.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    widget->removeEventFilter(&counter);
+    return counter.paints > 0;
+}
+
 // The bare floor: an application object that creates nothing.
 void bareOnce()
 {
@@ -59,15 +74,8 @@ bool labelOnce()
 {
     QApplication app(appArgc, appArgv);
     QLabel label(QStringLiteral("Обучающая система"));
-    PaintCounter counter;
-    label.installEventFilter(&counter);
     label.show();
-    QElapsedTimer waited;
-    waited.start();
-    while (counter.paints == 0 && waited.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    label.removeEventFilter(&counter);
-    return counter.paints > 0;
+    return waitForFirstPaint(&label);
 }
 
 // The program's start-up up to the first paint of the main window, then exit.
@@ -79,14 +87,7 @@ bool startupOnce()
     {
         GuardedApplication app(appArgc, appArgv);
         createWindows();
-        PaintCounter counter;
-        MainForm->installEventFilter(&counter);
-        QElapsedTimer waited;
-        waited.start();
-        while (counter.paints == 0 && waited.elapsed() < 5000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        MainForm->removeEventFilter(&counter);
-        painted = counter.paints > 0;
+        painted = waitForFirstPaint(MainForm);
         destroyWindows();
     }
     stopModules();
@@ -108,60 +109,49 @@ bool runChild(const char* mode)
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-void BM_BareProcess(benchmark::State& state)
+// Times `once` per iteration; the run ends with `failure` when it fails.
+void repeat(benchmark::State& state, const std::function<bool()>& once, const char* failure)
 {
     for (auto _ : state)
-        if (!runChild("--child=bare")) {
-            state.SkipWithError("the bare child failed");
+        if (!once()) {
+            state.SkipWithError(failure);
             break;
         }
+}
+
+void BM_BareProcess(benchmark::State& state)
+{
+    repeat(state, [] { return runChild("--child=bare"); }, "the bare child failed");
 }
 BENCHMARK(BM_BareProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_LabelProcess(benchmark::State& state)
 {
-    for (auto _ : state)
-        if (!runChild("--child=label")) {
-            state.SkipWithError("the label child failed");
-            break;
-        }
+    repeat(state, [] { return runChild("--child=label"); }, "the label child failed");
 }
 BENCHMARK(BM_LabelProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_ProgramProcess(benchmark::State& state)
 {
-    for (auto _ : state)
-        if (!runChild("--child=program")) {
-            state.SkipWithError("the program child failed");
-            break;
-        }
+    repeat(state, [] { return runChild("--child=program"); }, "the program child failed");
 }
 BENCHMARK(BM_ProgramProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_BareApplication(benchmark::State& state)
 {
-    for (auto _ : state)
-        bareOnce();
+    repeat(state, [] { bareOnce(); return true; }, "");
 }
 BENCHMARK(BM_BareApplication)->Unit(benchmark::kMillisecond);
 
 void BM_LabelApplication(benchmark::State& state)
 {
-    for (auto _ : state)
-        if (!labelOnce()) {
-            state.SkipWithError("the label was never painted");
-            break;
-        }
+    repeat(state, labelOnce, "the label was never painted");
 }
 BENCHMARK(BM_LabelApplication)->Unit(benchmark::kMillisecond);
 
 void BM_ProgramStartup(benchmark::State& state)
 {
-    for (auto _ : state)
-        if (!startupOnce()) {
-            state.SkipWithError("the main window was never painted");
-            break;
-        }
+    repeat(state, startupOnce, "the main window was never painted");
 }
 BENCHMARK(BM_ProgramStartup)->Unit(benchmark::kMillisecond);
 

@@ -446,19 +446,18 @@ private slots:
             }
             QTest::newRow(tag + " anti-diagonal, decimals") << n << "ru" << reversed << halves << expectedReversed;
         }
-        QStringList big = numbers(0, 6);
-        for (QString& t : big)
-            t = QStringLiteral("0");
-        big[0] = QStringLiteral("12345");
+        // B all zero but one entry.
+        const auto zerosWith = [](int n, int k, const QString& value) {
+            QStringList b;
+            for (int i = 0; i < n; ++i)
+                b << (i == k ? value : QStringLiteral("0"));
+            return b;
+        };
         QTest::newRow("result wider than its box")
-            << 6 << "C" << identityTexts(6) << big
+            << 6 << "C" << identityTexts(6) << zerosWith(6, 0, QStringLiteral("12345"))
             << QStringList{"12345.000", "0.000", "0.000", "0.000", "0.000", "0.000"};
-        QStringList negative = numbers(0, 9);
-        for (QString& t : negative)
-            t = QStringLiteral("0");
-        negative[8] = QStringLiteral("-1234,5");
         QTest::newRow("negative result wider than its box")
-            << 9 << "ru" << identityTexts(9) << negative
+            << 9 << "ru" << identityTexts(9) << zerosWith(9, 8, QStringLiteral("-1234,5"))
             << QStringList{"0,000", "0,000", "0,000", "0,000", "0,000", "0,000", "0,000", "0,000", "-1234,500"};
     }
 
