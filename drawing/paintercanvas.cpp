@@ -1,7 +1,7 @@
 #include "drawing/paintercanvas.h"
 
 #include "drawing/symbolfont.h"
-#include "shell/platform/colours.h"
+#include "platform/colours.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "drawing/picturebox.h"
 
 #include "drawing/paintercanvas.h"
-#include "shell/platform/colours.h"
+#include "platform/colours.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "eqedit/teqedit.h"
 
-#include "shell/platform/colours.h"
-#include "shell/platform/guard.h"
+#include "platform/colours.h"
+#include "platform/guard.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -4,10 +4,10 @@
 #include "drawing/picturebox.h"
 #include "eqedit/teqedit.h"
 #include "exercises/dialogue.h"
-#include "shell/platform/colours.h"
-#include "shell/platform/deferred.h"
-#include "shell/platform/fonts.h"
-#include "shell/platform/windows.h"
+#include "platform/colours.h"
+#include "platform/deferred.h"
+#include "platform/fonts.h"
+#include "platform/windows.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "exercises/schemes.h"
 
 #include "drawing/primitives.h"
-#include "shell/platform/colours.h"
+#include "platform/colours.h"
 
 #include <QPoint>
 #include <initializer_list>

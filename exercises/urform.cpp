@@ -7,10 +7,10 @@
 #include "exercises/exerciselayout.h"
 #include "exercises/modules.h"
 #include "exercises/schemes.h"
-#include "shell/platform/forms.h"
-#include "shell/platform/guard.h"
-#include "shell/platform/messages.h"
-#include "shell/platform/windows.h"
+#include "platform/forms.h"
+#include "platform/guard.h"
+#include "platform/messages.h"
+#include "platform/windows.h"
 #include "shell/repform.h"
 
 #include <QCloseEvent>

@@ -2,11 +2,11 @@
 
 #include "eqedit/teqedit.h"
 #include "reference/pagebuilder.h"
-#include "shell/platform/colours.h"
-#include "shell/platform/deferred.h"
-#include "shell/platform/fonts.h"
-#include "shell/platform/guard.h"
-#include "shell/platform/windows.h"
+#include "platform/colours.h"
+#include "platform/deferred.h"
+#include "platform/fonts.h"
+#include "platform/guard.h"
+#include "platform/windows.h"
 
 #include <QFontMetrics>
 #include <QLabel>

@@ -1,12 +1,12 @@
 #include "reference/metodform.h"
 
 #include "reference/pagebuilder.h"
-#include "shell/platform/colours.h"
-#include "shell/platform/deferred.h"
-#include "shell/platform/fonts.h"
-#include "shell/platform/forms.h"
-#include "shell/platform/guard.h"
-#include "shell/platform/windows.h"
+#include "platform/colours.h"
+#include "platform/deferred.h"
+#include "platform/fonts.h"
+#include "platform/forms.h"
+#include "platform/guard.h"
+#include "platform/windows.h"
 #include "shell/reshform.h"
 
 #include <QPushButton>

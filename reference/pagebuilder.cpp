@@ -3,8 +3,8 @@
 #include "drawing/picturebox.h"
 #include "drawing/symbolfont.h"
 #include "eqedit/teqedit.h"
-#include "shell/platform/colours.h"
-#include "shell/platform/fonts.h"
+#include "platform/colours.h"
+#include "platform/fonts.h"
 
 #include <QFontMetrics>
 #include <QFrame>

@@ -2,7 +2,7 @@
 // Small helpers shared by the scheme functions of the reference pages.
 #include "drawing/canvas.h"
 #include "drawing/primitives.h"
-#include "shell/platform/colours.h"
+#include "platform/colours.h"
 
 #include <QPoint>
 #include <QString>

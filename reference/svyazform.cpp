@@ -2,10 +2,10 @@
 
 #include "reference/pagebuilder.h"
 #include "reference/svyazpictures.h"
-#include "shell/platform/deferred.h"
-#include "shell/platform/fonts.h"
-#include "shell/platform/guard.h"
-#include "shell/platform/windows.h"
+#include "platform/deferred.h"
+#include "platform/fonts.h"
+#include "platform/guard.h"
+#include "platform/windows.h"
 
 #include <QFrame>
 #include <QPushButton>

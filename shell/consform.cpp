@@ -3,9 +3,9 @@
 #include "reference/helpform.h"
 #include "reference/svyazform.h"
 #include "shell/mainform.h"
-#include "shell/platform/forms.h"
-#include "shell/platform/guard.h"
-#include "shell/platform/windows.h"
+#include "platform/forms.h"
+#include "platform/guard.h"
+#include "platform/windows.h"
 #include "shell/reshform.h"
 
 #include <QPushButton>

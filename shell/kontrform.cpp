@@ -2,10 +2,10 @@
 
 #include "exercises/kzsform.h"
 #include "shell/mainform.h"
-#include "shell/platform/forms.h"
-#include "shell/platform/guard.h"
-#include "shell/platform/messages.h"
-#include "shell/platform/windows.h"
+#include "platform/forms.h"
+#include "platform/guard.h"
+#include "platform/messages.h"
+#include "platform/windows.h"
 #include "solver/forms/askform.h"
 
 #include <QPushButton>

@@ -3,11 +3,11 @@
 #include "shell/consform.h"
 #include "shell/kontrform.h"
 #include "shell/modemenu.h"
-#include "shell/platform/fonts.h"
-#include "shell/platform/forms.h"
-#include "shell/platform/guard.h"
-#include "shell/platform/panels.h"
-#include "shell/platform/windows.h"
+#include "platform/fonts.h"
+#include "platform/forms.h"
+#include "platform/guard.h"
+#include "platform/panels.h"
+#include "platform/windows.h"
 #include "shell/repform.h"
 
 #include <QCloseEvent>

@@ -1,8 +1,8 @@
 #include "shell/modemenu.h"
 
-#include "shell/platform/fonts.h"
-#include "shell/platform/panels.h"
-#include "shell/platform/windows.h"
+#include "platform/fonts.h"
+#include "platform/panels.h"
+#include "platform/windows.h"
 
 #include <QCloseEvent>
 #include <QPushButton>

@@ -3,9 +3,9 @@
 #include "exercises/kzsform.h"
 #include "exercises/urform.h"
 #include "shell/mainform.h"
-#include "shell/platform/forms.h"
-#include "shell/platform/guard.h"
-#include "shell/platform/windows.h"
+#include "platform/forms.h"
+#include "platform/guard.h"
+#include "platform/windows.h"
 
 #include <QPushButton>
 

@@ -3,9 +3,9 @@
 #include "reference/metodform.h"
 #include "reference/ponform.h"
 #include "shell/consform.h"
-#include "shell/platform/forms.h"
-#include "shell/platform/guard.h"
-#include "shell/platform/windows.h"
+#include "platform/forms.h"
+#include "platform/guard.h"
+#include "platform/windows.h"
 
 #include <QPushButton>
 

@@ -4,7 +4,7 @@
 #include "drawing/picturebox.h"
 #include "drawing/recordingcanvas.h"
 #include "exercises/schemes.h"
-#include "shell/platform/fonts.h"
+#include "platform/fonts.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

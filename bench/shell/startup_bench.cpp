@@ -8,8 +8,8 @@
 // application showing one label is measured beside them as a second floor.
 // The ratios are printed at the end.
 #include "shell/mainform.h"
-#include "shell/platform/forms.h"
-#include "shell/platform/guard.h"
+#include "platform/forms.h"
+#include "platform/guard.h"
 #include "shell/startup.h"
 
 #include <QApplication>

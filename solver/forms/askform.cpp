@@ -2,10 +2,10 @@
 
 #include "exercises/kzsform.h"
 #include "shell/kontrform.h"
-#include "shell/platform/fonts.h"
-#include "shell/platform/forms.h"
-#include "shell/platform/guard.h"
-#include "shell/platform/windows.h"
+#include "platform/fonts.h"
+#include "platform/forms.h"
+#include "platform/guard.h"
+#include "platform/windows.h"
 #include "solver/forms/matrix2form.h"
 #include "solver/forms/matrixform.h"
 

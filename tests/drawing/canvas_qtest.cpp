@@ -2,8 +2,8 @@
 #include "drawing/canvaslabel.h"
 #include "drawing/paintercanvas.h"
 #include "drawing/picturebox.h"
-#include "shell/platform/colours.h"
-#include "shell/platform/fonts.h"
+#include "platform/colours.h"
+#include "platform/fonts.h"
 
 #include <QtTest>
 

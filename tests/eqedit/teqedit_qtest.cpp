@@ -1,8 +1,8 @@
 // The equation control as a widget: key and mouse event lists in, text and
 // caret out; painting, focus, colours and accessibility.
 #include "eqedit/teqedit.h"
-#include "shell/platform/colours.h"
-#include "shell/platform/messages.h"
+#include "platform/colours.h"
+#include "platform/messages.h"
 
 #include <QAccessible>
 #include <QDir>

@@ -13,7 +13,7 @@
 #include "exercises/taskscript.h"
 #include "formula/packetdata.h"
 #include "shell/kontrform.h"
-#include "shell/platform/forms.h"
+#include "platform/forms.h"
 #include "shell/repform.h"
 #include "solver/forms/askform.h"
 #include "support/exercisetesting.h"

@@ -4,7 +4,7 @@
 #include "drawing/picturebox.h"
 #include "drawing/recordingcanvas.h"
 #include "exercises/schemes.h"
-#include "shell/platform/fonts.h"
+#include "platform/fonts.h"
 #include "support/schemes_listings.h"
 
 #include <QRegularExpression>

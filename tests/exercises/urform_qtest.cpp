@@ -16,7 +16,7 @@
 #include "exercises/modules.h"
 #include "exercises/urform.h"
 #include "formula/packetdata.h"
-#include "shell/platform/forms.h"
+#include "platform/forms.h"
 #include "shell/repform.h"
 #include "support/exercisetesting.h"
 

@@ -1,8 +1,8 @@
 // The method window's "OK": the menu of the method of solving comes back at
 // the method window's place.
 #include "reference/metodform.h"
-#include "shell/platform/fonts.h"
-#include "shell/platform/forms.h"
+#include "platform/fonts.h"
+#include "platform/forms.h"
 #include "shell/reshform.h"
 
 #include <QPushButton>

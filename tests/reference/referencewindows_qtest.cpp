@@ -8,7 +8,7 @@
 #include "reference/ponpictures.h"
 #include "reference/svyazform.h"
 #include "reference/svyazpictures.h"
-#include "shell/platform/fonts.h"
+#include "platform/fonts.h"
 
 #include <QFontMetrics>
 #include <QLabel>

@@ -1,6 +1,6 @@
 // Contents built on first need: once, before the window is first seen, and
 // never merely because the event loop turned while the window was hidden.
-#include "shell/platform/deferred.h"
+#include "platform/deferred.h"
 
 #include <QDialog>
 #include <QLabel>

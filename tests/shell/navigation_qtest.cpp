@@ -4,7 +4,7 @@
 #include "exercises/kzsform.h"
 #include "shell/kontrform.h"
 #include "shell/mainform.h"
-#include "shell/platform/forms.h"
+#include "platform/forms.h"
 #include "shell/repform.h"
 #include "shell/startup.h"
 #include "solver/forms/askform.h"

@@ -6,7 +6,7 @@
 #include "shell/kontrform.h"
 #include "solver/forms/askform.h"
 #include "shell/mainform.h"
-#include "shell/platform/forms.h"
+#include "platform/forms.h"
 #include "shell/startup.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The order choice and the two solver windows: key filter, number boxes, layout,
 // focus order, solving and the messages, driven through key events and buttons.
-#include "shell/platform/forms.h"
-#include "shell/platform/messages.h"
+#include "platform/forms.h"
+#include "platform/messages.h"
 #include "solver/forms/askform.h"
 #include "solver/forms/matrix2form.h"
 #include "solver/forms/matrixform.h"

@@ -7,8 +7,8 @@
 #include "exercises/schemes.h"
 #include "formula/packetdata.h"
 #include "shell/kontrform.h"
-#include "shell/platform/fonts.h"
-#include "shell/platform/forms.h"
+#include "platform/fonts.h"
+#include "platform/forms.h"
 #include "shell/repform.h"
 #include "solver/forms/askform.h"
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "exercises/schemes.h"
-#include "shell/platform/messages.h"
+#include "platform/messages.h"
 
 class QLabel;
 class QWidget;

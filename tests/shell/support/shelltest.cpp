@@ -9,7 +9,7 @@
 #include "shell/consform.h"
 #include "shell/kontrform.h"
 #include "shell/mainform.h"
-#include "shell/platform/forms.h"
+#include "platform/forms.h"
 #include "shell/repform.h"
 #include "shell/reshform.h"
 #include "shell/startup.h"

@@ -1,8 +1,8 @@
 #pragma once
 // What the shell's tests share: a test main that runs under the program's own
 // application class, box capture, modal-dialog handling and window queries.
-#include "shell/platform/guard.h"
-#include "shell/platform/messages.h"
+#include "platform/guard.h"
+#include "platform/messages.h"
 
 #include <QList>
 #include <QPointer>

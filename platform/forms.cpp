@@ -1,4 +1,4 @@
-#include "shell/platform/forms.h"
+#include "platform/forms.h"
 
 TMainForm* MainForm = nullptr;
 TConsForm* ConsForm = nullptr;

@@ -1,4 +1,4 @@
-#include "shell/platform/windows.h"
+#include "platform/windows.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "shell/platform/fonts.h"
+#include "platform/fonts.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "shell/platform/panels.h"
+#include "platform/panels.h"
 
 #include <QFontMetrics>
 

@@ -1,6 +1,6 @@
-#include "shell/platform/guard.h"
+#include "platform/guard.h"
 
-#include "shell/platform/messages.h"
+#include "platform/messages.h"
 
 #include <new>
 

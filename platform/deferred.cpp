@@ -1,4 +1,4 @@
-#include "shell/platform/deferred.h"
+#include "platform/deferred.h"
 
 #include <QEvent>
 

@@ -1,4 +1,4 @@
-#include "shell/platform/colours.h"
+#include "platform/colours.h"
 
 #include <QGuiApplication>
 #include <QPalette>

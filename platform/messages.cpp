@@ -1,4 +1,4 @@
-#include "shell/platform/messages.h"
+#include "platform/messages.h"
 
 #include <QApplication>
 #include <QWidget>
