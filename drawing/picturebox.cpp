@@ -10,7 +10,7 @@ PictureBox::PictureBox(int width, int height, QWidget* parent)
     : QWidget(parent), m_width(std::max(1, width)), m_height(std::max(1, height))
 {
     setFixedSize(m_width, m_height);
-    setAccessibleName(QStringLiteral("Схема"));
+    setAccessibleName(tr("Схема"));
     m_canvas = std::make_unique<PainterCanvas>(
         SurfaceKind::Picture, [this]() -> QImage& { return surface(); }, [this] { update(); },
         [] { return buttonFaceColour(); });

@@ -108,7 +108,7 @@ TEqEdit::TEqEdit(QWidget* parent) : QWidget(parent), m_model(nullptr)
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_InputMethodEnabled, false);
-    setAccessibleName(QStringLiteral("Формула"));
+    setAccessibleName(tr("Формула"));
     resize(300, 27);
     m_model.setGeometry(width(), FCaretPixels, BevelWidth);
 }

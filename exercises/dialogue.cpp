@@ -13,36 +13,36 @@
 
 QString PromptText()
 {
-    return QStringLiteral("Ваш ответ, коллега:");
+    return QCoreApplication::translate("Dialogue", "Ваш ответ, коллега:");
 }
 
 const FeedbackTexts& ExamplePraises()
 {
-    static const FeedbackTexts texts = {"Совершенно правильно.", "Это то, что нужно !",
-                                        "Коллега, я полностью с Вами согласен !",
-                                        "Коллега, вы снова абсолютно правы !"};
+    static const FeedbackTexts texts = {QT_TRANSLATE_NOOP("Dialogue", "Совершенно правильно."), QT_TRANSLATE_NOOP("Dialogue", "Это то, что нужно !"),
+                                        QT_TRANSLATE_NOOP("Dialogue", "Коллега, я полностью с Вами согласен !"),
+                                        QT_TRANSLATE_NOOP("Dialogue", "Коллега, вы снова абсолютно правы !")};
     return texts;
 }
 
 const FeedbackTexts& TaskPraises()
 {
-    static const FeedbackTexts texts = {"Совершенно правильно.", "Молодец! Так держать.",
-                                        "Хочу Вас поздравить! Именно это и требовалось.",
-                                        "Мне нравится ход ваших мыслей! Это то, что нужно."};
+    static const FeedbackTexts texts = {QT_TRANSLATE_NOOP("Dialogue", "Совершенно правильно."), QT_TRANSLATE_NOOP("Dialogue", "Молодец! Так держать."),
+                                        QT_TRANSLATE_NOOP("Dialogue", "Хочу Вас поздравить! Именно это и требовалось."),
+                                        QT_TRANSLATE_NOOP("Dialogue", "Мне нравится ход ваших мыслей! Это то, что нужно.")};
     return texts;
 }
 
 const FeedbackTexts& Reproaches()
 {
-    static const FeedbackTexts texts = {"К сожалению, вы ошибаетесь.", "Это никуда не годится !",
-                                        "Коллега, вы неправы !", "Коллега, вы снова неправы !"};
+    static const FeedbackTexts texts = {QT_TRANSLATE_NOOP("Dialogue", "К сожалению, вы ошибаетесь."), QT_TRANSLATE_NOOP("Dialogue", "Это никуда не годится !"),
+                                        QT_TRANSLATE_NOOP("Dialogue", "Коллега, вы неправы !"), QT_TRANSLATE_NOOP("Dialogue", "Коллега, вы снова неправы !")};
     return texts;
 }
 
 QString DrawFeedbackText(const FeedbackTexts& texts)
 {
     randomizeFromClock();
-    return QString::fromUtf8(texts[randomBelow(static_cast<std::uint32_t>(texts.size()))]);
+    return QCoreApplication::translate("Dialogue", texts[randomBelow(static_cast<std::uint32_t>(texts.size()))]);
 }
 
 void SetCentredText(QLabel* label, const QString& text)
@@ -83,7 +83,7 @@ Verdict CheckAnswer(TMyPacketEquation& equation, const TMyPacketData& table, con
 ClickArea::ClickArea(QWidget* parent)
     : QLabel(parent)
 {
-    setAccessibleName(QStringLiteral("Пропустить вопрос"));
+    setAccessibleName(QCoreApplication::translate("Dialogue", "Пропустить вопрос"));
 }
 
 void ClickArea::mousePressEvent(QMouseEvent* event)

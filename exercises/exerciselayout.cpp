@@ -1,5 +1,7 @@
 #include "exercises/exerciselayout.h"
 
+#include <QCoreApplication>
+
 #include "drawing/canvaslabel.h"
 #include "drawing/picturebox.h"
 #include "eqedit/teqedit.h"
@@ -43,7 +45,7 @@ ExerciseControls BuildExerciseWindow(QWidget* window, const ExerciseLayout& layo
 
     c.picture = new PictureBox(280, 160, window);
     c.picture->move(16, 16);
-    c.picture->setAccessibleName(QStringLiteral("Схема задачи"));
+    c.picture->setAccessibleName(QCoreApplication::translate("ExerciseLayout", "Схема задачи"));
 
     c.statement = new CanvasLabel(window);
     c.statement->setGeometry(layout.statement);
@@ -51,9 +53,9 @@ ExerciseControls BuildExerciseWindow(QWidget* window, const ExerciseLayout& layo
     c.statement->setWordWrap(true);
     c.statement->setTextFormat(Qt::PlainText);
     c.statement->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    c.statement->setAccessibleName(QStringLiteral("Условие задачи"));
+    c.statement->setAccessibleName(QCoreApplication::translate("ExerciseLayout", "Условие задачи"));
 
-    c.exitButton = new QPushButton(QStringLiteral("Выход"), window);
+    c.exitButton = new QPushButton(QCoreApplication::translate("ExerciseLayout", "Выход"), window);
     c.exitButton->setGeometry(16, 192, 89, 33);
 
     c.emptyLabel = new QLabel(window);
@@ -65,7 +67,7 @@ ExerciseControls BuildExerciseWindow(QWidget* window, const ExerciseLayout& layo
     c.skipArea->setGeometry(layout.skipArea);
 
     c.questionPanel = raisedPanel(window, QRect(16, 240, 649, 89));
-    c.questionCaption = new QLabel(QStringLiteral("Вопрос :"), c.questionPanel);
+    c.questionCaption = new QLabel(QCoreApplication::translate("ExerciseLayout", "Вопрос :"), c.questionPanel);
     c.questionCaption->setFont(pixelFont(QStringLiteral("Arial"), layout.feedbackPixels));
     c.questionCaption->move(8, 12);
 
@@ -77,10 +79,10 @@ ExerciseControls BuildExerciseWindow(QWidget* window, const ExerciseLayout& layo
     QFont questionFont = PointFontForPixels(QStringLiteral("MS Sans Serif"), layout.questionPixels);
     questionFont.setFixedPitch(true);
     c.question->setFont(questionFont);
-    c.question->setAccessibleName(QStringLiteral("Вопрос"));
+    c.question->setAccessibleName(QCoreApplication::translate("ExerciseLayout", "Вопрос"));
 
     c.answerPanel = raisedPanel(window, QRect(16, 344, 649, 89));
-    c.feedback = new QLabel(QStringLiteral("Ответ"), c.answerPanel);
+    c.feedback = new QLabel(QCoreApplication::translate("ExerciseLayout", "Ответ"), c.answerPanel);
     c.feedback->setFont(pixelFont(QStringLiteral("Arial"), layout.feedbackPixels));
     c.feedback->setTextFormat(Qt::PlainText);
     c.feedback->move(layout.feedbackLeft, 12);
@@ -94,7 +96,7 @@ ExerciseControls BuildExerciseWindow(QWidget* window, const ExerciseLayout& layo
     c.answer->setGeometry(8, 40, 625, 25);
     c.answer->SetBackColor(buttonFaceColour());
     c.answer->setFont(PointFontForPixels(QStringLiteral("MS Sans Serif"), 19));
-    c.answer->setAccessibleName(QStringLiteral("Ответ"));
+    c.answer->setAccessibleName(QCoreApplication::translate("ExerciseLayout", "Ответ"));
 
     c.timer = new QTimer(window);
     c.timer->setInterval(PauseTimerInterval);

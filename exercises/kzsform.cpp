@@ -1,5 +1,7 @@
 #include "exercises/kzsform.h"
 
+#include <QCoreApplication>
+
 #include "drawing/canvaslabel.h"
 #include "drawing/picturebox.h"
 #include "eqedit/teqedit.h"
@@ -34,7 +36,7 @@ constexpr int WrongAnswerLimit = 5;
 const ExerciseLayout& windowLayout()
 {
     static const ExerciseLayout l{
-        QStringLiteral("Решение контрольной задачи по статике"),
+        TKzsForm::tr("Решение контрольной задачи по статике"),
         688,
         QRect(296, 16, 355, 170),
         QStringLiteral("MS Sans Serif"),
@@ -154,7 +156,7 @@ void TKzsForm::Eq2KeyPress(QChar& key)
             break;
         case Verdict::NotEqual:
             if (ExamMode && ++WrongCount >= WrongAnswerLimit) {
-                ShowMessage(QStringLiteral("Вы ответили неверно пять раз. Проверьте свои знания и "
+                ShowMessage(TKzsForm::tr("Вы ответили неверно пять раз. Проверьте свои знания и "
                                            "попробуйте снова. Желаю удачи!"),
                             kExaminerTitle);
                 WrongCount = 0;
@@ -167,7 +169,7 @@ void TKzsForm::Eq2KeyPress(QChar& key)
                 Timer->start();
             break;
         case Verdict::CompareError:
-            ShowMessage(QStringLiteral("Ошибка ввода данных."));
+            ShowMessage(TKzsForm::tr("Ошибка ввода данных."));
             break;
         case Verdict::Empty:
         case Verdict::None:
@@ -206,12 +208,12 @@ void TKzsForm::SetupStep(int task, int step)
             font.setPointSize(s.points);
             Eq1->setFont(font);
         }
-        Eq1->SetEquation(QString::fromUtf8(s.question));
+        Eq1->SetEquation(QCoreApplication::translate("Script", s.question));
         m_reference = QString::fromUtf8(s.reference);
     } else if (step == TaskFinishStep(task)) {
         if (ExamMode)
             ExamPassed = true;
-        ShowMessage(QStringLiteral("Вы успешно прошли это испытание. Поздравляю! Желаю дальнейших успехов! "));
+        ShowMessage(TKzsForm::tr("Вы успешно прошли это испытание. Поздравляю! Желаю дальнейших успехов! "));
         LeaveTask();
     }
 }

@@ -1,5 +1,9 @@
 #include "exercises/schemes.h"
 
+#include "platform/language.h"
+
+#include <QCoreApplication>
+
 #include "drawing/primitives.h"
 #include "platform/colours.h"
 
@@ -11,14 +15,14 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The problem texts the schemes put into the statement label.
-const QString kExampleProblem = u"    Однородная горизонтальная балка AB опирается на наклонную плоскость и на острие в т. D. Поверхность балки  и наклонная плоскость абсолютно гладкие. Определить силу F, которая обеспечивает равновесие."_s;
-const QString kTask0Problem = u"     Однородная колонна весом P опирается на вертикальную стену и на штифт в точке С. Поверхности горизонтальной балки и стены абсолютно гладкие. Весом балки пренебречь. На балку и колонну действуют пары сил с одинаковым по модулю моментом М. "_s;
-const QString kTask0Parts = u"    На каждое из рассматриваемых тел дейст- вует произвольная плоская система сил. Си- ловая нагрузка и геометрические размеры ко- нструкции известны. Подумайте, можно ли ре- шить эту задачу ?"_s;
-const QString kTask0Column = u"Подумайте, какие уравнения равновесия мож- но сейчас составить."_s;
-const QString kTask1Problem = u"    Однородная горизонтальная балка AB опи- рается на наклонную плоскость в т. B и за- креплена цилиндрическим шарниром в т. C. Поверхность балки и наклонная плоскость абсолютно гладкие."_s;
-const QString kTask2Problem = u"   К абсолютно твердому телу приложена не- которая система сил (красный цвет обозна- чает неизвестные силы, а пурпурный - задан- ные)."_s;
-const QString kTask3Problem = u"    Изогнутая под прямым углом балка заде- лана в стенку в точке B. Связь в точке B пре- пятствует не только поступательному пере- мещению тела, но и повороту его вокруг этой точки. Реакция в т. B характеризуется силой и парой сил с моментом заделки."_s;
-const QString kTask4Problem = u"   Здесь связи представлены нитями. Балка AK подвешена на двух нитях, которые в точке D связаны с третьей, привязанной к потолку. Силы реакции, действующие на балку в точ- ках A и B, направлены вдоль нитей."_s;
+const TranslatedText kExampleProblem{"Schemes", QT_TRANSLATE_NOOP("Schemes", "    Однородная горизонтальная балка AB опирается на наклонную плоскость и на острие в т. D. Поверхность балки  и наклонная плоскость абсолютно гладкие. Определить силу F, которая обеспечивает равновесие.")};
+const TranslatedText kTask0Problem{"Schemes", QT_TRANSLATE_NOOP("Schemes", "     Однородная колонна весом P опирается на вертикальную стену и на штифт в точке С. Поверхности горизонтальной балки и стены абсолютно гладкие. Весом балки пренебречь. На балку и колонну действуют пары сил с одинаковым по модулю моментом М. ")};
+const TranslatedText kTask0Parts{"Schemes", QT_TRANSLATE_NOOP("Schemes", "    На каждое из рассматриваемых тел дейст- вует произвольная плоская система сил. Си- ловая нагрузка и геометрические размеры ко- нструкции известны. Подумайте, можно ли ре- шить эту задачу ?")};
+const TranslatedText kTask0Column{"Schemes", QT_TRANSLATE_NOOP("Schemes", "Подумайте, какие уравнения равновесия мож- но сейчас составить.")};
+const TranslatedText kTask1Problem{"Schemes", QT_TRANSLATE_NOOP("Schemes", "    Однородная горизонтальная балка AB опи- рается на наклонную плоскость в т. B и за- креплена цилиндрическим шарниром в т. C. Поверхность балки и наклонная плоскость абсолютно гладкие.")};
+const TranslatedText kTask2Problem{"Schemes", QT_TRANSLATE_NOOP("Schemes", "   К абсолютно твердому телу приложена не- которая система сил (красный цвет обозна- чает неизвестные силы, а пурпурный - задан- ные).")};
+const TranslatedText kTask3Problem{"Schemes", QT_TRANSLATE_NOOP("Schemes", "    Изогнутая под прямым углом балка заде- лана в стенку в точке B. Связь в точке B пре- пятствует не только поступательному пере- мещению тела, но и повороту его вокруг этой точки. Реакция в т. B характеризуется силой и парой сил с моментом заделки.")};
+const TranslatedText kTask4Problem{"Schemes", QT_TRANSLATE_NOOP("Schemes", "   Здесь связи представлены нитями. Балка AK подвешена на двух нитях, которые в точке D связаны с третьей, привязанной к потолку. Силы реакции, действующие на балку в точ- ках A и B, направлены вдоль нитей.")};
 
 const QString kLatinFace = u"MsSansSerif"_s;
 const QString kSymbolFace = u"Symbol"_s;
@@ -181,7 +185,7 @@ void exampleScheme1(const SchemeTarget& t)
     s.label(140, 80, u"C"_s);
     s.label(100, 80, u"D"_s);
     s.label(214, 80, u"B"_s);
-    s.label(40, 20, u"Дано : AB = 2b, AD = a,"_s);
+    s.label(40, 20, QCoreApplication::translate("Schemes", "Дано : AB = 2b, AD = a,"));
     s.vector(159, 19, u"G"_s);
     s.label(168, 20, u","_s);
     s.symbol(173, 20, u"  a"_s);
@@ -216,10 +220,10 @@ void exampleScheme2(const SchemeTarget& t)
     {
         Sketch s = Sketch::clearedStatement(t.statement);
         s.fontSize(12);
-        s.label(30, 10, u"Дано : AB = 2b, AD = a, "_s);
+        s.label(30, 10, QCoreApplication::translate("Schemes", "Дано : AB = 2b, AD = a, "));
         s.vector(200, 9, u"G"_s);
-        s.label(10, 30, u"Главный момент системы сил относительно"_s);
-        s.label(10, 50, u"точки D имеет вид :"_s);
+        s.label(10, 30, QCoreApplication::translate("Schemes", "Главный момент системы сил относительно"));
+        s.label(10, 50, QCoreApplication::translate("Schemes", "точки D имеет вид :"));
         s.vector(10, 70, u"L"_s, u"D"_s);
         s.label(40, 70, u"="_s);
         s.vector(50, 70, u"M"_s, u"D"_s);
@@ -235,8 +239,8 @@ void exampleScheme2(const SchemeTarget& t)
         s.bracketedVector(258, 70, u"R"_s, u"B"_s);
         s.label(293, 70, u"."_s);
         s.label(320, 70, u"(1)"_s);
-        s.label(10, 100, u"В (1) первое слагаемое имеет нулевой"_s);
-        s.label(10, 120, u"радиус-вектор; следовательно,"_s);
+        s.label(10, 100, QCoreApplication::translate("Schemes", "В (1) первое слагаемое имеет нулевой"));
+        s.label(10, 120, QCoreApplication::translate("Schemes", "радиус-вектор; следовательно,"));
         s.vector(30, 140, u"M"_s, u"D"_s);
         s.bracketedVector(55, 140, u"R"_s, u"D"_s);
         s.label(90, 140, u"="_s);
@@ -250,11 +254,11 @@ void exampleScheme2(const SchemeTarget& t)
 void exampleScheme3(const SchemeTarget& t)
 {
     Sketch s = Sketch::clearedStatement(t.statement);
-    s.label(30, 10, u"Дано : AB = 2b, AD = a, "_s);
+    s.label(30, 10, QCoreApplication::translate("Schemes", "Дано : AB = 2b, AD = a, "));
     s.vector(200, 9, u"G"_s);
     s.label(215, 9, u","_s);
-    s.label(10, 30, u"В рассматриваемом случае главный вектор"_s);
-    s.label(10, 50, u"системы равен :"_s);
+    s.label(10, 30, QCoreApplication::translate("Schemes", "В рассматриваемом случае главный вектор"));
+    s.label(10, 50, QCoreApplication::translate("Schemes", "системы равен :"));
     s.vector(30, 70, u"R"_s);
     s.label(50, 70, u"="_s);
     s.vector(60, 70, u"F"_s);
@@ -266,8 +270,8 @@ void exampleScheme3(const SchemeTarget& t)
     s.vector(160, 70, u"R"_s, u"B"_s);
     s.label(185, 70, u";"_s);
     s.label(320, 70, u"(1)"_s);
-    s.label(10, 100, u"Главный момент системы сил относительно"_s);
-    s.label(10, 120, u"точки D имеет вид :"_s);
+    s.label(10, 100, QCoreApplication::translate("Schemes", "Главный момент системы сил относительно"));
+    s.label(10, 120, QCoreApplication::translate("Schemes", "точки D имеет вид :"));
     s.vector(10, 140, u"L"_s, u"D"_s);
     s.label(40, 140, u"="_s);
     s.vector(50, 140, u"M"_s, u"D"_s);
@@ -290,7 +294,7 @@ void exampleScheme3(const SchemeTarget& t)
 void exampleScheme4(const SchemeTarget& t)
 {
     Sketch s = Sketch::clearedStatement(t.statement);
-    s.label(10, 10, u"Дано : AB = 2b, AD = a, "_s);
+    s.label(10, 10, QCoreApplication::translate("Schemes", "Дано : AB = 2b, AD = a, "));
     s.vector(180, 9, u"G"_s);
     s.label(195, 9, u","_s);
     s.label(30, 35, u"X"_s);
@@ -341,7 +345,7 @@ void task0Scheme0(const SchemeTarget& t)
     s.vector(70, 60, u"M"_s);
     s.vector(55, 95, u"P"_s);
     s.vector(135, 85, u"M"_s);
-    s.label(30, 16, u"Дано : AB = 4b, AC = b, DC = 2a,"_s);
+    s.label(30, 16, QCoreApplication::translate("Schemes", "Дано : AB = 4b, AC = b, DC = 2a,"));
     s.vector(192, 15, u"P"_s);
     s.label(202, 16, u","_s);
     s.vector(206, 15, u"M"_s);
@@ -395,7 +399,7 @@ void task0Scheme5(const SchemeTarget& t)
     s.arrow(210, 110, 230, 110, bgr::Red);
     s.arrow(160, 128, 165, 128, bgr::Magenta);
     s.axisLabels();
-    s.label(30, 16, u"Дано : AB = 4b, AC = b, DC = 2a,"_s);
+    s.label(30, 16, QCoreApplication::translate("Schemes", "Дано : AB = 4b, AC = b, DC = 2a,"));
     s.label(192, 16, u"P"_s);
     s.label(202, 16, u","_s);
     s.label(206, 16, u"M"_s);
@@ -435,7 +439,7 @@ void task0Scheme7(const SchemeTarget& t)
     s.arrow(80, 90, 80, 70, bgr::Red);
     s.arrow(80, 90, 60, 90, bgr::Red);
     s.axisLabels();
-    s.label(30, 16, u"Дано : DC = 2a, M, P(вес колонны),"_s);
+    s.label(30, 16, QCoreApplication::translate("Schemes", "Дано : DC = 2a, M, P(вес колонны),"));
     s.label(85, 90, u"C"_s);
     s.label(67, 50, u"M"_s);
     s.label(37, 74, u"P"_s);
@@ -462,7 +466,7 @@ void task0Scheme10(const SchemeTarget& t)
     s.arrow(210, 110, 230, 110, bgr::Red);
     s.arrow(160, 128, 165, 128, bgr::Magenta);
     s.axisLabels();
-    s.label(30, 16, u"Дано : AB = 4b, AC = b, M."_s);
+    s.label(30, 16, QCoreApplication::translate("Schemes", "Дано : AB = 4b, AC = b, M."));
     s.label(32, 112, u"A"_s);
     s.label(215, 112, u"B"_s);
     s.label(70, 95, u"C"_s);
@@ -497,7 +501,7 @@ void task1Scheme0(const SchemeTarget& t)
     s.label(60, 79, u"A"_s);
     s.label(140, 80, u"C"_s);
     s.label(214, 80, u"B"_s);
-    s.label(40, 20, u"Дано : AB = 2b,"_s);
+    s.label(40, 20, QCoreApplication::translate("Schemes", "Дано : AB = 2b,"));
     s.vector(119, 19, u"M"_s);
     s.label(127, 20, u","_s);
     s.vector(131, 19, u"P"_s);
@@ -530,7 +534,7 @@ void task1Scheme1(const SchemeTarget& t)
     s.label(175, 70, u"R"_s, u"B"_s);
     s.label(68, 101, u"X"_s, u"A"_s);
     s.label(65, 70, u"Y"_s, u"A"_s);
-    s.label(40, 20, u"Дано : AB = 2b,"_s);
+    s.label(40, 20, QCoreApplication::translate("Schemes", "Дано : AB = 2b,"));
     s.label(119, 20, u"M"_s);
     s.label(127, 20, u","_s);
     s.label(131, 20, u"P"_s);
@@ -601,13 +605,13 @@ void task2Scheme0(const SchemeTarget& t)
     s.label(40, 90, u"A"_s);
     s.label(115, 75, u"B"_s);
     s.labelOn(70, 95, u"C"_s, bgr::Yellow);
-    s.label(160, 10, u"Дано :"_s);
+    s.label(160, 10, QCoreApplication::translate("Schemes", "Дано :"));
     s.vector(195, 10, u"P"_s);
     s.label(205, 10, u"="_s);
     s.label(215, 10, u"-"_s);
     s.vector(220, 10, u"F"_s);
     s.label(227, 10, u"."_s);
-    s.label(160, 25, u"a - радиус диска."_s);
+    s.label(160, 25, QCoreApplication::translate("Schemes", "a - радиус диска."));
 }
 
 // Task 3, the problem: the bent beam built into the wall at B; the force F.
@@ -621,7 +625,7 @@ void task3Scheme0(const SchemeTarget& t)
     s.polygon({{30, 60}, {160, 60}, {160, 120}, {150, 120}, {150, 70}, {30, 70}}, bgr::Grey, Fill::Solid);
     s.arrow(150, 120, 120, 90, bgr::Magenta);
     s.axisLabels();
-    s.label(60, 20, u"Дано : AB = b, AC = a,"_s);
+    s.label(60, 20, QCoreApplication::translate("Schemes", "Дано : AB = b, AC = a,"));
     s.vector(173, 19, u"F"_s);
     s.label(179, 20, u","_s);
     s.label(45, 45, u"B"_s);
@@ -645,7 +649,7 @@ void task3Scheme1(const SchemeTarget& t)
     s.arrow(40, 65, 70, 65, bgr::Red);
     s.arrow(40, 65, 40, 35, bgr::Red);
     s.axisLabels();
-    s.label(60, 20, u"Дано : AB = b, AC = a,"_s);
+    s.label(60, 20, QCoreApplication::translate("Schemes", "Дано : AB = b, AC = a,"));
     s.label(173, 20, u"F"_s);
     s.label(179, 20, u","_s);
     s.label(45, 45, u"B"_s);
@@ -672,10 +676,10 @@ void task4Scheme0(const SchemeTarget& t)
     s.rectangle(40, 110, 220, 120, bgr::Grey, Fill::Solid);
     s.rectangle(110, 20, 150, 30, bgr::Grey, Fill::Hatch);
     s.arrow(130, 120, 130, 140, bgr::Magenta);
-    s.label(20, 20, u"Дано :"_s);
+    s.label(20, 20, QCoreApplication::translate("Schemes", "Дано :"));
     s.vector(20, 39, u"P"_s);
     s.label(27, 40, u"-"_s);
-    s.label(35, 40, u"вес балки."_s);
+    s.label(35, 40, QCoreApplication::translate("Schemes", "вес балки."));
     s.label(20, 56, u"AO = a, OB = b."_s);
     s.label(27, 110, u"A"_s);
     s.label(223, 110, u"K"_s);
@@ -705,10 +709,10 @@ void task4Scheme1(const SchemeTarget& t)
     s.arrow(130, 50, 100, 70, bgr::Red);
     s.arrow(130, 50, 146, 75, bgr::Red);
     s.arrow(130, 50, 130, 20, bgr::Red);
-    s.label(20, 20, u"Дано :"_s);
+    s.label(20, 20, QCoreApplication::translate("Schemes", "Дано :"));
     s.vector(20, 39, u"P"_s);
     s.label(27, 40, u"-"_s);
-    s.label(35, 40, u"вес балки."_s);
+    s.label(35, 40, QCoreApplication::translate("Schemes", "вес балки."));
     s.label(20, 56, u"AO = a, OB = b."_s);
     s.label(15, 85, u"y"_s);
     s.label(84, 145, u"x"_s);

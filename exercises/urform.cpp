@@ -1,5 +1,7 @@
 #include "exercises/urform.h"
 
+#include <QCoreApplication>
+
 #include "drawing/canvaslabel.h"
 #include "drawing/picturebox.h"
 #include "eqedit/teqedit.h"
@@ -25,7 +27,7 @@ constexpr int PauseInterval = 1300;
 const ExerciseLayout& windowLayout()
 {
     static const ExerciseLayout l{
-        QStringLiteral("Составление уравнений равновесия"),
+        TUrForm::tr("Составление уравнений равновесия"),
         680,
         QRect(320, 16, 345, 170),
         QStringLiteral("Arial"),
@@ -143,7 +145,7 @@ void TUrForm::EqEdit2KeyPress(QChar& key)
                 Timer1->start();
             break;
         case Verdict::CompareError:
-            ShowMessage(QStringLiteral("Ошибка ввода данных."));
+            ShowMessage(TUrForm::tr("Ошибка ввода данных."));
             break;
         case Verdict::Empty:
         case Verdict::None:
@@ -182,10 +184,10 @@ void TUrForm::SetupStep(int step)
             font.setPointSize(s.points);
             EqEdit1->setFont(font);
         }
-        EqEdit1->SetEquation(QString::fromUtf8(s.question));
+        EqEdit1->SetEquation(QCoreApplication::translate("Script", s.question));
         m_reference = QString::fromUtf8(s.reference);
     } else if (step == ExampleFinishStep) {
-        ShowMessage(QStringLiteral("Поздравляю! Теперь вы без труда сможете составить уравнения "
+        ShowMessage(TUrForm::tr("Поздравляю! Теперь вы без труда сможете составить уравнения "
                                    "равновесия для плоской системы сил."));
         close();
         ShowWindow(RepForm);

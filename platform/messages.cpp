@@ -1,5 +1,7 @@
 #include "platform/messages.h"
 
+#include "platform/language.h"
+
 #include <QApplication>
 #include <QWidget>
 
@@ -10,8 +12,10 @@ MessageHook& hook()
     return h;
 }
 
-void show(QMessageBox::Icon icon, const QString& text, const QString& title)
+void show(QMessageBox::Icon icon, const QString& sourceText, const QString& sourceTitle)
 {
+    const QString text = translateMessage(sourceText);
+    const QString title = translateMessage(sourceTitle);
     if (hook()) {
         hook()({icon, title, text});
         return;

@@ -145,13 +145,13 @@ void buildGreekPage(QWidget* page)
     Flow flow(content);
     const QString gap = QStringLiteral("        ");
     QLabel* intro = flow.paragraph(
-        "Label1", QStringLiteral("     Для  набора греческой буквы следует предварительно нажать функциональную "
-                                 "клавишу") + gap + QStringLiteral(", а затем - соответствующий этой букве аналог в "
+        "Label1", THelpForm::tr("     Для  набора греческой буквы следует предварительно нажать функциональную "
+                                 "клавишу") + gap + THelpForm::tr(", а затем - соответствующий этой букве аналог в "
                                                                    "латинском регистре."));
     QLabel* key = addTextAt(content, "Label2", {294, 48}, QStringLiteral("F3"), fromBgr(0xFF0000));
     placeInGap(intro, key, gap);
     flow.skip(6);
-    flow.paragraph("Label3", QStringLiteral("Аналоги для строчных букв греческого алфавита:"));
+    flow.paragraph("Label3", THelpForm::tr("Аналоги для строчных букв греческого алфавита:"));
     flow.skip(4);
 
     struct Analogue {
@@ -184,19 +184,19 @@ void buildFormulaPage(QWidget* page)
 {
     QWidget* content = addScrollBox(page, "ScrollBox2");
     Flow flow(content);
-    flow.paragraph("Label1", QStringLiteral("        Переход в верхнюю позицию осуществляется клавишей \"UP\" (вверх). "
+    flow.paragraph("Label1", THelpForm::tr("        Переход в верхнюю позицию осуществляется клавишей \"UP\" (вверх). "
                                             "Возврат в прежднее положение осуществляется клавишей \"DOWN\" (вниз)."));
-    flow.paragraph("Label2", QStringLiteral("        Переход в нижнюю позицию осуществляется клавишей \"DOWN\" (вниз). "
+    flow.paragraph("Label2", THelpForm::tr("        Переход в нижнюю позицию осуществляется клавишей \"DOWN\" (вниз). "
                                             "Возврат в прежднее положение осуществляется клавишей \"UP\" (вверх)."));
-    flow.paragraph("Label3", QStringLiteral("        При вводе формулы или выражения обратите внимание на то,   какие "
+    flow.paragraph("Label3", THelpForm::tr("        При вводе формулы или выражения обратите внимание на то,   какие "
                                             "Вам нужны литеры - заглавные или строчные."));
     flow.startRow();
-    flow.inlineText("Label4", QStringLiteral("Например, в обозначении"));
+    flow.inlineText("Label4", THelpForm::tr("Например, в обозначении"));
     flow.inlineBox("EqEdit1", QStringLiteral(" M!Bz "));
-    flow.inlineText("Label5", QStringLiteral("буквы \"M\" и \"B\" заглавные,"));
+    flow.inlineText("Label5", THelpForm::tr("буквы \"M\" и \"B\" заглавные,"));
     flow.endRow();
-    flow.paragraph("Label6", QStringLiteral("а \"z\" строчная. Будьте внимательны, программа различает регистр."));
-    flow.paragraph("Label7", QStringLiteral("При записи функций, параметры необходимо вводить в скобках:"));
+    flow.paragraph("Label6", THelpForm::tr("а \"z\" строчная. Будьте внимательны, программа различает регистр."));
+    flow.paragraph("Label7", THelpForm::tr("При записи функций, параметры необходимо вводить в скобках:"));
     flow.box("EqEdit2", QStringLiteral(" y = F*cos(~a)-R!A@*sin(~b)"));
     content->resize(kTextWidth + 2 * kMargin, flow.y() + kMargin);
 }
@@ -205,15 +205,15 @@ void buildPowerPage(QWidget* page)
 {
     QWidget* content = addScrollBox(page, "ScrollBox3");
     Flow flow(content);
-    flow.paragraph("Label1", QStringLiteral("Запись возведения в степень:"));
+    flow.paragraph("Label1", THelpForm::tr("Запись возведения в степень:"));
     flow.box("EqEdit1", QStringLiteral("     (   cos(X)  )#2@"));
-    flow.paragraph("Label2", QStringLiteral("      2) При возведении переменной в степень, первым пишется индекс, "
+    flow.paragraph("Label2", THelpForm::tr("      2) При возведении переменной в степень, первым пишется индекс, "
                                             "затем указывается показатель степени. Скобки ставить не обязательно:"));
     flow.box("EqEdit2", QStringLiteral("  R!A#2"));
-    flow.paragraph("Label3", QStringLiteral("      3) Если показатель степени - сложное выражение, то его необходимо "
+    flow.paragraph("Label3", THelpForm::tr("      3) Если показатель степени - сложное выражение, то его необходимо "
                                             "брать в скобки:"));
     flow.box("EqEdit3", QStringLiteral("  4#(-2)@ + 5#(4-67)@"));
-    flow.paragraph("Label4", QStringLiteral("      4)При умножении между множителями обязательно пишется  звездочка :"));
+    flow.paragraph("Label4", THelpForm::tr("      4)При умножении между множителями обязательно пишется  звездочка :"));
     flow.box("EqEdit4", QStringLiteral(" 2*R!A@*cos(~a)"));
     content->resize(kTextWidth + 2 * kMargin, flow.y() + kMargin);
 }
@@ -221,9 +221,9 @@ void buildPowerPage(QWidget* page)
 void buildAnswerPage(QWidget* page)
 {
     Flow flow(page);
-    flow.paragraph("Label1", QStringLiteral("    Для утвердительного ответа на вопрос необходимо ввести в поле ввода "));
+    flow.paragraph("Label1", THelpForm::tr("    Для утвердительного ответа на вопрос необходимо ввести в поле ввода "));
     flow.box("EqEdit1", QStringLiteral("   Y"));
-    flow.paragraph("Label2", QStringLiteral("    Для отрицательного ответа на вопрос необходимо ввести в поле ввода "));
+    flow.paragraph("Label2", THelpForm::tr("    Для отрицательного ответа на вопрос необходимо ввести в поле ввода "));
     flow.box("EqEdit2", QStringLiteral("   N"));
 }
 
@@ -232,7 +232,7 @@ void buildAnswerPage(QWidget* page)
 THelpForm::THelpForm(QWidget* parent)
     : QDialog(parent)
 {
-    setupWindow(this, QStringLiteral("Информация о системе"), kClientWidth, kClientHeight,
+    setupWindow(this, THelpForm::tr("Информация о системе"), kClientWidth, kClientHeight,
                 Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint);
     centreOnDesktop(this);
     buildWhenPolished(this, [this] { buildContents(); });
@@ -243,10 +243,10 @@ void THelpForm::buildContents()
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
     m_pages->setGeometry(0, 0, kClientWidth, kClientHeight - kPanelHeight);
-    buildGreekPage(addPage(m_pages, "TabSheet1", QStringLiteral("Набор греческих букв")));
-    buildFormulaPage(addPage(m_pages, "TabSheet2", QStringLiteral("Набор выражения, формулы")));
-    buildPowerPage(addPage(m_pages, "TabSheet3", QStringLiteral("Особенности набора формул")));
-    buildAnswerPage(addPage(m_pages, "TabSheet4", QStringLiteral("Ответы на вопросы системы")));
+    buildGreekPage(addPage(m_pages, "TabSheet1", THelpForm::tr("Набор греческих букв")));
+    buildFormulaPage(addPage(m_pages, "TabSheet2", THelpForm::tr("Набор выражения, формулы")));
+    buildPowerPage(addPage(m_pages, "TabSheet3", THelpForm::tr("Особенности набора формул")));
+    buildAnswerPage(addPage(m_pages, "TabSheet4", THelpForm::tr("Ответы на вопросы системы")));
     m_pages->setCurrentIndex(0);
 
     QFrame* panel = addPanel(this, {0, kClientHeight - kPanelHeight, kClientWidth, kPanelHeight});

@@ -16,7 +16,7 @@ using namespace reference;
 TMetodForm::TMetodForm(QWidget* parent)
     : QWidget(parent)
 {
-    setupWindow(this, QStringLiteral("Методика решения задач статики"), 685, 446, minimiseOnlyWindowFlags());
+    setupWindow(this, TMetodForm::tr("Методика решения задач статики"), 685, 446, minimiseOnlyWindowFlags());
     move(169, 144);
 
     buildWhenPolished(this, [this] {
@@ -26,28 +26,28 @@ TMetodForm::TMetodForm(QWidget* parent)
         const QColor plain; // the window-text colour
 
         // Each step reads as one paragraph made of several labels.
-        addTextAt(this, "Label1", {208, 16}, QStringLiteral("Методика решения задач статики"), plain, Underlined);
+        addTextAt(this, "Label1", {208, 16}, TMetodForm::tr("Методика решения задач статики"), plain, Underlined);
         addText(this, "Label2", {9, 48, 664, 49},
-                QStringLiteral("             Методика решения задач базируется на основных аксиомах статики и сводится к "
+                TMetodForm::tr("             Методика решения задач базируется на основных аксиомах статики и сводится к "
                                "следующей последовательности операций в процессе решения задач :"),
                 Wrapped);
-        addTextAt(this, "Label3", {8, 88}, QStringLiteral("1 шаг."), red);
+        addTextAt(this, "Label3", {8, 88}, TMetodForm::tr("1 шаг."), red);
         addTextAt(this, "Label4", {52, 94},
-                  QStringLiteral(" Систему абсолютно твердых тел, находящихся в равновесии, освобождаем от"));
-        addTextAt(this, "Label5", {56, 116}, QStringLiteral("внешних"), blue);
-        addTextAt(this, "Label6", {130, 116}, QStringLiteral("связей и действие связей заменяем соответствующими реакциями"),
+                  TMetodForm::tr(" Систему абсолютно твердых тел, находящихся в равновесии, освобождаем от"));
+        addTextAt(this, "Label5", {56, 116}, TMetodForm::tr("внешних"), blue);
+        addTextAt(this, "Label6", {130, 116}, TMetodForm::tr("связей и действие связей заменяем соответствующими реакциями"),
                   black);
-        addTextAt(this, "Label7", {56, 136}, QStringLiteral("связей."));
-        addTextAt(this, "Label8", {8, 155}, QStringLiteral("2 шаг."), red);
+        addTextAt(this, "Label7", {56, 136}, TMetodForm::tr("связей."));
+        addTextAt(this, "Label8", {8, 155}, TMetodForm::tr("2 шаг."), red);
         addTextAt(this, "Label9", {57, 155},
-                  QStringLiteral(" Расчленяем систему на отдельные тела или отдельные группы тел, а действие"));
-        addTextAt(this, "Label10", {134, 179}, QStringLiteral("внутренних"), blue);
-        addTextAt(this, "Label11", {227, 179}, QStringLiteral("связей заменяем соответствующими реакциями связей."), black);
-        addTextAt(this, "Label12", {8, 208}, QStringLiteral("3 шаг."), red);
-        addTextAt(this, "Label13", {59, 208}, QStringLiteral(" Записываем и анализируем "));
-        addTextAt(this, "Label14", {291, 208}, QStringLiteral("условия равновесия"), blue);
-        addTextAt(this, "Label15", {456, 208}, QStringLiteral("каждого выделенного тела"));
-        addTextAt(this, "Label16", {61, 227}, QStringLiteral("или каждой выделенной группы тел."), black);
+                  TMetodForm::tr(" Расчленяем систему на отдельные тела или отдельные группы тел, а действие"));
+        addTextAt(this, "Label10", {134, 179}, TMetodForm::tr("внутренних"), blue);
+        addTextAt(this, "Label11", {227, 179}, TMetodForm::tr("связей заменяем соответствующими реакциями связей."), black);
+        addTextAt(this, "Label12", {8, 208}, TMetodForm::tr("3 шаг."), red);
+        addTextAt(this, "Label13", {59, 208}, TMetodForm::tr(" Записываем и анализируем "));
+        addTextAt(this, "Label14", {291, 208}, TMetodForm::tr("условия равновесия"), blue);
+        addTextAt(this, "Label15", {456, 208}, TMetodForm::tr("каждого выделенного тела"));
+        addTextAt(this, "Label16", {61, 227}, TMetodForm::tr("или каждой выделенной группы тел."), black);
     });
 
     QPushButton* ok = addOkButton(this, {280, 400, 121, 33}, pixelFont(QStringLiteral("Arial"), 12));

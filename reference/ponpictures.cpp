@@ -1,5 +1,9 @@
 #include "reference/ponpictures.h"
 
+#include "platform/language.h"
+
+#include <QCoreApplication>
+
 #include "reference/schemetools.h"
 
 using namespace scheme;
@@ -7,7 +11,7 @@ using namespace scheme;
 namespace {
 const QString kSymbol = QStringLiteral("Symbol");
 const QString kSansSerif = QStringLiteral("MS Sans Serif");
-const QString kGiven = QStringLiteral("Дано :");
+const TranslatedText kGiven{"ReferencePictures", QT_TRANSLATE_NOOP("ReferencePictures", "Дано :")};
 } // namespace
 
 void DrawImage1(Canvas& c)
@@ -66,7 +70,7 @@ void DrawImage2(Canvas& c)
     label(c, 75, 10, QStringLiteral("-"));
     DrawVectorLabel(c, 80, 10, QStringLiteral("F"), bgr::White);
     label(c, 87, 10, QStringLiteral("."));
-    label(c, 20, 25, QStringLiteral("a - радиус диска."));
+    label(c, 20, 25, QCoreApplication::translate("ReferencePictures", "a - радиус диска."));
 }
 
 void DrawImage3(Canvas& c)

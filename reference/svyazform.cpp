@@ -18,56 +18,56 @@ namespace {
 void buildHingePage(QWidget* p)
 {
     addText(p, "Label12", {17, 184, 616, 41},
-            QStringLiteral("   Здесь на балку AB наложены два вида связей:  в т. A  -  цилиндрический шарнир и в т. "
+            TSvyazForm::tr("   Здесь на балку AB наложены два вида связей:  в т. A  -  цилиндрический шарнир и в т. "
                            "B - опора на абсолютно гладкую наклонную плоскость. "),
             Wrapped);
     addPicture(p, "Sh", {16, 16, 280, 160}, DrawSh,
-               QStringLiteral("Схема: балка AB на шарнире A и гладкой наклонной плоскости в точке B"));
+               TSvyazForm::tr("Схема: балка AB на шарнире A и гладкой наклонной плоскости в точке B"));
     addText(p, "Label7", {17, 224, 616, 65},
-            QStringLiteral("   Сила реакции, действующая на балку в т. B,  направлена ортогонально к наклонной "
+            TSvyazForm::tr("   Сила реакции, действующая на балку в т. B,  направлена ортогонально к наклонной "
                            "плоскости, а реакцию в шарнире следует представить в виде двух составляющих."),
             Wrapped);
     addPicture(p, "Sh2", {352, 16, 280, 160}, DrawSh2,
-               QStringLiteral("Схема: балка AB, освобожденная от связей, с реакциями XA, YA и RB"));
+               TSvyazForm::tr("Схема: балка AB, освобожденная от связей, с реакциями XA, YA и RB"));
 }
 
 void buildThreadPage(QWidget* p)
 {
     addPicture(p, "Sh3", {16, 16, 280, 160}, DrawSh3,
-               QStringLiteral("Схема: балка AK, подвешенная на нитях, связанных в точке D"));
+               TSvyazForm::tr("Схема: балка AK, подвешенная на нитях, связанных в точке D"));
     addPicture(p, "Sh4", {352, 16, 280, 160}, DrawSh4,
-               QStringLiteral("Схема: натяжения нитей TA, TB и TC"));
+               TSvyazForm::tr("Схема: натяжения нитей TA, TB и TC"));
     addText(p, "Label8", {17, 184, 616, 65},
-            QStringLiteral("   Здесь связи представлены нитями. Балка AK подвешена на двух нитях, которые в точке D "
+            TSvyazForm::tr("   Здесь связи представлены нитями. Балка AK подвешена на двух нитях, которые в точке D "
                            "связаны с третьей, привязанной к потолку. Силы реакции, действующие на балку в точках "
                            "A и B, направлены вдоль нитей."),
             Wrapped);
     addText(p, "Label9", {17, 248, 616, 25},
-            QStringLiteral("   Сила, натягивающая нить DC, также направлена вдоль нити."), Wrapped);
+            TSvyazForm::tr("   Сила, натягивающая нить DC, также направлена вдоль нити."), Wrapped);
 }
 
 void buildFixingPage(QWidget* p)
 {
     addText(p, "Label10", {17, 184, 616, 89},
-            QStringLiteral("    Изогнутая под прямым углом балка заделана в стенку в точке B. Связь в точке B "
+            TSvyazForm::tr("    Изогнутая под прямым углом балка заделана в стенку в точке B. Связь в точке B "
                            "препятствует не только поступательному перемещению тела, но и повороту его вокруг этой "
                            "точки. Реакция в т. B характеризуется силой и парой сил с  моментом заделки."),
             Wrapped);
     addPicture(p, "Sh5", {16, 16, 280, 160}, DrawSh5,
-               QStringLiteral("Схема: изогнутая балка, заделанная в стенку в точке B, с силой F"));
+               TSvyazForm::tr("Схема: изогнутая балка, заделанная в стенку в точке B, с силой F"));
     addPicture(p, "Sh6", {352, 16, 280, 160}, DrawSh6,
-               QStringLiteral("Схема: реакции заделки XB, YB и момент MB"));
+               TSvyazForm::tr("Схема: реакции заделки XB, YB и момент MB"));
 }
 
 void buildContactPage(QWidget* p)
 {
     addPicture(p, "Im", {32, 16, 200, 160}, DrawIm,
-               QStringLiteral("Схема: карандаш в стакане, точки опоры A, D и B"));
+               TSvyazForm::tr("Схема: карандаш в стакане, точки опоры A, D и B"));
     addPicture(p, "Im2", {424, 16, 200, 160}, DrawIm2,
-               QStringLiteral("Схема: реакции RA, RD и RB, действующие на карандаш"));
-    addText(p, "Label1", {249, 24, 160, 25}, QStringLiteral("Карандаш в стакане"), Wrapped);
+               TSvyazForm::tr("Схема: реакции RA, RD и RB, действующие на карандаш"));
+    addText(p, "Label1", {249, 24, 160, 25}, TSvyazForm::tr("Карандаш в стакане"), Wrapped);
     addText(p, "Label2", {17, 184, 616, 89},
-            QStringLiteral("   Поскольку поверхности стенок стакана и карандаша абсолютно гладкие, то силы реакций, "
+            TSvyazForm::tr("   Поскольку поверхности стенок стакана и карандаша абсолютно гладкие, то силы реакций, "
                            "действующих на карандаш, будут направлены ортогонально к названным поверхностям."),
             Wrapped);
 }
@@ -77,7 +77,7 @@ void buildContactPage(QWidget* p)
 TSvyazForm::TSvyazForm(QWidget* parent)
     : QDialog(parent)
 {
-    setupWindow(this, QStringLiteral("Виды связей"), 702, 541, minimiseOnlyWindowFlags());
+    setupWindow(this, TSvyazForm::tr("Виды связей"), 702, 541, minimiseOnlyWindowFlags());
     setFont(pointFont(QStringLiteral("MS Sans Serif"), 8));
     move(207, 128);
     buildWhenPolished(this, [this] { buildContents(); });
@@ -90,10 +90,10 @@ void TSvyazForm::buildContents()
     m_pages->setObjectName(QStringLiteral("PageControl1"));
     m_pages->setFont(arial12);
     m_pages->setGeometry(8, 8, 687, 465);
-    buildHingePage(addPage(m_pages, "TabSheet1", QStringLiteral("Вращательный шарнир и катковая опора")));
-    buildThreadPage(addPage(m_pages, "TabSheet2", QStringLiteral("Гибкая связь")));
-    buildFixingPage(addPage(m_pages, "TabSheet3", QStringLiteral("Жесткое защемление")));
-    buildContactPage(addPage(m_pages, "TabSheet4", QStringLiteral("Контакт с гладкой поверхностью")));
+    buildHingePage(addPage(m_pages, "TabSheet1", TSvyazForm::tr("Вращательный шарнир и катковая опора")));
+    buildThreadPage(addPage(m_pages, "TabSheet2", TSvyazForm::tr("Гибкая связь")));
+    buildFixingPage(addPage(m_pages, "TabSheet3", TSvyazForm::tr("Жесткое защемление")));
+    buildContactPage(addPage(m_pages, "TabSheet4", TSvyazForm::tr("Контакт с гладкой поверхностью")));
     m_pages->setCurrentIndex(0);
 
     QFrame* panel = addPanel(this, {8, 472, 687, 49});

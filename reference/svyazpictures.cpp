@@ -1,12 +1,16 @@
 #include "reference/svyazpictures.h"
 
+#include <QCoreApplication>
+
+#include "platform/language.h"
+
 #include "reference/schemetools.h"
 
 using namespace scheme;
 
 namespace {
 const QString kSymbol = QStringLiteral("Symbol");
-const QString kGiven = QStringLiteral("Дано :");
+const TranslatedText kGiven{"ReferencePictures", QT_TRANSLATE_NOOP("ReferencePictures", "Дано :")};
 
 // The start of the 280 x 160 schemes: black pen, the scheme face, and the
 // whole picture filled white.
@@ -31,7 +35,7 @@ void vector(Canvas& c, int x, int y, const char* text)
 
 void text(Canvas& c, int x, int y, const char* text)
 {
-    label(c, x, y, QString::fromUtf8(text));
+    label(c, x, y, QCoreApplication::translate("ReferencePictures", text));
 }
 
 // The axes of the beam schemes with their letters.
@@ -71,7 +75,7 @@ void DrawSh(Canvas& c)
     text(c, 60, 79, "A");
     text(c, 140, 80, "C");
     text(c, 214, 80, "B");
-    text(c, 40, 20, "Дано : AB = 2b,");
+    text(c, 40, 20, QT_TRANSLATE_NOOP("ReferencePictures", "Дано : AB = 2b,"));
     vector(c, 119, 19, "M");
     text(c, 127, 20, ",");
     vector(c, 131, 19, "P");
@@ -108,7 +112,7 @@ void DrawSh2(Canvas& c)
     sub(c, 175, 70, "R", "B");
     sub(c, 68, 101, "X", "A");
     sub(c, 65, 70, "Y", "A");
-    text(c, 40, 20, "Дано : AB = 2b,");
+    text(c, 40, 20, QT_TRANSLATE_NOOP("ReferencePictures", "Дано : AB = 2b,"));
     text(c, 119, 20, "M");
     text(c, 127, 20, ",");
     text(c, 131, 20, "P");
@@ -126,7 +130,7 @@ void threadGiven(Canvas& c)
     label(c, 20, 20, kGiven);
     vector(c, 20, 39, "P");
     text(c, 27, 40, "-");
-    text(c, 35, 40, "вес балки.");
+    text(c, 35, 40, QT_TRANSLATE_NOOP("ReferencePictures", "вес балки."));
     text(c, 20, 56, "AO = a, OB = b.");
 }
 
@@ -225,7 +229,7 @@ void DrawSh5(Canvas& c)
     bentBar(c);
     DrawArrow(c, 150, 120, 120, 90, bgr::Magenta);
     beamAxes(c);
-    text(c, 60, 20, "Дано : AB = b, AC = a,");
+    text(c, 60, 20, QT_TRANSLATE_NOOP("ReferencePictures", "Дано : AB = b, AC = a,"));
     vector(c, 173, 19, "F");
     text(c, 179, 20, ",");
     barPoints(c);
@@ -251,7 +255,7 @@ void DrawSh6(Canvas& c)
     DrawArrow(c, 40, 65, 70, 65, bgr::Red);
     DrawArrow(c, 40, 65, 40, 35, bgr::Red);
     beamAxes(c);
-    text(c, 60, 20, "Дано : AB = b, AC = a,");
+    text(c, 60, 20, QT_TRANSLATE_NOOP("ReferencePictures", "Дано : AB = b, AC = a,"));
     text(c, 173, 20, "F");
     text(c, 179, 20, ",");
     barPoints(c);

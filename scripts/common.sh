@@ -3,7 +3,7 @@
 set -euo pipefail
 
 VEKTUM_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-VEKTUM_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
+VEKTUM_PACKAGES=(cmake g++ make qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev libgtest-dev libbenchmark-dev
                  fonts-liberation2 fonts-dejavu-core xvfb xauth)
 
 # ensure_packages [extra packages...]

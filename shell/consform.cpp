@@ -11,16 +11,16 @@
 #include <QPushButton>
 
 TConsForm::TConsForm(QWidget* parent)
-    : ModeMenu({QStringLiteral("Консультант"), QStringLiteral("КОНСУЛЬТАНТ приветствует Вас !"),
-                QStringLiteral("Подсистема КОНСУЛЬТАНТ может предоставить Вам необходимую справку по работе "
+    : ModeMenu({tr("Консультант"), tr("КОНСУЛЬТАНТ приветствует Вас !"),
+                tr("Подсистема КОНСУЛЬТАНТ может предоставить Вам необходимую справку по работе "
                                "с системой ВЕКТУМ-W,  некоторые  сведения по теории и методике решения задач."),
                 17, 136},
                parent)
 {
-    Button1 = addButton("Button1", QStringLiteral("Информация о работе с системой ВЕКТУМ-W"), 125, 136, 412);
-    Button2 = addButton("Button2", QStringLiteral("Методика решения задач"), 125, 184, 412);
-    Button3 = addButton("Button3", QStringLiteral("Виды связей"), 125, 232, 412);
-    Button4 = addButton("Button4", QStringLiteral("Завершение работы с подсистемой КОНСУЛЬТАНТ"), 125, 280, 412);
+    Button1 = addButton("Button1", tr("Информация о работе с системой ВЕКТУМ-W"), 125, 136, 412);
+    Button2 = addButton("Button2", tr("Методика решения задач"), 125, 184, 412);
+    Button3 = addButton("Button3", tr("Виды связей"), 125, 232, 412);
+    Button4 = addButton("Button4", tr("Завершение работы с подсистемой КОНСУЛЬТАНТ"), 125, 280, 412);
 
     connect(Button1, &QPushButton::clicked, this, [this] { guarded([&] { Button1Click(); }); });
     connect(Button2, &QPushButton::clicked, this, [this] { guarded([&] { Button2Click(); }); });

@@ -11,15 +11,15 @@
 #include <QPushButton>
 
 TKontrForm::TKontrForm(QWidget* parent)
-    : ModeMenu({QStringLiteral("Контролер"), QStringLiteral("КОНТРОЛЕР приветствует Вас !"),
-                QStringLiteral("Подсистема КОНТРОЛЕР проверяет, насколько Вами освоена техника решения задач "
+    : ModeMenu({tr("Контролер"), tr("КОНТРОЛЕР приветствует Вас !"),
+                tr("Подсистема КОНТРОЛЕР проверяет, насколько Вами освоена техника решения задач "
                                "статики плоской системы сил и позволяет решить систему линейных "
                                "алгебраических уравнений."),
                 17, 192},
                parent)
 {
-    Button1 = addButton("Button1", QStringLiteral("Решение системы линейных уравнений"), 88, 192, 489);
-    Button2 = addButton("Button2", QStringLiteral("Завершение работы с подсистемой КОНТРОЛЕР"), 88, 240, 489);
+    Button1 = addButton("Button1", tr("Решение системы линейных уравнений"), 88, 192, 489);
+    Button2 = addButton("Button2", tr("Завершение работы с подсистемой КОНТРОЛЕР"), 88, 240, 489);
 
     connect(Button1, &QPushButton::clicked, this, [this] { guarded([&] { Button1Click(); }); });
     connect(Button2, &QPushButton::clicked, this, [this] { guarded([&] { Button2Click(); }); });

@@ -29,7 +29,7 @@ void enterMenu(QWidget* menu, QWidget* main)
 TMainForm::TMainForm(QWidget* parent)
     : QWidget(parent)
 {
-    setupWindow(this, QStringLiteral("Вектум"), 688, 446, fixedWindowFlags());
+    setupWindow(this, tr("Вектум"), 688, 446, fixedWindowFlags());
     setFont(pointFont(QStringLiteral("MS Sans Serif"), 8));
     const QFont text = pixelFont(kArial, 17);
     const QFont bold = pixelFont(kArial, 17, true);
@@ -42,17 +42,17 @@ TMainForm::TMainForm(QWidget* parent)
     body->setObjectName(QStringLiteral("Panel2"));
     // One sentence over four labels; the hyphenated word breaks between the
     // third and the fourth.
-    fixedLabel(body, 8, 16, 78, 25, QStringLiteral("Система"), text, bottom);
-    fixedLabel(body, 85, 16, 97, 25, QStringLiteral("ВЕКТУМ-W"), bold, bottom);
+    fixedLabel(body, 8, 16, 78, 25, tr("Система"), text, bottom);
+    fixedLabel(body, 85, 16, 97, 25, tr("ВЕКТУМ-W"), bold, bottom);
     fixedLabel(body, 191, 20, 460, 21,
-               QStringLiteral("- это комплекс программ, предназначенный для интенсив- "), text, bottom);
+               tr("- это комплекс программ, предназначенный для интенсив- "), text, bottom);
     fixedLabel(body, 8, 40, 633, 97,
-               QStringLiteral("ного индивидуального обучения теоретической механике. Система ВЕКТУМ-W "
+               tr("ного индивидуального обучения теоретической механике. Система ВЕКТУМ-W "
                               "помогает пользователю освоить методику решения различных прикладных задач, "
                               "где требуется исследовать условия равновесия твердого тела или системы "
                               "таких тел."),
                text);
-    fixedLabel(body, 104, 125, 457, 33, QStringLiteral("Пожалуйста, выберите интересующий Вас раздел "), text,
+    fixedLabel(body, 104, 125, 457, 33, tr("Пожалуйста, выберите интересующий Вас раздел "), text,
                Qt::AlignHCenter | Qt::AlignTop);
 
     const QFont buttons = pixelFont(kArial, 12);
@@ -63,10 +63,10 @@ TMainForm::TMainForm(QWidget* parent)
         b->setGeometry(left, 168, 113, 33);
         return b;
     };
-    Button1 = button("Button1", QStringLiteral("КОНСУЛЬТАНТ"), 32);
-    Button2 = button("Button2", QStringLiteral("РЕПЕТИТОР"), 192);
-    Button3 = button("Button3", QStringLiteral("КОНТРОЛЕР"), 352);
-    Button4 = button("Button4", QStringLiteral("ВЫХОД"), 512);
+    Button1 = button("Button1", tr("КОНСУЛЬТАНТ"), 32);
+    Button2 = button("Button2", tr("РЕПЕТИТОР"), 192);
+    Button3 = button("Button3", tr("КОНТРОЛЕР"), 352);
+    Button4 = button("Button4", tr("ВЫХОД"), 512);
     setTabOrder(Button1, Button2);
     setTabOrder(Button2, Button3);
     setTabOrder(Button3, Button4);

@@ -18,9 +18,9 @@ QFrame* addTitlePanel(QWidget* parent, int left, int top, const QString& version
 {
     QFrame* panel = raisedPanel(parent, left, top, 297, 65);
     panel->setObjectName(QStringLiteral("TitlePanel"));
-    panel->setAccessibleName(QStringLiteral("Обучающая система ВЕКТУМ-W"));
-    fixedLabel(panel, 8, 8, 169, 25, QStringLiteral("Обучающая система "), pixelFont(kArial, 17));
-    fixedLabel(panel, 186, 8, 92, 19, QStringLiteral("ВЕКТУМ-W"), pixelFont(kArial, 17, true));
+    panel->setAccessibleName(ModeMenu::tr("Обучающая система ВЕКТУМ-W"));
+    fixedLabel(panel, 8, 8, 169, 25, ModeMenu::tr("Обучающая система "), pixelFont(kArial, 17));
+    fixedLabel(panel, 186, 8, 92, 19, ModeMenu::tr("ВЕКТУМ-W"), pixelFont(kArial, 17, true));
     fixedLabel(panel, 79, 32, 161, 25, version, pixelFont(kArial, 17), Qt::AlignHCenter | Qt::AlignTop);
     return panel;
 }
@@ -43,7 +43,7 @@ ModeMenu::ModeMenu(const Texts& texts, QWidget* parent)
     Panel3->setObjectName(QStringLiteral("Panel3"));
     const int promptTop = texts.firstButtonTop - 40;
     fixedLabel(Panel3, 8, 16, 641, promptTop - 24, texts.description, text);
-    fixedLabel(Panel3, 8, promptTop, 641, 25, QStringLiteral("Пожалуйста, выберите интересующий Вас раздел"),
+    fixedLabel(Panel3, 8, promptTop, 641, 25, tr("Пожалуйста, выберите интересующий Вас раздел"),
                text, Qt::AlignHCenter | Qt::AlignTop);
 }
 

@@ -7,6 +7,8 @@
 // top right and a body panel with the mode's description, the prompt and one
 // button per section, 33 pixels high.  A menu is left only through its own
 // buttons; a close request from the desktop is refused.
+#include "platform/language.h"
+
 #include <QFrame>
 #include <QString>
 #include <QWidget>
@@ -17,8 +19,8 @@ class QPushButton;
 QFrame* addTitlePanel(QWidget* parent, int left, int top, const QString& version);
 
 // Version texts as the two kinds of window show them; the fourth letter is a Latin c.
-inline const QString kMainVersionText = QStringLiteral("Верcия 1.0");
-inline const QString kMenuVersionText = QStringLiteral("Верcия 1.0 ");
+inline const TranslatedText kMainVersionText{"ModeMenu", QT_TRANSLATE_NOOP("ModeMenu", "Верcия 1.0")};
+inline const TranslatedText kMenuVersionText{"ModeMenu", QT_TRANSLATE_NOOP("ModeMenu", "Верcия 1.0 ")};
 
 class ModeMenu : public QWidget {
     Q_OBJECT

@@ -10,16 +10,16 @@
 #include <QPushButton>
 
 TRepForm::TRepForm(QWidget* parent)
-    : ModeMenu({QStringLiteral("Репетитор"), QStringLiteral("РЕПЕТИТОР приветствует Вас !"),
-                QStringLiteral("Подсистема РЕПЕТИТОР поможет Вам научиться составлять уравнения равновесия "
+    : ModeMenu({tr("Репетитор"), tr("РЕПЕТИТОР приветствует Вас !"),
+                tr("Подсистема РЕПЕТИТОР поможет Вам научиться составлять уравнения равновесия "
                                "для одного тела и для системы тел."),
                 17, 184},
                parent)
 {
-    Button1 = addButton("Button1", QStringLiteral("Знакомство с примерами составления уравнений равновесия"),
+    Button1 = addButton("Button1", tr("Знакомство с примерами составления уравнений равновесия"),
                         88, 184, 489);
-    Button2 = addButton("Button2", QStringLiteral("Решение контрольной задачи по статике"), 88, 232, 489);
-    Button3 = addButton("Button3", QStringLiteral("Завершение работы с подсистемой РЕПЕТИТОР"), 88, 280, 489);
+    Button2 = addButton("Button2", tr("Решение контрольной задачи по статике"), 88, 232, 489);
+    Button3 = addButton("Button3", tr("Завершение работы с подсистемой РЕПЕТИТОР"), 88, 280, 489);
 
     connect(Button1, &QPushButton::clicked, this, [this] { guarded([&] { Button1Click(); }); });
     connect(Button2, &QPushButton::clicked, this, [this] { guarded([&] { Button2Click(); }); });

@@ -13,6 +13,7 @@
 #include "platform/fonts.h"
 #include "platform/forms.h"
 #include "platform/guard.h"
+#include "platform/language.h"
 #include "shell/repform.h"
 #include "shell/reshform.h"
 #include "solver/forms/askform.h"
@@ -108,6 +109,7 @@ int runProgram(int argc, char** argv)
     int rc = 0;
     {
         GuardedApplication app(argc, argv);
+        installStartupLanguage(app.arguments());
         try {
             createWindows();
             rc = app.exec();

@@ -35,9 +35,9 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& tex
 TAskForm::TAskForm(QWidget* parent)
     : QWidget(parent)
 {
-    setupWindow(this, QStringLiteral("Выбор порядка системы"), 364, 116, dialogWindowFlags());
+    setupWindow(this, tr("Выбор порядка системы"), 364, 116, dialogWindowFlags());
 
-    auto* label = new QLabel(QStringLiteral("Систему какого порядка решаем ?"), this);
+    auto* label = new QLabel(tr("Систему какого порядка решаем ?"), this);
     label->setObjectName(QStringLiteral("Label1"));
     label->setFont(pointFont(QStringLiteral("Arial"), 13));
     label->setGeometry(16, 16, 256, 84);
@@ -46,8 +46,8 @@ TAskForm::TAskForm(QWidget* parent)
 
     Button1 = makeButton(this, QStringLiteral("Button1"), QStringLiteral("6"), QRect(296, 16, 41, 41));
     Button2 = makeButton(this, QStringLiteral("Button2"), QStringLiteral("9"), QRect(296, 64, 41, 41));
-    Button1->setAccessibleName(QStringLiteral("Система 6 уравнений"));
-    Button2->setAccessibleName(QStringLiteral("Система 9 уравнений"));
+    Button1->setAccessibleName(tr("Система 6 уравнений"));
+    Button2->setAccessibleName(tr("Система 9 уравнений"));
     connect(Button1, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
     connect(Button2, &QPushButton::clicked, this, [this] { guarded([this] { Button2Click(); }); });
 

@@ -1,5 +1,7 @@
 #include "solver/forms/solverwindow.h"
 
+#include "platform/language.h"
+
 #include "shell/kontrform.h"
 #include "platform/deferred.h"
 #include "platform/fonts.h"
@@ -22,7 +24,7 @@
 
 namespace {
 
-const QString kCaption = QStringLiteral("Решение системы AX = B");
+const TranslatedText kCaption{"SolverWindow", QT_TRANSLATE_NOOP("SolverWindow", "Решение системы AX = B")};
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& at,
                   Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
@@ -93,11 +95,11 @@ void SolverWindow::buildContents(const SolverLayout& layout)
     panel->setGeometry(0, 0, layout.clientWidth, layout.clientHeight);
 
     const int textWidth = layout.clientWidth - 32;
-    makeLabel(panel, QStringLiteral("Label1"), QStringLiteral("Уважаемый коллега !"),
+    makeLabel(panel, QStringLiteral("Label1"), SolverWindow::tr("Уважаемый коллега !"),
               QRect(16, layout.greetingY, textWidth, 24), Qt::AlignCenter);
     QLabel* explanation = makeLabel(
         panel, QStringLiteral("Label2"),
-        QStringLiteral("Я рад помочь Вам решить систему %1 линейных алгебраических уравнений AX = B. "
+        SolverWindow::tr("Я рад помочь Вам решить систему %1 линейных алгебраических уравнений AX = B. "
                        "Сообщите, пожалуйста, коэффициенты матрицы A и столбца B.")
             .arg(n),
         QRect(16, layout.explanationY, textWidth, layout.explanationHeight), Qt::AlignLeft | Qt::AlignTop);
@@ -109,7 +111,7 @@ void SolverWindow::buildContents(const SolverLayout& layout)
               QRect(origin.x(), origin.y() - 28, gridWidth, 24), Qt::AlignCenter);
     makeLabel(panel, QStringLiteral("Label4"), QStringLiteral("B"),
               QRect(layout.bColumnX, origin.y() - 28, kBoxWidth, 24), Qt::AlignCenter);
-    makeLabel(panel, QStringLiteral("Label5"), QStringLiteral("Вычисленные значения неизвестных"),
+    makeLabel(panel, QStringLiteral("Label5"), SolverWindow::tr("Вычисленные значения неизвестных"),
               QRect(origin.x(), layout.resultY - 28, layout.clientWidth - origin.x() - 16, 24));
 
     // Created in reading order, which is also the focus order of Tab and Enter.
@@ -117,7 +119,7 @@ void SolverWindow::buildContents(const SolverLayout& layout)
     for (int row = 0; row < n; ++row)
         for (int col = 0; col < n; ++col) {
             QLineEdit* box = makeBox(panel, QStringLiteral("Edit%1").arg(row * n + col + 1),
-                                     QStringLiteral("Коэффициент A(%1,%2)").arg(row + 1).arg(col + 1),
+                                     SolverWindow::tr("Коэффициент A(%1,%2)").arg(row + 1).arg(col + 1),
                                      QRect(origin.x() + col * kPitchX, origin.y() + row * kPitchY,
                                            kBoxWidth, kBoxHeight));
             box->setText(row == col ? QStringLiteral("1") : QStringLiteral("0"));
@@ -125,7 +127,7 @@ void SolverWindow::buildContents(const SolverLayout& layout)
         }
     for (int row = 0; row < n; ++row) {
         QLineEdit* box = makeBox(panel, columnBoxName(u'B', row, n),
-                                 QStringLiteral("Свободный член B%1").arg(row + 1),
+                                 SolverWindow::tr("Свободный член B%1").arg(row + 1),
                                  QRect(layout.bColumnX, origin.y() + row * kPitchY, kBoxWidth, kBoxHeight));
         box->setText(QStringLiteral("0"));
         inputs.push_back(box);
@@ -136,16 +138,16 @@ void SolverWindow::buildContents(const SolverLayout& layout)
     for (int col = 0; col < n; ++col) {
         const int width = kBoxWidth + (n == 9 && col == 8 ? kWideResultExtra : 0);
         QLineEdit* box = makeBox(panel, columnBoxName(u'X', col, n),
-                                 QStringLiteral("Неизвестное X%1").arg(col + 1),
+                                 SolverWindow::tr("Неизвестное X%1").arg(col + 1),
                                  QRect(origin.x() + col * kPitchX, layout.resultY, width, kBoxHeight));
         box->setReadOnly(true);
         box->setEnabled(false);
         results.push_back(box);
     }
 
-    Button1 = makeButton(panel, QStringLiteral("Button1"), QStringLiteral("Считать"),
+    Button1 = makeButton(panel, QStringLiteral("Button1"), SolverWindow::tr("Считать"),
                          QRect(layout.button1X, layout.buttonY, 121, 41));
-    Button2 = makeButton(panel, QStringLiteral("Button2"), QStringLiteral("Выход"),
+    Button2 = makeButton(panel, QStringLiteral("Button2"), SolverWindow::tr("Выход"),
                          QRect(layout.button2X, layout.buttonY, 121, 41));
     connect(Button1, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
     connect(Button2, &QPushButton::clicked, this, [this] { guarded([this] { Button2Click(); }); });
