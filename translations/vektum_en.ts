@@ -5,1298 +5,1298 @@
     <name>Dialogue</name>
     <message>
         <source>Ваш ответ, коллега:</source>
-        <translation type="unfinished"></translation>
+        <translation>Your answer, colleague:</translation>
     </message>
     <message>
         <source>Совершенно правильно.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quite right.</translation>
     </message>
     <message>
         <source>Это то, что нужно !</source>
-        <translation type="unfinished"></translation>
+        <translation>That is just what is needed!</translation>
     </message>
     <message>
         <source>Коллега, я полностью с Вами согласен !</source>
-        <translation type="unfinished"></translation>
+        <translation>Colleague, I fully agree with you!</translation>
     </message>
     <message>
         <source>Коллега, вы снова абсолютно правы !</source>
-        <translation type="unfinished"></translation>
+        <translation>Colleague, you are right again!</translation>
     </message>
     <message>
         <source>Молодец! Так держать.</source>
-        <translation type="unfinished"></translation>
+        <translation>Well done! Keep it up.</translation>
     </message>
     <message>
         <source>Хочу Вас поздравить! Именно это и требовалось.</source>
-        <translation type="unfinished"></translation>
+        <translation>Congratulations! That is exactly what was required.</translation>
     </message>
     <message>
         <source>Мне нравится ход ваших мыслей! Это то, что нужно.</source>
-        <translation type="unfinished"></translation>
+        <translation>I like the way you think! That is just what is needed.</translation>
     </message>
     <message>
         <source>К сожалению, вы ошибаетесь.</source>
-        <translation type="unfinished"></translation>
+        <translation>I am afraid you are mistaken.</translation>
     </message>
     <message>
         <source>Это никуда не годится !</source>
-        <translation type="unfinished"></translation>
+        <translation>That will not do at all!</translation>
     </message>
     <message>
         <source>Коллега, вы неправы !</source>
-        <translation type="unfinished"></translation>
+        <translation>Colleague, you are wrong!</translation>
     </message>
     <message>
         <source>Коллега, вы снова неправы !</source>
-        <translation type="unfinished"></translation>
+        <translation>Colleague, you are wrong again!</translation>
     </message>
     <message>
         <source>Пропустить вопрос</source>
-        <translation type="unfinished"></translation>
+        <translation>Skip the question</translation>
     </message>
 </context>
 <context>
     <name>ExerciseLayout</name>
     <message>
         <source>Схема задачи</source>
-        <translation type="unfinished"></translation>
+        <translation>Problem diagram</translation>
     </message>
     <message>
         <source>Условие задачи</source>
-        <translation type="unfinished"></translation>
+        <translation>Problem statement</translation>
     </message>
     <message>
         <source>Выход</source>
-        <translation type="unfinished"></translation>
+        <translation>Exit</translation>
     </message>
     <message>
         <source>Вопрос :</source>
-        <translation type="unfinished"></translation>
+        <translation>Question:</translation>
     </message>
     <message>
         <source>Вопрос</source>
-        <translation type="unfinished"></translation>
+        <translation>Question</translation>
     </message>
     <message>
         <source>Ответ</source>
-        <translation type="unfinished"></translation>
+        <translation>Answer</translation>
     </message>
 </context>
 <context>
     <name>Message</name>
     <message>
         <source>ВЕКТУМ-W</source>
-        <translation type="unfinished"></translation>
+        <translation>VEKTUM-W</translation>
     </message>
     <message>
         <source>КОНТРОЛЕР</source>
-        <translation type="unfinished"></translation>
+        <translation>EXAMINER</translation>
     </message>
     <message>
         <source>Недостаточно памяти для выполнения операции.</source>
-        <translation type="unfinished"></translation>
+        <translation>Not enough memory to complete the operation.</translation>
     </message>
     <message>
         <source>Непредвиденная ошибка.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unexpected error.</translation>
     </message>
     <message>
         <source>Ошибка! Введены не все данные.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error! Not all the data have been entered.</translation>
     </message>
     <message>
         <source>Ошибка! Матрица A является вырожденной.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error! Matrix A is singular.</translation>
     </message>
     <message>
         <source>Ошибка! Решение не может быть вычислено: числа выходят за пределы допустимого диапазона.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error! The solution cannot be computed: the numbers are outside the allowed range.</translation>
     </message>
     <message>
         <source>Ошибка: пустой параметр при обращении к таблице</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: empty parameter in a table lookup</translation>
     </message>
     <message>
         <source>Ошибка: нет такой переменной &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: no such variable &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Ошибка: Деление на нуль</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: Division by zero</translation>
     </message>
     <message>
         <source>Ошибка: нуль в аргументе логарифма</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: zero in the argument of a logarithm</translation>
     </message>
     <message>
         <source>Ошибка: ноль в аргументе котангенса</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: zero in the argument of a cotangent</translation>
     </message>
     <message>
         <source>Ошибка в записи формулы: пропущен операнд</source>
-        <translation type="unfinished"></translation>
+        <translation>Error in the formula: an operand is missing</translation>
     </message>
     <message>
         <source>Ошибка вычисления: недопустимая операция (неопределённое значение)</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculation error: invalid operation (undefined value)</translation>
     </message>
     <message>
         <source>Ошибка вычисления: переполнение</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculation error: overflow</translation>
     </message>
     <message>
         <source>Ошибка в записи формулы: формула слишком длинная</source>
-        <translation type="unfinished"></translation>
+        <translation>Error in the formula: the formula is too long</translation>
     </message>
     <message>
         <source>Ошибка в записи формулы: слишком глубокая вложенность скобок</source>
-        <translation type="unfinished"></translation>
+        <translation>Error in the formula: brackets are nested too deeply</translation>
     </message>
     <message>
         <source>Ошибка: &quot;%1&quot; не является числом</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: &quot;%1&quot; is not a number</translation>
     </message>
     <message>
         <source>Ошибка: нехватает закрывающей скобки</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: a closing bracket is missing</translation>
     </message>
     <message>
         <source>Ошибка: нехватает открывающей скобки</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: an opening bracket is missing</translation>
     </message>
     <message>
         <source>Ошибка: число &quot;%1&quot; слишком велико</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: the number &quot;%1&quot; is too large</translation>
     </message>
     <message>
         <source>Ошибка: Несчем сравнивать</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: Nothing to compare with</translation>
     </message>
     <message>
         <source>Ошибка вычисления: значение не является числом</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculation error: the value is not a number</translation>
     </message>
     <message>
         <source>Невозможно преобразовать строку &apos;%1&apos; в число.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot convert the string &apos;%1&apos; to a number.</translation>
     </message>
     <message>
         <source>Неверное расставление скобок в позиции %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Misplaced brackets at position %1</translation>
     </message>
     <message>
         <source>Пустая строка.</source>
-        <translation type="unfinished"></translation>
+        <translation>Empty string.</translation>
     </message>
     <message>
         <source>В показателе степени ( скобок больше, чем ).</source>
-        <translation type="unfinished"></translation>
+        <translation>The exponent has more ( brackets than ).</translation>
     </message>
     <message>
         <source>В показателе степени ) скобок больше, чем (.</source>
-        <translation type="unfinished"></translation>
+        <translation>The exponent has more ) brackets than (.</translation>
     </message>
     <message>
         <source>Возможно при выполнении операции возведения в степень произошло переполнение буфера.</source>
-        <translation type="unfinished"></translation>
+        <translation>Raising to a power may have overflowed the buffer.</translation>
     </message>
     <message>
         <source>Невозможно при выполнении операции возведения в степень произошло переполнение буфера.</source>
-        <translation type="unfinished"></translation>
+        <translation>Raising to a power overflowed the buffer.</translation>
     </message>
     <message>
         <source>Возможно при выполнении операции произведения произошло переполнение буфера.</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplication may have overflowed the buffer.</translation>
     </message>
     <message>
         <source>Возможно при выполнении операции деления произошло переполнение буфера или деление на нуль.</source>
-        <translation type="unfinished"></translation>
+        <translation>Division may have overflowed the buffer or divided by zero.</translation>
     </message>
     <message>
         <source>Возможно при выполнении операции сложения произошло переполнение буфера.</source>
-        <translation type="unfinished"></translation>
+        <translation>Addition may have overflowed the buffer.</translation>
     </message>
     <message>
         <source>Возможно при выполнении операции вычитания произошло переполнение буфера.</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtraction may have overflowed the buffer.</translation>
     </message>
     <message>
         <source>Отсутствует скобка ( в строке %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Missing bracket ( in the string %1</translation>
     </message>
     <message>
         <source>Отсутствует скобка ) в строке %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Missing bracket ) in the string %1</translation>
     </message>
     <message>
         <source>При вычислении котангенса произошло деление на 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Division by 0 while computing a cotangent.</translation>
     </message>
     <message>
         <source>При вычислении тангенса произошло деление на 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Division by 0 while computing a tangent.</translation>
     </message>
     <message>
         <source>При вычислении секанса произошло деление на 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Division by 0 while computing a secant.</translation>
     </message>
     <message>
         <source>При вычислении косеканса произошло деление на 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Division by 0 while computing a cosecant.</translation>
     </message>
     <message>
         <source>Переполнение при вычислении гиперболического синуса.</source>
-        <translation type="unfinished"></translation>
+        <translation>Overflow while computing a hyperbolic sine.</translation>
     </message>
     <message>
         <source>Переполнение при вычислении гиперболического косинуса.</source>
-        <translation type="unfinished"></translation>
+        <translation>Overflow while computing a hyperbolic cosine.</translation>
     </message>
     <message>
         <source>При вычислении гиперболического тангенса произошло деление на 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Division by 0 while computing a hyperbolic tangent.</translation>
     </message>
     <message>
         <source>При вычислении гиперболического котангенса произошло деление на 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Division by 0 while computing a hyperbolic cotangent.</translation>
     </message>
     <message>
         <source>Переполнение при вычислении экспоненты.</source>
-        <translation type="unfinished"></translation>
+        <translation>Overflow while computing an exponential.</translation>
     </message>
     <message>
         <source>Переполнение при вычислении квадрата числа.</source>
-        <translation type="unfinished"></translation>
+        <translation>Overflow while squaring a number.</translation>
     </message>
     <message>
         <source>Неизвестная функция %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown function %1</translation>
     </message>
     <message>
         <source>Аргумент для вычисления арксинуса, равный %1, должен лежать в интервале (-1;1).</source>
-        <translation type="unfinished"></translation>
+        <translation>The argument of the arcsine, %1, must lie in the interval (-1;1).</translation>
     </message>
     <message>
         <source>Аргумент  для вычисления арккосинуса, равный %1, должен лежать в интервале (-1;1).</source>
-        <translation type="unfinished"></translation>
+        <translation>The argument of the arccosine, %1, must lie in the interval (-1;1).</translation>
     </message>
     <message>
         <source>Аргумент  для вычисления натурального логарифма, равный %1, должен быть больше нуля.</source>
-        <translation type="unfinished"></translation>
+        <translation>The argument of the natural logarithm, %1, must be greater than zero.</translation>
     </message>
     <message>
         <source>Аргумент  для вычисления десятичного логарифма, равный %1, должен быть больше нуля.</source>
-        <translation type="unfinished"></translation>
+        <translation>The argument of the decimal logarithm, %1, must be greater than zero.</translation>
     </message>
     <message>
         <source>Квадратный корень из отрицательного числа %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Square root of the negative number %1.</translation>
     </message>
     <message>
         <source>Верхний индекс в позиции %1 не связан ни с одним выражением.</source>
-        <translation type="unfinished"></translation>
+        <translation>The superscript at position %1 belongs to no expression.</translation>
     </message>
     <message>
         <source>Нижний индекс в позиции %1 не связан ни с одним выражением.</source>
-        <translation type="unfinished"></translation>
+        <translation>The subscript at position %1 belongs to no expression.</translation>
     </message>
     <message>
         <source>Невозможно вычислить одно или оба выражения при сравнении (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>One or both expressions cannot be evaluated for the comparison (%1).</translation>
     </message>
     <message>
         <source>Модули упражнений не инициализированы</source>
-        <translation type="unfinished"></translation>
+        <translation>The exercise modules are not initialised</translation>
     </message>
     <message>
         <source>    Прежде чем Вы приступите к вычислению матрицы, Вам придется ответить на несколько тестовых вопросов. При пяти неправильных ответах КОНТРОЛЕР прекращает работу и вызывает РЕПЕТИТОР.</source>
-        <translation type="unfinished"></translation>
+        <translation>    Before you go on to compute the matrix, you will have to answer a few test questions. After five wrong answers the EXAMINER stops and calls the TUTOR.</translation>
     </message>
 </context>
 <context>
     <name>ModeMenu</name>
     <message>
         <source>Пожалуйста, выберите интересующий Вас раздел</source>
-        <translation type="unfinished"></translation>
+        <translation>Please choose the section you are interested in</translation>
     </message>
     <message>
         <source>Верcия 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Version 1.0</translation>
     </message>
     <message>
         <source>Верcия 1.0 </source>
-        <translation type="unfinished"></translation>
+        <translation>Version 1.0 </translation>
     </message>
     <message>
         <source>Обучающая система ВЕКТУМ-W</source>
-        <translation type="unfinished"></translation>
+        <translation>VEKTUM-W tutoring system</translation>
     </message>
     <message>
         <source>Обучающая система </source>
-        <translation type="unfinished"></translation>
+        <translation>Tutoring system </translation>
     </message>
     <message>
         <source>ВЕКТУМ-W</source>
-        <translation type="unfinished"></translation>
+        <translation>VEKTUM-W</translation>
     </message>
 </context>
 <context>
     <name>PictureBox</name>
     <message>
         <source>Схема</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagram</translation>
     </message>
 </context>
 <context>
     <name>ReferencePictures</name>
     <message>
         <source>Дано :</source>
-        <translation type="unfinished"></translation>
+        <translation>Given:</translation>
     </message>
     <message>
         <source>a - радиус диска.</source>
-        <translation type="unfinished"></translation>
+        <translation>a - disc radius.</translation>
     </message>
     <message>
         <source>Дано : AB = 2b,</source>
-        <translation type="unfinished"></translation>
+        <translation>Given: AB = 2b,</translation>
     </message>
     <message>
         <source>вес балки.</source>
-        <translation type="unfinished"></translation>
+        <translation>beam weight.</translation>
     </message>
     <message>
         <source>Дано : AB = b, AC = a,</source>
-        <translation type="unfinished"></translation>
+        <translation>Given: AB = b, AC = a,</translation>
     </message>
 </context>
 <context>
     <name>Schemes</name>
     <message>
         <source>    Однородная горизонтальная балка AB опирается на наклонную плоскость и на острие в т. D. Поверхность балки  и наклонная плоскость абсолютно гладкие. Определить силу F, которая обеспечивает равновесие.</source>
-        <translation type="unfinished"></translation>
+        <translation>    A uniform horizontal beam AB rests on an inclined plane and on a knife edge at D. The beam and the inclined plane are perfectly smooth. Find the force F that keeps the beam in equilibrium.</translation>
     </message>
     <message>
         <source>     Однородная колонна весом P опирается на вертикальную стену и на штифт в точке С. Поверхности горизонтальной балки и стены абсолютно гладкие. Весом балки пренебречь. На балку и колонну действуют пары сил с одинаковым по модулю моментом М. </source>
-        <translation type="unfinished"></translation>
+        <translation>     A uniform column of weight P rests against a vertical wall and on a pin at C. The horizontal beam and the wall are perfectly smooth; the weight of the beam is neglected. Couples of equal moment M act on the beam and on the column. </translation>
     </message>
     <message>
         <source>    На каждое из рассматриваемых тел дейст- вует произвольная плоская система сил. Си- ловая нагрузка и геометрические размеры ко- нструкции известны. Подумайте, можно ли ре- шить эту задачу ?</source>
-        <translation type="unfinished"></translation>
+        <translation>    Each body is acted on by a general plane system of forces. The loads and the dimensions of the structure are known. Think: can this problem be solved?</translation>
     </message>
     <message>
         <source>Подумайте, какие уравнения равновесия мож- но сейчас составить.</source>
-        <translation type="unfinished"></translation>
+        <translation>Think which equilibrium equations can be written now.</translation>
     </message>
     <message>
         <source>    Однородная горизонтальная балка AB опи- рается на наклонную плоскость в т. B и за- креплена цилиндрическим шарниром в т. C. Поверхность балки и наклонная плоскость абсолютно гладкие.</source>
-        <translation type="unfinished"></translation>
+        <translation>    A uniform horizontal beam AB rests on an inclined plane at B and is held by a pin (cylindrical hinge) at C. The beam and the inclined plane are perfectly smooth.</translation>
     </message>
     <message>
         <source>   К абсолютно твердому телу приложена не- которая система сил (красный цвет обозна- чает неизвестные силы, а пурпурный - задан- ные).</source>
-        <translation type="unfinished"></translation>
+        <translation>   A system of forces acts on a rigid body (red marks the unknown forces, magenta the given ones).</translation>
     </message>
     <message>
         <source>    Изогнутая под прямым углом балка заде- лана в стенку в точке B. Связь в точке B пре- пятствует не только поступательному пере- мещению тела, но и повороту его вокруг этой точки. Реакция в т. B характеризуется силой и парой сил с моментом заделки.</source>
-        <translation type="unfinished"></translation>
+        <translation>    A beam bent at a right angle is built into a wall at B. The fixed support at B prevents not only the translation of the body but also its rotation about that point. The reaction at B is a force and a couple with the fixed-end moment.</translation>
     </message>
     <message>
         <source>   Здесь связи представлены нитями. Балка AK подвешена на двух нитях, которые в точке D связаны с третьей, привязанной к потолку. Силы реакции, действующие на балку в точ- ках A и B, направлены вдоль нитей.</source>
-        <translation type="unfinished"></translation>
+        <translation>   Here the supports are strings. Beam AK hangs on two strings tied at D to a third one fixed to the ceiling. The reactions acting on the beam at A and B are directed along the strings.</translation>
     </message>
     <message>
         <source>Дано : AB = 2b, AD = a,</source>
-        <translation type="unfinished"></translation>
+        <translation>Given: AB = 2b, AD = a,</translation>
     </message>
     <message>
         <source>Дано : AB = 2b, AD = a, </source>
-        <translation type="unfinished"></translation>
+        <translation>Given: AB = 2b, AD = a, </translation>
     </message>
     <message>
         <source>Главный момент системы сил относительно</source>
-        <translation type="unfinished"></translation>
+        <translation>The resultant moment of the forces about</translation>
     </message>
     <message>
         <source>точки D имеет вид :</source>
-        <translation type="unfinished"></translation>
+        <translation>point D is:</translation>
     </message>
     <message>
         <source>В (1) первое слагаемое имеет нулевой</source>
-        <translation type="unfinished"></translation>
+        <translation>In (1) the first term has a zero</translation>
     </message>
     <message>
         <source>радиус-вектор; следовательно,</source>
-        <translation type="unfinished"></translation>
+        <translation>position vector; therefore,</translation>
     </message>
     <message>
         <source>В рассматриваемом случае главный вектор</source>
-        <translation type="unfinished"></translation>
+        <translation>In this case the resultant force</translation>
     </message>
     <message>
         <source>системы равен :</source>
-        <translation type="unfinished"></translation>
+        <translation>of the system is:</translation>
     </message>
     <message>
         <source>Дано : AB = 4b, AC = b, DC = 2a,</source>
-        <translation type="unfinished"></translation>
+        <translation>Given: AB = 4b, AC = b, DC = 2a,</translation>
     </message>
     <message>
         <source>Дано : DC = 2a, M, P(вес колонны),</source>
-        <translation type="unfinished"></translation>
+        <translation>Given: DC = 2a, M, P (column weight),</translation>
     </message>
     <message>
         <source>Дано : AB = 4b, AC = b, M.</source>
-        <translation type="unfinished"></translation>
+        <translation>Given: AB = 4b, AC = b, M.</translation>
     </message>
     <message>
         <source>Дано : AB = 2b,</source>
-        <translation type="unfinished"></translation>
+        <translation>Given: AB = 2b,</translation>
     </message>
     <message>
         <source>Дано :</source>
-        <translation type="unfinished"></translation>
+        <translation>Given:</translation>
     </message>
     <message>
         <source>a - радиус диска.</source>
-        <translation type="unfinished"></translation>
+        <translation>a - disc radius.</translation>
     </message>
     <message>
         <source>Дано : AB = b, AC = a,</source>
-        <translation type="unfinished"></translation>
+        <translation>Given: AB = b, AC = a,</translation>
     </message>
     <message>
         <source>вес балки.</source>
-        <translation type="unfinished"></translation>
+        <translation>beam weight.</translation>
     </message>
 </context>
 <context>
     <name>Script</name>
     <message>
         <source>Какой угол будет составлять сила R!B@ c балкой AB, если балку освободить от внешних связей?</source>
-        <translation type="unfinished"></translation>
+        <translation>What angle does force R!B@ make with beam AB once the beam is freed from its supports?</translation>
     </message>
     <message>
         <source>Какой угол сила R!D@ образует с вертикалью ?</source>
-        <translation type="unfinished"></translation>
+        <translation>What angle does force R!D@ make with the vertical?</translation>
     </message>
     <message>
         <source>Существует ли в уравнении (1) еще слагаемое, равное нулю ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Is there another term in equation (1) that equals zero?</translation>
     </message>
     <message>
         <source>Какой номер имеет это слагаемое?</source>
-        <translation type="unfinished"></translation>
+        <translation>What is the number of that term?</translation>
     </message>
     <message>
         <source>Запишите сумму проекций всех сил на ось Ox</source>
-        <translation type="unfinished"></translation>
+        <translation>Write the sum of the projections of all forces on the Ox axis</translation>
     </message>
     <message>
         <source>Запишите сумму проекций всех сил на ось Oy</source>
-        <translation type="unfinished"></translation>
+        <translation>Write the sum of the projections of all forces on the Oy axis</translation>
     </message>
     <message>
         <source>Запишите сумму моментов всех сил относительно т. D</source>
-        <translation type="unfinished"></translation>
+        <translation>Write the sum of the moments of all forces about point D</translation>
     </message>
     <message>
         <source>Запишите сумму моментов всех сил относительно т. B</source>
-        <translation type="unfinished"></translation>
+        <translation>Write the sum of the moments of all forces about point B</translation>
     </message>
     <message>
         <source>Запишите чему равна сила F из системы (1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Write the expression for force F from system (1)</translation>
     </message>
     <message>
         <source>Теперь, пожалуйста, запишите выражение для R!D</source>
-        <translation type="unfinished"></translation>
+        <translation>Now, please, write the expression for R!D</translation>
     </message>
     <message>
         <source>Будьте любезны, запишите также выражение для R!B</source>
-        <translation type="unfinished"></translation>
+        <translation>Would you kindly also write the expression for R!B</translation>
     </message>
     <message>
         <source>Сколько неизвестных будет в уравнениях равновесия сист., освобожденной от внешн. связей?</source>
-        <translation type="unfinished"></translation>
+        <translation>How many unknowns do the equilibrium equations have once the external supports are removed?</translation>
     </message>
     <message>
         <source>Можно ли определить реакции внешних связей, не расчленяя систему?</source>
-        <translation type="unfinished"></translation>
+        <translation>Can the external support reactions be found without taking the system apart?</translation>
     </message>
     <message>
         <source>Сколько неизвестных составляющих у реакции в т. С?</source>
-        <translation type="unfinished"></translation>
+        <translation>How many unknown components does the reaction at C have?</translation>
     </message>
     <message>
         <source>Укажите число независимых неизвестных, если расчленить систему</source>
-        <translation type="unfinished"></translation>
+        <translation>Give the number of independent unknowns if the system is taken apart</translation>
     </message>
     <message>
         <source>При каком значении момента М реакция R!D@ равна нулю</source>
-        <translation type="unfinished"></translation>
+        <translation>For what value of the moment M is the reaction R!D@ zero</translation>
     </message>
     <message>
         <source>Является ли эта задача статически определимой?</source>
-        <translation type="unfinished"></translation>
+        <translation>Is this problem statically determinate?</translation>
     </message>
     <message>
         <source>Сколько нужно составить уравнений, чтобы найти все неизвестные?</source>
-        <translation type="unfinished"></translation>
+        <translation>How many equations must be written to find all the unknowns?</translation>
     </message>
     <message>
         <source>Запишите для колонны сумму проекций всех сил на ось Ox</source>
-        <translation type="unfinished"></translation>
+        <translation>For the column, write the sum of the projections of all forces on Ox</translation>
     </message>
     <message>
         <source>Запишите для колонны сумму проекций всех сил на ось Oy</source>
-        <translation type="unfinished"></translation>
+        <translation>For the column, write the sum of the projections of all forces on Oy</translation>
     </message>
     <message>
         <source>Запишите для колонны сумму моментов всех сил относительно т. C</source>
-        <translation type="unfinished"></translation>
+        <translation>For the column, write the sum of the moments of all forces about point C</translation>
     </message>
     <message>
         <source>Запишите для балки сумму проекций всех сил на ось Ox</source>
-        <translation type="unfinished"></translation>
+        <translation>For the beam, write the sum of the projections of all forces on Ox</translation>
     </message>
     <message>
         <source>Запишите для балки сумму проекций всех сил на ось Oy</source>
-        <translation type="unfinished"></translation>
+        <translation>For the beam, write the sum of the projections of all forces on Oy</translation>
     </message>
     <message>
         <source>Запишите для балки сумму моментов всех сил относительно т. C</source>
-        <translation type="unfinished"></translation>
+        <translation>For the beam, write the sum of the moments of all forces about point C</translation>
     </message>
     <message>
         <source>Сколько неизвестных составляющих у реакции в т. A?</source>
-        <translation type="unfinished"></translation>
+        <translation>How many unknown components does the reaction at A have?</translation>
     </message>
     <message>
         <source>Запишите сумму моментов всех сил относительно точки A</source>
-        <translation type="unfinished"></translation>
+        <translation>Write the sum of the moments of all forces about point A</translation>
     </message>
     <message>
         <source>Пусть тело находится в равновесии. Чему равна сила Y!A@?</source>
-        <translation type="unfinished"></translation>
+        <translation>Let the body be in equilibrium. What is the force Y!A@?</translation>
     </message>
     <message>
         <source>Чему равна сила X!B@?</source>
-        <translation type="unfinished"></translation>
+        <translation>What is the force X!B@?</translation>
     </message>
     <message>
         <source>Чему равна сила Y!B@?</source>
-        <translation type="unfinished"></translation>
+        <translation>What is the force Y!B@?</translation>
     </message>
     <message>
         <source>Чему равен момент M!B@?</source>
-        <translation type="unfinished"></translation>
+        <translation>What is the moment M!B@?</translation>
     </message>
     <message>
         <source>Сколько составляющих имеет реакция связи в точке A?</source>
-        <translation type="unfinished"></translation>
+        <translation>How many components does the support reaction at A have?</translation>
     </message>
     <message>
         <source>Запишите для балки AK сумму проекций всех сил на ось Ox</source>
-        <translation type="unfinished"></translation>
+        <translation>For beam AK, write the sum of the projections of all forces on Ox</translation>
     </message>
     <message>
         <source>Запишите для балки AK сумму проекций всех сил на ось Oy</source>
-        <translation type="unfinished"></translation>
+        <translation>For beam AK, write the sum of the projections of all forces on Oy</translation>
     </message>
     <message>
         <source>Чему равна сила T!A@?</source>
-        <translation type="unfinished"></translation>
+        <translation>What is the force T!A@?</translation>
     </message>
 </context>
 <context>
     <name>SolverWindow</name>
     <message>
         <source>Решение системы AX = B</source>
-        <translation type="unfinished"></translation>
+        <translation>Solving the system AX = B</translation>
     </message>
     <message>
         <source>Уважаемый коллега !</source>
-        <translation type="unfinished"></translation>
+        <translation>Dear colleague!</translation>
     </message>
     <message>
         <source>Я рад помочь Вам решить систему %1 линейных алгебраических уравнений AX = B. Сообщите, пожалуйста, коэффициенты матрицы A и столбца B.</source>
-        <translation type="unfinished"></translation>
+        <translation>I am glad to help you solve a system of %1 linear algebraic equations AX = B. Please enter the coefficients of matrix A and of column B.</translation>
     </message>
     <message>
         <source>Вычисленные значения неизвестных</source>
-        <translation type="unfinished"></translation>
+        <translation>Computed values of the unknowns</translation>
     </message>
     <message>
         <source>Коэффициент A(%1,%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficient A(%1,%2)</translation>
     </message>
     <message>
         <source>Свободный член B%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Constant term B%1</translation>
     </message>
     <message>
         <source>Неизвестное X%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown X%1</translation>
     </message>
     <message>
         <source>Считать</source>
-        <translation type="unfinished"></translation>
+        <translation>Compute</translation>
     </message>
     <message>
         <source>Выход</source>
-        <translation type="unfinished"></translation>
+        <translation>Exit</translation>
     </message>
 </context>
 <context>
     <name>TAskForm</name>
     <message>
         <source>Выбор порядка системы</source>
-        <translation type="unfinished"></translation>
+        <translation>Order of the system</translation>
     </message>
     <message>
         <source>Систему какого порядка решаем ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Solve a system of which order?</translation>
     </message>
     <message>
         <source>Система 6 уравнений</source>
-        <translation type="unfinished"></translation>
+        <translation>System of 6 equations</translation>
     </message>
     <message>
         <source>Система 9 уравнений</source>
-        <translation type="unfinished"></translation>
+        <translation>System of 9 equations</translation>
     </message>
 </context>
 <context>
     <name>TConsForm</name>
     <message>
         <source>Консультант</source>
-        <translation type="unfinished"></translation>
+        <translation>Consultant</translation>
     </message>
     <message>
         <source>КОНСУЛЬТАНТ приветствует Вас !</source>
-        <translation type="unfinished"></translation>
+        <translation>The CONSULTANT welcomes you!</translation>
     </message>
     <message>
         <source>Подсистема КОНСУЛЬТАНТ может предоставить Вам необходимую справку по работе с системой ВЕКТУМ-W,  некоторые  сведения по теории и методике решения задач.</source>
-        <translation type="unfinished"></translation>
+        <translation>The CONSULTANT subsystem can give you the help you need on working with VEKTUM-W, and some facts of the theory and of the method of solving problems.</translation>
     </message>
     <message>
         <source>Информация о работе с системой ВЕКТУМ-W</source>
-        <translation type="unfinished"></translation>
+        <translation>How to work with VEKTUM-W</translation>
     </message>
     <message>
         <source>Методика решения задач</source>
-        <translation type="unfinished"></translation>
+        <translation>Problem-solving method</translation>
     </message>
     <message>
         <source>Виды связей</source>
-        <translation type="unfinished"></translation>
+        <translation>Types of supports</translation>
     </message>
     <message>
         <source>Завершение работы с подсистемой КОНСУЛЬТАНТ</source>
-        <translation type="unfinished"></translation>
+        <translation>Leave the CONSULTANT</translation>
     </message>
 </context>
 <context>
     <name>TEqEdit</name>
     <message>
         <source>Формула</source>
-        <translation type="unfinished"></translation>
+        <translation>Formula</translation>
     </message>
 </context>
 <context>
     <name>THelpForm</name>
     <message>
         <source>     Для  набора греческой буквы следует предварительно нажать функциональную клавишу</source>
-        <translation type="unfinished"></translation>
+        <translation>     To type a Greek letter, first press the function key</translation>
     </message>
     <message>
         <source>, а затем - соответствующий этой букве аналог в латинском регистре.</source>
-        <translation type="unfinished"></translation>
+        <translation>, and then the Latin letter that stands for it.</translation>
     </message>
     <message>
         <source>Аналоги для строчных букв греческого алфавита:</source>
-        <translation type="unfinished"></translation>
+        <translation>Latin keys for the lower-case Greek letters:</translation>
     </message>
     <message>
         <source>        Переход в верхнюю позицию осуществляется клавишей &quot;UP&quot; (вверх). Возврат в прежднее положение осуществляется клавишей &quot;DOWN&quot; (вниз).</source>
-        <translation type="unfinished"></translation>
+        <translation>        The &quot;UP&quot; key moves up to the superscript position. The &quot;DOWN&quot; key moves back to the previous position.</translation>
     </message>
     <message>
         <source>        Переход в нижнюю позицию осуществляется клавишей &quot;DOWN&quot; (вниз). Возврат в прежднее положение осуществляется клавишей &quot;UP&quot; (вверх).</source>
-        <translation type="unfinished"></translation>
+        <translation>        The &quot;DOWN&quot; key moves down to the subscript position. The &quot;UP&quot; key moves back to the previous position.</translation>
     </message>
     <message>
         <source>        При вводе формулы или выражения обратите внимание на то,   какие Вам нужны литеры - заглавные или строчные.</source>
-        <translation type="unfinished"></translation>
+        <translation>        When you type a formula or an expression, mind which letters you need: capitals or lower-case.</translation>
     </message>
     <message>
         <source>Например, в обозначении</source>
-        <translation type="unfinished"></translation>
+        <translation>For example, in the symbol</translation>
     </message>
     <message>
         <source>буквы &quot;M&quot; и &quot;B&quot; заглавные,</source>
-        <translation type="unfinished"></translation>
+        <translation>the letters &quot;M&quot; and &quot;B&quot; are capitals,</translation>
     </message>
     <message>
         <source>а &quot;z&quot; строчная. Будьте внимательны, программа различает регистр.</source>
-        <translation type="unfinished"></translation>
+        <translation>and &quot;z&quot; is lower-case. Be careful: the program is case-sensitive.</translation>
     </message>
     <message>
         <source>При записи функций, параметры необходимо вводить в скобках:</source>
-        <translation type="unfinished"></translation>
+        <translation>When you write a function, put its arguments in brackets:</translation>
     </message>
     <message>
         <source>Запись возведения в степень:</source>
-        <translation type="unfinished"></translation>
+        <translation>Writing powers:</translation>
     </message>
     <message>
         <source>      2) При возведении переменной в степень, первым пишется индекс, затем указывается показатель степени. Скобки ставить не обязательно:</source>
-        <translation type="unfinished"></translation>
+        <translation>      2) To raise a variable with a subscript to a power, write the subscript first, then the exponent. Brackets are not needed:</translation>
     </message>
     <message>
         <source>      3) Если показатель степени - сложное выражение, то его необходимо брать в скобки:</source>
-        <translation type="unfinished"></translation>
+        <translation>      3) If the exponent is a compound expression, it must be put in brackets:</translation>
     </message>
     <message>
         <source>      4)При умножении между множителями обязательно пишется  звездочка :</source>
-        <translation type="unfinished"></translation>
+        <translation>      4) In a product, an asterisk must be written between the factors:</translation>
     </message>
     <message>
         <source>    Для утвердительного ответа на вопрос необходимо ввести в поле ввода </source>
-        <translation type="unfinished"></translation>
+        <translation>    To answer a question with &quot;yes&quot;, type in the input box </translation>
     </message>
     <message>
         <source>    Для отрицательного ответа на вопрос необходимо ввести в поле ввода </source>
-        <translation type="unfinished"></translation>
+        <translation>    To answer a question with &quot;no&quot;, type in the input box </translation>
     </message>
     <message>
         <source>Информация о системе</source>
-        <translation type="unfinished"></translation>
+        <translation>About the system</translation>
     </message>
     <message>
         <source>Набор греческих букв</source>
-        <translation type="unfinished"></translation>
+        <translation>Typing Greek letters</translation>
     </message>
     <message>
         <source>Набор выражения, формулы</source>
-        <translation type="unfinished"></translation>
+        <translation>Typing formulas</translation>
     </message>
     <message>
         <source>Особенности набора формул</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes on formulas</translation>
     </message>
     <message>
         <source>Ответы на вопросы системы</source>
-        <translation type="unfinished"></translation>
+        <translation>Answering questions</translation>
     </message>
 </context>
 <context>
     <name>TKontrForm</name>
     <message>
         <source>Контролер</source>
-        <translation type="unfinished"></translation>
+        <translation>Examiner</translation>
     </message>
     <message>
         <source>КОНТРОЛЕР приветствует Вас !</source>
-        <translation type="unfinished"></translation>
+        <translation>The EXAMINER welcomes you!</translation>
     </message>
     <message>
         <source>Подсистема КОНТРОЛЕР проверяет, насколько Вами освоена техника решения задач статики плоской системы сил и позволяет решить систему линейных алгебраических уравнений.</source>
-        <translation type="unfinished"></translation>
+        <translation>The EXAMINER subsystem checks how well you have mastered solving statics problems for a plane system of forces, and lets you solve a system of linear algebraic equations.</translation>
     </message>
     <message>
         <source>Решение системы линейных уравнений</source>
-        <translation type="unfinished"></translation>
+        <translation>Solve a system of linear equations</translation>
     </message>
     <message>
         <source>Завершение работы с подсистемой КОНТРОЛЕР</source>
-        <translation type="unfinished"></translation>
+        <translation>Leave the EXAMINER</translation>
     </message>
 </context>
 <context>
     <name>TKzsForm</name>
     <message>
         <source>Вы ответили неверно пять раз. Проверьте свои знания и попробуйте снова. Желаю удачи!</source>
-        <translation type="unfinished"></translation>
+        <translation>You have answered wrongly five times. Review what you know and try again. Good luck!</translation>
     </message>
     <message>
         <source>Ошибка ввода данных.</source>
-        <translation type="unfinished"></translation>
+        <translation>Input error.</translation>
     </message>
     <message>
         <source>Вы успешно прошли это испытание. Поздравляю! Желаю дальнейших успехов! </source>
-        <translation type="unfinished"></translation>
+        <translation>You have passed this test. Congratulations! I wish you further success! </translation>
     </message>
     <message>
         <source>Решение контрольной задачи по статике</source>
-        <translation type="unfinished"></translation>
+        <translation>Solving a statics test problem</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
     <message>
         <source>Вектум</source>
-        <translation type="unfinished"></translation>
+        <translation>Vektum</translation>
     </message>
     <message>
         <source>Система</source>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message>
         <source>ВЕКТУМ-W</source>
-        <translation type="unfinished"></translation>
+        <translation>VEKTUM-W</translation>
     </message>
     <message>
         <source>- это комплекс программ, предназначенный для интенсив- </source>
-        <translation type="unfinished"></translation>
+        <translation>- a set of programs designed for the intensive, individual</translation>
     </message>
     <message>
         <source>ного индивидуального обучения теоретической механике. Система ВЕКТУМ-W помогает пользователю освоить методику решения различных прикладных задач, где требуется исследовать условия равновесия твердого тела или системы таких тел.</source>
-        <translation type="unfinished"></translation>
+        <translation>teaching of theoretical mechanics. VEKTUM-W helps the user master the method of solving various applied problems in which the equilibrium of a rigid body or of a system of such bodies has to be studied.</translation>
     </message>
     <message>
         <source>Пожалуйста, выберите интересующий Вас раздел </source>
-        <translation type="unfinished"></translation>
+        <translation>Please choose the section you are interested in </translation>
     </message>
     <message>
         <source>КОНСУЛЬТАНТ</source>
-        <translation type="unfinished"></translation>
+        <translation>CONSULTANT</translation>
     </message>
     <message>
         <source>РЕПЕТИТОР</source>
-        <translation type="unfinished"></translation>
+        <translation>TUTOR</translation>
     </message>
     <message>
         <source>КОНТРОЛЕР</source>
-        <translation type="unfinished"></translation>
+        <translation>EXAMINER</translation>
     </message>
     <message>
         <source>ВЫХОД</source>
-        <translation type="unfinished"></translation>
+        <translation>EXIT</translation>
     </message>
 </context>
 <context>
     <name>TMetodForm</name>
     <message>
         <source>Методика решения задач статики</source>
-        <translation type="unfinished"></translation>
+        <translation>Method of solving statics problems</translation>
     </message>
     <message>
         <source>             Методика решения задач базируется на основных аксиомах статики и сводится к следующей последовательности операций в процессе решения задач :</source>
-        <translation type="unfinished"></translation>
+        <translation>             The method of solving problems rests on the basic axioms of statics and comes down to the following sequence of operations:</translation>
     </message>
     <message>
         <source>1 шаг.</source>
-        <translation type="unfinished"></translation>
+        <translation>Step 1.</translation>
     </message>
     <message>
         <source> Систему абсолютно твердых тел, находящихся в равновесии, освобождаем от</source>
-        <translation type="unfinished"></translation>
+        <translation> We free the system of rigid bodies in equilibrium from its</translation>
     </message>
     <message>
         <source>внешних</source>
-        <translation type="unfinished"></translation>
+        <translation>external</translation>
     </message>
     <message>
         <source>связей и действие связей заменяем соответствующими реакциями</source>
-        <translation type="unfinished"></translation>
+        <translation>supports and replace the action of the supports by the support</translation>
     </message>
     <message>
         <source>связей.</source>
-        <translation type="unfinished"></translation>
+        <translation>reactions.</translation>
     </message>
     <message>
         <source>2 шаг.</source>
-        <translation type="unfinished"></translation>
+        <translation>Step 2.</translation>
     </message>
     <message>
         <source> Расчленяем систему на отдельные тела или отдельные группы тел, а действие</source>
-        <translation type="unfinished"></translation>
+        <translation> We split the system into single bodies or groups of bodies and replace the</translation>
     </message>
     <message>
         <source>внутренних</source>
-        <translation type="unfinished"></translation>
+        <translation>internal</translation>
     </message>
     <message>
         <source>связей заменяем соответствующими реакциями связей.</source>
-        <translation type="unfinished"></translation>
+        <translation>connections by the corresponding reactions.</translation>
     </message>
     <message>
         <source>3 шаг.</source>
-        <translation type="unfinished"></translation>
+        <translation>Step 3.</translation>
     </message>
     <message>
         <source> Записываем и анализируем </source>
-        <translation type="unfinished"></translation>
+        <translation> We write and analyse the </translation>
     </message>
     <message>
         <source>условия равновесия</source>
-        <translation type="unfinished"></translation>
+        <translation>equilibrium conditions</translation>
     </message>
     <message>
         <source>каждого выделенного тела</source>
-        <translation type="unfinished"></translation>
+        <translation>of each separated body</translation>
     </message>
     <message>
         <source>или каждой выделенной группы тел.</source>
-        <translation type="unfinished"></translation>
+        <translation>or of each separated group of bodies.</translation>
     </message>
 </context>
 <context>
     <name>TPonForm</name>
     <message>
         <source>Схема: диск C с весом G и реакциями R в точках A и B</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagram: disc C of weight G with reactions R at points A and B</translation>
     </message>
     <message>
         <source>Сила</source>
-        <translation type="unfinished"></translation>
+        <translation>Force</translation>
     </message>
     <message>
         <source>- мера механического воздействия на материальное</source>
-        <translation type="unfinished"></translation>
+        <translation>- a measure of the mechanical action on a material</translation>
     </message>
     <message>
         <source>тело со стороны каких-либо материальных объектов.</source>
-        <translation type="unfinished"></translation>
+        <translation>body exerted by other material objects.</translation>
     </message>
     <message>
         <source>Это - векторная величина, характеризующаяся числен- ным значением, направлением и точкой приложения.</source>
-        <translation type="unfinished"></translation>
+        <translation>It is a vector quantity, defined by its magnitude, its direction and its point of application.</translation>
     </message>
     <message>
         <source>В системе ВЕКТУМ-W заданные (активные) силы изображаются пурпурным цветом, а красный цвет соответствует тем силам, которые неизвестны (реакциям связей).</source>
-        <translation type="unfinished"></translation>
+        <translation>In VEKTUM-W the given (active) forces are drawn in magenta, and red marks the forces that are unknown (the support reactions).</translation>
     </message>
     <message>
         <source>Замечание.</source>
-        <translation type="unfinished"></translation>
+        <translation>Note.</translation>
     </message>
     <message>
         <source>Схема: диск C с парой сил F и P и реакциями в точке B</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagram: disc C with the couple F, P and the reactions at point B</translation>
     </message>
     <message>
         <source>Пара сил</source>
-        <translation type="unfinished"></translation>
+        <translation>Couple</translation>
     </message>
     <message>
         <source>- система двух сил, приложенных к одному телу,</source>
-        <translation type="unfinished"></translation>
+        <translation>- a system of two forces applied to one body,</translation>
     </message>
     <message>
         <source>равных по модулю и направленных в противоположные</source>
-        <translation type="unfinished"></translation>
+        <translation>equal in magnitude and pointing in opposite</translation>
     </message>
     <message>
         <source>стороны.</source>
-        <translation type="unfinished"></translation>
+        <translation>directions.</translation>
     </message>
     <message>
         <source>Пара сил характеризуется моментом. Момент пары преставляет собой вектор, перпендикулярный плоскости пары, равный по модулю произведению модуля одной из сил пары на плечо пары и напрвленный в ту сторону, откуда вращение тела, которое стремится вызвать пара</source>
-        <translation type="unfinished"></translation>
+        <translation>A couple is characterised by its moment. The moment of a couple is a vector perpendicular to the plane of the couple, equal in magnitude to the product of one of its forces and the arm of the couple, and pointing to the side from which the rotation the couple tends to cause</translation>
     </message>
     <message>
         <source>представляется происходящим против хода часовой стрелки.</source>
-        <translation type="unfinished"></translation>
+        <translation>is seen as counterclockwise.</translation>
     </message>
     <message>
         <source>Схема: сила F и её проекции на оси x и y, углы альфа и гамма</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagram: force F and its projections on the x and y axes, angles alpha and gamma</translation>
     </message>
     <message>
         <source>Проекция силы на ось</source>
-        <translation type="unfinished"></translation>
+        <translation>Projection on an axis</translation>
     </message>
     <message>
         <source>- это скалярная величина, равная</source>
-        <translation type="unfinished"></translation>
+        <translation>- a scalar quantity equal to the</translation>
     </message>
     <message>
         <source>произведению модуля силы на косинус угла, образован- </source>
-        <translation type="unfinished"></translation>
+        <translation>product of the force magnitude and the cosine of the angle</translation>
     </message>
     <message>
         <source>ного положительным направлением оси и направлением силы:</source>
-        <translation type="unfinished"></translation>
+        <translation>between the positive direction of the axis and the force:</translation>
     </message>
     <message>
         <source>Если есть необходимость перейти к иному отсчету угла, то, учитывая соотношения</source>
-        <translation type="unfinished"></translation>
+        <translation>If the angle has to be measured otherwise, then, using the relations</translation>
     </message>
     <message>
         <source>получим:</source>
-        <translation type="unfinished"></translation>
+        <translation>we get:</translation>
     </message>
     <message>
         <source>Схема: момент силы F относительно полюса B, радиус-вектор r и плечо h</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagram: moment of force F about pole B, position vector r and arm h</translation>
     </message>
     <message>
         <source>Схема: разложение силы F на составляющие F1 и F2 с плечами h1 и h2</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagram: force F resolved into components F1 and F2 with arms h1 and h2</translation>
     </message>
     <message>
         <source>Момент силы</source>
-        <translation type="unfinished"></translation>
+        <translation>Moment</translation>
     </message>
     <message>
         <source>относительно полюса (точки В) - это вектор,</source>
-        <translation type="unfinished"></translation>
+        <translation>of a force about a pole (point B) is the vector</translation>
     </message>
     <message>
         <source>равный векторному произведению радиус-вектора r, прове-</source>
-        <translation type="unfinished"></translation>
+        <translation>equal to the cross product of the position vector r, drawn</translation>
     </message>
     <message>
         <source>денного из полюса в точку приложения силы, на вектор силы F:</source>
-        <translation type="unfinished"></translation>
+        <translation>from the pole to the point of application, and the force vector F:</translation>
     </message>
     <message>
         <source>В случае плоской системы сил проекцию вектора             на ось Oz можно вычислить так :</source>
-        <translation type="unfinished"></translation>
+        <translation>For a plane system of forces the projection of             on the Oz axis is:</translation>
     </message>
     <message>
         <source>- если сила стремится повернуть тело вокруг полюса против хода часовой стрелки</source>
-        <translation type="unfinished"></translation>
+        <translation>- if the force tends to turn the body about the pole counterclockwise</translation>
     </message>
     <message>
         <source>- если сила стремится повернуть тело вокруг полюса по ходу часовой стрелки</source>
-        <translation type="unfinished"></translation>
+        <translation>- if the force tends to turn the body about the pole clockwise</translation>
     </message>
     <message>
         <source>Здесь F - модуль силы, h = r sin</source>
-        <translation type="unfinished"></translation>
+        <translation>Here F is the magnitude, h = r sin</translation>
     </message>
     <message>
         <source>- плечо.</source>
-        <translation type="unfinished"></translation>
+        <translation>- arm.</translation>
     </message>
     <message>
         <source>Если вычисление затруднено, то момент силы относи- тельно точки может быть найден следующим образом: сила F раскладывается на две составляющие так, чтобы легко было найти для них плечи. Например:</source>
-        <translation type="unfinished"></translation>
+        <translation>If this is hard to compute, the moment of a force about a point can be found as follows: resolve the force F into two components whose arms are easy to find. For example:</translation>
     </message>
     <message>
         <source>M!Oz@(F) = -h!1@F!1@ - h!2@F!2@, где F!1@ - Fcos~a,  h!1@ = 2R,  F!2@ = Fsin~a,  h!2@ = R.</source>
-        <translation type="unfinished"></translation>
+        <translation>M!Oz@(F) = -h!1@F!1@ - h!2@F!2@, where F!1@ - Fcos~a, h!1@ = 2R, F!2@ = Fsin~a, h!2@ = R.</translation>
     </message>
     <message>
         <source>Схема: стержень AC и диск O, сила F и реакции в заделке A</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagram: rod AC and disc O, force F and the reactions of the fixed support A</translation>
     </message>
     <message>
         <source>Уравнения равновесия для плоской системы сил.</source>
-        <translation type="unfinished"></translation>
+        <translation>Equilibrium equations for a plane force system.</translation>
     </message>
     <message>
         <source>Три основные формы записи уравнений равновесия :</source>
-        <translation type="unfinished"></translation>
+        <translation>Three basic forms of the equilibrium equations:</translation>
     </message>
     <message>
         <source>Решение каждой системы приводит к единому результату : </source>
-        <translation type="unfinished"></translation>
+        <translation>Each of these systems gives the same result: </translation>
     </message>
     <message>
         <source>Ограничения</source>
-        <translation type="unfinished"></translation>
+        <translation>Restrictions</translation>
     </message>
     <message>
         <source>при использовании 2-й и 3-й форм уравнений (в противном случае</source>
-        <translation type="unfinished"></translation>
+        <translation>on the 2nd and 3rd forms of the equations (otherwise the</translation>
     </message>
     <message>
         <source>уравнения окажутся линейно зависимыми) :</source>
-        <translation type="unfinished"></translation>
+        <translation>equations are linearly dependent):</translation>
     </message>
     <message>
         <source>2-я форма:</source>
-        <translation type="unfinished"></translation>
+        <translation>2nd form:</translation>
     </message>
     <message>
         <source>нельзя допускать, чтобы прямая AB была перпендикулярна оси Ox;</source>
-        <translation type="unfinished"></translation>
+        <translation>line AB must not be perpendicular to the Ox axis;</translation>
     </message>
     <message>
         <source>3-я форма:</source>
-        <translation type="unfinished"></translation>
+        <translation>3rd form:</translation>
     </message>
     <message>
         <source>нельзя допускать, чтобы точки A, B, C лежали на одной прямой.</source>
-        <translation type="unfinished"></translation>
+        <translation>points A, B, C must not lie on one straight line.</translation>
     </message>
     <message>
         <source>Основные понятия и сведения</source>
-        <translation type="unfinished"></translation>
+        <translation>Basic concepts and facts</translation>
     </message>
     <message>
         <source>Определение силы</source>
-        <translation type="unfinished"></translation>
+        <translation>Definition of force</translation>
     </message>
     <message>
         <source>Определение пары сил</source>
-        <translation type="unfinished"></translation>
+        <translation>Definition of a couple</translation>
     </message>
     <message>
         <source>Момент силы отн. точки</source>
-        <translation type="unfinished"></translation>
+        <translation>Moment about a point</translation>
     </message>
     <message>
         <source>Уравнения равновесия</source>
-        <translation type="unfinished"></translation>
+        <translation>Equilibrium equations</translation>
     </message>
 </context>
 <context>
     <name>TRepForm</name>
     <message>
         <source>Репетитор</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutor</translation>
     </message>
     <message>
         <source>РЕПЕТИТОР приветствует Вас !</source>
-        <translation type="unfinished"></translation>
+        <translation>The TUTOR welcomes you!</translation>
     </message>
     <message>
         <source>Подсистема РЕПЕТИТОР поможет Вам научиться составлять уравнения равновесия для одного тела и для системы тел.</source>
-        <translation type="unfinished"></translation>
+        <translation>The TUTOR subsystem will help you learn to write equilibrium equations for a single body and for a system of bodies.</translation>
     </message>
     <message>
         <source>Знакомство с примерами составления уравнений равновесия</source>
-        <translation type="unfinished"></translation>
+        <translation>Worked examples of writing equilibrium equations</translation>
     </message>
     <message>
         <source>Решение контрольной задачи по статике</source>
-        <translation type="unfinished"></translation>
+        <translation>Solving a statics test problem</translation>
     </message>
     <message>
         <source>Завершение работы с подсистемой РЕПЕТИТОР</source>
-        <translation type="unfinished"></translation>
+        <translation>Leave the TUTOR</translation>
     </message>
 </context>
 <context>
     <name>TReshForm</name>
     <message>
         <source>Методика решения задач</source>
-        <translation type="unfinished"></translation>
+        <translation>Problem-solving method</translation>
     </message>
     <message>
         <source>Уважаемый  коллега !</source>
-        <translation type="unfinished"></translation>
+        <translation>Dear colleague!</translation>
     </message>
     <message>
         <source>Сейчас вы имеете возможность ознакомиться с основными понятиями и фактами статики, с методикой решения задач на составление и исследование уравнений равновесия.</source>
-        <translation type="unfinished"></translation>
+        <translation>Here you can get to know the basic concepts and facts of statics and the method of solving problems in which equilibrium equations are written and studied.</translation>
     </message>
     <message>
         <source>Основные понятия и сведения</source>
-        <translation type="unfinished"></translation>
+        <translation>Basic concepts and facts</translation>
     </message>
     <message>
         <source>Методика решения задач статики</source>
-        <translation type="unfinished"></translation>
+        <translation>Method of solving statics problems</translation>
     </message>
     <message>
         <source>Завершение обзора</source>
-        <translation type="unfinished"></translation>
+        <translation>End the overview</translation>
     </message>
 </context>
 <context>
     <name>TSvyazForm</name>
     <message>
         <source>   Здесь на балку AB наложены два вида связей:  в т. A  -  цилиндрический шарнир и в т. B - опора на абсолютно гладкую наклонную плоскость. </source>
-        <translation type="unfinished"></translation>
+        <translation>   Here beam AB has two kinds of supports: a pin (cylindrical hinge) at A and, at B, a perfectly smooth inclined plane. </translation>
     </message>
     <message>
         <source>Схема: балка AB на шарнире A и гладкой наклонной плоскости в точке B</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagram: beam AB on pin A and on a smooth inclined plane at point B</translation>
     </message>
     <message>
         <source>   Сила реакции, действующая на балку в т. B,  направлена ортогонально к наклонной плоскости, а реакцию в шарнире следует представить в виде двух составляющих.</source>
-        <translation type="unfinished"></translation>
+        <translation>   The reaction acting on the beam at B is normal to the inclined plane, and the reaction of the pin is shown as two components.</translation>
     </message>
     <message>
         <source>Схема: балка AB, освобожденная от связей, с реакциями XA, YA и RB</source>
-        <translation type="unfinished"></translation>
+        <translation>Free-body diagram of beam AB with the reactions XA, YA and RB</translation>
     </message>
     <message>
         <source>Схема: балка AK, подвешенная на нитях, связанных в точке D</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagram: beam AK hanging on strings tied at point D</translation>
     </message>
     <message>
         <source>Схема: натяжения нитей TA, TB и TC</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagram: string tensions TA, TB and TC</translation>
     </message>
     <message>
         <source>   Здесь связи представлены нитями. Балка AK подвешена на двух нитях, которые в точке D связаны с третьей, привязанной к потолку. Силы реакции, действующие на балку в точках A и B, направлены вдоль нитей.</source>
-        <translation type="unfinished"></translation>
+        <translation>   Here the supports are strings. Beam AK hangs on two strings tied at D to a third one fixed to the ceiling. The reactions acting on the beam at A and B are directed along the strings.</translation>
     </message>
     <message>
         <source>   Сила, натягивающая нить DC, также направлена вдоль нити.</source>
-        <translation type="unfinished"></translation>
+        <translation>   The force that stretches string DC is also directed along the string.</translation>
     </message>
     <message>
         <source>    Изогнутая под прямым углом балка заделана в стенку в точке B. Связь в точке B препятствует не только поступательному перемещению тела, но и повороту его вокруг этой точки. Реакция в т. B характеризуется силой и парой сил с  моментом заделки.</source>
-        <translation type="unfinished"></translation>
+        <translation>    A beam bent at a right angle is built into a wall at B. The fixed support at B prevents not only the translation of the body but also its rotation about that point. The reaction at B is a force and a couple with the fixed-end moment.</translation>
     </message>
     <message>
         <source>Схема: изогнутая балка, заделанная в стенку в точке B, с силой F</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagram: bent beam built into a wall at point B, with force F</translation>
     </message>
     <message>
         <source>Схема: реакции заделки XB, YB и момент MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagram: fixed-support reactions XB, YB and moment MB</translation>
     </message>
     <message>
         <source>Схема: карандаш в стакане, точки опоры A, D и B</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagram: pencil in a glass, contact points A, D and B</translation>
     </message>
     <message>
         <source>Схема: реакции RA, RD и RB, действующие на карандаш</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagram: reactions RA, RD and RB acting on the pencil</translation>
     </message>
     <message>
         <source>Карандаш в стакане</source>
-        <translation type="unfinished"></translation>
+        <translation>Pencil in a glass</translation>
     </message>
     <message>
         <source>   Поскольку поверхности стенок стакана и карандаша абсолютно гладкие, то силы реакций, действующих на карандаш, будут направлены ортогонально к названным поверхностям.</source>
-        <translation type="unfinished"></translation>
+        <translation>   Since the walls of the glass and the pencil are perfectly smooth, the reactions acting on the pencil are normal to those surfaces.</translation>
     </message>
     <message>
         <source>Виды связей</source>
-        <translation type="unfinished"></translation>
+        <translation>Types of supports</translation>
     </message>
     <message>
         <source>Вращательный шарнир и катковая опора</source>
-        <translation type="unfinished"></translation>
+        <translation>Pin and roller supports</translation>
     </message>
     <message>
         <source>Гибкая связь</source>
-        <translation type="unfinished"></translation>
+        <translation>Flexible support</translation>
     </message>
     <message>
         <source>Жесткое защемление</source>
-        <translation type="unfinished"></translation>
+        <translation>Fixed support</translation>
     </message>
     <message>
         <source>Контакт с гладкой поверхностью</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact with a smooth surface</translation>
     </message>
 </context>
 <context>
     <name>TUrForm</name>
     <message>
         <source>Ошибка ввода данных.</source>
-        <translation type="unfinished"></translation>
+        <translation>Input error.</translation>
     </message>
     <message>
         <source>Поздравляю! Теперь вы без труда сможете составить уравнения равновесия для плоской системы сил.</source>
-        <translation type="unfinished"></translation>
+        <translation>Congratulations! Now you can easily write the equilibrium equations for a plane system of forces.</translation>
     </message>
     <message>
         <source>Составление уравнений равновесия</source>
-        <translation type="unfinished"></translation>
+        <translation>Writing equilibrium equations</translation>
     </message>
 </context>
 </TS>
