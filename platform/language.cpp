@@ -212,3 +212,11 @@ QString translateMessage(const QString& text)
 {
     return translateMessageAt(text, 0);
 }
+
+QStringList translatedMessageSources()
+{
+    QStringList list;
+    for (const char* source : kMessages)
+        list.append(QString::fromUtf8(source));
+    return list;
+}

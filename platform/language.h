@@ -69,3 +69,6 @@ private:
 // with its variable parts as %1, and translated here.  A text not in the list
 // (already translated, or a value) comes back unchanged.
 QString translateMessage(const QString& text);
+
+// The Russian texts translateMessage knows, with their variable parts as %1.
+QStringList translatedMessageSources();

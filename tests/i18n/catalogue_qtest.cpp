@@ -1,0 +1,180 @@
+// The English catalogue is complete: every text the sources mark for
+// translation has a finished English entry that keeps the placeholders and the
+// formula notation, and every message the engines can give is in the message
+// table that translates them.
+#include "platform/language.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+namespace {
+struct Entry {
+    QString translation;
+    QString type;   // "unfinished", "obsolete", "vanished"; empty when finished
+};
+using Catalogue = QMap<QPair<QString, QString>, Entry>;   // (context, source) -> entry
+
+Catalogue readCatalogue(const QString& path, QString* error)
+{
+    Catalogue c;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("cannot open ") + path;
+        return c;
+    }
+    QXmlStreamReader xml(&file);
+    QString context, source;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            context = xml.readElementText();
+        else if (xml.name() == QLatin1String("source"))
+            source = xml.readElementText();
+        else if (xml.name() == QLatin1String("translation")) {
+            const QString type = xml.attributes().value(QLatin1String("type")).toString();
+            c.insert({context, source}, {xml.readElementText(), type});
+        }
+    }
+    if (xml.hasError())
+        *error = xml.errorString();
+    return c;
+}
+
+const QString kSourceDir = QStringLiteral(VEKTUM_SOURCE_DIR);
+const QString kCommitted = kSourceDir + QStringLiteral("/translations/vektum_en.ts");
+
+// Placeholders and the notation's markers: subscript !..@, superscript #,
+// Greek ~x.
+QStringList notation(const QString& text)
+{
+    QStringList found;
+    static const QRegularExpression marks(QStringLiteral("%\\d|![A-Za-z0-9]+@?|#|~[a-zA-Z]"));
+    auto it = marks.globalMatch(text);
+    while (it.hasNext())
+        found.append(it.next().captured());
+    found.sort();
+    return found;
+}
+
+bool hasCyrillic(const QString& text)
+{
+    for (QChar c : text)
+        if (c.unicode() >= 0x400 && c.unicode() <= 0x4FF)
+            return true;
+    return false;
+}
+
+// The Russian string literals outside comments of one source file.
+QStringList russianLiterals(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList found;
+    static const QRegularExpression literal(QStringLiteral("\"((?:[^\"\\\\]|\\\\.)*)\""));
+    for (const QString& raw : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        const QString line = raw.trimmed();
+        if (line.startsWith(QLatin1String("//")))
+            continue;
+        auto it = literal.globalMatch(line);
+        while (it.hasNext()) {
+            QString text = it.next().captured(1);
+            text.replace(QLatin1String("\\\""), QLatin1String("\""));
+            if (hasCyrillic(text))
+                found.append(text);
+        }
+    }
+    return found;
+}
+} // namespace
+
+class CatalogueTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyEntryFinished()
+    {
+        QString error;
+        const Catalogue committed = readCatalogue(kCommitted, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QVERIFY(committed.size() > 250);
+        for (auto it = committed.cbegin(); it != committed.cend(); ++it) {
+            const QString where = it.key().first + QStringLiteral(": ") + it.key().second;
+            QVERIFY2(it->type.isEmpty(), qPrintable(it->type + QStringLiteral(" entry ") + where));
+            QVERIFY2(!it->translation.trimmed().isEmpty(), qPrintable(QStringLiteral("empty ") + where));
+            QVERIFY2(!hasCyrillic(it->translation), qPrintable(QStringLiteral("Russian left in ") + where));
+            QCOMPARE(notation(it->translation), notation(it.key().second));
+        }
+    }
+
+    // lupdate over today's sources finds exactly the committed entries: a text
+    // added without running the update target, or one left behind after its
+    // source changed, fails here.
+    void catalogueMatchesSources()
+    {
+        QTemporaryDir scratch;
+        QVERIFY(scratch.isValid());
+        const QString fresh = scratch.filePath(QStringLiteral("fresh_en.ts"));
+        QProcess lupdate;
+        lupdate.setWorkingDirectory(kSourceDir);
+        QStringList args{QStringLiteral("platform"), QStringLiteral("drawing"), QStringLiteral("eqedit"),
+                         QStringLiteral("exercises"), QStringLiteral("reference"), QStringLiteral("solver/forms"),
+                         QStringLiteral("shell"), QStringLiteral("app"), QStringLiteral("-locations"),
+                         QStringLiteral("none"), QStringLiteral("-source-language"), QStringLiteral("ru_RU"),
+                         QStringLiteral("-target-language"), QStringLiteral("en"), QStringLiteral("-ts"), fresh};
+        lupdate.start(QStringLiteral(VEKTUM_LUPDATE), args);
+        QVERIFY(lupdate.waitForFinished(120000));
+        QVERIFY2(lupdate.exitCode() == 0, lupdate.readAllStandardError().constData());
+
+        QString error;
+        const Catalogue found = readCatalogue(fresh, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        const Catalogue committed = readCatalogue(kCommitted, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        for (auto it = found.cbegin(); it != found.cend(); ++it)
+            QVERIFY2(committed.contains(it.key()), qPrintable(QStringLiteral("not in vektum_en.ts: ")
+                                                              + it.key().first + QStringLiteral(": ")
+                                                              + it.key().second));
+        for (auto it = committed.cbegin(); it != committed.cend(); ++it)
+            QVERIFY2(found.contains(it.key()), qPrintable(QStringLiteral("no longer in the sources: ")
+                                                          + it.key().first + QStringLiteral(": ")
+                                                          + it.key().second));
+    }
+
+    // Every Russian literal of the engines' sources is a message of the table
+    // or a piece of one between its variable parts.
+    void everyEngineMessageListed_data()
+    {
+        QTest::addColumn<QString>("file");
+        for (const char* file : {"formula/equation.cpp", "formula/text.cpp", "formula/packetdata.cpp",
+                                 "formula/packetequation.cpp", "eqedit/evaluator.cpp", "platform/guard.cpp",
+                                 "solver/forms/solverwindow.h", "shell/kontrform.h", "exercises/modules.cpp"})
+            QTest::newRow(file) << QString::fromLatin1(file);
+        QDir formula(kSourceDir + QStringLiteral("/formula"));
+        QVERIFY(formula.exists());
+    }
+    void everyEngineMessageListed()
+    {
+        QFETCH(QString, file);
+        const QStringList literals = russianLiterals(kSourceDir + QLatin1Char('/') + file);
+        QVERIFY2(!literals.isEmpty(), qPrintable(file));
+        const QStringList table = translatedMessageSources();
+        for (const QString& text : literals) {
+            bool listed = false;
+            for (const QString& message : table)
+                listed = listed || message.contains(text);
+            QVERIFY2(listed, qPrintable(QStringLiteral("not in the message table: ") + text));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(CatalogueTest)
+#include "catalogue_qtest.moc"

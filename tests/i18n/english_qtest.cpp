@@ -1,0 +1,189 @@
+// The program in English: `--lang en` installs the English catalogue before the
+// windows are made, and then every window, the worked example's question, the
+// message boxes and the engines' messages speak English.
+#include "drawing/canvaslabel.h"
+#include "eqedit/teqedit.h"
+#include "exercises/examplescript.h"
+#include "exercises/urform.h"
+#include "platform/forms.h"
+#include "platform/guard.h"
+#include "platform/language.h"
+#include "platform/messages.h"
+#include "shell/mainform.h"
+#include "shell/startup.h"
+#include "solver/forms/matrixform.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QTabBar>
+#include <QPushButton>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+QString button(const char* name)
+{
+    auto* b = MainForm->findChild<QPushButton*>(QString::fromLatin1(name));
+    return b ? b->text() : QStringLiteral("<no button>");
+}
+
+bool hasCyrillic(const QString& text)
+{
+    for (QChar c : text)
+        if (c.unicode() >= 0x400 && c.unicode() <= 0x4FF)
+            return true;
+    return false;
+}
+
+// Every text a window shows or gives a screen reader, with where it was found.
+QStringList textsOf(QWidget* window)
+{
+    QStringList texts;
+    auto add = [&texts](const QObject* o, const QString& what, const QString& text) {
+        texts.append(o->metaObject()->className() + (QLatin1Char(' ') + o->objectName()) + QLatin1Char(' ') + what
+                     + QStringLiteral(": ") + text);
+    };
+    add(window, QStringLiteral("title"), window->windowTitle());
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    widgets.prepend(window);
+    for (QWidget* w : widgets) {
+        add(w, QStringLiteral("name"), w->accessibleName());
+        add(w, QStringLiteral("description"), w->accessibleDescription());
+        if (auto* label = qobject_cast<QLabel*>(w))
+            add(w, QStringLiteral("text"), label->text());
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+            add(w, QStringLiteral("text"), button->text());
+        if (auto* edit = qobject_cast<TEqEdit*>(w))
+            add(w, QStringLiteral("formula"), edit->Equation());
+        if (auto* bar = qobject_cast<QTabBar*>(w))
+            for (int i = 0; i < bar->count(); ++i)
+                add(w, QStringLiteral("tab"), bar->tabText(i));
+    }
+    return texts;
+}
+} // namespace
+
+class EnglishTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QCOMPARE(installStartupLanguage({QStringLiteral("vektum"), QStringLiteral("--lang"), QStringLiteral("en")}),
+                 Language::English);
+        startModules();
+        createWindows();
+    }
+
+    void cleanupTestCase()
+    {
+        destroyWindows();
+        stopModules();
+        installLanguage(Language::Russian);
+    }
+
+    void mainWindowInEnglish()
+    {
+        QVERIFY(MainForm);
+        QVERIFY(QTest::qWaitForWindowExposed(MainForm));
+        QCOMPARE(button("Button1"), QStringLiteral("CONSULTANT"));
+        QCOMPARE(button("Button2"), QStringLiteral("TUTOR"));
+        QCOMPARE(button("Button3"), QStringLiteral("EXAMINER"));
+        QCOMPARE(button("Button4"), QStringLiteral("EXIT"));
+    }
+
+    // Every window, once shown and built, has no Russian text left.
+    void noRussianLeftInAnyWindow()
+    {
+        for (QWidget* window : createdWindows()) {
+            window->show();
+            QCoreApplication::processEvents();
+            for (const QString& text : textsOf(window))
+                QVERIFY2(!hasCyrillic(text), qPrintable(text));
+            if (window != MainForm)
+                window->hide();
+        }
+    }
+
+    void workedExampleQuestionInEnglish()
+    {
+        QVERIFY(UrForm);
+        UrForm->show();
+        UrForm->FormActivate();
+        QCOMPARE(UrForm->Step, 0);
+        const QString question = UrForm->EqEdit1->Equation();
+        QCOMPARE(question,
+                 QStringLiteral("What angle does force R!B@ make with beam AB once the beam is freed from its supports?"));
+        QVERIFY(!hasCyrillic(UrForm->Dano->text()));
+        QVERIFY(UrForm->Dano->text().contains(QLatin1String("knife edge")));
+        UrForm->hide();
+    }
+
+    void messageBoxInEnglish()
+    {
+        QList<ShownMessage> shown;
+        const MessageHook previous = setMessageHook([&shown](const ShownMessage& m) { shown.append(m); });
+        MatrixForm->show();
+        for (QLineEdit* box : MatrixForm->findChildren<QLineEdit*>())
+            box->clear();
+        MatrixForm->Button1Click();   // every box empty
+        setMessageHook(previous);
+        MatrixForm->hide();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].text, QStringLiteral("Error! Not all the data have been entered."));
+        QCOMPARE(shown[0].title, QStringLiteral("VEKTUM-W"));
+    }
+
+    // The engines' Russian messages, whole or with their variable parts.
+    void engineMessages_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("english");
+        QTest::newRow("formula engine") << QStringLiteral("Ошибка: Деление на нуль")
+                                        << QStringLiteral("Error: Division by zero");
+        QTest::newRow("with a name") << QStringLiteral("Ошибка: нет такой переменной \"R!B@\"")
+                                     << QStringLiteral("Error: no such variable \"R!B@\"");
+        QTest::newRow("with a number") << QStringLiteral("Ошибка: число \"1e999\" слишком велико")
+                                       << QStringLiteral("Error: the number \"1e999\" is too large");
+        QTest::newRow("evaluator") << QStringLiteral("Аргумент  для вычисления натурального логарифма, равный -2, "
+                                                     "должен быть больше нуля.")
+                                   << QStringLiteral("The argument of the natural logarithm, -2, must be greater "
+                                                     "than zero.");
+        QTest::newRow("nested") << QStringLiteral("Невозможно вычислить одно или оба выражения при сравнении "
+                                                  "(Неизвестная функция FOO).")
+                                << QStringLiteral("One or both expressions cannot be evaluated for the comparison "
+                                                  "(Unknown function FOO).");
+        QTest::newRow("not a message") << QStringLiteral("12.5") << QStringLiteral("12.5");
+        QTest::newRow("empty") << QString() << QString();
+    }
+    void engineMessages()
+    {
+        QFETCH(QString, message);
+        QFETCH(QString, english);
+        QCOMPARE(translateMessage(message), english);
+    }
+
+    // A fault that ends a handler is reported in English too.
+    void handlerFaultInEnglish()
+    {
+        QList<ShownMessage> shown;
+        const MessageHook previous = setMessageHook([&shown](const ShownMessage& m) { shown.append(m); });
+        try {
+            throw std::runtime_error("Ошибка вычисления: переполнение");
+        } catch (...) {
+            reportCurrentException();
+        }
+        setMessageHook(previous);
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].icon, QMessageBox::Critical);
+        QCOMPARE(shown[0].text, QStringLiteral("Calculation error: overflow"));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    GuardedApplication app(argc, argv);
+    EnglishTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "english_qtest.moc"
