@@ -728,47 +728,169 @@ void task4Scheme1(const SchemeTarget& t)
     s.symbol(140, 93, u"b"_s);
 }
 
+// What each scheme shows, for a screen reader.  The schemes that only write
+// into the statement area keep the picture of the scheme before them, so
+// their descriptions repeat what the picture shows.
+const QString kExampleBeamFreed =
+    u"Балка AB освобождена от связей и изображена в осях x, y с началом O. Заданные силы показаны "
+    u"пурпурным цветом: вес G приложен в точке C и направлен вниз, сила F приложена к концу A и направлена "
+    u"вправо. Реакции связей показаны красным цветом: реакция R индекс D в точке D направлена вертикально "
+    u"вверх, реакция R индекс B в точке B перпендикулярна наклонной плоскости и составляет угол альфа с "
+    u"вертикалью."_s;
+const QString kExampleMoment =
+    u"главный момент системы сил относительно точки D: L индекс D равен сумме моментов относительно D "
+    u"сил R индекс D, F, G и R индекс B"_s;
+const QString kTask1Freed =
+    u"Балка AB освобождена от связей: шарнир и наклонная плоскость убраны. Реакции показаны красным "
+    u"цветом: составляющие X индекс A вправо и Y индекс A вверх в точке A, реакция R индекс B в точке B "
+    u"перпендикулярна наклонной плоскости и составляет угол альфа с вертикальной пунктирной линией. "
+    u"Заданные нагрузки показаны пурпурным цветом: пара сил с моментом M и вес P в точке C."_s;
+const QString kTask1X = u" Уравнение проекций на ось x: X индекс A минус R индекс B синус альфа."_s;
+const QString kTask1Y = u" Уравнение проекций на ось y: Y индекс A минус P плюс R индекс B косинус альфа."_s;
+const QString kTask1M =
+    u" Уравнение моментов относительно точки C: M минус P b плюс 2 b R индекс B косинус альфа."_s;
+
+struct ExampleEntry {
+    int firstStep;
+    int lastStep;
+    void (*scheme)(const SchemeTarget&);
+    QString description;
+};
+
+const ExampleEntry* exampleEntry(int step)
+{
+    static const ExampleEntry table[] = {
+        {0, 0, exampleScheme1,
+         u"Схема задачи: однородная горизонтальная балка AB в осях x, y с началом O опирается на острие в "
+         u"точке D и на гладкую наклонную плоскость в точке B; плоскость наклонена к горизонту под углом "
+         u"альфа. Заданные силы показаны пурпурным цветом: вес G приложен в точке C и направлен вниз, сила F "
+         u"приложена к концу A и направлена вправо. Дано: AB = 2b, AD = a, вес G, угол альфа."_s},
+        {1, 2, exampleScheme2,
+         kExampleBeamFreed + u" В поле условия записан "_s + kExampleMoment +
+             u" (1); первое слагаемое равно нулю, так как его радиус-вектор нулевой."_s},
+        {3, 6, exampleScheme3,
+         kExampleBeamFreed +
+             u" В поле условия записаны главный вектор системы: R равен сумме сил F, G, R индекс D и "
+             u"R индекс B (1), и "_s +
+             kExampleMoment + u" (2)."_s},
+        {7, 7, exampleScheme4,
+         kExampleBeamFreed +
+             u" В поле условия записаны три уравнения равновесия (1). Сумма проекций на ось x: F минус "
+             u"R индекс B синус альфа равно нулю. Сумма проекций на ось y: R индекс D минус G плюс R индекс B "
+             u"косинус альфа равно нулю. Сумма моментов относительно точки D: R индекс B на (2b минус a) "
+             u"косинус альфа минус G на (b минус a) равно нулю."_s},
+    };
+    for (const ExampleEntry& e : table)
+        if (step >= e.firstStep && step <= e.lastStep)
+            return &e;
+    return nullptr;
+}
+
+struct TaskEntry {
+    int task;
+    int step;
+    void (*scheme)(const SchemeTarget&);
+    QString description;
+};
+
+const TaskEntry* taskEntry(int task, int step)
+{
+    static const TaskEntry table[] = {
+        {0, 0, task0Scheme0,
+         u"Схема задачи: однородная колонна DC весом P опирается в точке D на гладкую вертикальную стену, "
+         u"с которой образует угол альфа, а в точке C на штифт горизонтальной балки AB. Балка AB лежит на "
+         u"катковой опоре в точке A и на шарнирно-неподвижной опоре в точке B. Заданные нагрузки показаны "
+         u"пурпурным цветом: вес колонны P и пары сил с моментом M на колонне и на балке. Дано: AB = 4b, "
+         u"AC = b, DC = 2a, P, M, угол альфа."_s},
+        {0, 5, task0Scheme5,
+         u"Система расчленена: колонна DC изображена над балкой AB. Неизвестные реакции показаны красным "
+         u"цветом: реакция стены R индекс D в точке D; составляющие X индекс C и Y индекс C в точке C на "
+         u"колонне и противоположно направленные им на балке; реакция R индекс A катковой опоры в точке A; "
+         u"составляющие X индекс B и Y индекс B в точке B. Заданные пары сил с моментом M и вес колонны P "
+         u"показаны пурпурным цветом. Угол альфа между колонной и стеной отмечен в точке D."_s},
+        {0, 7, task0Scheme7,
+         u"Колонна DC отдельно со всеми силами. Заданные вес P и пара сил с моментом M показаны пурпурным "
+         u"цветом; неизвестные реакции показаны красным цветом: R индекс D в точке D, X индекс C и Y индекс C "
+         u"в точке C. Угол альфа между колонной и стеной отмечен в точке D. Дано: DC = 2a, M, P (вес "
+         u"колонны), угол альфа."_s},
+        {0, 10, task0Scheme10,
+         u"Балка AB отдельно со всеми силами. Заданная пара сил с моментом M показана пурпурным цветом; "
+         u"неизвестные силы показаны красным цветом: реакция R индекс A в точке A, составляющие X индекс B и "
+         u"Y индекс B в точке B и силы X индекс C и Y индекс C, с которыми колонна действует на балку в точке "
+         u"C. Дано: AB = 4b, AC = b, M."_s},
+        {1, 0, task1Scheme0,
+         u"Схема задачи: однородная горизонтальная балка AB в осях x, y с началом O закреплена "
+         u"цилиндрическим шарниром в точке A и опирается в точке B на гладкую наклонную плоскость, "
+         u"наклоненную к горизонту под углом альфа. Заданные нагрузки показаны пурпурным цветом: пара сил с "
+         u"моментом M и вес P, приложенный в точке C и направленный вниз. Дано: AB = 2b, M, P, угол альфа."_s},
+        {1, 1, task1Scheme1, kTask1Freed},
+        {1, 2, task1Scheme2, kTask1Freed + kTask1X},
+        {1, 3, task1Scheme3, kTask1Freed + kTask1X + kTask1Y},
+        {1, 4, task1Scheme4, kTask1Freed + kTask1X + kTask1Y + kTask1M},
+        {2, 0, task2Scheme0,
+         u"Желтый диск радиуса a с центром C и горизонтальным пунктирным диаметром AB. Заданные силы "
+         u"показаны пурпурным цветом: сила F приложена в точке A и направлена вверх, сила P приложена в "
+         u"центре C и направлена вниз, P = минус F. Неизвестная реакция в точке B показана красным цветом: "
+         u"составляющие X индекс B вправо и Y индекс B вверх и момент M индекс B, изображенный дугой со "
+         u"стрелкой."_s},
+        {3, 0, task3Scheme0,
+         u"Схема задачи: балка, изогнутая под прямым углом, в осях x, y с началом O заделана в стену в точке "
+         u"B. Горизонтальная часть BA длиной b, вертикальная часть AC длиной a. Заданная сила F показана "
+         u"пурпурным цветом: она приложена в нижней точке C под углом альфа к вертикали. Дано: AB = b, "
+         u"AC = a, F, угол альфа."_s},
+        {3, 1, task3Scheme1,
+         u"Балка освобождена от заделки: стена убрана, реакция заделки в точке B показана красным цветом: "
+         u"составляющие X индекс B вправо и Y индекс B вверх и момент заделки M индекс B, изображенный дугой "
+         u"со стрелкой. Заданная сила F в точке C под углом альфа к вертикали показана пурпурным цветом."_s},
+        {4, 0, task4Scheme0,
+         u"Схема задачи: серая балка AK подвешена на двух нитях, идущих из точек A и B к узлу D; узел D "
+         u"привязан нитью DC к потолку в точке C. Нить из точки A образует с балкой угол альфа, нить из "
+         u"точки B угол бета. Заданный вес балки P показан пурпурным цветом: он приложен в точке O и направлен "
+         u"вниз. Дано: AO = a, OB = b, углы альфа и бета."_s},
+        {4, 1, task4Scheme1,
+         u"Нити заменены силами натяжения, показанными красным цветом: T индекс A в точке A и T индекс B в "
+         u"точке B направлены вдоль нитей к узлу D; в узле D действуют T индекс A и T индекс B в обратную "
+         u"сторону и T индекс C вверх. Через узел D проведена пунктирная вертикаль, оси x и y изображены "
+         u"внизу слева. Вес балки P в точке O показан пурпурным цветом; отмечены углы альфа и бета."_s},
+    };
+    for (const TaskEntry& e : table)
+        if (e.task == task && e.step == step)
+            return &e;
+    return nullptr;
+}
+
 } // namespace
 
 bool DrawExampleScheme(int step, const SchemeTarget& target)
 {
-    void (*scheme)(const SchemeTarget&) = nullptr;
-    if (step == 0)
-        scheme = exampleScheme1;
-    else if (step >= 1 && step <= 2)
-        scheme = exampleScheme2;
-    else if (step >= 3 && step <= 6)
-        scheme = exampleScheme3;
-    else if (step == 7)
-        scheme = exampleScheme4;
-    if (!scheme)
+    const ExampleEntry* e = exampleEntry(step);
+    if (!e)
         return false;
     if (target.showPicture)
         target.showPicture();
-    scheme(target);
+    e->scheme(target);
     return true;
 }
 
 bool DrawTaskScheme(int task, int step, const SchemeTarget& target)
 {
-    struct Entry {
-        int task;
-        int step;
-        void (*scheme)(const SchemeTarget&);
-    };
-    static constexpr Entry table[] = {
-        {0, 0, task0Scheme0}, {0, 5, task0Scheme5}, {0, 7, task0Scheme7}, {0, 10, task0Scheme10},
-        {1, 0, task1Scheme0}, {1, 1, task1Scheme1}, {1, 2, task1Scheme2}, {1, 3, task1Scheme3},
-        {1, 4, task1Scheme4}, {2, 0, task2Scheme0}, {3, 0, task3Scheme0}, {3, 1, task3Scheme1},
-        {4, 0, task4Scheme0}, {4, 1, task4Scheme1},
-    };
-    for (const Entry& e : table) {
-        if (e.task == task && e.step == step) {
-            if (target.showPicture)
-                target.showPicture();
-            e.scheme(target);
-            return true;
-        }
-    }
-    return false;
+    const TaskEntry* e = taskEntry(task, step);
+    if (!e)
+        return false;
+    if (target.showPicture)
+        target.showPicture();
+    e->scheme(target);
+    return true;
+}
+
+QString exampleSchemeDescription(int step)
+{
+    const ExampleEntry* e = exampleEntry(step);
+    return e ? e->description : QString();
+}
+
+QString taskSchemeDescription(int task, int step)
+{
+    const TaskEntry* e = taskEntry(task, step);
+    return e ? e->description : QString();
 }
