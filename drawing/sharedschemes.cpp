@@ -187,7 +187,7 @@ void DrawBentBeamInWall(Canvas& c)
     s.label(136, 88, u"a"_s);
 }
 
-void DrawBentBeamFreed(Canvas& c)
+void DrawBentBeamFreed(Canvas& c, FixingArc arc)
 {
     Sketch s(c);
     s.clearPicture();
@@ -214,6 +214,8 @@ void DrawBentBeamFreed(Canvas& c)
     s.label(20, 30, u"Y"_s, u"B"_s);
     s.label(55, 72, u"X"_s, u"B"_s);
     s.label(30, 85, u"M"_s, u"B"_s);
+    if (arc == FixingArc::Twice)
+        s.arc(25, 50, 55, 80, 35, 40, 40, 80, bgr::Red, 1);
     s.font(kSymbolFace);
     s.label(183, 20, u"a."_s);
     s.label(136, 88, u"a"_s);

@@ -463,29 +463,7 @@ void task3Scheme0(const SchemeTarget& t)
 // Task 3, the beam freed: X_B, Y_B and the moment M_B of the built-in end.
 void task3Scheme1(const SchemeTarget& t)
 {
-    Sketch s = onPicture(t.picture);
-    s.axes();
-    s.arc(130, 100, 170, 140, 150, 100, 120, 90);
-    s.polygon({{30, 60}, {160, 60}, {160, 120}, {150, 120}, {150, 70}, {30, 70}}, bgr::Grey, Fill::Solid);
-    s.arc(25, 50, 55, 80, 35, 40, 40, 80, bgr::Red, 2);
-    s.arrow(40, 79, 45, 79, bgr::Red);
-    s.arrow(150, 120, 120, 90, bgr::Magenta);
-    s.arrow(40, 65, 70, 65, bgr::Red);
-    s.arrow(40, 65, 40, 35, bgr::Red);
-    s.axisLabels();
-    s.label(60, 20, u"Дано : AB = b, AC = a,"_s);
-    s.label(173, 20, u"F"_s);
-    s.label(179, 20, u","_s);
-    s.label(45, 45, u"B"_s);
-    s.label(150, 45, u"A"_s);
-    s.label(150, 123, u"C"_s);
-    s.label(108, 90, u"F"_s);
-    s.label(20, 30, u"Y"_s, u"B"_s);
-    s.label(55, 72, u"X"_s, u"B"_s);
-    s.label(30, 85, u"M"_s, u"B"_s);
-    s.arc(25, 50, 55, 80, 35, 40, 40, 80, bgr::Red, 1);
-    s.symbol(183, 20, u"a."_s);
-    s.symbol(136, 88, u"a"_s);
+    DrawBentBeamFreed(t.picture, FixingArc::Twice);
 }
 
 // Task 4, the problem: beam AK hung on threads meeting at D; the weight P.
@@ -635,26 +613,28 @@ const TaskEntry* taskEntry(int task, int step)
 
 } // namespace
 
-bool DrawExampleScheme(int step, const SchemeTarget& target)
+namespace {
+bool drawScheme(void (*scheme)(const SchemeTarget&), const SchemeTarget& target)
 {
-    const ExampleEntry* e = exampleEntry(step);
-    if (!e)
+    if (!scheme)
         return false;
     if (target.showPicture)
         target.showPicture();
-    e->scheme(target);
+    scheme(target);
     return true;
+}
+} // namespace
+
+bool DrawExampleScheme(int step, const SchemeTarget& target)
+{
+    const ExampleEntry* e = exampleEntry(step);
+    return drawScheme(e ? e->scheme : nullptr, target);
 }
 
 bool DrawTaskScheme(int task, int step, const SchemeTarget& target)
 {
     const TaskEntry* e = taskEntry(task, step);
-    if (!e)
-        return false;
-    if (target.showPicture)
-        target.showPicture();
-    e->scheme(target);
-    return true;
+    return drawScheme(e ? e->scheme : nullptr, target);
 }
 
 QString exampleSchemeDescription(int step)

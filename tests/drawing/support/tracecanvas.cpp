@@ -5,10 +5,7 @@
 namespace {
 QString numbers(std::initializer_list<int> values)
 {
-    QStringList parts;
-    for (int v : values)
-        parts.append(QString::number(v));
-    return parts.join(u' ');
+    return RecordingCanvas::numbers(values);
 }
 } // namespace
 
