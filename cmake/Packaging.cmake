@@ -28,11 +28,12 @@ set(CPACK_PACKAGE_NAME vektum)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "ВЕКТУМ-W developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop tutor for statics / обучающая система по статике")
+# CPack writes the summary as the Description's first line and indents these.
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-    " VEKTUM-W explains how to solve statics problems with reference pages and\n"
-    " schemes, drills the student step by step in writing equilibrium equations,\n"
-    " checking every typed formula numerically, runs an entrance test and solves\n"
-    " linear systems AX = B of order 6 or 9. The interface is in Russian.")
+    "VEKTUM-W explains how to solve statics problems with reference pages and\n"
+    "schemes, drills the student step by step in writing equilibrium equations,\n"
+    "checking every typed formula numerically, runs an entrance test and solves\n"
+    "linear systems AX = B of order 6 or 9. The interface is in Russian.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
@@ -47,6 +48,5 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "ВЕКТУМ-W developers")
 # ask for and Qt's Russian translations by name.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core, qt6-translations-l10n")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}\n${CPACK_PACKAGE_DESCRIPTION}")
 
 include(CPack)
