@@ -4,6 +4,6 @@ QIcon programIcon()
 {
     QIcon icon;
     for (int size : {48, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/%1x%1/local.vektum.Vektum.png").arg(size), QSize(size, size));
+        icon.addFile(QStringLiteral(":/icons/%1x%1/" VEKTUM_APP_ID ".png").arg(size), QSize(size, size));
     return icon;
 }
