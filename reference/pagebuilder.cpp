@@ -2,31 +2,21 @@
 
 #include "drawing/picturebox.h"
 #include "drawing/symbolfont.h"
+#include "eqedit/eqlayout.h"
 #include "eqedit/teqedit.h"
 #include "platform/colours.h"
 #include "platform/fonts.h"
+#include "platform/tabpages.h"
 
 #include <QFontMetrics>
-#include <QFrame>
-#include <QIcon>
 #include <QLabel>
-#include <QPainter>
-#include <QPixmap>
-#include <QPushButton>
-#include <QTabWidget>
 #include <algorithm>
-#include <cmath>
 
 namespace reference {
 
 QFont textFont()
 {
     return pixelFont(QStringLiteral("Arial"), 17);
-}
-
-QFont equationFont(const QString& family, int pixels)
-{
-    return pointFont(family, int(std::lround(pixels * 72.0 / 96.0)));
 }
 
 QLabel* addText(QWidget* page, const char* name, const QRect& box, const QString& text, int flags,
@@ -72,14 +62,27 @@ QLabel* addTextAt(QWidget* page, const char* name, const QPoint& at, const QStri
     return label;
 }
 
+void wrapWithin(QLabel* label, int right)
+{
+    if (label->geometry().right() < right)
+        return;
+    const int width = right - label->x();
+    label->setWordWrap(true);
+    label->resize(width, label->heightForWidth(width));
+}
+
 TEqEdit* addEquation(QWidget* page, const char* name, const QRect& box, const QString& equation,
-                     const QFont& font)
+                     const QString& family, int pixels)
 {
     auto* edit = new TEqEdit(page);
     edit->setObjectName(QString::fromLatin1(name));
+    const QFont font = pointFontForPixels(family, pixels);
     edit->setFont(font);
     edit->SetBackColor(buttonFaceColour());
-    edit->setGeometry(box);
+    // The formula's last glyph stays inside the bevel.
+    const FontEqMetrics metrics(font);
+    const int needed = layoutEquation(equation, level::Normal, metrics).width() + 2 * TEqEdit::BevelWidth + 1;
+    edit->setGeometry(QRect(box.topLeft(), QSize(std::max(box.width(), needed), box.height())));
     edit->SetEquation(equation);
     edit->setEnabled(false);
     return edit;
@@ -96,45 +99,7 @@ PictureBox* addPicture(QWidget* page, const char* name, const QRect& box, void (
     return picture;
 }
 
-QFrame* addPanel(QWidget* window, const QRect& box)
-{
-    auto* panel = new QFrame(window);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setGeometry(box);
-    return panel;
-}
-
-namespace {
-// The green check mark of the "OK" buttons, drawn here rather than read from
-// the style's image files: reading an image loads the image-format plugins,
-// which would cost every start-up more than all the windows' frames together.
-QIcon checkMark()
-{
-    QPixmap glyph(16, 16);
-    glyph.fill(Qt::transparent);
-    {
-        QPainter painter(&glyph);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(fromBgr(0x008000), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        const QPointF tick[] = {{2.5, 8.5}, {6.5, 12.5}, {13.5, 3.5}};
-        painter.drawPolyline(tick, 3);
-    }
-    return QIcon(glyph);
-}
-} // namespace
-
-QPushButton* addOkButton(QWidget* parent, const QRect& box, const QFont& font)
-{
-    auto* button = new QPushButton(QStringLiteral("OK"), parent);
-    button->setObjectName(QStringLiteral("BitBtn1"));
-    button->setIcon(checkMark());
-    button->setFont(font);
-    button->setGeometry(box);
-    button->setDefault(true);
-    return button;
-}
-
-QWidget* addPage(QTabWidget* pages, const char* name, const QString& title)
+QWidget* addPage(TabPages* pages, const char* name, const QString& title)
 {
     auto* page = new QWidget;
     page->setObjectName(QString::fromLatin1(name));

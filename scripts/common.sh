@@ -4,7 +4,7 @@ set -euo pipefail
 
 VEKTUM_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 VEKTUM_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-                 fonts-liberation2 fonts-dejavu-core xvfb xauth)
+                 fonts-liberation2 fonts-dejavu-core qt6-translations-l10n xvfb xauth)
 
 # ensure_packages [extra packages...]
 ensure_packages() {

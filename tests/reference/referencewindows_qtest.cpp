@@ -13,7 +13,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
-#include <QTabWidget>
+#include "platform/tabpages.h"
 #include <QtTest>
 
 #include <functional>
@@ -462,7 +462,7 @@ void ReferenceWindowsTest::okHidesAndKeepsThePage()
     QFETCH(int, page);
     auto* dialog = qobject_cast<QDialog*>(this->window(window));
     QVERIFY(dialog);
-    auto* pages = dialog->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    auto* pages = dialog->findChild<TabPages*>(QStringLiteral("PageControl1"));
     QVERIFY(pages);
     QCOMPARE(pages->currentIndex(), 0); // the first page at creation
     auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("BitBtn1"));
