@@ -5,11 +5,15 @@
 // fonts, so the table of windows below serves any language of the texts.
 #include "eqedit/eqlayout.h"
 #include "eqedit/teqedit.h"
+#include "platform/fonts.h"
+#include "platform/translations.h"
 #include "shell/startup.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QFile>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QStyle>
@@ -243,6 +247,10 @@ private slots:
 
     void everythingFits_data();
     void everythingFits();
+    void textsMeasureAsDesigned_data();
+    void textsMeasureAsDesigned();
+    void pointsAndPixels();
+    void qtOwnTextsAreRussian();
 };
 
 void FitTest::everythingFits_data()
@@ -300,6 +308,59 @@ void FitTest::everythingFits()
     w->hide();
     const QStringList faults = check.faults();
     QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("\n") + faults.join(QLatin1Char('\n'))));
+}
+
+void FitTest::textsMeasureAsDesigned_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("pixels");
+    QTest::addColumn<int>("width");   // the box of an auto-sized label in the layout tables
+    QTest::newRow("Сила") << QStringLiteral("Сила") << 17 << 40;
+    QTest::newRow("Пара сил") << QStringLiteral("Пара сил") << 17 << 71;
+    QTest::newRow("Замечание.") << QStringLiteral("Замечание.") << 17 << 89;
+    QTest::newRow("2-я форма:") << QStringLiteral("2-я форма:") << 17 << 85;
+    QTest::newRow("Проекция силы на ось") << QStringLiteral("Проекция силы на ось") << 17 << 173;
+    QTest::newRow("Момент силы") << QStringLiteral("Момент силы") << 17 << 104;
+    QTest::newRow("Уравнения равновесия ...")
+        << QStringLiteral("Уравнения равновесия для плоской системы сил.") << 17 << 389;
+}
+
+void FitTest::textsMeasureAsDesigned()
+{
+    QFETCH(QString, text);
+    QFETCH(int, pixels);
+    QFETCH(int, width);
+    const QFontMetrics metrics(pixelFont(QStringLiteral("Arial"), pixels));
+    QCOMPARE(metrics.horizontalAdvance(text), width);
+    // A widget's own font, unset but for its size, renders the same way.
+    QLabel label;
+    QFont font = label.font();
+    font.setFamily(QStringLiteral("Arial"));
+    font.setPixelSize(pixels);
+    label.setFont(font);
+    QCOMPARE(QFontMetrics(label.font()).horizontalAdvance(text), width);
+}
+
+void FitTest::pointsAndPixels()
+{
+    // Heights in pixels from the layout tables and the whole points the
+    // desktop gives them at 96 dots per inch, both ways.
+    const int table[][2] = {{19, 14}, {17, 13}, {16, 12}, {13, 10}, {12, 9}, {11, 8}};
+    for (const auto& row : table) {
+        QCOMPARE(pixelsToPoints(row[0]), row[1]);
+        QCOMPARE(pointsToPixels(row[1]), row[0]);
+    }
+    // A formula font of 19 px is 14 pt and its indices, 4 pt smaller, 13 px.
+    QCOMPARE(QFontInfo(pointFontForPixels(QStringLiteral("Arial"), 19)).pixelSize(), 19);
+    QCOMPARE(QFontInfo(pointFont(QStringLiteral("Arial"), 10)).pixelSize(), 13);
+}
+
+void FitTest::qtOwnTextsAreRussian()
+{
+    // Start-up loads Qt's own translations: the edit boxes' context menus, the
+    // standard buttons.
+    QVERIFY(QFile::exists(qtTranslationsFile()));
+    QCOMPARE(QCoreApplication::translate("QLineEdit", "Select All"), QStringLiteral("Выделить всё"));
 }
 
 QTEST_MAIN(FitTest)
