@@ -50,6 +50,7 @@ TMetodForm::TMetodForm(QWidget* parent)
         addTextAt(this, "Label14", {291, 208}, QStringLiteral("условия равновесия"), blue);
         addTextAt(this, "Label15", {456, 208}, QStringLiteral("каждого выделенного тела"));
         addTextAt(this, "Label16", {61, 227}, QStringLiteral("или каждой выделенной группы тел."), black);
+        keepApart(this);
         // A line that the installed face sets wider than the window carries
         // its last words over to the line below.
         for (QLabel* label : findChildren<QLabel*>())

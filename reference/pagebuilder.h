@@ -35,6 +35,13 @@ QLabel* addText(QWidget* page, const char* name, const QRect& box, const QString
 QLabel* addTextAt(QWidget* page, const char* name, const QPoint& at, const QString& text,
                   const QColor& colour = QColor(), int flags = Plain, const QFont& font = textFont());
 
+// Texts side by side on a line keep a thin blank between them: a label or
+// equation box that starts less than three pixels after the text or box
+// before it (a one-line label or an equation box on the same line) moves
+// right.  A label whose "joinsPrevious" property is set completes the word
+// before it (a Greek letter after "sin") and stays where it is.
+void keepApart(QWidget* parent);
+
 // A label that would run past `right` (in its parent's coordinates) wraps
 // its text inside that edge instead, growing downwards.
 void wrapWithin(QLabel* label, int right);

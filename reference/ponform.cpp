@@ -100,12 +100,11 @@ void buildMomentPage(QWidget* p)
             QStringLiteral("В случае плоской системы сил проекцию вектора             на ось Oz можно вычислить "
                            "так :"),
             Wrapped);
-    QLabel* against = addText(
-        p, "Label25", {289, 152, 352, 41},
-        QStringLiteral("- если сила стремится повернуть тело вокруг полюса против хода часовой стрелки"), Wrapped);
-    QLabel* with = addText(p, "Label26", {289, 192, 352, 41},
-                           QStringLiteral("- если сила стремится повернуть тело вокруг полюса по ходу часовой стрелки"),
-                           Wrapped);
+    addText(p, "Label25", {289, 152, 352, 41},
+            QStringLiteral("- если сила стремится повернуть тело вокруг полюса против хода часовой стрелки"),
+            Wrapped);
+    addText(p, "Label26", {289, 192, 352, 41},
+            QStringLiteral("- если сила стремится повернуть тело вокруг полюса по ходу часовой стрелки"), Wrapped);
 
     // "Здесь F - модуль силы, h = r sin", the italic alpha and "- плечо." read
     // as one line: the alpha stands on the baseline of its neighbours.
@@ -113,6 +112,7 @@ void buildMomentPage(QWidget* p)
                              Wrapped);
     QFont symbol = pixelFont(QStringLiteral("Symbol"), 17);
     QLabel* alpha = addText(p, "Label28", {433, 230, 16, 25}, greek(QStringLiteral("a")), Wrapped | Italic, symbol);
+    alpha->setProperty("joinsPrevious", true);   // "sin" and the letter read as one word
     const QFontMetrics beforeMetrics(before->font());
     const QFontMetrics alphaMetrics(alpha->font());
     const int baseline = before->y() + beforeMetrics.ascent();
@@ -122,7 +122,7 @@ void buildMomentPage(QWidget* p)
     // The italic letter leans past its advance; a blank pixel or two keeps it off the dash.
     const int alphaRight = alphaX + std::max(alphaMetrics.horizontalAdvance(alpha->text()),
                                              alphaMetrics.boundingRect(alpha->text()).right() + 1);
-    after->move(std::max(after->x(), alphaRight + 2), after->y());
+    after->move(std::max(after->x(), alphaRight + 4), after->y());
 
     addText(p, "Label30", {185, 272, 448, 89},
             QStringLiteral("Если вычисление затруднено, то момент силы относи- тельно точки может быть найден "
@@ -133,12 +133,8 @@ void buildMomentPage(QWidget* p)
     // Sits over the run of blanks of Label24, so that it reads as part of the sentence.
     addEquation(p, "EqEdit5", {576, 112, 87, 17}, QStringLiteral("M!B@(F)"),
                 kSansSerif, 13);
-    TEqEdit* plus = addEquation(p, "EqEdit6", {184, 160, 103, 25}, QStringLiteral("M!Bz@(F) = + Fh"), kArial, 17);
-    TEqEdit* minus = addEquation(p, "EqEdit7", {184, 200, 103, 25}, QStringLiteral("M!Bz@(F) = - Fh"), kArial, 17);
-    // Each sign rule reads on from its formula; a formula box grown to show
-    // its whole formula pushes its rule to the right.
-    against->move(std::max(against->x(), plus->geometry().right() + 3), against->y());
-    with->move(std::max(with->x(), minus->geometry().right() + 3), with->y());
+    addEquation(p, "EqEdit6", {184, 160, 103, 25}, QStringLiteral("M!Bz@(F) = + Fh"), kArial, 17);
+    addEquation(p, "EqEdit7", {184, 200, 103, 25}, QStringLiteral("M!Bz@(F) = - Fh"), kArial, 17);
     addEquation(p, "EqEdit8", {90, 380, 527, 24},
                 QStringLiteral("M!Oz@(F) = -h!1@F!1@ - h!2@F!2@, где F!1@ - Fcos~a,  h!1@ = 2R,  F!2@ = Fsin~a,  "
                                "h!2@ = R."),
@@ -206,6 +202,8 @@ void TPonForm::buildContents()
     buildProjectionPage(addPage(m_pages, "TabSheet3", QStringLiteral("Проекция силы на ось")));
     buildMomentPage(addPage(m_pages, "TabSheet4", QStringLiteral("Момент силы отн. точки")));
     buildEquilibriumPage(addPage(m_pages, "TabSheet5", QStringLiteral("Уравнения равновесия")));
+    for (int i = 0; i < m_pages->count(); ++i)
+        keepApart(m_pages->widget(i));
     m_pages->setCurrentIndex(0);
 
     QFrame* panel = raisedPanel(this, {8, 472, 705, 49});

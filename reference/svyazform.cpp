@@ -95,6 +95,8 @@ void TSvyazForm::buildContents()
     buildThreadPage(addPage(m_pages, "TabSheet2", QStringLiteral("Гибкая связь")));
     buildFixingPage(addPage(m_pages, "TabSheet3", QStringLiteral("Жесткое защемление")));
     buildContactPage(addPage(m_pages, "TabSheet4", QStringLiteral("Контакт с гладкой поверхностью")));
+    for (int i = 0; i < m_pages->count(); ++i)
+        keepApart(m_pages->widget(i));
     m_pages->setCurrentIndex(0);
 
     QFrame* panel = raisedPanel(this, {8, 472, 687, 49});
