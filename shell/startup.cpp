@@ -13,6 +13,7 @@
 #include "platform/fonts.h"
 #include "platform/forms.h"
 #include "platform/guard.h"
+#include "platform/translations.h"
 #include "shell/repform.h"
 #include "shell/reshform.h"
 #include "solver/forms/askform.h"
@@ -60,6 +61,7 @@ void createWindows()
     if (!registry().isEmpty())
         return;   // the windows exist once per run
     installFontSubstitutions();
+    installQtTranslations();
     // The main window alone decides when the program ends: hiding or closing
     // the last visible other window must not end it, and hidden windows must
     // not keep it running after the main window has been closed.
