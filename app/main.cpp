@@ -1,6 +1,36 @@
+#include "app/commandline.h"
+#include "app/programicon.h"
 #include "shell/startup.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QStringList>
+
+#include <cstdio>
+
+namespace {
+// Runs from the application object's constructor, before any window exists,
+// so that every window gets the program's icon.
+void setProgramIcon()
+{
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        QGuiApplication::setWindowIcon(programIcon());
+}
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(setProgramIcon)
 
 int main(int argc, char** argv)
 {
+    // --help, --version and mistakes are answered without a display; Qt's own
+    // options stay in argv for the application object.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLineOutcome outcome = parseCommandLine(arguments);
+    if (outcome.exit) {
+        std::fputs(outcome.text.toLocal8Bit().constData(), outcome.exitCode == 0 ? stdout : stderr);
+        return outcome.exitCode;
+    }
     return runProgram(argc, argv);
 }

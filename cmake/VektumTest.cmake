@@ -23,7 +23,7 @@ function(vektum_add_test_folder)
     endif()
     add_test(NAME ${folder}.${name} COMMAND ${target})
     set_tests_properties(${folder}.${name} PROPERTIES
-      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8"
+      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;LANGUAGE="
       TIMEOUT 600)
   endforeach()
 endfunction()

@@ -1,14 +1,12 @@
 #include "drawing/recordingcanvas.h"
 
-namespace {
-QString numbers(std::initializer_list<int> values)
+QString RecordingCanvas::numbers(std::initializer_list<int> values)
 {
     QStringList parts;
     for (int v : values)
         parts.append(QString::number(v));
     return parts.join(u' ');
 }
-} // namespace
 
 QString RecordingCanvas::colourText(std::uint32_t bgr)
 {

@@ -13,6 +13,7 @@
 #include "drawing/canvasbase.h"
 
 #include <QStringList>
+#include <initializer_list>
 
 class RecordingCanvas : public CanvasBase {
 public:
@@ -20,6 +21,8 @@ public:
 
     static int charWidth(int points) { return points > 1 ? points * 3 / 4 : 1; }
     static QString colourText(std::uint32_t bgr);
+    // The numbers joined by blanks, as the entries write coordinates.
+    static QString numbers(std::initializer_list<int> values);
 
     SurfaceKind kind() const override { return m_kind; }
     const QStringList& calls() const { return m_calls; }

@@ -299,8 +299,8 @@ void TEqEdit::paintEvent(QPaintEvent*)
     QPainter p(this);
     const QRect all = rect();
     // The soft sunken frame: shadow at the top and left, light at the bottom
-    // and right.
-    p.fillRect(all, Qt::white);
+    // and right, around the control's background colour.
+    p.fillRect(all, FBackColour);
     const QColor shadow = palette().color(QPalette::Active, QPalette::Mid);
     const QColor light = palette().color(QPalette::Active, QPalette::Light);
     p.setPen(shadow);

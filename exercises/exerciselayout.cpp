@@ -9,31 +9,13 @@
 #include "platform/colours.h"
 #include "platform/deferred.h"
 #include "platform/fonts.h"
+#include "platform/panels.h"
 #include "platform/windows.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
-
-namespace {
-
-QFrame* raisedPanel(QWidget* parent, const QRect& geometry)
-{
-    auto* panel = new QFrame(parent);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setGeometry(geometry);
-    return panel;
-}
-
-} // namespace
-
-QFont PointFontForPixels(const QString& face, int pixels)
-{
-    QFont font = pointFont(face, pixels * 3 / 4);
-    font.setPointSizeF(pixels * 0.75);
-    return font;
-}
 
 ExerciseControls BuildExerciseWindow(QWidget* window, const ExerciseLayout& layout)
 {
@@ -76,7 +58,7 @@ ExerciseControls BuildExerciseWindow(QWidget* window, const ExerciseLayout& layo
     c.question->setEnabled(false);
     c.question->SetBackColor(buttonHighlightColour());
     c.question->SetForeColor(QColor(Qt::black));
-    QFont questionFont = PointFontForPixels(QStringLiteral("MS Sans Serif"), layout.questionPixels);
+    QFont questionFont = pointFontForPixels(QStringLiteral("MS Sans Serif"), layout.questionPixels);
     questionFont.setFixedPitch(true);
     c.question->setFont(questionFont);
     c.question->setAccessibleName(QCoreApplication::translate("ExerciseLayout", "Вопрос"));
@@ -95,7 +77,7 @@ ExerciseControls BuildExerciseWindow(QWidget* window, const ExerciseLayout& layo
     c.answer = new TEqEdit(c.answerPanel);
     c.answer->setGeometry(8, 40, 625, 25);
     c.answer->SetBackColor(buttonFaceColour());
-    c.answer->setFont(PointFontForPixels(QStringLiteral("MS Sans Serif"), 19));
+    c.answer->setFont(pointFontForPixels(QStringLiteral("MS Sans Serif"), 19));
     c.answer->setAccessibleName(QCoreApplication::translate("ExerciseLayout", "Ответ"));
 
     c.timer = new QTimer(window);

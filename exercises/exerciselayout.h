@@ -50,8 +50,3 @@ constexpr int PauseTimerInterval = 2000;
 // Gives the window its caption, size and frame and creates its controls.  The
 // timer is started, as it is enabled from creation on.
 ExerciseControls BuildExerciseWindow(QWidget* window, const ExerciseLayout& layout);
-
-// A font of the given face and pixel height, expressed in points (at 96
-// pixels to the inch) for the equation controls, which size their fonts in
-// points.
-QFont PointFontForPixels(const QString& face, int pixels);

@@ -236,7 +236,8 @@ void TKzsForm::DrawScheme(int task, int step)
         [this](const QString& caption) { Dn->setText(caption); },
         [this] { Sh->show(); },
     };
-    DrawTaskScheme(task, step, target);
+    if (DrawTaskScheme(task, step, target))
+        Sh->setAccessibleDescription(taskSchemeDescription(task, step));
 }
 
 void TKzsForm::ShowPraise()

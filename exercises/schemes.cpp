@@ -4,11 +4,8 @@
 
 #include <QCoreApplication>
 
-#include "drawing/primitives.h"
-#include "platform/colours.h"
-
-#include <QPoint>
-#include <initializer_list>
+#include "drawing/sharedschemes.h"
+#include "drawing/sketch.h"
 
 using namespace Qt::StringLiterals;
 
@@ -24,136 +21,32 @@ const TranslatedText kTask2Problem{"Schemes", QT_TRANSLATE_NOOP("Schemes", "   �
 const TranslatedText kTask3Problem{"Schemes", QT_TRANSLATE_NOOP("Schemes", "    Изогнутая под прямым углом балка заде- лана в стенку в точке B. Связь в точке B пре- пятствует не только поступательному пере- мещению тела, но и повороту его вокруг этой точки. Реакция в т. B характеризуется силой и парой сил с моментом заделки.")};
 const TranslatedText kTask4Problem{"Schemes", QT_TRANSLATE_NOOP("Schemes", "   Здесь связи представлены нитями. Балка AK подвешена на двух нитях, которые в точке D связаны с третьей, привязанной к потолку. Силы реакции, действующие на балку в точ- ках A и B, направлены вдоль нитей.")};
 
-const QString kLatinFace = u"MsSansSerif"_s;
-const QString kSymbolFace = u"Symbol"_s;
+// The scheme on the picture: the picture cleared, labels on white.
+Sketch onPicture(Canvas& c)
+{
+    Sketch s(c);
+    s.clearPicture();
+    return s;
+}
 
-enum class Fill { Solid, Hatch };
+// The statement label covered (caption included) with the button face;
+// labels on the button face.
+Sketch clearedStatement(Canvas& c)
+{
+    Sketch s(c, kButtonFace);
+    s.brush(kButtonFace);
+    s.brushSolid();
+    s.fillBox(0, 0, 355, 170);
+    s.pen(bgr::Black);
+    s.font(kSchemeFace);
+    return s;
+}
 
-// The elements of a scheme on one surface.  Labels take the surface's
-// background (white on the picture, button face on the statement label);
-// lines, arcs and shapes use the pen the previous element left, except where
-// a colour or a pen width is given, and a width given for one element does
-// not outlive it.
-class Sketch {
-public:
-    // Clears the picture to white and selects the Latin face.
-    static Sketch onPicture(Canvas& c)
-    {
-        c.setPenColour(bgr::Black);
-        c.setBrushColour(bgr::White);
-        c.setBrushStyle(BrushStyle::Solid);
-        c.FillRect(0, 0, 280, 160);
-        c.setFontFace(kLatinFace);
-        return Sketch(c, bgr::White);
-    }
-    // Covers the statement label (caption included) with the button face.
-    static Sketch clearedStatement(Canvas& c)
-    {
-        c.setBrushColour(kButtonFace);
-        c.setBrushStyle(BrushStyle::Solid);
-        c.FillRect(0, 0, 355, 170);
-        c.setPenColour(bgr::Black);
-        c.setFontFace(kLatinFace);
-        return Sketch(c, kButtonFace);
-    }
-    // Draws on the statement label as it stands.
-    static Sketch onStatement(Canvas& c) { return Sketch(c, kButtonFace); }
-
-    // The frame of the picture: the y axis and the x axis from the origin.
-    void axes() { line({{10, 20}, {10, 140}, {250, 140}}); }
-    void axisLabels(int xLabelY = 138, int originY = 141)
-    {
-        label(15, 15, u"y"_s);
-        label(245, xLabelY, u"x"_s);
-        label(9, originY, u"O"_s);
-    }
-    void fontSize(int points) { m_c.setFontSize(points); }
-
-    void line(std::initializer_list<QPoint> points, int penWidth = 0)
-    {
-        withWidth(penWidth, [&] {
-            const QPoint* p = points.begin();
-            m_c.MoveTo(p->x(), p->y());
-            for (++p; p != points.end(); ++p)
-                m_c.LineTo(p->x(), p->y());
-        });
-    }
-    void arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
-    {
-        m_c.Arc(x1, y1, x2, y2, x3, y3, x4, y4);
-    }
-    void arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, std::uint32_t colour, int penWidth)
-    {
-        m_c.setPenColour(colour);
-        withWidth(penWidth, [&] { m_c.Arc(x1, y1, x2, y2, x3, y3, x4, y4); });
-    }
-    void rectangle(int x1, int y1, int x2, int y2, std::uint32_t colour, Fill fill)
-    {
-        setBrush(colour, fill);
-        m_c.Rectangle(x1, y1, x2, y2);
-    }
-    void ellipse(int x1, int y1, int x2, int y2, std::uint32_t colour, Fill fill)
-    {
-        setBrush(colour, fill);
-        m_c.Ellipse(x1, y1, x2, y2);
-    }
-    void polygon(std::initializer_list<QPoint> points, std::uint32_t colour, Fill fill)
-    {
-        setBrush(colour, fill);
-        m_c.Polygon(QVector<QPoint>(points));
-    }
-    void arrow(int x1, int y1, int x2, int y2, std::uint32_t colour) { DrawArrow(m_c, x1, y1, x2, y2, colour); }
-    void dotted(int x1, int y1, int x2, int y2) { DrawDottedLine(m_c, x1, y1, x2, y2, bgr::Black); }
-
-    void label(int x, int y, const QString& text, const QString& sub = {})
-    {
-        DrawLabelSub(m_c, x, y, text, sub, m_background);
-    }
-    void labelOn(int x, int y, const QString& text, std::uint32_t background)
-    {
-        DrawLabelSub(m_c, x, y, text, {}, background);
-    }
-    // A text of Greek letters, written in the Symbol face.
-    void symbol(int x, int y, const QString& text)
-    {
-        m_c.setFontFace(kSymbolFace);
-        label(x, y, text);
-        m_c.setFontFace(kLatinFace);
-    }
-    void vector(int x, int y, const QString& text) { DrawVectorLabel(m_c, x, y, text, m_background); }
-    void vector(int x, int y, const QString& text, const QString& sub)
-    {
-        DrawVectorLabelSub(m_c, x, y, text, sub, m_background);
-    }
-    void bracketedVector(int x, int y, const QString& text)
-    {
-        DrawBracketedVectorLabel(m_c, x, y, text, m_background);
-    }
-    void bracketedVector(int x, int y, const QString& text, const QString& sub)
-    {
-        DrawBracketedVectorLabelSub(m_c, x, y, text, sub, m_background);
-    }
-
-private:
-    Sketch(Canvas& c, std::uint32_t background) : m_c(c), m_background(background) {}
-
-    template <typename Draw> void withWidth(int penWidth, Draw draw)
-    {
-        if (penWidth > 0)
-            m_c.setPenWidth(penWidth);
-        draw();
-        if (penWidth > 1)
-            m_c.setPenWidth(1);
-    }
-    void setBrush(std::uint32_t colour, Fill fill)
-    {
-        m_c.setBrushColour(colour);
-        m_c.setBrushStyle(fill == Fill::Solid ? BrushStyle::Solid : BrushStyle::Hatch);
-    }
-
-    Canvas& m_c;
-    std::uint32_t m_background;
-};
+// Drawing on the statement label as it stands.
+Sketch onStatement(Canvas& c)
+{
+    return Sketch(c, kButtonFace);
+}
 
 // A new problem text; what was drawn on the label belonged to the old one.
 void setCaption(const SchemeTarget& t, const QString& text)
@@ -168,7 +61,7 @@ void setCaption(const SchemeTarget& t, const QString& text)
 void exampleScheme1(const SchemeTarget& t)
 {
     setCaption(t, kExampleProblem);
-    Sketch s = Sketch::onPicture(t.picture);
+    Sketch s = onPicture(t.picture);
     s.axes();
     s.rectangle(60, 100, 220, 95, bgr::Grey, Fill::Solid);
     s.line({{90, 110}, {100, 100}, {110, 110}});
@@ -197,7 +90,7 @@ void exampleScheme1(const SchemeTarget& t)
 void exampleScheme2(const SchemeTarget& t)
 {
     {
-        Sketch s = Sketch::onPicture(t.picture);
+        Sketch s = onPicture(t.picture);
         s.axes();
         s.line({{220, 95}, {220, 70}});
         s.arc(200, 80, 240, 120, 220, 70, 190, 70);
@@ -218,7 +111,7 @@ void exampleScheme2(const SchemeTarget& t)
         s.symbol(205, 66, u"a"_s);
     }
     {
-        Sketch s = Sketch::clearedStatement(t.statement);
+        Sketch s = clearedStatement(t.statement);
         s.fontSize(12);
         s.label(30, 10, QCoreApplication::translate("Schemes", "Дано : AB = 2b, AD = a, "));
         s.vector(200, 9, u"G"_s);
@@ -253,7 +146,7 @@ void exampleScheme2(const SchemeTarget& t)
 // Worked example: the main vector (1) and the moment about D (2).
 void exampleScheme3(const SchemeTarget& t)
 {
-    Sketch s = Sketch::clearedStatement(t.statement);
+    Sketch s = clearedStatement(t.statement);
     s.label(30, 10, QCoreApplication::translate("Schemes", "Дано : AB = 2b, AD = a, "));
     s.vector(200, 9, u"G"_s);
     s.label(215, 9, u","_s);
@@ -293,7 +186,7 @@ void exampleScheme3(const SchemeTarget& t)
 // Worked example: the three scalar equilibrium equations (1).
 void exampleScheme4(const SchemeTarget& t)
 {
-    Sketch s = Sketch::clearedStatement(t.statement);
+    Sketch s = clearedStatement(t.statement);
     s.label(10, 10, QCoreApplication::translate("Schemes", "Дано : AB = 2b, AD = a, "));
     s.vector(180, 9, u"G"_s);
     s.label(195, 9, u","_s);
@@ -336,7 +229,7 @@ void exampleScheme4(const SchemeTarget& t)
 void task0Scheme0(const SchemeTarget& t)
 {
     setCaption(t, kTask0Problem);
-    Sketch s = Sketch::onPicture(t.picture);
+    Sketch s = onPicture(t.picture);
     s.axisLabels(137, 140);
     s.label(25, 105, u"A"_s);
     s.label(215, 105, u"B"_s);
@@ -378,7 +271,7 @@ void task0Scheme0(const SchemeTarget& t)
 void task0Scheme5(const SchemeTarget& t)
 {
     setCaption(t, kTask0Parts);
-    Sketch s = Sketch::onPicture(t.picture);
+    Sketch s = onPicture(t.picture);
     s.axes();
     s.arc(20, 30, 40, 50, 32, 70, 80, 90);
     s.dotted(30, 40, 30, 70);
@@ -427,7 +320,7 @@ void task0Scheme5(const SchemeTarget& t)
 void task0Scheme7(const SchemeTarget& t)
 {
     setCaption(t, kTask0Column);
-    Sketch s = Sketch::onPicture(t.picture);
+    Sketch s = onPicture(t.picture);
     s.axes();
     s.arc(20, 30, 40, 50, 32, 70, 80, 90);
     s.dotted(30, 40, 30, 70);
@@ -454,7 +347,7 @@ void task0Scheme7(const SchemeTarget& t)
 // Task 0, the beam alone with its forces; the caption stays.
 void task0Scheme10(const SchemeTarget& t)
 {
-    Sketch s = Sketch::onPicture(t.picture);
+    Sketch s = onPicture(t.picture);
     s.axes();
     s.line({{40, 110}, {210, 110}}, 3);
     s.rectangle(80, 100, 90, 110, bgr::Black, Fill::Solid);
@@ -483,70 +376,20 @@ void task0Scheme10(const SchemeTarget& t)
 void task1Scheme0(const SchemeTarget& t)
 {
     setCaption(t, kTask1Problem);
-    Sketch s = Sketch::onPicture(t.picture);
-    s.axes();
-    s.rectangle(60, 100, 220, 95, bgr::Grey, Fill::Solid);
-    s.line({{50, 110}, {60, 100}, {70, 110}});
-    s.arc(180, 95, 220, 135, 240, 115, 240, 80);
-    s.line({{200, 115}, {240, 80}}, 2);
-    s.rectangle(200, 120, 250, 115, bgr::Grey, Fill::Hatch);
-    s.rectangle(45, 115, 75, 110, bgr::Grey, Fill::Hatch);
-    s.ellipse(55, 93, 65, 103, bgr::White, Fill::Solid);
-    s.arc(100, 80, 140, 120, 120, 80, 120, 120, bgr::Magenta, 2);
-    s.arrow(120, 118, 125, 118, bgr::Magenta);
-    s.arrow(140, 100, 140, 120, bgr::Magenta);
-    s.vector(150, 110, u"P"_s);
-    s.vector(126, 70, u"M"_s);
-    s.axisLabels();
-    s.label(60, 79, u"A"_s);
-    s.label(140, 80, u"C"_s);
-    s.label(214, 80, u"B"_s);
-    s.label(40, 20, QCoreApplication::translate("Schemes", "Дано : AB = 2b,"));
-    s.vector(119, 19, u"M"_s);
-    s.label(127, 20, u","_s);
-    s.vector(131, 19, u"P"_s);
-    s.label(138, 20, u","_s);
-    s.symbol(141, 20, u"a."_s);
-    s.symbol(222, 98, u"  a"_s);
+    DrawHingedBeamOnPlane(t.picture);
 }
 
 // Task 1, the bar freed: X_A, Y_A and R_B.
 void task1Scheme1(const SchemeTarget& t)
 {
     setCaption(t, kTask1Problem);
-    Sketch s = Sketch::onPicture(t.picture);
-    s.dotted(220, 100, 220, 60);
-    s.arc(200, 80, 240, 120, 220, 70, 190, 70);
-    s.axes();
-    s.rectangle(60, 100, 220, 95, bgr::Grey, Fill::Solid);
-    s.arc(100, 80, 140, 120, 120, 80, 120, 120, bgr::Magenta, 2);
-    s.arrow(120, 118, 125, 118, bgr::Magenta);
-    s.arrow(140, 100, 140, 120, bgr::Magenta);
-    s.arrow(220, 95, 190, 70, bgr::Red);
-    s.arrow(60, 97, 80, 97, bgr::Red);
-    s.arrow(60, 97, 60, 77, bgr::Red);
-    s.vector(150, 110, u"P"_s);
-    s.vector(126, 70, u"M"_s);
-    s.axisLabels();
-    s.label(55, 101, u"A"_s);
-    s.label(140, 80, u"C"_s);
-    s.label(214, 101, u"B"_s);
-    s.label(175, 70, u"R"_s, u"B"_s);
-    s.label(68, 101, u"X"_s, u"A"_s);
-    s.label(65, 70, u"Y"_s, u"A"_s);
-    s.label(40, 20, QCoreApplication::translate("Schemes", "Дано : AB = 2b,"));
-    s.label(119, 20, u"M"_s);
-    s.label(127, 20, u","_s);
-    s.label(131, 20, u"P"_s);
-    s.label(138, 20, u","_s);
-    s.symbol(141, 20, u"a."_s);
-    s.symbol(205, 66, u"a"_s);
+    DrawHingedBeamFreed(t.picture);
 }
 
 // Task 1, first equation line (projections on x), on a cleared statement.
 void task1Scheme2(const SchemeTarget& t)
 {
-    Sketch s = Sketch::clearedStatement(t.statement);
+    Sketch s = clearedStatement(t.statement);
     s.label(30, 20, u"x :"_s);
     s.label(48, 20, u"X"_s, u"A"_s);
     s.label(78, 20, u"-"_s);
@@ -558,7 +401,7 @@ void task1Scheme2(const SchemeTarget& t)
 // Task 1, second equation line (projections on y), added below.
 void task1Scheme3(const SchemeTarget& t)
 {
-    Sketch s = Sketch::onStatement(t.statement);
+    Sketch s = onStatement(t.statement);
     s.label(30, 50, u"y :"_s);
     s.label(48, 50, u"Y"_s, u"A"_s);
     s.label(78, 50, u"-"_s);
@@ -572,7 +415,7 @@ void task1Scheme3(const SchemeTarget& t)
 // Task 1, third equation line (moments about C), added below.
 void task1Scheme4(const SchemeTarget& t)
 {
-    Sketch s = Sketch::onStatement(t.statement);
+    Sketch s = onStatement(t.statement);
     s.label(30, 80, u"M"_s, u"C"_s);
     s.label(60, 80, u":"_s);
     s.label(70, 80, u"M"_s);
@@ -588,7 +431,7 @@ void task1Scheme4(const SchemeTarget& t)
 void task2Scheme0(const SchemeTarget& t)
 {
     setCaption(t, kTask2Problem);
-    Sketch s = Sketch::onPicture(t.picture);
+    Sketch s = onPicture(t.picture);
     s.ellipse(50, 60, 110, 120, bgr::Yellow, Fill::Solid);
     s.dotted(55, 90, 105, 90);
     s.arrow(80, 90, 80, 150, bgr::Magenta);
@@ -618,133 +461,161 @@ void task2Scheme0(const SchemeTarget& t)
 void task3Scheme0(const SchemeTarget& t)
 {
     setCaption(t, kTask3Problem);
-    Sketch s = Sketch::onPicture(t.picture);
-    s.axes();
-    s.arc(130, 100, 170, 140, 150, 100, 120, 90);
-    s.rectangle(20, 50, 40, 80, bgr::Grey, Fill::Hatch);
-    s.polygon({{30, 60}, {160, 60}, {160, 120}, {150, 120}, {150, 70}, {30, 70}}, bgr::Grey, Fill::Solid);
-    s.arrow(150, 120, 120, 90, bgr::Magenta);
-    s.axisLabels();
-    s.label(60, 20, QCoreApplication::translate("Schemes", "Дано : AB = b, AC = a,"));
-    s.vector(173, 19, u"F"_s);
-    s.label(179, 20, u","_s);
-    s.label(45, 45, u"B"_s);
-    s.label(150, 45, u"A"_s);
-    s.label(150, 123, u"C"_s);
-    s.vector(108, 90, u"F"_s);
-    s.symbol(183, 20, u"a."_s);
-    s.symbol(136, 88, u"a"_s);
+    DrawBentBeamInWall(t.picture);
 }
 
 // Task 3, the beam freed: X_B, Y_B and the moment M_B of the built-in end.
 void task3Scheme1(const SchemeTarget& t)
 {
-    Sketch s = Sketch::onPicture(t.picture);
-    s.axes();
-    s.arc(130, 100, 170, 140, 150, 100, 120, 90);
-    s.polygon({{30, 60}, {160, 60}, {160, 120}, {150, 120}, {150, 70}, {30, 70}}, bgr::Grey, Fill::Solid);
-    s.arc(25, 50, 55, 80, 35, 40, 40, 80, bgr::Red, 2);
-    s.arrow(40, 79, 45, 79, bgr::Red);
-    s.arrow(150, 120, 120, 90, bgr::Magenta);
-    s.arrow(40, 65, 70, 65, bgr::Red);
-    s.arrow(40, 65, 40, 35, bgr::Red);
-    s.axisLabels();
-    s.label(60, 20, QCoreApplication::translate("Schemes", "Дано : AB = b, AC = a,"));
-    s.label(173, 20, u"F"_s);
-    s.label(179, 20, u","_s);
-    s.label(45, 45, u"B"_s);
-    s.label(150, 45, u"A"_s);
-    s.label(150, 123, u"C"_s);
-    s.label(108, 90, u"F"_s);
-    s.label(20, 30, u"Y"_s, u"B"_s);
-    s.label(55, 72, u"X"_s, u"B"_s);
-    s.label(30, 85, u"M"_s, u"B"_s);
-    s.arc(25, 50, 55, 80, 35, 40, 40, 80, bgr::Red, 1);
-    s.symbol(183, 20, u"a."_s);
-    s.symbol(136, 88, u"a"_s);
+    DrawBentBeamFreed(t.picture, FixingArc::Twice);
 }
 
 // Task 4, the problem: beam AK hung on threads meeting at D; the weight P.
 void task4Scheme0(const SchemeTarget& t)
 {
     setCaption(t, kTask4Problem);
-    Sketch s = Sketch::onPicture(t.picture);
-    s.line({{40, 110}, {130, 50}, {170, 110}});
-    s.line({{130, 50}, {130, 30}});
-    s.arc(20, 90, 60, 130, 80, 110, 130, 50);
-    s.arc(150, 90, 190, 130, 130, 50, 130, 110);
-    s.rectangle(40, 110, 220, 120, bgr::Grey, Fill::Solid);
-    s.rectangle(110, 20, 150, 30, bgr::Grey, Fill::Hatch);
-    s.arrow(130, 120, 130, 140, bgr::Magenta);
-    s.label(20, 20, QCoreApplication::translate("Schemes", "Дано :"));
-    s.vector(20, 39, u"P"_s);
-    s.label(27, 40, u"-"_s);
-    s.label(35, 40, QCoreApplication::translate("Schemes", "вес балки."));
-    s.label(20, 56, u"AO = a, OB = b."_s);
-    s.label(27, 110, u"A"_s);
-    s.label(223, 110, u"K"_s);
-    s.label(170, 121, u"B"_s);
-    s.label(125, 95, u"O"_s);
-    s.label(125, 58, u"D"_s);
-    s.label(135, 30, u"C"_s);
-    s.vector(135, 132, u"P"_s);
-    s.symbol(60, 20, u"a, b,"_s);
-    s.symbol(70, 93, u"a"_s);
-    s.symbol(140, 93, u"b"_s);
+    DrawBeamOnThreads(t.picture);
 }
 
 // Task 4, the threads replaced by their tensions.
 void task4Scheme1(const SchemeTarget& t)
 {
     setCaption(t, kTask4Problem);
-    Sketch s = Sketch::onPicture(t.picture);
-    s.line({{10, 90}, {10, 150}, {80, 150}});
-    s.dotted(130, 50, 130, 110);
-    s.arc(20, 90, 60, 130, 80, 110, 130, 50);
-    s.arc(150, 90, 190, 130, 130, 50, 130, 110);
-    s.rectangle(40, 110, 220, 120, bgr::Grey, Fill::Solid);
-    s.arrow(130, 120, 130, 140, bgr::Magenta);
-    s.arrow(40, 110, 70, 90, bgr::Red);
-    s.arrow(170, 110, 154, 85, bgr::Red);
-    s.arrow(130, 50, 100, 70, bgr::Red);
-    s.arrow(130, 50, 146, 75, bgr::Red);
-    s.arrow(130, 50, 130, 20, bgr::Red);
-    s.label(20, 20, QCoreApplication::translate("Schemes", "Дано :"));
-    s.vector(20, 39, u"P"_s);
-    s.label(27, 40, u"-"_s);
-    s.label(35, 40, QCoreApplication::translate("Schemes", "вес балки."));
-    s.label(20, 56, u"AO = a, OB = b."_s);
-    s.label(15, 85, u"y"_s);
-    s.label(84, 145, u"x"_s);
-    s.label(27, 110, u"A"_s);
-    s.label(223, 110, u"K"_s);
-    s.label(170, 121, u"B"_s);
-    s.label(125, 95, u"O"_s);
-    s.label(125, 58, u"D"_s);
-    s.label(135, 132, u"P"_s);
-    s.label(46, 75, u"T"_s, u"A"_s);
-    s.label(165, 80, u"T"_s, u"B"_s);
-    s.label(100, 73, u"T"_s, u"A"_s);
-    s.label(150, 55, u"T"_s, u"B"_s);
-    s.label(135, 25, u"T"_s, u"C"_s);
-    s.symbol(60, 20, u"a, b,"_s);
-    s.symbol(70, 93, u"a"_s);
-    s.symbol(140, 93, u"b"_s);
+    DrawBeamThreadTensions(t.picture);
+}
+
+// What each scheme shows, for a screen reader.  The schemes that only write
+// into the statement area keep the picture of the scheme before them, so
+// their descriptions repeat what the picture shows.
+const TranslatedText kExampleBeamFreed{"Schemes", QT_TRANSLATE_NOOP("Schemes", "Балка AB освобождена от связей и изображена в осях x, y с началом O. Заданные силы показаны "
+    "пурпурным цветом: вес G приложен в точке C и направлен вниз, сила F приложена к концу A и направлена "
+    "вправо. Реакции связей показаны красным цветом: реакция R индекс D в точке D направлена вертикально "
+    "вверх, реакция R индекс B в точке B перпендикулярна наклонной плоскости и составляет угол альфа с "
+    "вертикалью.")};
+const TranslatedText kExampleMoment{"Schemes", QT_TRANSLATE_NOOP("Schemes", "главный момент системы сил относительно точки D: L индекс D равен сумме моментов относительно D "
+    "сил R индекс D, F, G и R индекс B")};
+const TranslatedText kTask1Freed{"Schemes", QT_TRANSLATE_NOOP("Schemes", "Балка AB освобождена от связей: шарнир и наклонная плоскость убраны. Реакции показаны красным "
+    "цветом: составляющие X индекс A вправо и Y индекс A вверх в точке A, реакция R индекс B в точке B "
+    "перпендикулярна наклонной плоскости и составляет угол альфа с вертикальной пунктирной линией. "
+    "Заданные нагрузки показаны пурпурным цветом: пара сил с моментом M и вес P в точке C.")};
+const TranslatedText kTask1X{"Schemes", QT_TRANSLATE_NOOP("Schemes", " Уравнение проекций на ось x: X индекс A минус R индекс B синус альфа.")};
+const TranslatedText kTask1Y{"Schemes", QT_TRANSLATE_NOOP("Schemes", " Уравнение проекций на ось y: Y индекс A минус P плюс R индекс B косинус альфа.")};
+const TranslatedText kTask1M{"Schemes", QT_TRANSLATE_NOOP("Schemes", " Уравнение моментов относительно точки C: M минус P b плюс 2 b R индекс B косинус альфа.")};
+
+struct ExampleEntry {
+    int firstStep;
+    int lastStep;
+    void (*scheme)(const SchemeTarget&);
+    QString description;
+};
+
+const ExampleEntry* exampleEntry(int step)
+{
+    static const ExampleEntry table[] = {
+        {0, 0, exampleScheme1,
+         QCoreApplication::translate("Schemes", "Схема задачи: однородная горизонтальная балка AB в осях x, y с началом O опирается на острие в "
+         "точке D и на гладкую наклонную плоскость в точке B; плоскость наклонена к горизонту под углом "
+         "альфа. Заданные силы показаны пурпурным цветом: вес G приложен в точке C и направлен вниз, сила F "
+         "приложена к концу A и направлена вправо. Дано: AB = 2b, AD = a, вес G, угол альфа.")},
+        {1, 2, exampleScheme2,
+         kExampleBeamFreed + QCoreApplication::translate("Schemes", " В поле условия записан ") + kExampleMoment +
+             QCoreApplication::translate("Schemes", " (1); первое слагаемое равно нулю, так как его радиус-вектор нулевой.")},
+        {3, 6, exampleScheme3,
+         kExampleBeamFreed +
+             QCoreApplication::translate("Schemes", " В поле условия записаны главный вектор системы: R равен сумме сил F, G, R индекс D и "
+             "R индекс B (1), и ") +
+             kExampleMoment + u" (2)."_s},
+        {7, 7, exampleScheme4,
+         kExampleBeamFreed +
+             QCoreApplication::translate("Schemes", " В поле условия записаны три уравнения равновесия (1). Сумма проекций на ось x: F минус "
+             "R индекс B синус альфа равно нулю. Сумма проекций на ось y: R индекс D минус G плюс R индекс B "
+             "косинус альфа равно нулю. Сумма моментов относительно точки D: R индекс B на (2b минус a) "
+             "косинус альфа минус G на (b минус a) равно нулю.")},
+    };
+    for (const ExampleEntry& e : table)
+        if (step >= e.firstStep && step <= e.lastStep)
+            return &e;
+    return nullptr;
+}
+
+struct TaskEntry {
+    int task;
+    int step;
+    void (*scheme)(const SchemeTarget&);
+    QString description;
+};
+
+const TaskEntry* taskEntry(int task, int step)
+{
+    static const TaskEntry table[] = {
+        {0, 0, task0Scheme0,
+         QCoreApplication::translate("Schemes", "Схема задачи: однородная колонна DC весом P опирается в точке D на гладкую вертикальную стену, "
+         "с которой образует угол альфа, а в точке C на штифт горизонтальной балки AB. Балка AB лежит на "
+         "катковой опоре в точке A и на шарнирно-неподвижной опоре в точке B. Заданные нагрузки показаны "
+         "пурпурным цветом: вес колонны P и пары сил с моментом M на колонне и на балке. Дано: AB = 4b, "
+         "AC = b, DC = 2a, P, M, угол альфа.")},
+        {0, 5, task0Scheme5,
+         QCoreApplication::translate("Schemes", "Система расчленена: колонна DC изображена над балкой AB. Неизвестные реакции показаны красным "
+         "цветом: реакция стены R индекс D в точке D; составляющие X индекс C и Y индекс C в точке C на "
+         "колонне и противоположно направленные им на балке; реакция R индекс A катковой опоры в точке A; "
+         "составляющие X индекс B и Y индекс B в точке B. Заданные пары сил с моментом M и вес колонны P "
+         "показаны пурпурным цветом. Угол альфа между колонной и стеной отмечен в точке D.")},
+        {0, 7, task0Scheme7,
+         QCoreApplication::translate("Schemes", "Колонна DC отдельно со всеми силами. Заданные вес P и пара сил с моментом M показаны пурпурным "
+         "цветом; неизвестные реакции показаны красным цветом: R индекс D в точке D, X индекс C и Y индекс C "
+         "в точке C. Угол альфа между колонной и стеной отмечен в точке D. Дано: DC = 2a, M, P (вес "
+         "колонны), угол альфа.")},
+        {0, 10, task0Scheme10,
+         QCoreApplication::translate("Schemes", "Балка AB отдельно со всеми силами. Заданная пара сил с моментом M показана пурпурным цветом; "
+         "неизвестные силы показаны красным цветом: реакция R индекс A в точке A, составляющие X индекс B и "
+         "Y индекс B в точке B и силы X индекс C и Y индекс C, с которыми колонна действует на балку в точке "
+         "C. Дано: AB = 4b, AC = b, M.")},
+        {1, 0, task1Scheme0,
+         QCoreApplication::translate("Schemes", "Схема задачи: однородная горизонтальная балка AB в осях x, y с началом O закреплена "
+         "цилиндрическим шарниром в точке A и опирается в точке B на гладкую наклонную плоскость, "
+         "наклоненную к горизонту под углом альфа. Заданные нагрузки показаны пурпурным цветом: пара сил с "
+         "моментом M и вес P, приложенный в точке C и направленный вниз. Дано: AB = 2b, M, P, угол альфа.")},
+        {1, 1, task1Scheme1, kTask1Freed},
+        {1, 2, task1Scheme2, kTask1Freed + kTask1X},
+        {1, 3, task1Scheme3, kTask1Freed + kTask1X + kTask1Y},
+        {1, 4, task1Scheme4, kTask1Freed + kTask1X + kTask1Y + kTask1M},
+        {2, 0, task2Scheme0,
+         QCoreApplication::translate("Schemes", "Желтый диск радиуса a с центром C и горизонтальным пунктирным диаметром AB. Заданные силы "
+         "показаны пурпурным цветом: сила F приложена в точке A и направлена вверх, сила P приложена в "
+         "центре C и направлена вниз, P = минус F. Неизвестная реакция в точке B показана красным цветом: "
+         "составляющие X индекс B вправо и Y индекс B вверх и момент M индекс B, изображенный дугой со "
+         "стрелкой.")},
+        {3, 0, task3Scheme0,
+         QCoreApplication::translate("Schemes", "Схема задачи: балка, изогнутая под прямым углом, в осях x, y с началом O заделана в стену в точке "
+         "B. Горизонтальная часть BA длиной b, вертикальная часть AC длиной a. Заданная сила F показана "
+         "пурпурным цветом: она приложена в нижней точке C под углом альфа к вертикали. Дано: AB = b, "
+         "AC = a, F, угол альфа.")},
+        {3, 1, task3Scheme1,
+         QCoreApplication::translate("Schemes", "Балка освобождена от заделки: стена убрана, реакция заделки в точке B показана красным цветом: "
+         "составляющие X индекс B вправо и Y индекс B вверх и момент заделки M индекс B, изображенный дугой "
+         "со стрелкой. Заданная сила F в точке C под углом альфа к вертикали показана пурпурным цветом.")},
+        {4, 0, task4Scheme0,
+         QCoreApplication::translate("Schemes", "Схема задачи: серая балка AK подвешена на двух нитях, идущих из точек A и B к узлу D; узел D "
+         "привязан нитью DC к потолку в точке C. Нить из точки A образует с балкой угол альфа, нить из "
+         "точки B угол бета. Заданный вес балки P показан пурпурным цветом: он приложен в точке O и направлен "
+         "вниз. Дано: AO = a, OB = b, углы альфа и бета.")},
+        {4, 1, task4Scheme1,
+         QCoreApplication::translate("Schemes", "Нити заменены силами натяжения, показанными красным цветом: T индекс A в точке A и T индекс B в "
+         "точке B направлены вдоль нитей к узлу D; в узле D действуют T индекс A и T индекс B в обратную "
+         "сторону и T индекс C вверх. Через узел D проведена пунктирная вертикаль, оси x и y изображены "
+         "внизу слева. Вес балки P в точке O показан пурпурным цветом; отмечены углы альфа и бета.")},
+    };
+    for (const TaskEntry& e : table)
+        if (e.task == task && e.step == step)
+            return &e;
+    return nullptr;
 }
 
 } // namespace
 
-bool DrawExampleScheme(int step, const SchemeTarget& target)
+namespace {
+bool drawScheme(void (*scheme)(const SchemeTarget&), const SchemeTarget& target)
 {
-    void (*scheme)(const SchemeTarget&) = nullptr;
-    if (step == 0)
-        scheme = exampleScheme1;
-    else if (step >= 1 && step <= 2)
-        scheme = exampleScheme2;
-    else if (step >= 3 && step <= 6)
-        scheme = exampleScheme3;
-    else if (step == 7)
-        scheme = exampleScheme4;
     if (!scheme)
         return false;
     if (target.showPicture)
@@ -752,27 +623,28 @@ bool DrawExampleScheme(int step, const SchemeTarget& target)
     scheme(target);
     return true;
 }
+} // namespace
+
+bool DrawExampleScheme(int step, const SchemeTarget& target)
+{
+    const ExampleEntry* e = exampleEntry(step);
+    return drawScheme(e ? e->scheme : nullptr, target);
+}
 
 bool DrawTaskScheme(int task, int step, const SchemeTarget& target)
 {
-    struct Entry {
-        int task;
-        int step;
-        void (*scheme)(const SchemeTarget&);
-    };
-    static constexpr Entry table[] = {
-        {0, 0, task0Scheme0}, {0, 5, task0Scheme5}, {0, 7, task0Scheme7}, {0, 10, task0Scheme10},
-        {1, 0, task1Scheme0}, {1, 1, task1Scheme1}, {1, 2, task1Scheme2}, {1, 3, task1Scheme3},
-        {1, 4, task1Scheme4}, {2, 0, task2Scheme0}, {3, 0, task3Scheme0}, {3, 1, task3Scheme1},
-        {4, 0, task4Scheme0}, {4, 1, task4Scheme1},
-    };
-    for (const Entry& e : table) {
-        if (e.task == task && e.step == step) {
-            if (target.showPicture)
-                target.showPicture();
-            e.scheme(target);
-            return true;
-        }
-    }
-    return false;
+    const TaskEntry* e = taskEntry(task, step);
+    return drawScheme(e ? e->scheme : nullptr, target);
+}
+
+QString exampleSchemeDescription(int step)
+{
+    const ExampleEntry* e = exampleEntry(step);
+    return e ? e->description : QString();
+}
+
+QString taskSchemeDescription(int task, int step)
+{
+    const TaskEntry* e = taskEntry(task, step);
+    return e ? e->description : QString();
 }

@@ -22,3 +22,10 @@ bool DrawExampleScheme(int step, const SchemeTarget& target);
 // Control task: task 0 steps 0, 5, 7, 10; task 1 steps 0-4; task 2 step 0;
 // tasks 3 and 4 steps 0 and 1.  Returns false, touching nothing, otherwise.
 bool DrawTaskScheme(int task, int step, const SchemeTarget& target);
+
+// What the scheme drawn at a step shows, in Russian words for a screen reader:
+// the body, its supports, the given forces (magenta), the unknown reactions
+// (red), the angles, and what the scheme writes into the statement area.
+// Empty for a step that has no scheme of its own.
+QString exampleSchemeDescription(int step);
+QString taskSchemeDescription(int task, int step);

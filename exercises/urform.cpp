@@ -202,7 +202,8 @@ void TUrForm::DrawScheme(int step)
         [this](const QString& caption) { Dano->setText(caption); },
         [this] { Shema->show(); },
     };
-    DrawExampleScheme(step, target);
+    if (DrawExampleScheme(step, target))
+        Shema->setAccessibleDescription(exampleSchemeDescription(step));
 }
 
 void TUrForm::ShowPraise()

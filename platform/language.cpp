@@ -177,6 +177,18 @@ QString languageArgument(const QStringList& arguments)
     return {};
 }
 
+QString translateText(Language language, const char* context, const char* source)
+{
+    if (language == Language::English) {
+        static QTranslator english;
+        static const bool loaded = english.load(QStringLiteral(":/i18n/vektum_en.qm"));
+        const QString text = loaded ? english.translate(context, source) : QString();
+        if (!text.isEmpty())
+            return text;
+    }
+    return QString::fromUtf8(source);
+}
+
 bool installLanguage(Language language)
 {
     if (catalogue()) {

@@ -36,6 +36,10 @@ bool installLanguage(Language language);
 // installs it; says so on standard error when the catalogue is missing.
 Language installStartupLanguage(const QStringList& arguments);
 
+// The text in the given language without the application object: for what is
+// written before it exists (the command line's help and errors).
+QString translateText(Language language, const char* context, const char* source);
+
 // The language installed last; Russian before any installation.
 Language currentLanguage();
 

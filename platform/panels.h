@@ -5,10 +5,21 @@
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
+#include <QRect>
 #include <QString>
+
+class QPushButton;
 
 // A panel with a one-pixel raised bevel (light top and left, dark bottom and right).
 QFrame* raisedPanel(QWidget* parent, int left, int top, int width, int height);
+QFrame* raisedPanel(QWidget* parent, const QRect& box);
+
+// A push button with its designer name, text, font and place.
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, const QFont& font,
+                        const QRect& box);
+
+// The "OK" button with the green check mark, the window's default button.
+QPushButton* okButton(QWidget* parent, const QRect& box, const QFont& font);
 
 // A plain-text label of fixed size.  Alignment is the designer's: horizontal
 // left, centre or right, vertical top, centre or bottom.  A word-wrapped label

@@ -6,6 +6,8 @@
 #include "platform/deferred.h"
 #include "platform/fonts.h"
 #include "platform/guard.h"
+#include "platform/panels.h"
+#include "platform/tabpages.h"
 #include "platform/windows.h"
 
 #include <QFontMetrics>
@@ -13,7 +15,6 @@
 #include <QFrame>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QTabWidget>
 #include <QTextLayout>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -29,10 +30,7 @@ constexpr int kMargin = 8;
 constexpr int kTextWidth = 500;
 constexpr int kBoxHeight = 27;
 
-QFont boxFont()
-{
-    return equationFont(QStringLiteral("Arial"), 19);
-}
+constexpr int kBoxPixels = 19;
 
 // Lays the controls of a help page out from top to bottom.
 class Flow {
@@ -62,7 +60,9 @@ public:
     TEqEdit* inlineBox(const char* name, const QString& equation)
     {
         const int width = boxWidth(equation);
-        TEqEdit* box = addEquation(m_page, name, {m_x, m_y, width, kBoxHeight}, equation, boxFont());
+        TEqEdit* box =
+            addEquation(m_page, name, {m_x, m_y, width, kBoxHeight}, equation, QStringLiteral("Arial"), kBoxPixels);
+        m_x += box->width() - width;
         m_x += width + 4;
         m_rowHeight = std::max(m_rowHeight, kBoxHeight);
         return box;
@@ -240,7 +240,7 @@ THelpForm::THelpForm(QWidget* parent)
 
 void THelpForm::buildContents()
 {
-    m_pages = new QTabWidget(this);
+    m_pages = new TabPages(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
     m_pages->setGeometry(0, 0, kClientWidth, kClientHeight - kPanelHeight);
     buildGreekPage(addPage(m_pages, "TabSheet1", THelpForm::tr("Набор греческих букв")));
@@ -249,8 +249,8 @@ void THelpForm::buildContents()
     buildAnswerPage(addPage(m_pages, "TabSheet4", THelpForm::tr("Ответы на вопросы системы")));
     m_pages->setCurrentIndex(0);
 
-    QFrame* panel = addPanel(this, {0, kClientHeight - kPanelHeight, kClientWidth, kPanelHeight});
-    QPushButton* ok = addOkButton(panel, {232, 8, 105, 25}, font());
+    QFrame* panel = raisedPanel(this, {0, kClientHeight - kPanelHeight, kClientWidth, kPanelHeight});
+    QPushButton* ok = okButton(panel, {232, 8, 105, 25}, font());
     connect(ok, &QPushButton::clicked, this, [this] { guarded([this] { BitBtn1Click(); }); });
 }
 

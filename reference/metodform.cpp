@@ -6,9 +6,11 @@
 #include "platform/fonts.h"
 #include "platform/forms.h"
 #include "platform/guard.h"
+#include "platform/panels.h"
 #include "platform/windows.h"
 #include "shell/reshform.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 using namespace reference;
@@ -48,9 +50,14 @@ TMetodForm::TMetodForm(QWidget* parent)
         addTextAt(this, "Label14", {291, 208}, TMetodForm::tr("условия равновесия"), blue);
         addTextAt(this, "Label15", {456, 208}, TMetodForm::tr("каждого выделенного тела"));
         addTextAt(this, "Label16", {61, 227}, TMetodForm::tr("или каждой выделенной группы тел."), black);
+        keepApart(this);
+        // A line that the installed face sets wider than the window carries
+        // its last words over to the line below.
+        for (QLabel* label : findChildren<QLabel*>())
+            wrapWithin(label, width() - 8);
     });
 
-    QPushButton* ok = addOkButton(this, {280, 400, 121, 33}, pixelFont(QStringLiteral("Arial"), 12));
+    QPushButton* ok = okButton(this, {280, 400, 121, 33}, pixelFont(QStringLiteral("Arial"), 12));
     connect(ok, &QPushButton::clicked, this, [this] { guarded([this] { BitBtn1Click(); }); });
 }
 

@@ -2,31 +2,21 @@
 
 #include "drawing/picturebox.h"
 #include "drawing/symbolfont.h"
+#include "eqedit/eqlayout.h"
 #include "eqedit/teqedit.h"
 #include "platform/colours.h"
 #include "platform/fonts.h"
+#include "platform/tabpages.h"
 
 #include <QFontMetrics>
-#include <QFrame>
-#include <QIcon>
 #include <QLabel>
-#include <QPainter>
-#include <QPixmap>
-#include <QPushButton>
-#include <QTabWidget>
 #include <algorithm>
-#include <cmath>
 
 namespace reference {
 
 QFont textFont()
 {
     return pixelFont(QStringLiteral("Arial"), 17);
-}
-
-QFont equationFont(const QString& family, int pixels)
-{
-    return pointFont(family, int(std::lround(pixels * 72.0 / 96.0)));
 }
 
 QLabel* addText(QWidget* page, const char* name, const QRect& box, const QString& text, int flags,
@@ -72,14 +62,90 @@ QLabel* addTextAt(QWidget* page, const char* name, const QPoint& at, const QStri
     return label;
 }
 
+namespace {
+// Where the text of a control on a line ends, or -1 for a control that is not
+// one line high (a wrapped paragraph holds no line that others continue).
+int textEnd(const QWidget* w)
+{
+    if (auto* box = qobject_cast<const TEqEdit*>(w))
+        return box->geometry().right() + 1;
+    auto* label = qobject_cast<const QLabel*>(w);
+    const QFontMetrics metrics(label->font());
+    if (label->wordWrap() && label->heightForWidth(label->width()) > metrics.lineSpacing())
+        return -1;
+    return label->x() + metrics.horizontalAdvance(label->text());
+}
+
+// Where the ink of a control on a line starts: after a label's leading blanks.
+int textStart(const QWidget* w)
+{
+    auto* label = qobject_cast<const QLabel*>(w);
+    if (!label)
+        return w->x();
+    const QString text = label->text();
+    qsizetype blanks = 0;
+    while (blanks < text.size() && text.at(blanks) == u' ')
+        ++blanks;
+    return label->x() + QFontMetrics(label->font()).horizontalAdvance(text.left(blanks));
+}
+} // namespace
+
+void keepApart(QWidget* parent)
+{
+    constexpr int thinBlank = 3;
+    QList<QWidget*> items;
+    for (QObject* child : parent->children()) {
+        auto* w = qobject_cast<QWidget*>(child);
+        auto* label = qobject_cast<QLabel*>(child);
+        if ((label && !label->text().trimmed().isEmpty()) || qobject_cast<TEqEdit*>(child))
+            items.append(w);
+    }
+    std::sort(items.begin(), items.end(), [](const QWidget* a, const QWidget* b) { return a->x() < b->x(); });
+    for (QWidget* after : items) {
+        if (after->property("joinsPrevious").toBool())
+            continue;
+        const int lineHeight = qobject_cast<QLabel*>(after) ? QFontMetrics(after->font()).height() : after->height();
+        for (const QWidget* before : items) {
+            if (before == after || before->x() >= after->x())
+                continue;
+            const int beforeHeight =
+                qobject_cast<const QLabel*>(before) ? QFontMetrics(before->font()).height() : before->height();
+            const int shared = std::min(before->y() + beforeHeight, after->y() + lineHeight)
+                             - std::max(before->y(), after->y());
+            const int end = textEnd(before);
+            // Only a control that continues the line: it shares most of the
+            // line's height and starts past the middle of the text before it.
+            if (2 * shared <= std::min(lineHeight, beforeHeight) || end < 0
+                || 2 * textStart(after) <= before->x() + end)
+                continue;
+            const int shortBy = end + thinBlank - textStart(after);
+            if (shortBy > 0)
+                after->move(after->x() + shortBy, after->y());
+        }
+    }
+}
+
+void wrapWithin(QLabel* label, int right)
+{
+    if (label->geometry().right() < right)
+        return;
+    const int width = right - label->x();
+    label->setWordWrap(true);
+    label->resize(width, label->heightForWidth(width));
+}
+
 TEqEdit* addEquation(QWidget* page, const char* name, const QRect& box, const QString& equation,
-                     const QFont& font)
+                     const QString& family, int pixels)
 {
     auto* edit = new TEqEdit(page);
     edit->setObjectName(QString::fromLatin1(name));
+    const QFont font = pointFontForPixels(family, pixels);
     edit->setFont(font);
     edit->SetBackColor(buttonFaceColour());
-    edit->setGeometry(box);
+    // The formula's last glyph stays inside the bevel.
+    const FontEqMetrics metrics(font);
+    const int needed = layoutEquation(equation, level::Normal, metrics).width() + 2 * TEqEdit::BevelWidth + 1;
+    edit->setGeometry(QRect(box.topLeft(), QSize(std::max(box.width(), needed), box.height())));
     edit->SetEquation(equation);
     edit->setEnabled(false);
     return edit;
@@ -96,45 +162,7 @@ PictureBox* addPicture(QWidget* page, const char* name, const QRect& box, void (
     return picture;
 }
 
-QFrame* addPanel(QWidget* window, const QRect& box)
-{
-    auto* panel = new QFrame(window);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setGeometry(box);
-    return panel;
-}
-
-namespace {
-// The green check mark of the "OK" buttons, drawn here rather than read from
-// the style's image files: reading an image loads the image-format plugins,
-// which would cost every start-up more than all the windows' frames together.
-QIcon checkMark()
-{
-    QPixmap glyph(16, 16);
-    glyph.fill(Qt::transparent);
-    {
-        QPainter painter(&glyph);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(fromBgr(0x008000), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        const QPointF tick[] = {{2.5, 8.5}, {6.5, 12.5}, {13.5, 3.5}};
-        painter.drawPolyline(tick, 3);
-    }
-    return QIcon(glyph);
-}
-} // namespace
-
-QPushButton* addOkButton(QWidget* parent, const QRect& box, const QFont& font)
-{
-    auto* button = new QPushButton(QStringLiteral("OK"), parent);
-    button->setObjectName(QStringLiteral("BitBtn1"));
-    button->setIcon(checkMark());
-    button->setFont(font);
-    button->setGeometry(box);
-    button->setDefault(true);
-    return button;
-}
-
-QWidget* addPage(QTabWidget* pages, const char* name, const QString& title)
+QWidget* addPage(TabPages* pages, const char* name, const QString& title)
 {
     auto* page = new QWidget;
     page->setObjectName(QString::fromLatin1(name));

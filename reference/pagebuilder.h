@@ -1,6 +1,6 @@
 #pragma once
 // Builders for the controls of the reference pages: static texts, disabled
-// equation boxes, pictures drawn once by a scheme function, and the "OK" panel.
+// equation boxes, pictures drawn once by a scheme function, and their pages.
 #include <QColor>
 #include <QFont>
 #include <QRect>
@@ -9,20 +9,15 @@
 
 class Canvas;
 class PictureBox;
-class QFrame;
 class QLabel;
-class QPushButton;
-class QTabWidget;
 class QWidget;
+class TabPages;
 class TEqEdit;
 
 namespace reference {
 
 // The texts of the pages: "Arial" with a character height of 17 px.
 QFont textFont();
-// A font of `pixels` pixels given in points (at 96 dots per inch), for the
-// equation boxes, whose font size is counted in points.
-QFont equationFont(const QString& family, int pixels);
 
 enum TextFlag {
     Plain = 0,
@@ -40,22 +35,29 @@ QLabel* addText(QWidget* page, const char* name, const QRect& box, const QString
 QLabel* addTextAt(QWidget* page, const char* name, const QPoint& at, const QString& text,
                   const QColor& colour = QColor(), int flags = Plain, const QFont& font = textFont());
 
+// Texts side by side on a line keep a thin blank between them: a label or
+// equation box that starts less than three pixels after the text or box
+// before it (a one-line label or an equation box on the same line) moves
+// right.  A label whose "joinsPrevious" property is set completes the word
+// before it (a Greek letter after "sin") and stays where it is.
+void keepApart(QWidget* parent);
+
+// A label that would run past `right` (in its parent's coordinates) wraps
+// its text inside that edge instead, growing downwards.
+void wrapWithin(QLabel* label, int right);
+
 // A disabled equation box showing `equation` in the notation, on the
-// button-face colour.
+// button-face colour; the font's height is given in pixels.  A box too narrow
+// for its formula grows to the right, so that nothing of it is cut.
 TEqEdit* addEquation(QWidget* page, const char* name, const QRect& box, const QString& equation,
-                     const QFont& font);
+                     const QString& family, int pixels);
 
 // A picture of the given size drawn once by `draw`.
 PictureBox* addPicture(QWidget* page, const char* name, const QRect& box, void (*draw)(Canvas&),
                        const QString& description);
 
-// The raised panel at the bottom of a window and its "OK" button with the
-// check mark (the default button).
-QFrame* addPanel(QWidget* window, const QRect& box);
-QPushButton* addOkButton(QWidget* parent, const QRect& box, const QFont& font);
-
 // A new page of a page control.
-QWidget* addPage(QTabWidget* pages, const char* name, const QString& title);
+QWidget* addPage(TabPages* pages, const char* name, const QString& title);
 
 // The shown text of a run of Latin letters written in the "Symbol" face.
 QString greek(const QString& latin);

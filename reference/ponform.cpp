@@ -6,23 +6,22 @@
 #include "platform/deferred.h"
 #include "platform/fonts.h"
 #include "platform/guard.h"
+#include "platform/panels.h"
+#include "platform/tabpages.h"
 #include "platform/windows.h"
 
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QTabWidget>
 #include <algorithm>
 
 using namespace reference;
 
 namespace {
 
-QFont arialEquation()
-{
-    return equationFont(QStringLiteral("Arial"), 17);
-}
+const QString kArial = QStringLiteral("Arial");
+const QString kSansSerif = QStringLiteral("MS Sans Serif");
 
 void buildForcePage(QWidget* p)
 {
@@ -78,11 +77,11 @@ void buildProjectionPage(QWidget* p)
             Wrapped);
     addText(p, "Label19", {185, 224, 72, 25}, TPonForm::tr("получим:"), Wrapped);
     addEquation(p, "EqEdit2", {184, 97, 329, 24},
-                QStringLiteral(" F!x@ = F cos~a,   F!y@ = F cos(~a - ~p/2) = F sin~a"), arialEquation());
+                QStringLiteral(" F!x@ = F cos~a,   F!y@ = F cos(~a - ~p/2) = F sin~a"), kArial, 17);
     addEquation(p, "EqEdit1", {189, 172, 308, 24},
-                QStringLiteral("cos(~a - ~p) = - cos~g,   sin(~a - ~p) = - sin~g"), arialEquation());
+                QStringLiteral("cos(~a - ~p) = - cos~g,   sin(~a - ~p) = - sin~g"), kArial, 17);
     addEquation(p, "EqEdit3", {261, 225, 212, 24}, QStringLiteral(" F!x@ = - Fcos~g,   F!y@ = - Fsin~g"),
-                arialEquation());
+                kArial, 17);
 }
 
 void buildMomentPage(QWidget* p)
@@ -113,29 +112,33 @@ void buildMomentPage(QWidget* p)
                              Wrapped);
     QFont symbol = pixelFont(QStringLiteral("Symbol"), 17);
     QLabel* alpha = addText(p, "Label28", {433, 230, 16, 25}, greek(QStringLiteral("a")), Wrapped | Italic, symbol);
+    alpha->setProperty("joinsPrevious", true);   // "sin" and the letter read as one word
     const QFontMetrics beforeMetrics(before->font());
     const QFontMetrics alphaMetrics(alpha->font());
     const int baseline = before->y() + beforeMetrics.ascent();
     const int alphaX = std::max(alpha->x(), before->x() + beforeMetrics.horizontalAdvance(before->text()));
     alpha->move(alphaX, baseline - alphaMetrics.ascent());
     QLabel* after = addText(p, "Label29", {446, 232, 64, 25}, TPonForm::tr("- плечо."), Wrapped);
-    after->move(std::max(after->x(), alphaX + alphaMetrics.horizontalAdvance(alpha->text()) + 1), after->y());
+    // The italic letter leans past its advance; a blank pixel or two keeps it off the dash.
+    const int alphaRight = alphaX + std::max(alphaMetrics.horizontalAdvance(alpha->text()),
+                                             alphaMetrics.boundingRect(alpha->text()).right() + 1);
+    after->move(std::max(after->x(), alphaRight + 4), after->y());
 
     addText(p, "Label30", {185, 272, 448, 89},
             TPonForm::tr("Если вычисление затруднено, то момент силы относи- тельно точки может быть найден "
                            "следующим образом: сила F раскладывается на две составляющие так, чтобы легко было "
                            "найти для них плечи. Например:"),
             Wrapped);
-    addEquation(p, "EqEdit4", {344, 73, 113, 24}, QStringLiteral("M!B@(F) = [r, F]."), arialEquation());
+    addEquation(p, "EqEdit4", {344, 73, 113, 24}, QStringLiteral("M!B@(F) = [r, F]."), kArial, 17);
     // Sits over the run of blanks of Label24, so that it reads as part of the sentence.
     addEquation(p, "EqEdit5", {576, 112, 87, 17}, QStringLiteral("M!B@(F)"),
-                equationFont(QStringLiteral("MS Sans Serif"), 13));
-    addEquation(p, "EqEdit6", {184, 160, 103, 25}, QStringLiteral("M!Bz@(F) = + Fh"), arialEquation());
-    addEquation(p, "EqEdit7", {184, 200, 103, 25}, QStringLiteral("M!Bz@(F) = - Fh"), arialEquation());
+                kSansSerif, 13);
+    addEquation(p, "EqEdit6", {184, 160, 103, 25}, QStringLiteral("M!Bz@(F) = + Fh"), kArial, 17);
+    addEquation(p, "EqEdit7", {184, 200, 103, 25}, QStringLiteral("M!Bz@(F) = - Fh"), kArial, 17);
     addEquation(p, "EqEdit8", {90, 380, 527, 24},
                 TPonForm::tr("M!Oz@(F) = -h!1@F!1@ - h!2@F!2@, где F!1@ - Fcos~a,  h!1@ = 2R,  F!2@ = Fsin~a,  "
                                "h!2@ = R."),
-                equationFont(QStringLiteral("MS Sans Serif"), 17));
+                kSansSerif, 17);
 }
 
 void buildEquilibriumPage(QWidget* p)
@@ -158,24 +161,23 @@ void buildEquilibriumPage(QWidget* p)
     addText(p, "Label41", {104, 256, 529, 25},
             TPonForm::tr("нельзя допускать, чтобы точки A, B, C лежали на одной прямой."));
     addText(p, "Label42", {16, 376, 89, 19}, TPonForm::tr("Замечание."));
-    const QFont f = arialEquation();
     addEquation(p, "EqEdit9", {216, 57, 305, 24}, QStringLiteral("1. ~S F!kx@ = 0,  ~S F!ky@ = 0,  ~S M!Az@(F!k@) = 0."),
-                f);
+                kArial, 17);
     addEquation(p, "EqEdit10", {216, 97, 337, 24},
-                QStringLiteral("2. ~S F!kx@ = 0,   ~S M!Az@(F!k@) = 0, ~S M!Bz@(F!k@) = 0."), f);
+                QStringLiteral("2. ~S F!kx@ = 0,   ~S M!Az@(F!k@) = 0, ~S M!Bz@(F!k@) = 0."), kArial, 17);
     addEquation(p, "EqEdit11", {216, 137, 361, 24},
-                QStringLiteral("3. ~S M!Az@(F!k@) = 0,   ~S M!Bz@(F!k@) = 0, ~S M!Cz@(F!k@) = 0."), f);
+                QStringLiteral("3. ~S M!Az@(F!k@) = 0,   ~S M!Bz@(F!k@) = 0, ~S M!Cz@(F!k@) = 0."), kArial, 17);
     addEquation(p, "EqEdit12", {16, 281, 489, 24},
-                QStringLiteral("1. x: X!A@+Fsin~a= 0, y: Y!A@-Fcos~a= 0,  M!A@: M!A@-FR(2cos~a+sin~a)= 0."), f);
+                QStringLiteral("1. x: X!A@+Fsin~a= 0, y: Y!A@-Fcos~a= 0,  M!A@: M!A@-FR(2cos~a+sin~a)= 0."), kArial, 17);
     addEquation(p, "EqEdit13", {16, 313, 553, 24},
                 QStringLiteral("2. x: X!A@+Fsin~a= 0,  M!A@: M!A@-FR(2cos~a+sin~a)= 0, M!B@: M!A@+RX!A@ - 2RY!A@ = 0. "),
-                f);
+                kArial, 17);
     addEquation(p, "EqEdit14", {16, 345, 617, 24},
                 QStringLiteral("3. M!A@: M!A@-FR(2cos~a+sin~a)= 0, M!B@: M!A@+RX!A@ - 2RY!A@ = 0, M!O@: "
                                "M!A@-FRsin~a-Y!A@2R= 0. "),
-                f);
+                kArial, 17);
     addEquation(p, "EqEdit15", {16, 401, 364, 24},
-                QStringLiteral("X!A@= - Fsin~a,  Y!A@= Fcos~a,  M!A@= FR(2cos~a+sin~a)."), f);
+                QStringLiteral("X!A@= - Fsin~a,  Y!A@= Fcos~a,  M!A@= FR(2cos~a+sin~a)."), kArial, 17);
 }
 
 } // namespace
@@ -191,7 +193,7 @@ TPonForm::TPonForm(QWidget* parent)
 
 void TPonForm::buildContents()
 {
-    m_pages = new QTabWidget(this);
+    m_pages = new TabPages(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
     m_pages->setFont(pixelFont(QStringLiteral("Arial"), 12));
     m_pages->setGeometry(8, 8, 711, 465);
@@ -200,10 +202,12 @@ void TPonForm::buildContents()
     buildProjectionPage(addPage(m_pages, "TabSheet3", TPonForm::tr("Проекция силы на ось")));
     buildMomentPage(addPage(m_pages, "TabSheet4", TPonForm::tr("Момент силы отн. точки")));
     buildEquilibriumPage(addPage(m_pages, "TabSheet5", TPonForm::tr("Уравнения равновесия")));
+    for (int i = 0; i < m_pages->count(); ++i)
+        keepApart(m_pages->widget(i));
     m_pages->setCurrentIndex(0);
 
-    QFrame* panel = addPanel(this, {8, 472, 705, 49});
-    QPushButton* ok = addOkButton(panel, {304, 8, 121, 33}, font());
+    QFrame* panel = raisedPanel(this, {8, 472, 705, 49});
+    QPushButton* ok = okButton(panel, {304, 8, 121, 33}, font());
     connect(ok, &QPushButton::clicked, this, [this] { guarded([this] { BitBtn1Click(); }); });
 }
 

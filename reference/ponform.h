@@ -4,7 +4,7 @@
 // Shown modally; "OK" hides it and keeps the active page.
 #include <QDialog>
 
-class QTabWidget;
+class TabPages;
 
 class TPonForm : public QDialog {
     Q_OBJECT
@@ -12,7 +12,7 @@ public:
     explicit TPonForm(QWidget* parent = nullptr);
 
     // The page control; the window's contents are built first when needed.
-    QTabWidget* pages() const
+    TabPages* pages() const
     {
         ensurePolished();
         return m_pages;
@@ -22,5 +22,5 @@ private:
     void buildContents();
     void BitBtn1Click();
 
-    QTabWidget* m_pages = nullptr;
+    TabPages* m_pages = nullptr;
 };

@@ -5,11 +5,12 @@
 #include "platform/deferred.h"
 #include "platform/fonts.h"
 #include "platform/guard.h"
+#include "platform/panels.h"
+#include "platform/tabpages.h"
 #include "platform/windows.h"
 
 #include <QFrame>
 #include <QPushButton>
-#include <QTabWidget>
 
 using namespace reference;
 
@@ -86,7 +87,7 @@ TSvyazForm::TSvyazForm(QWidget* parent)
 void TSvyazForm::buildContents()
 {
     const QFont arial12 = pixelFont(QStringLiteral("Arial"), 12);
-    m_pages = new QTabWidget(this);
+    m_pages = new TabPages(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
     m_pages->setFont(arial12);
     m_pages->setGeometry(8, 8, 687, 465);
@@ -94,10 +95,12 @@ void TSvyazForm::buildContents()
     buildThreadPage(addPage(m_pages, "TabSheet2", TSvyazForm::tr("Гибкая связь")));
     buildFixingPage(addPage(m_pages, "TabSheet3", TSvyazForm::tr("Жесткое защемление")));
     buildContactPage(addPage(m_pages, "TabSheet4", TSvyazForm::tr("Контакт с гладкой поверхностью")));
+    for (int i = 0; i < m_pages->count(); ++i)
+        keepApart(m_pages->widget(i));
     m_pages->setCurrentIndex(0);
 
-    QFrame* panel = addPanel(this, {8, 472, 687, 49});
-    QPushButton* ok = addOkButton(panel, {288, 8, 121, 33}, arial12);
+    QFrame* panel = raisedPanel(this, {8, 472, 687, 49});
+    QPushButton* ok = okButton(panel, {288, 8, 121, 33}, arial12);
     connect(ok, &QPushButton::clicked, this, [this] { guarded([this] { BitBtn1Click(); }); });
 }
 

@@ -5,7 +5,7 @@
 // active page.
 #include <QDialog>
 
-class QTabWidget;
+class TabPages;
 
 class TSvyazForm : public QDialog {
     Q_OBJECT
@@ -13,7 +13,7 @@ public:
     explicit TSvyazForm(QWidget* parent = nullptr);
 
     // The page control; the window's contents are built first when needed.
-    QTabWidget* pages() const
+    TabPages* pages() const
     {
         ensurePolished();
         return m_pages;
@@ -23,5 +23,5 @@ private:
     void buildContents();
     void BitBtn1Click();
 
-    QTabWidget* m_pages = nullptr;
+    TabPages* m_pages = nullptr;
 };

@@ -14,6 +14,7 @@
 #include "platform/forms.h"
 #include "platform/guard.h"
 #include "platform/language.h"
+#include "platform/translations.h"
 #include "shell/repform.h"
 #include "shell/reshform.h"
 #include "solver/forms/askform.h"
@@ -61,6 +62,8 @@ void createWindows()
     if (!registry().isEmpty())
         return;   // the windows exist once per run
     installFontSubstitutions();
+    if (currentLanguage() == Language::Russian)
+        installQtTranslations();   // Qt's own texts follow the program's language
     // The main window alone decides when the program ends: hiding or closing
     // the last visible other window must not end it, and hidden windows must
     // not keep it running after the main window has been closed.

@@ -2,6 +2,67 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru_RU">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1: %2
+Список параметров: %1 --help
+</source>
+        <translation>%1: %2
+List of options: %1 --help
+</translation>
+    </message>
+    <message>
+        <source>ВЕКТУМ-W, версия %1
+</source>
+        <translation>VEKTUM-W, version %1
+</translation>
+    </message>
+    <message>
+        <source>Использование: %1 [параметры]
+ВЕКТУМ-W — обучающая система по статике.
+
+Параметры:
+  -h, --help       показать эту справку и выйти
+  -v, --version    показать версию программы и выйти
+  --lang &lt;язык&gt;    язык текстов: ru (русский) или en (английский)
+
+Принимаются и стандартные параметры Qt, например -platform &lt;имя&gt;,
+-style &lt;стиль&gt;, -reverse.
+</source>
+        <translation>Usage: %1 [options]
+VEKTUM-W is a tutor for statics.
+
+Options:
+  -h, --help       show this help and exit
+  -v, --version    show the version of the program and exit
+  --lang &lt;lang&gt;    language of the texts: ru (Russian) or en (English)
+
+Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
+-style &lt;style&gt;, -reverse.
+</translation>
+    </message>
+    <message>
+        <source>неизвестный параметр «%1»</source>
+        <translation>unknown option &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>у параметра «%1» нет значения</source>
+        <translation>option &quot;%1&quot; has no value</translation>
+    </message>
+    <message>
+        <source>неверная командная строка</source>
+        <translation>invalid command line</translation>
+    </message>
+    <message>
+        <source>неизвестный язык «%1»: допустимы ru и en</source>
+        <translation>unknown language &quot;%1&quot;: use ru or en</translation>
+    </message>
+    <message>
+        <source>лишний аргумент «%1»: программа не открывает файлов</source>
+        <translation>unexpected argument &quot;%1&quot;: the program opens no files</translation>
+    </message>
+</context>
+<context>
     <name>Dialogue</name>
     <message>
         <source>Ваш ответ, коллега:</source>
@@ -354,22 +415,6 @@
         <source>Дано :</source>
         <translation>Given:</translation>
     </message>
-    <message>
-        <source>a - радиус диска.</source>
-        <translation>a - disc radius.</translation>
-    </message>
-    <message>
-        <source>Дано : AB = 2b,</source>
-        <translation>Given: AB = 2b,</translation>
-    </message>
-    <message>
-        <source>вес балки.</source>
-        <translation>beam weight.</translation>
-    </message>
-    <message>
-        <source>Дано : AB = b, AC = a,</source>
-        <translation>Given: AB = b, AC = a,</translation>
-    </message>
 </context>
 <context>
     <name>Schemes</name>
@@ -468,6 +513,90 @@
     <message>
         <source>вес балки.</source>
         <translation>beam weight.</translation>
+    </message>
+    <message>
+        <source>Балка AB освобождена от связей и изображена в осях x, y с началом O. Заданные силы показаны пурпурным цветом: вес G приложен в точке C и направлен вниз, сила F приложена к концу A и направлена вправо. Реакции связей показаны красным цветом: реакция R индекс D в точке D направлена вертикально вверх, реакция R индекс B в точке B перпендикулярна наклонной плоскости и составляет угол альфа с вертикалью.</source>
+        <translation>Free-body diagram of beam AB in the x, y axes with origin O. The given forces are shown in magenta: the weight G acts at point C downwards, the force F acts at end A to the right. The support reactions are shown in red: the reaction R sub D at point D points vertically upwards, the reaction R sub B at point B is normal to the inclined plane and makes the angle alpha with the vertical.</translation>
+    </message>
+    <message>
+        <source>главный момент системы сил относительно точки D: L индекс D равен сумме моментов относительно D сил R индекс D, F, G и R индекс B</source>
+        <translation>the resultant moment of the forces about point D: L sub D equals the sum of the moments about D of the forces R sub D, F, G and R sub B</translation>
+    </message>
+    <message>
+        <source>Балка AB освобождена от связей: шарнир и наклонная плоскость убраны. Реакции показаны красным цветом: составляющие X индекс A вправо и Y индекс A вверх в точке A, реакция R индекс B в точке B перпендикулярна наклонной плоскости и составляет угол альфа с вертикальной пунктирной линией. Заданные нагрузки показаны пурпурным цветом: пара сил с моментом M и вес P в точке C.</source>
+        <translation>Free-body diagram of beam AB: the pin and the inclined plane are removed. The reactions are shown in red: the components X sub A to the right and Y sub A upwards at point A, the reaction R sub B at point B normal to the inclined plane, at the angle alpha to the dashed vertical line. The given loads are shown in magenta: a couple of moment M and the weight P at point C.</translation>
+    </message>
+    <message>
+        <source> Уравнение проекций на ось x: X индекс A минус R индекс B синус альфа.</source>
+        <translation> Equation of projections on the x axis: X sub A minus R sub B sine alpha.</translation>
+    </message>
+    <message>
+        <source> Уравнение проекций на ось y: Y индекс A минус P плюс R индекс B косинус альфа.</source>
+        <translation> Equation of projections on the y axis: Y sub A minus P plus R sub B cosine alpha.</translation>
+    </message>
+    <message>
+        <source> Уравнение моментов относительно точки C: M минус P b плюс 2 b R индекс B косинус альфа.</source>
+        <translation> Equation of moments about point C: M minus P b plus 2 b R sub B cosine alpha.</translation>
+    </message>
+    <message>
+        <source>Схема задачи: однородная горизонтальная балка AB в осях x, y с началом O опирается на острие в точке D и на гладкую наклонную плоскость в точке B; плоскость наклонена к горизонту под углом альфа. Заданные силы показаны пурпурным цветом: вес G приложен в точке C и направлен вниз, сила F приложена к концу A и направлена вправо. Дано: AB = 2b, AD = a, вес G, угол альфа.</source>
+        <translation>Problem diagram: a uniform horizontal beam AB in the x, y axes with origin O rests on a knife edge at point D and on a smooth inclined plane at point B; the plane makes the angle alpha with the horizontal. The given forces are shown in magenta: the weight G acts at point C downwards, the force F acts at end A to the right. Given: AB = 2b, AD = a, weight G, angle alpha.</translation>
+    </message>
+    <message>
+        <source> В поле условия записан </source>
+        <translation> The statement area shows </translation>
+    </message>
+    <message>
+        <source> (1); первое слагаемое равно нулю, так как его радиус-вектор нулевой.</source>
+        <translation> (1); the first term is zero because its position vector is zero.</translation>
+    </message>
+    <message>
+        <source> В поле условия записаны главный вектор системы: R равен сумме сил F, G, R индекс D и R индекс B (1), и </source>
+        <translation> The statement area shows the resultant force of the system: R equals the sum of the forces F, G, R sub D and R sub B (1), and </translation>
+    </message>
+    <message>
+        <source> В поле условия записаны три уравнения равновесия (1). Сумма проекций на ось x: F минус R индекс B синус альфа равно нулю. Сумма проекций на ось y: R индекс D минус G плюс R индекс B косинус альфа равно нулю. Сумма моментов относительно точки D: R индекс B на (2b минус a) косинус альфа минус G на (b минус a) равно нулю.</source>
+        <translation> The statement area shows the three equilibrium equations (1). Sum of projections on the x axis: F minus R sub B sine alpha equals zero. Sum of projections on the y axis: R sub D minus G plus R sub B cosine alpha equals zero. Sum of moments about point D: R sub B times (2b minus a) cosine alpha minus G times (b minus a) equals zero.</translation>
+    </message>
+    <message>
+        <source>Схема задачи: однородная колонна DC весом P опирается в точке D на гладкую вертикальную стену, с которой образует угол альфа, а в точке C на штифт горизонтальной балки AB. Балка AB лежит на катковой опоре в точке A и на шарнирно-неподвижной опоре в точке B. Заданные нагрузки показаны пурпурным цветом: вес колонны P и пары сил с моментом M на колонне и на балке. Дано: AB = 4b, AC = b, DC = 2a, P, M, угол альфа.</source>
+        <translation>Problem diagram: a uniform column DC of weight P rests at point D against a smooth vertical wall, making the angle alpha with it, and at point C on a pin of the horizontal beam AB. Beam AB lies on a roller support at point A and on a pin support at point B. The given loads are shown in magenta: the column weight P and couples of moment M on the column and on the beam. Given: AB = 4b, AC = b, DC = 2a, P, M, angle alpha.</translation>
+    </message>
+    <message>
+        <source>Система расчленена: колонна DC изображена над балкой AB. Неизвестные реакции показаны красным цветом: реакция стены R индекс D в точке D; составляющие X индекс C и Y индекс C в точке C на колонне и противоположно направленные им на балке; реакция R индекс A катковой опоры в точке A; составляющие X индекс B и Y индекс B в точке B. Заданные пары сил с моментом M и вес колонны P показаны пурпурным цветом. Угол альфа между колонной и стеной отмечен в точке D.</source>
+        <translation>The system taken apart: column DC is drawn above beam AB. The unknown reactions are shown in red: the wall reaction R sub D at point D; the components X sub C and Y sub C at point C on the column and the opposite ones on the beam; the roller reaction R sub A at point A; the components X sub B and Y sub B at point B. The given couples of moment M and the column weight P are shown in magenta. The angle alpha between the column and the wall is marked at point D.</translation>
+    </message>
+    <message>
+        <source>Колонна DC отдельно со всеми силами. Заданные вес P и пара сил с моментом M показаны пурпурным цветом; неизвестные реакции показаны красным цветом: R индекс D в точке D, X индекс C и Y индекс C в точке C. Угол альфа между колонной и стеной отмечен в точке D. Дано: DC = 2a, M, P (вес колонны), угол альфа.</source>
+        <translation>Free-body diagram of column DC. The given weight P and the couple of moment M are shown in magenta; the unknown reactions are shown in red: R sub D at point D, X sub C and Y sub C at point C. The angle alpha between the column and the wall is marked at point D. Given: DC = 2a, M, P (column weight), angle alpha.</translation>
+    </message>
+    <message>
+        <source>Балка AB отдельно со всеми силами. Заданная пара сил с моментом M показана пурпурным цветом; неизвестные силы показаны красным цветом: реакция R индекс A в точке A, составляющие X индекс B и Y индекс B в точке B и силы X индекс C и Y индекс C, с которыми колонна действует на балку в точке C. Дано: AB = 4b, AC = b, M.</source>
+        <translation>Free-body diagram of beam AB. The given couple of moment M is shown in magenta; the unknown forces are shown in red: the reaction R sub A at point A, the components X sub B and Y sub B at point B and the forces X sub C and Y sub C with which the column acts on the beam at point C. Given: AB = 4b, AC = b, M.</translation>
+    </message>
+    <message>
+        <source>Схема задачи: однородная горизонтальная балка AB в осях x, y с началом O закреплена цилиндрическим шарниром в точке A и опирается в точке B на гладкую наклонную плоскость, наклоненную к горизонту под углом альфа. Заданные нагрузки показаны пурпурным цветом: пара сил с моментом M и вес P, приложенный в точке C и направленный вниз. Дано: AB = 2b, M, P, угол альфа.</source>
+        <translation>Problem diagram: a uniform horizontal beam AB in the x, y axes with origin O is held by a pin at point A and rests at point B on a smooth inclined plane that makes the angle alpha with the horizontal. The given loads are shown in magenta: a couple of moment M and the weight P acting at point C downwards. Given: AB = 2b, M, P, angle alpha.</translation>
+    </message>
+    <message>
+        <source>Желтый диск радиуса a с центром C и горизонтальным пунктирным диаметром AB. Заданные силы показаны пурпурным цветом: сила F приложена в точке A и направлена вверх, сила P приложена в центре C и направлена вниз, P = минус F. Неизвестная реакция в точке B показана красным цветом: составляющие X индекс B вправо и Y индекс B вверх и момент M индекс B, изображенный дугой со стрелкой.</source>
+        <translation>A yellow disc of radius a with centre C and the dashed horizontal diameter AB. The given forces are shown in magenta: the force F acts at point A upwards, the force P acts at the centre C downwards, P = minus F. The unknown reaction at point B is shown in red: the components X sub B to the right and Y sub B upwards and the moment M sub B, drawn as an arc with an arrow.</translation>
+    </message>
+    <message>
+        <source>Схема задачи: балка, изогнутая под прямым углом, в осях x, y с началом O заделана в стену в точке B. Горизонтальная часть BA длиной b, вертикальная часть AC длиной a. Заданная сила F показана пурпурным цветом: она приложена в нижней точке C под углом альфа к вертикали. Дано: AB = b, AC = a, F, угол альфа.</source>
+        <translation>Problem diagram: a beam bent at a right angle, in the x, y axes with origin O, is built into a wall at point B. The horizontal part BA has length b, the vertical part AC length a. The given force F is shown in magenta: it acts at the lower point C at the angle alpha to the vertical. Given: AB = b, AC = a, F, angle alpha.</translation>
+    </message>
+    <message>
+        <source>Балка освобождена от заделки: стена убрана, реакция заделки в точке B показана красным цветом: составляющие X индекс B вправо и Y индекс B вверх и момент заделки M индекс B, изображенный дугой со стрелкой. Заданная сила F в точке C под углом альфа к вертикали показана пурпурным цветом.</source>
+        <translation>Free-body diagram of the beam: the wall is removed and the reaction of the fixed support at point B is shown in red: the components X sub B to the right and Y sub B upwards and the fixed-end moment M sub B, drawn as an arc with an arrow. The given force F at point C, at the angle alpha to the vertical, is shown in magenta.</translation>
+    </message>
+    <message>
+        <source>Схема задачи: серая балка AK подвешена на двух нитях, идущих из точек A и B к узлу D; узел D привязан нитью DC к потолку в точке C. Нить из точки A образует с балкой угол альфа, нить из точки B угол бета. Заданный вес балки P показан пурпурным цветом: он приложен в точке O и направлен вниз. Дано: AO = a, OB = b, углы альфа и бета.</source>
+        <translation>Problem diagram: a grey beam AK hangs on two strings running from points A and B to the knot D; the knot D is tied by string DC to the ceiling at point C. The string from point A makes the angle alpha with the beam, the string from point B the angle beta. The given beam weight P is shown in magenta: it acts at point O downwards. Given: AO = a, OB = b, angles alpha and beta.</translation>
+    </message>
+    <message>
+        <source>Нити заменены силами натяжения, показанными красным цветом: T индекс A в точке A и T индекс B в точке B направлены вдоль нитей к узлу D; в узле D действуют T индекс A и T индекс B в обратную сторону и T индекс C вверх. Через узел D проведена пунктирная вертикаль, оси x и y изображены внизу слева. Вес балки P в точке O показан пурпурным цветом; отмечены углы альфа и бета.</source>
+        <translation>The strings are replaced by their tensions, shown in red: T sub A at point A and T sub B at point B point along the strings towards the knot D; at the knot D, T sub A and T sub B act the opposite way and T sub C upwards. A dashed vertical line passes through the knot D; the x and y axes are drawn at the bottom left. The beam weight P at point O is shown in magenta; the angles alpha and beta are marked.</translation>
     </message>
 </context>
 <context>

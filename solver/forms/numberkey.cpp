@@ -1,5 +1,9 @@
 #include "solver/forms/numberkey.h"
 
+#include <QEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+
 #include <cmath>
 
 namespace {
@@ -8,7 +12,40 @@ QChar decimalSeparator(const QLocale& locale)
     const QString point = locale.decimalPoint();
     return point.isEmpty() ? QChar(u'.') : point.at(0);
 }
+
+// Swallows the events through which text could arrive other than by a key.
+class TypedKeysOnly : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        switch (e->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            return static_cast<QMouseEvent*>(e)->button() == Qt::MiddleButton;
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+        case QEvent::InputMethod:
+        case QEvent::ContextMenu:
+            return true;
+        default:
+            return QObject::eventFilter(watched, e);
+        }
+    }
+};
 } // namespace
+
+void KeepToTypedKeys(QLineEdit* box)
+{
+    box->setContextMenuPolicy(Qt::NoContextMenu);
+    box->setAcceptDrops(false);
+    box->setAttribute(Qt::WA_InputMethodEnabled, false);
+    box->installEventFilter(new TypedKeysOnly(box));
+}
 
 QChar FilterNumberKey(const QString& text, QChar key, const QLocale& locale)
 {

@@ -46,8 +46,7 @@ QLineEdit* makeBox(QWidget* parent, const QString& name, const QString& accessib
     box->setFont(pointFont(QStringLiteral("MS Sans Serif"), 10));
     box->setGeometry(at);
     // Text reaches a number box only through its key filter.
-    box->setAcceptDrops(false);
-    box->setAttribute(Qt::WA_InputMethodEnabled, false);
+    KeepToTypedKeys(box);
     return box;
 }
 

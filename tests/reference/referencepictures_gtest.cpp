@@ -4,13 +4,12 @@
 #include "drawing/recordingcanvas.h"
 #include "reference/ponpictures.h"
 #include "reference/svyazpictures.h"
-#include "support/steplist.h"
+#include "steplist.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <ostream>
-#include <stdexcept>
 
 namespace {
 
@@ -500,22 +499,5 @@ TEST_P(SchemeList, DrawsItsNumberedListInOrder)
 
 INSTANTIATE_TEST_SUITE_P(ReferencePictures, SchemeList, ::testing::ValuesIn(kPictures),
                          [](const ::testing::TestParamInfo<Picture>& info) { return std::string(info.param.name); });
-
-// The replay itself must refuse what it cannot read, or a mistyped list would
-// pass unnoticed.
-TEST(StepList, RejectsUnreadableSteps)
-{
-    const char* const bad[] = {
-        "circle (1,2)-(3,4)",
-        "arrow (1,2)->(3,4) purple",
-        "ellipse (1,2)-(3,4)-(5,6)",
-        "label at (1,2)",
-        "vector \"F\" sub at (1,2)",
-    };
-    for (const char* step : bad) {
-        RecordingCanvas canvas;
-        EXPECT_THROW(runStepList(canvas, QString::fromUtf8(step)), std::invalid_argument) << step;
-    }
-}
 
 } // namespace

@@ -10,10 +10,11 @@
 #include "reference/svyazpictures.h"
 #include "platform/fonts.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
-#include <QTabWidget>
+#include "platform/tabpages.h"
 #include <QtTest>
 
 #include <functional>
@@ -81,6 +82,11 @@ private slots:
 
     void okHidesAndKeepsThePage_data();
     void okHidesAndKeepsThePage();
+
+    void tabsByKeyboard_data();
+    void tabsByKeyboard();
+    void tabsForScreenReader_data();
+    void tabsForScreenReader();
 
 private:
     std::unique_ptr<TPonForm> m_pon;
@@ -462,7 +468,7 @@ void ReferenceWindowsTest::okHidesAndKeepsThePage()
     QFETCH(int, page);
     auto* dialog = qobject_cast<QDialog*>(this->window(window));
     QVERIFY(dialog);
-    auto* pages = dialog->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    auto* pages = dialog->findChild<TabPages*>(QStringLiteral("PageControl1"));
     QVERIFY(pages);
     QCOMPARE(pages->currentIndex(), 0); // the first page at creation
     auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("BitBtn1"));
@@ -483,6 +489,84 @@ void ReferenceWindowsTest::okHidesAndKeepsThePage()
     QCOMPARE(pages->currentIndex(), page);
     ok->click();
     QVERIFY(!dialog->isVisible());
+    pages->setCurrentIndex(0);
+}
+
+void ReferenceWindowsTest::tabsByKeyboard_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<bool>("onTab");   // the key goes to the current tab, else to the page
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("to");
+    const int ctrl = Qt::ControlModifier;
+    QTest::newRow("Ctrl+Tab: next page") << "pon" << 0 << false << int(Qt::Key_Tab) << ctrl << 1;
+    QTest::newRow("Ctrl+Tab on the last page: the first") << "pon" << 4 << false << int(Qt::Key_Tab) << ctrl << 0;
+    QTest::newRow("Ctrl+Shift+Tab on the first: the last")
+        << "svyaz" << 0 << false << int(Qt::Key_Backtab) << (ctrl | int(Qt::ShiftModifier)) << 3;
+    QTest::newRow("Ctrl+PgDown: next page") << "help" << 1 << false << int(Qt::Key_PageDown) << ctrl << 2;
+    QTest::newRow("Ctrl+PgUp: previous page") << "help" << 1 << false << int(Qt::Key_PageUp) << ctrl << 0;
+    QTest::newRow("Right on a tab: the next tab") << "pon" << 2 << true << int(Qt::Key_Right) << 0 << 3;
+    QTest::newRow("Left on the first tab stays") << "pon" << 0 << true << int(Qt::Key_Left) << 0 << 0;
+    QTest::newRow("Down on a tab: the next tab") << "help" << 2 << true << int(Qt::Key_Down) << 0 << 3;
+    QTest::newRow("End: the last tab") << "svyaz" << 0 << true << int(Qt::Key_End) << 0 << 3;
+    QTest::newRow("Home: the first tab") << "help" << 3 << true << int(Qt::Key_Home) << 0 << 0;
+}
+
+void ReferenceWindowsTest::tabsByKeyboard()
+{
+    QFETCH(QString, window);
+    QFETCH(int, from);
+    QFETCH(bool, onTab);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, to);
+    auto* pages = this->window(window)->findChild<TabPages*>(QStringLiteral("PageControl1"));
+    QVERIFY(pages);
+    pages->setCurrentIndex(from);
+    QWidget* target = onTab ? static_cast<QWidget*>(pages->tabButton(from)) : pages->currentWidget();
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(pages->currentIndex(), to);
+    // The current tab alone is a stop of the focus chain.
+    for (int i = 0; i < pages->count(); ++i)
+        QCOMPARE(pages->tabButton(i)->focusPolicy(), i == to ? Qt::TabFocus : Qt::NoFocus);
+    pages->setCurrentIndex(0);
+}
+
+void ReferenceWindowsTest::tabsForScreenReader_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("current");
+    QTest::newRow("basic concepts") << "pon" << 3;
+    QTest::newRow("constraints") << "svyaz" << 0;
+    QTest::newRow("help") << "help" << 2;
+}
+
+void ReferenceWindowsTest::tabsForScreenReader()
+{
+    QFETCH(QString, window);
+    QFETCH(int, current);
+    auto* pages = this->window(window)->findChild<TabPages*>(QStringLiteral("PageControl1"));
+    QVERIFY(pages);
+    pages->setCurrentIndex(current);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(pages->tabStrip());
+    QVERIFY(list);
+    QCOMPARE(list->role(), QAccessible::PageTabList);
+    QCOMPARE(list->childCount(), pages->count());
+    for (int i = 0; i < pages->count(); ++i) {
+        QAccessibleInterface* tab = list->child(i);
+        QVERIFY(tab);
+        QCOMPARE(tab->role(), QAccessible::PageTab);
+        QCOMPARE(tab->text(QAccessible::Name), pages->tabText(i));
+        QCOMPARE(bool(tab->state().selected), i == current);
+    }
+    // Pressing a tab by its action shows its page.
+    const int other = (current + 1) % pages->count();
+    QAccessibleActionInterface* action = list->child(other)->actionInterface();
+    QVERIFY(action);
+    action->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(pages->currentIndex(), other);
     pages->setCurrentIndex(0);
 }
 

@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QtTest>
 
@@ -401,6 +402,47 @@ private slots:
         QTest::keyClick(e, Qt::Key_Delete, Qt::ShiftModifier);
         QCOMPARE(e->text(), QStringLiteral("4"));
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("777"));
+    }
+
+    // Text reaches a box only as typed keys: no context menu to paste from,
+    // and a drop or an input method's text is refused.  (The middle button's
+    // paste of the X11 selection is refused the same way; the offscreen
+    // platform has no selection to try it with.)
+    void otherWaysOfPastingDoNothing_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("context menu") << "menu";
+        QTest::newRow("drag and drop") << "drop";
+        QTest::newRow("input method") << "input method";
+    }
+
+    void otherWaysOfPastingDoNothing()
+    {
+        QFETCH(QString, way);
+        TMatrixForm w;
+        w.show();
+        QLineEdit* e = box(w, QStringLiteral("Edit5"));
+        e->setText(QStringLiteral("12"));
+        e->setFocus();
+        QApplication::clipboard()->setText(QStringLiteral("abc"));
+        if (way == QLatin1String("menu")) {
+            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), e->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(e, &event);
+            QWidget* menu = QApplication::activePopupWidget();
+            if (menu)
+                menu->close();
+            QVERIFY2(!menu, "a context menu opened");
+        } else if (way == QLatin1String("drop")) {
+            QMimeData data;
+            data.setText(QStringLiteral("abc"));
+            QDropEvent event(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(e, &event);
+        } else {
+            QInputMethodEvent event;
+            event.setCommitString(QStringLiteral("abc"));
+            QApplication::sendEvent(e, &event);
+        }
+        QCOMPARE(e->text(), QStringLiteral("12"));
     }
 
     void solvesFromTheBoxes_data()

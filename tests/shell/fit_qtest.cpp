@@ -1,0 +1,375 @@
+// Everything on screen whole: every window and every page of its page control
+// is shown (offscreen, with the installed fonts), and every visible text,
+// formula box, button title and tab row is checked against its box, against
+// the others and against the window.  The checks read only geometry and
+// fonts, so the table of windows below serves any language of the texts.
+#include "eqedit/eqlayout.h"
+#include "eqedit/teqedit.h"
+#include "platform/fonts.h"
+#include "platform/translations.h"
+#include "shell/startup.h"
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QFile>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QStyle>
+#include <QTabBar>
+#include <QTextLayout>
+#include <QtTest>
+
+namespace {
+
+// Pixels between the ink of two texts side by side, below which they run together.
+constexpr int kThinBlank = 3;
+
+// A painted rectangle in window coordinates and what painted it.
+struct Painted {
+    QRect rect;
+    const QWidget* owner;
+    QString what;
+};
+
+QString describe(const QWidget* w)
+{
+    QString text;
+    if (auto* label = qobject_cast<const QLabel*>(w))
+        text = label->text();
+    else if (auto* box = qobject_cast<const TEqEdit*>(w))
+        text = box->Equation();
+    else if (auto* button = qobject_cast<const QAbstractButton*>(w))
+        text = button->text();
+    return QStringLiteral("%1 \"%2\"").arg(w->objectName(), text.left(40));
+}
+
+// The part of the window where `w` can be seen: its parents' boxes, up to the
+// window or to the contents of a scroll box (which scrolls into view).
+QRect visibleArea(const QWidget* w, const QWidget* window)
+{
+    QRect area = window->rect();
+    for (const QWidget* p = w->parentWidget(); p && p != window; p = p->parentWidget()) {
+        const QWidget* holder = p->parentWidget();
+        const bool scrolled = holder && qobject_cast<const QAbstractScrollArea*>(holder->parentWidget())
+                           && holder == static_cast<const QAbstractScrollArea*>(holder->parentWidget())->viewport();
+        if (scrolled)
+            break;
+        area &= QRect(p->mapTo(window, QPoint(0, 0)), p->size());
+    }
+    return area;
+}
+
+// A label's text as QLabel draws it: its height and widest line, and the ink
+// of every character (and of the underline), in the label's coordinates.
+struct LabelText {
+    QList<QRect> ink;
+    int widestLine = 0;
+    int height = 0;
+};
+
+LabelText layOut(const QLabel* label)
+{
+    LabelText out;
+    const QRect box = label->contentsRect();
+    const QFont font = label->font();
+    const QFontMetrics metrics(font);
+    const Qt::Alignment align = QStyle::visualAlignment(label->layoutDirection(), label->alignment());
+    const int flags = int(align) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
+    out.height = metrics.boundingRect(box, flags, label->text()).height();
+
+    QTextLayout layout(label->text(), font);
+    QTextOption option;
+    option.setWrapMode(label->wordWrap() ? QTextOption::WordWrap : QTextOption::ManualWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QList<QTextLine> lines;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(box.width());
+        lines.append(line);
+    }
+    layout.endLayout();
+    int top = box.top();
+    if (align & Qt::AlignBottom)
+        top += box.height() - out.height;
+    else if (align & Qt::AlignVCenter)
+        top += (box.height() - out.height) / 2;
+    const QString text = label->text();
+    for (int n = 0; n < lines.size(); ++n) {
+        const QTextLine& line = lines[n];
+        const int natural = qCeil(line.naturalTextWidth());
+        out.widestLine = std::max(out.widestLine, natural);
+        int left = box.left();
+        if (align & Qt::AlignRight)
+            left += box.width() - natural;
+        else if (align & Qt::AlignHCenter)
+            left += (box.width() - natural) / 2;
+        const int baseline = top + n * metrics.lineSpacing() + metrics.ascent();
+        const int end = line.textStart() + line.textLength();
+        for (int i = line.textStart(); i < end; ++i) {
+            if (text.at(i).isSpace())
+                continue;
+            const QRect glyph = metrics.boundingRect(text.at(i));
+            if (!glyph.isEmpty())
+                out.ink.append(glyph.translated(left + qRound(line.cursorToX(i)), baseline));
+        }
+        if (font.underline() && natural > 0)
+            out.ink.append(QRect(left, baseline + metrics.underlinePos(), natural, metrics.lineWidth()));
+    }
+    return out;
+}
+
+class Checker {
+public:
+    explicit Checker(QWidget* window) : m_window(window) {}
+
+    void label(const QLabel* label)
+    {
+        if (label->text().trimmed().isEmpty() || label->textFormat() == Qt::RichText)
+            return;
+        const LabelText laid = layOut(label);
+        const QRect box = label->contentsRect();
+        if (!label->wordWrap() && laid.widestLine > box.width())
+            fault(label, QStringLiteral("a line %1 px wide in a box %2 px wide").arg(laid.widestLine).arg(box.width()));
+        if (label->wordWrap() && laid.height > box.height())
+            fault(label, QStringLiteral("wrapped text %1 px high in a box %2 px high").arg(laid.height).arg(box.height()));
+        if (label->wordWrap() && laid.widestLine > box.width())
+            fault(label, QStringLiteral("a word runs past the box (%1 px of %2)").arg(laid.widestLine).arg(box.width()));
+        for (const QRect& glyph : laid.ink)
+            paint(label, QRect(label->mapTo(m_window, glyph.topLeft()), glyph.size()));
+    }
+
+    void formula(const TEqEdit* box)
+    {
+        const FontEqMetrics metrics(box->font());
+        const EqLayout laid = layoutEquation(box->Equation(), level::Normal, metrics);
+        const int room = box->width() - 2 * TEqEdit::BevelWidth;
+        if (laid.width() > room)
+            fault(box, QStringLiteral("formula %1 px wide in %2 px").arg(laid.width()).arg(room));
+        // The ink of every glyph lies inside the bevel.
+        const QRect inside = box->rect().adjusted(TEqEdit::BevelWidth, TEqEdit::BevelWidth, -TEqEdit::BevelWidth,
+                                                  -TEqEdit::BevelWidth);
+        for (const EqGlyph& g : laid.glyphs) {
+            const QFontMetrics glyphMetrics(metrics.font(g.reduced));
+            const QRect ink = glyphMetrics.boundingRect(g.ch).translated(
+                inside.left() + g.x, inside.top() + g.y + glyphMetrics.ascent());
+            if (!ink.isEmpty() && !inside.contains(ink)) {
+                fault(box, QStringLiteral("glyph %1 cut by the box").arg(g.ch));
+                break;
+            }
+        }
+        paint(box, QRect(box->mapTo(m_window, QPoint(0, 0)), box->size()));
+    }
+
+    void button(const QAbstractButton* button)
+    {
+        if (button->text().isEmpty())
+            return;
+        const int needed = QFontMetrics(button->font()).horizontalAdvance(button->text()) + 4;
+        if (needed > button->width())
+            fault(button, QStringLiteral("title needs %1 px, the button has %2").arg(needed).arg(button->width()));
+        within(button, QRect(button->mapTo(m_window, QPoint(0, 0)), button->size()));
+    }
+
+    void tabBar(const QTabBar* bar)
+    {
+        // Qt's tab bar shows scroll arrows when its tabs need more room than it has.
+        if (bar->sizeHint().width() > bar->width())
+            fault(bar, QStringLiteral("tabs need %1 px, the bar has %2: scroll arrows")
+                           .arg(bar->sizeHint().width())
+                           .arg(bar->width()));
+        for (int i = 0; i < bar->count(); ++i)
+            if (!bar->rect().contains(bar->tabRect(i)))
+                fault(bar, QStringLiteral("tab %1 lies outside the bar").arg(i + 1));
+    }
+
+    // No two texts of different controls overlap or touch; side by side on a
+    // line they keep at least a thin blank between them, or they read as one
+    // word (except a label marked as completing the word before it).
+    void checkOverlaps()
+    {
+        for (int a = 0; a < m_painted.size(); ++a)
+            for (int b = a + 1; b < m_painted.size(); ++b) {
+                const Painted& p = m_painted[a];
+                const Painted& q = m_painted[b];
+                if (p.owner == q.owner)
+                    continue;
+                const bool joined = p.owner->property("joinsPrevious").toBool()
+                                 || q.owner->property("joinsPrevious").toBool();
+                const int blank = joined ? 1 : kThinBlank;
+                if (p.rect.adjusted(-blank, -1, blank, 1).intersects(q.rect))
+                    m_faults << QStringLiteral("%1 and %2 overlap or touch").arg(p.what, q.what);
+            }
+    }
+
+    QStringList faults() const { return m_faults; }
+
+private:
+    void paint(const QWidget* owner, const QRect& rect)
+    {
+        m_painted.append({rect, owner, describe(owner)});
+        within(owner, rect);
+    }
+
+    void within(const QWidget* owner, const QRect& rect)
+    {
+        if (!visibleArea(owner, m_window).contains(rect))
+            fault(owner, QStringLiteral("painted outside its window or page (%1,%2 %3x%4)")
+                             .arg(rect.x())
+                             .arg(rect.y())
+                             .arg(rect.width())
+                             .arg(rect.height()));
+    }
+
+    void fault(const QWidget* w, const QString& what) { m_faults << describe(w) + QStringLiteral(": ") + what; }
+
+    QWidget* m_window;
+    QList<Painted> m_painted;
+    QStringList m_faults;
+};
+
+QWidget* windowOfClass(const QString& className)
+{
+    for (QWidget* w : createdWindows())
+        if (QLatin1String(w->metaObject()->className()) == className)
+            return w;
+    return nullptr;
+}
+
+} // namespace
+
+class FitTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        startModules();
+        createWindows();
+    }
+    void cleanup()
+    {
+        destroyWindows();
+        stopModules();
+    }
+
+    void everythingFits_data();
+    void everythingFits();
+    void textsMeasureAsDesigned_data();
+    void textsMeasureAsDesigned();
+    void pointsAndPixels();
+    void qtOwnTextsAreRussian();
+};
+
+void FitTest::everythingFits_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("page");   // -1: a window without pages
+    struct Row {
+        const char* window;
+        int pages;
+    };
+    const Row windows[] = {
+        {"TMainForm", 0},   {"TConsForm", 0},  {"TReshForm", 0},  {"TRepForm", 0},   {"TKontrForm", 0},
+        {"TPonForm", 5},    {"TSvyazForm", 4}, {"THelpForm", 4},  {"TMetodForm", 0}, {"TUrForm", 0},
+        {"TKzsForm", 0},    {"TMatrixForm", 0}, {"TMatrix2Form", 0}, {"TAskForm", 0},
+    };
+    for (const Row& row : windows) {
+        if (row.pages == 0)
+            QTest::addRow("%s", row.window) << QString::fromLatin1(row.window) << -1;
+        for (int page = 0; page < row.pages; ++page)
+            QTest::addRow("%s page %d", row.window, page + 1) << QString::fromLatin1(row.window) << page;
+    }
+}
+
+void FitTest::everythingFits()
+{
+    QFETCH(QString, window);
+    QFETCH(int, page);
+    QWidget* w = windowOfClass(window);
+    QVERIFY2(w, qPrintable(window));
+    w->ensurePolished();
+    if (page >= 0) {
+        QObject* pages = w->findChild<QObject*>(QStringLiteral("PageControl1"));
+        QVERIFY(pages);
+        QVERIFY(page < pages->property("count").toInt());
+        pages->setProperty("currentIndex", page);
+    }
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    QApplication::processEvents();
+
+    Checker check(w);
+    for (QWidget* child : w->findChildren<QWidget*>()) {
+        if (!child->isVisible())
+            continue;
+        if (auto* label = qobject_cast<QLabel*>(child))
+            check.label(label);
+        else if (auto* box = qobject_cast<TEqEdit*>(child))
+            check.formula(box);
+        else if (auto* bar = qobject_cast<QTabBar*>(child))
+            check.tabBar(bar);
+        else if (auto* button = qobject_cast<QAbstractButton*>(child))
+            check.button(button);
+    }
+    check.checkOverlaps();
+    w->hide();
+    const QStringList faults = check.faults();
+    QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("\n") + faults.join(QLatin1Char('\n'))));
+}
+
+void FitTest::textsMeasureAsDesigned_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("pixels");
+    QTest::addColumn<int>("width");   // the box of an auto-sized label in the layout tables
+    QTest::newRow("Сила") << QStringLiteral("Сила") << 17 << 40;
+    QTest::newRow("Пара сил") << QStringLiteral("Пара сил") << 17 << 71;
+    QTest::newRow("Замечание.") << QStringLiteral("Замечание.") << 17 << 89;
+    QTest::newRow("2-я форма:") << QStringLiteral("2-я форма:") << 17 << 85;
+    QTest::newRow("Проекция силы на ось") << QStringLiteral("Проекция силы на ось") << 17 << 173;
+    QTest::newRow("Момент силы") << QStringLiteral("Момент силы") << 17 << 104;
+    QTest::newRow("Уравнения равновесия ...")
+        << QStringLiteral("Уравнения равновесия для плоской системы сил.") << 17 << 389;
+}
+
+void FitTest::textsMeasureAsDesigned()
+{
+    QFETCH(QString, text);
+    QFETCH(int, pixels);
+    QFETCH(int, width);
+    const QFontMetrics metrics(pixelFont(QStringLiteral("Arial"), pixels));
+    QCOMPARE(metrics.horizontalAdvance(text), width);
+    // A widget's own font, unset but for its size, renders the same way.
+    QLabel label;
+    QFont font = label.font();
+    font.setFamily(QStringLiteral("Arial"));
+    font.setPixelSize(pixels);
+    label.setFont(font);
+    QCOMPARE(QFontMetrics(label.font()).horizontalAdvance(text), width);
+}
+
+void FitTest::pointsAndPixels()
+{
+    // Heights in pixels from the layout tables and the whole points the
+    // desktop gives them at 96 dots per inch, both ways.
+    const int table[][2] = {{19, 14}, {17, 13}, {16, 12}, {13, 10}, {12, 9}, {11, 8}};
+    for (const auto& row : table) {
+        QCOMPARE(pixelsToPoints(row[0]), row[1]);
+        QCOMPARE(pointsToPixels(row[1]), row[0]);
+    }
+    // A formula font of 19 px is 14 pt and its indices, 4 pt smaller, 13 px.
+    QCOMPARE(QFontInfo(pointFontForPixels(QStringLiteral("Arial"), 19)).pixelSize(), 19);
+    QCOMPARE(QFontInfo(pointFont(QStringLiteral("Arial"), 10)).pixelSize(), 13);
+}
+
+void FitTest::qtOwnTextsAreRussian()
+{
+    // Start-up loads Qt's own translations: the edit boxes' context menus, the
+    // standard buttons.
+    QVERIFY(QFile::exists(qtTranslationsFile()));
+    QCOMPARE(QCoreApplication::translate("QLineEdit", "Select All"), QStringLiteral("Выделить всё"));
+}
+
+QTEST_MAIN(FitTest)
+#include "fit_qtest.moc"
