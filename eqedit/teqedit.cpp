@@ -1,6 +1,7 @@
 #include "eqedit/teqedit.h"
 
 #include "eqedit/teqeditaccessible.h"
+#include "platform/accessibility.h"
 #include "platform/colours.h"
 #include "platform/guard.h"
 
@@ -198,6 +199,26 @@ void TEqEdit::modelChanged()
     notifyEqEditChange(this, m_accessible);
 }
 
+// Up, Down and F3 change nothing a screen reader can see in the text: the
+// level the next character goes to, or the Greek letter to come, is spoken.
+void TEqEdit::announceKey(EqKey key, State before)
+{
+    if (!AccessibleEventsWanted())
+        return;
+    if (key == EqKey::F3) {
+        Announce(this, QStringLiteral("греческая буква"));
+        return;
+    }
+    if (key != EqKey::Up && key != EqKey::Down)
+        return;
+    const State now = GetFirstCaretState(m_model.equation(), m_model.equation(), m_model.caretIndex());
+    if (now == before)
+        return;
+    Announce(this, now == level::Sub     ? QStringLiteral("индекс")
+                   : now == level::Super ? QStringLiteral("степень")
+                                         : QStringLiteral("основная строка"));
+}
+
 void TEqEdit::restartBlink()
 {
     m_caretOn = true;
@@ -273,8 +294,11 @@ void TEqEdit::keyPressEvent(QKeyEvent* e)
             OnKeyDown(code, e->modifiers());
         syncGeometry();
         EqKey key;
-        if (editingKey(code, key))
+        if (editingKey(code, key)) {
+            const State before = GetFirstCaretState(m_model.equation(), m_model.equation(), m_model.caretIndex());
             m_model.keyDown(key);
+            announceKey(key, before);
+        }
         QChar ch;
         if (typedCharacter(e, ch))
             m_model.keyPress(ch);

@@ -92,6 +92,7 @@ private:
     void syncGeometry();
     void modelChanged();
     void restartBlink();
+    void announceKey(EqKey key, State before);
 
     std::unique_ptr<FontEqMetrics> m_metrics;
     EqEditModel m_model;

@@ -1,7 +1,9 @@
 #include "eqedit/teqeditaccessible.h"
 
+#include "eqedit/notation.h"
 #include "eqedit/spokenformula.h"
 #include "eqedit/teqedit.h"
+#include "platform/accessibility.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -49,6 +51,20 @@ bool unitAround(const QString& text, QAccessible::TextBoundaryType type, int off
     *start = s;
     *end = e;
     return true;
+}
+
+// Index in `notation` of the drawable character number `n` (from 0); with
+// `withGreekMarker`, of the '~' before it when it is a Greek letter.
+int drawableIndex(const QString& notation, int n, bool withGreekMarker)
+{
+    int seen = 0;
+    for (int i = 0; i < notation.size(); ++i) {
+        if (isMarker(notation.at(i)))
+            continue;
+        if (seen++ == n)
+            return (withGreekMarker && i > 0 && notation.at(i - 1) == u'~') ? i - 1 : i;
+    }
+    return int(notation.size());
 }
 
 class TEqEditAccessible : public QAccessibleWidget,
@@ -218,8 +234,14 @@ public:
         if (!e->isEnabled())
             return;
         const QString eq = e->Equation();
-        const int from = NotationIndex(eq, qMax(0, startOffset));
-        const int to = qMax(from, NotationIndex(eq, qMax(startOffset, endOffset)));
+        const int count = EqLength(eq);
+        const int first = qBound(0, startOffset, count);
+        const int last = qBound(first, endOffset, count);
+        // An insertion goes where the caret would stand; a deletion takes the
+        // characters with their Greek markers and leaves the level markers
+        // around them.
+        const int from = first == last ? NotationIndex(eq, first) : drawableIndex(eq, first, true);
+        const int to = first == last ? from : drawableIndex(eq, last - 1, false) + 1;
         e->SetEquation(eq.left(from) + text + eq.mid(to));
         e->setCaretIndex(from + int(text.size()));
     }
@@ -239,7 +261,7 @@ void notifyEqEditChange(TEqEdit* edit, EqEditAccessibleState& state)
     const QString text = plainText(edit);
     const int caret = caretOffset(edit);
     const QString spoken = SpokenFormula(edit->Equation());
-    if (!QAccessible::isActive()) {
+    if (!AccessibleEventsWanted()) {
         state = {text, caret, spoken};
         return;
     }
@@ -258,26 +280,28 @@ void notifyEqEditChange(TEqEdit* edit, EqEditAccessibleState& state)
         if (removed.isEmpty()) {
             QAccessibleTextInsertEvent ev(edit, prefix, inserted);
             ev.setCursorPosition(caret);
-            QAccessible::updateAccessibility(&ev);
+            SendAccessibleEvent(&ev);
         } else if (inserted.isEmpty()) {
             QAccessibleTextRemoveEvent ev(edit, prefix, removed);
             ev.setCursorPosition(caret);
-            QAccessible::updateAccessibility(&ev);
+            SendAccessibleEvent(&ev);
         } else {
             QAccessibleTextUpdateEvent ev(edit, prefix, removed, inserted);
             ev.setCursorPosition(caret);
-            QAccessible::updateAccessibility(&ev);
+            SendAccessibleEvent(&ev);
         }
-        cursorSent = -1;
+        cursorSent = caret;
     }
     if (caret != cursorSent) {
         QAccessibleTextCursorEvent ev(edit, caret);
-        QAccessible::updateAccessibility(&ev);
+        SendAccessibleEvent(&ev);
     }
-    if (spoken != state.spoken) {
+    // In the answer box the inserted characters are news enough; the spoken
+    // form is reported for the display boxes.
+    if (spoken != state.spoken && !edit->isEnabled()) {
         QAccessibleEvent ev(edit, edit->accessibleName().isEmpty() ? QAccessible::NameChanged
                                                                    : QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&ev);
+        SendAccessibleEvent(&ev);
     }
     state = {text, caret, spoken};
 }

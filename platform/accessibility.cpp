@@ -137,6 +137,31 @@ void InstallAccessibility()
     qApp->installEventFilter(new ButtonKeys(qApp));
 }
 
+namespace {
+std::function<void(QAccessibleEvent*)>& observer()
+{
+    static std::function<void(QAccessibleEvent*)> o;
+    return o;
+}
+} // namespace
+
+void SendAccessibleEvent(QAccessibleEvent* event)
+{
+    if (observer())
+        observer()(event);
+    QAccessible::updateAccessibility(event);
+}
+
+bool AccessibleEventsWanted()
+{
+    return QAccessible::isActive() || observer();
+}
+
+void SetAccessibleEventObserver(std::function<void(QAccessibleEvent*)> o)
+{
+    observer() = std::move(o);
+}
+
 void HideFromAccessibility(QWidget* widget)
 {
     if (widget)
@@ -172,7 +197,7 @@ void Announcer::announce(const QString& text)
 {
     setAccessibleName(text);
     // A screen reader speaks a notification when it is shown.
-    if (parentWidget() && parentWidget()->isVisible() && QAccessible::isActive()) {
+    if (parentWidget() && parentWidget()->isVisible()) {
         hide();
         show();
     }

@@ -11,8 +11,18 @@
 //    dialogs, as Space does (dialogs already do it for their buttons).
 #include <QString>
 #include <QWidget>
+#include <functional>
+
+class QAccessibleEvent;
 
 void InstallAccessibility();
+
+// Events of the program's own making (the equation control's text and caret)
+// go out through here: to the screen reader while one listens, and to the
+// observer when one is set (tests, on platforms without a screen reader).
+void SendAccessibleEvent(QAccessibleEvent* event);
+bool AccessibleEventsWanted();
+void SetAccessibleEventObserver(std::function<void(QAccessibleEvent*)> observer);
 
 // Leaves `widget` (and what it holds) out of the accessibility tree.
 void HideFromAccessibility(QWidget* widget);
