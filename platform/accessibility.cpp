@@ -55,7 +55,8 @@ public:
     QAccessible::Role role() const override
     {
         const QWidget* w = widget();
-        return (w->isModal() || qobject_cast<const QDialog*>(w)) ? QAccessible::Dialog : QAccessible::Window;
+        const bool dialog = w->isModal() || qobject_cast<const QDialog*>(w) || w->windowType() == Qt::Dialog;
+        return dialog ? QAccessible::Dialog : QAccessible::Window;
     }
     QString text(QAccessible::Text t) const override
     {
