@@ -103,7 +103,8 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
     return nullptr;
 }
 
-// Enter presses the focused push button, as Space does.
+// Enter presses the focused push button, as Space does; the focus is always
+// drawn.
 class ButtonKeys : public QObject {
 public:
     using QObject::QObject;
@@ -111,6 +112,14 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        // The focus is drawn from the moment a window is shown, not only
+        // after the first Tab.
+        if (event->type() == QEvent::Show && watched->isWidgetType()) {
+            auto* w = static_cast<QWidget*>(watched);
+            if (w->isWindow())
+                w->setAttribute(Qt::WA_KeyboardFocusChange);
+            return false;
+        }
         if (event->type() != QEvent::KeyPress)
             return false;
         auto* button = qobject_cast<QPushButton*>(watched);
