@@ -260,11 +260,12 @@ void notifyEqEditChange(TEqEdit* edit, EqEditAccessibleState& state)
 {
     const QString text = plainText(edit);
     const int caret = caretOffset(edit);
-    const QString spoken = SpokenFormula(edit->Equation());
     if (!AccessibleEventsWanted()) {
-        state = {text, caret, spoken};
+        // Nobody listens: the words are worked out when somebody does.
+        state = {text, caret, QString()};
         return;
     }
+    const QString spoken = SpokenFormula(edit->Equation());
     int cursorSent = state.caret;
     if (text != state.text) {
         const QString& old = state.text;
