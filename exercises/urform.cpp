@@ -183,6 +183,7 @@ void TUrForm::SetupStep(int step)
             EqEdit1->setFont(font);
         }
         EqEdit1->SetEquation(QString::fromUtf8(s.question));
+        AnnounceQuestion(EqEdit1);
         m_reference = QString::fromUtf8(s.reference);
     } else if (step == ExampleFinishStep) {
         ShowMessage(QStringLiteral("Поздравляю! Теперь вы без труда сможете составить уравнения "
