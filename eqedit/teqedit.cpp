@@ -1,36 +1,20 @@
 #include "eqedit/teqedit.h"
 
+#include "eqedit/teqeditaccessible.h"
+#include "platform/accessibility.h"
 #include "platform/colours.h"
 #include "platform/guard.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleHints>
+#include <QTimer>
 
 namespace {
-
-// Screen readers read the formula as the control's value.
-class EqEditAccessible : public QAccessibleWidget {
-public:
-    explicit EqEditAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::EditableText) {}
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Value)
-            return static_cast<const TEqEdit*>(widget())->Equation();
-        return QAccessibleWidget::text(t);
-    }
-};
-
-QAccessibleInterface* eqEditAccessibleFactory(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("TEqEdit") && object && object->isWidgetType())
-        return new EqEditAccessible(static_cast<QWidget*>(object));
-    return nullptr;
-}
 
 // The editing keys; every other key only types its character.
 bool editingKey(int key, EqKey& out)
@@ -80,7 +64,7 @@ bool typedCharacter(const QKeyEvent* e, QChar& out)
 TEqEdit::TEqEdit(QWidget* parent) : QWidget(parent), m_model(nullptr)
 {
     static const bool factoryInstalled = [] {
-        QAccessible::installFactory(eqEditAccessibleFactory);
+        QAccessible::installFactory(TEqEditAccessibleFactory);
         return true;
     }();
     (void)factoryInstalled;
@@ -108,9 +92,15 @@ TEqEdit::TEqEdit(QWidget* parent) : QWidget(parent), m_model(nullptr)
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_InputMethodEnabled, false);
-    setAccessibleName(tr("Формула"));
     resize(300, 27);
     m_model.setGeometry(width(), FCaretPixels, BevelWidth);
+
+    // The caret blinks at the desktop's rate while the control has the focus.
+    m_blink = new QTimer(this);
+    connect(m_blink, &QTimer::timeout, this, [this] {
+        m_caretOn = !m_caretOn;
+        update(caretRect().adjusted(-1, -1, 1, 1));
+    });
 }
 
 TEqEdit::~TEqEdit()
@@ -135,6 +125,7 @@ void TEqEdit::SetEquation(const QString& text)
 {
     syncGeometry();
     m_model.setEquation(text);
+    notifyEqEditChange(this, m_accessible);
 }
 
 QColor TEqEdit::BackColor() const
@@ -205,10 +196,68 @@ void TEqEdit::syncGeometry()
 void TEqEdit::modelChanged()
 {
     update();
-    if (QAccessible::isActive()) {
-        QAccessibleValueChangeEvent ev(this, m_model.equation());
-        QAccessible::updateAccessibility(&ev);
+    notifyEqEditChange(this, m_accessible);
+}
+
+// Up, Down and F3 change nothing a screen reader can see in the text: the
+// level the next character goes to, or the Greek letter to come, is spoken.
+void TEqEdit::announceKey(EqKey key, State before)
+{
+    if (!AccessibleEventsWanted())
+        return;
+    if (key == EqKey::F3) {
+        Announce(this, tr("греческая буква"));
+        return;
     }
+    if (key != EqKey::Up && key != EqKey::Down)
+        return;
+    const State now = GetFirstCaretState(m_model.equation(), m_model.equation(), m_model.caretIndex());
+    if (now == before)
+        return;
+    Announce(this, now == level::Sub     ? tr("индекс")
+                   : now == level::Super ? tr("степень")
+                                         : tr("основная строка"));
+}
+
+void TEqEdit::restartBlink()
+{
+    m_caretOn = true;
+    const int flash = QGuiApplication::styleHints()->cursorFlashTime();
+    if (FHasFocus && flash > 0)
+        m_blink->start(flash / 2);
+    else
+        m_blink->stop();
+}
+
+bool TEqEdit::caretShown() const
+{
+    return FHasFocus && m_caretOn;
+}
+
+int TEqEdit::caretBlinkInterval() const
+{
+    return m_blink->isActive() ? m_blink->interval() : 0;
+}
+
+void TEqEdit::setCaretIndex(int index)
+{
+    syncGeometry();
+    const int target = qBound(0, index, int(m_model.equation().size()));
+    // Home and Right keep the view and the caret's rules; their refusals are
+    // not beeped, since nobody pressed a key.
+    auto beep = std::move(m_model.beep);
+    m_model.beep = nullptr;
+    if (m_model.caretIndex() != 0)
+        m_model.keyDown(EqKey::Home);
+    while (m_model.caretIndex() < target) {
+        const int before = m_model.caretIndex();
+        m_model.keyDown(EqKey::Right);
+        if (m_model.caretIndex() == before)
+            break;
+    }
+    m_model.beep = std::move(beep);
+    restartBlink();
+    notifyEqEditChange(this, m_accessible);
 }
 
 bool TEqEdit::event(QEvent* e)
@@ -245,12 +294,17 @@ void TEqEdit::keyPressEvent(QKeyEvent* e)
             OnKeyDown(code, e->modifiers());
         syncGeometry();
         EqKey key;
-        if (editingKey(code, key))
+        if (editingKey(code, key)) {
+            const State before = GetFirstCaretState(m_model.equation(), m_model.equation(), m_model.caretIndex());
             m_model.keyDown(key);
+            announceKey(key, before);
+        }
         QChar ch;
         if (typedCharacter(e, ch))
             m_model.keyPress(ch);
     });
+    restartBlink();
+    notifyEqEditChange(this, m_accessible);
     e->accept();
 }
 
@@ -264,12 +318,15 @@ void TEqEdit::mousePressEvent(QMouseEvent* e)
             setFocus(Qt::MouseFocusReason);
         m_model.click(int(e->position().x()) - BevelWidth);
     });
+    restartBlink();
+    notifyEqEditChange(this, m_accessible);
     e->accept();
 }
 
 void TEqEdit::focusInEvent(QFocusEvent* e)
 {
     FHasFocus = true;
+    restartBlink();
     update();
     QWidget::focusInEvent(e);
 }
@@ -277,6 +334,7 @@ void TEqEdit::focusInEvent(QFocusEvent* e)
 void TEqEdit::focusOutEvent(QFocusEvent* e)
 {
     FHasFocus = false;
+    restartBlink();
     update();
     QWidget::focusOutEvent(e);
 }
@@ -326,7 +384,7 @@ void TEqEdit::paintEvent(QPaintEvent*)
         }
         p.drawStaticText(QPoint(g.x, g.y), m_metrics->glyphText(g.ch, g.reduced));
     }
-    if (FHasFocus) {
+    if (caretShown()) {
         const LevelBand band = m_model.caretBand();
         p.fillRect(QRect(m_model.caretX(), band.top, FCaretPixels, band.height), ink);
     }

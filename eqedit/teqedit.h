@@ -20,7 +20,9 @@
 #include "eqedit/eqeditmodel.h"
 #include "eqedit/eqlayout.h"
 #include "eqedit/evaluator.h"
+#include "eqedit/teqeditaccessible.h"
 #include <QColor>
+#include <QTimer>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -60,6 +62,13 @@ public:
     // The caret block in widget coordinates (empty while unfocused).
     QRect caretRect() const;
     bool hasCaret() const { return FHasFocus; }
+    // The caret is drawn now: focused and in the visible half of its blink.
+    bool caretShown() const;
+    // Half the desktop's flash period while the caret blinks, else 0.
+    int caretBlinkInterval() const;
+    // Puts the caret after `index` characters of the formula (never between a
+    // '~' and its letter), as if moved there by the arrow keys.
+    void setCaretIndex(int index);
     // The beep of refused moves; QApplication::beep by default.
     void setBeepHandler(std::function<void()> beep);
     // Width of the frame drawn around the text.
@@ -82,6 +91,8 @@ private:
     void rebuildMetrics();
     void syncGeometry();
     void modelChanged();
+    void restartBlink();
+    void announceKey(EqKey key, State before);
 
     std::unique_ptr<FontEqMetrics> m_metrics;
     EqEditModel m_model;
@@ -90,6 +101,9 @@ private:
     QColor FForeColour;
     QColor FBackColour;
     int FCaretPixels = 2;
+    QTimer* m_blink = nullptr;
+    bool m_caretOn = true;
+    EqEditAccessibleState m_accessible;
 
     // ---- The control's own evaluator (definitions in teqedit_evaluator.cpp) ----
     // Forwards to EqEvaluator over this control's variable list (which starts

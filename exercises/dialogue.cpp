@@ -1,9 +1,11 @@
 #include "exercises/dialogue.h"
 
+#include "eqedit/spokenformula.h"
 #include "eqedit/teqedit.h"
 #include "formula/packetdata.h"
 #include "formula/packetequation.h"
 #include "formula/random.h"
+#include "platform/accessibility.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -53,6 +55,15 @@ void SetCentredText(QLabel* label, const QString& text)
     if (!panel)
         return;
     label->move(panel->width() / 2 - label->width() / 2, label->y());
+    // Praise and reproach are spoken as they appear; the prompt is not news.
+    if (text != PromptText())
+        Announce(label, text);
+}
+
+void AnnounceQuestion(TEqEdit* question)
+{
+    if (question)
+        Announce(question, QCoreApplication::translate("Dialogue", "Вопрос: ") + SpokenFormula(question->Equation()));
 }
 
 void ResetAnswerControl(TEqEdit* answer)
@@ -83,7 +94,9 @@ Verdict CheckAnswer(TMyPacketEquation& equation, const TMyPacketData& table, con
 ClickArea::ClickArea(QWidget* parent)
     : QLabel(parent)
 {
-    setAccessibleName(QCoreApplication::translate("Dialogue", "Пропустить вопрос"));
+    // Invisible on screen, so silent for a screen reader too; mouse only.
+    HideFromAccessibility(this);
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void ClickArea::mousePressEvent(QMouseEvent* event)

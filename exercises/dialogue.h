@@ -26,7 +26,12 @@ QString DrawFeedbackText(const FeedbackTexts& texts);
 
 // Sets the label's text, fits the label to it and centres it horizontally in
 // its parent: left := parent width / 2 - label width / 2 (integer halves).
+// A praise or reproach is also announced to a screen reader.
 void SetCentredText(QLabel* label, const QString& text);
+
+// Announces the question shown in `question`, read in words, to a screen
+// reader; the focus stays in the answer control.
+void AnnounceQuestion(TEqEdit* question);
 
 // Empties the answer control to a single blank and delivers a left-button
 // press at (0, 0) with no modifiers, which puts the caret at its start.

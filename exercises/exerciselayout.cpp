@@ -35,7 +35,8 @@ ExerciseControls BuildExerciseWindow(QWidget* window, const ExerciseLayout& layo
     c.statement->setWordWrap(true);
     c.statement->setTextFormat(Qt::PlainText);
     c.statement->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    c.statement->setAccessibleName(QCoreApplication::translate("ExerciseLayout", "Условие задачи"));
+    // The text itself is the name; the role of the text is its description.
+    c.statement->setAccessibleDescription(QCoreApplication::translate("ExerciseLayout", "Условие задачи"));
 
     c.exitButton = new QPushButton(QCoreApplication::translate("ExerciseLayout", "Выход"), window);
     c.exitButton->setGeometry(16, 192, 89, 33);

@@ -209,6 +209,7 @@ void TKzsForm::SetupStep(int task, int step)
             Eq1->setFont(font);
         }
         Eq1->SetEquation(QCoreApplication::translate("Script", s.question));
+        AnnounceQuestion(Eq1);
         m_reference = QString::fromUtf8(s.reference);
     } else if (step == TaskFinishStep(task)) {
         if (ExamMode)

@@ -185,6 +185,7 @@ void TUrForm::SetupStep(int step)
             EqEdit1->setFont(font);
         }
         EqEdit1->SetEquation(QCoreApplication::translate("Script", s.question));
+        AnnounceQuestion(EqEdit1);
         m_reference = QString::fromUtf8(s.reference);
     } else if (step == ExampleFinishStep) {
         ShowMessage(TUrForm::tr("Поздравляю! Теперь вы без труда сможете составить уравнения "

@@ -10,6 +10,7 @@
 #include "shell/consform.h"
 #include "shell/kontrform.h"
 #include "shell/mainform.h"
+#include "platform/accessibility.h"
 #include "platform/fonts.h"
 #include "platform/forms.h"
 #include "platform/guard.h"
@@ -64,6 +65,7 @@ void createWindows()
     installFontSubstitutions();
     if (currentLanguage() == Language::Russian)
         installQtTranslations();   // Qt's own texts follow the program's language
+    installAccessibility();
     // The main window alone decides when the program ends: hiding or closing
     // the last visible other window must not end it, and hidden windows must
     // not keep it running after the main window has been closed.

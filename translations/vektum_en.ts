@@ -113,8 +113,8 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
         <translation>Colleague, you are wrong again!</translation>
     </message>
     <message>
-        <source>Пропустить вопрос</source>
-        <translation>Skip the question</translation>
+        <source>Вопрос: </source>
+        <translation>Question: </translation>
     </message>
 </context>
 <context>
@@ -776,6 +776,249 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
         <source>Выход</source>
         <translation>Exit</translation>
     </message>
+    <message>
+        <source>Вычисленные значения неизвестных: </source>
+        <translation>Computed values of the unknowns: </translation>
+    </message>
+</context>
+<context>
+    <name>SpokenFormula</name>
+    <message>
+        <source>альфа</source>
+        <translation>alpha</translation>
+    </message>
+    <message>
+        <source>бета</source>
+        <translation>beta</translation>
+    </message>
+    <message>
+        <source>хи</source>
+        <translation>chi</translation>
+    </message>
+    <message>
+        <source>дельта</source>
+        <translation>delta</translation>
+    </message>
+    <message>
+        <source>эпсилон</source>
+        <translation>epsilon</translation>
+    </message>
+    <message>
+        <source>фи</source>
+        <translation>phi</translation>
+    </message>
+    <message>
+        <source>гамма</source>
+        <translation>gamma</translation>
+    </message>
+    <message>
+        <source>эта</source>
+        <translation>eta</translation>
+    </message>
+    <message>
+        <source>йота</source>
+        <translation>iota</translation>
+    </message>
+    <message>
+        <source>каппа</source>
+        <translation>kappa</translation>
+    </message>
+    <message>
+        <source>лямбда</source>
+        <translation>lambda</translation>
+    </message>
+    <message>
+        <source>мю</source>
+        <translation>mu</translation>
+    </message>
+    <message>
+        <source>ню</source>
+        <translation>nu</translation>
+    </message>
+    <message>
+        <source>омикрон</source>
+        <translation>omicron</translation>
+    </message>
+    <message>
+        <source>пи</source>
+        <translation>pi</translation>
+    </message>
+    <message>
+        <source>тета</source>
+        <translation>theta</translation>
+    </message>
+    <message>
+        <source>ро</source>
+        <translation>rho</translation>
+    </message>
+    <message>
+        <source>сигма</source>
+        <translation>sigma</translation>
+    </message>
+    <message>
+        <source>тау</source>
+        <translation>tau</translation>
+    </message>
+    <message>
+        <source>ипсилон</source>
+        <translation>upsilon</translation>
+    </message>
+    <message>
+        <source>омега</source>
+        <translation>omega</translation>
+    </message>
+    <message>
+        <source>кси</source>
+        <translation>xi</translation>
+    </message>
+    <message>
+        <source>пси</source>
+        <translation>psi</translation>
+    </message>
+    <message>
+        <source>дзета</source>
+        <translation>zeta</translation>
+    </message>
+    <message>
+        <source>сумма</source>
+        <translation>sum</translation>
+    </message>
+    <message>
+        <source>большая </source>
+        <translation>capital </translation>
+    </message>
+    <message>
+        <source>арккотангенс</source>
+        <translation>arccotangent</translation>
+    </message>
+    <message>
+        <source>арксинус</source>
+        <translation>arcsine</translation>
+    </message>
+    <message>
+        <source>арккосинус</source>
+        <translation>arccosine</translation>
+    </message>
+    <message>
+        <source>арктангенс</source>
+        <translation>arctangent</translation>
+    </message>
+    <message>
+        <source>косеканс</source>
+        <translation>cosecant</translation>
+    </message>
+    <message>
+        <source>десятичный логарифм</source>
+        <translation>common logarithm</translation>
+    </message>
+    <message>
+        <source>котангенс</source>
+        <translation>cotangent</translation>
+    </message>
+    <message>
+        <source>квадратный корень</source>
+        <translation>square root</translation>
+    </message>
+    <message>
+        <source>синус</source>
+        <translation>sine</translation>
+    </message>
+    <message>
+        <source>косинус</source>
+        <translation>cosine</translation>
+    </message>
+    <message>
+        <source>тангенс</source>
+        <translation>tangent</translation>
+    </message>
+    <message>
+        <source>экспонента</source>
+        <translation>exponential</translation>
+    </message>
+    <message>
+        <source>квадрат</source>
+        <translation>square</translation>
+    </message>
+    <message>
+        <source>модуль</source>
+        <translation>absolute value</translation>
+    </message>
+    <message>
+        <source>секанс</source>
+        <translation>secant</translation>
+    </message>
+    <message>
+        <source>гиперболический котангенс</source>
+        <translation>hyperbolic cotangent</translation>
+    </message>
+    <message>
+        <source>натуральный логарифм</source>
+        <translation>natural logarithm</translation>
+    </message>
+    <message>
+        <source>гиперболический синус</source>
+        <translation>hyperbolic sine</translation>
+    </message>
+    <message>
+        <source>гиперболический косинус</source>
+        <translation>hyperbolic cosine</translation>
+    </message>
+    <message>
+        <source>гиперболический тангенс</source>
+        <translation>hyperbolic tangent</translation>
+    </message>
+    <message>
+        <source>индекс</source>
+        <translation>sub</translation>
+    </message>
+    <message>
+        <source>в степени</source>
+        <translation>to the power</translation>
+    </message>
+    <message>
+        <source>плюс</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>минус</source>
+        <translation>minus</translation>
+    </message>
+    <message>
+        <source>умножить на</source>
+        <translation>times</translation>
+    </message>
+    <message>
+        <source>разделить на</source>
+        <translation>divided by</translation>
+    </message>
+    <message>
+        <source>равно</source>
+        <translation>equals</translation>
+    </message>
+    <message>
+        <source>меньше</source>
+        <translation>less than</translation>
+    </message>
+    <message>
+        <source>больше</source>
+        <translation>greater than</translation>
+    </message>
+    <message>
+        <source>скобка открывается</source>
+        <translation>open bracket</translation>
+    </message>
+    <message>
+        <source>скобка закрывается</source>
+        <translation>close bracket</translation>
+    </message>
+    <message>
+        <source>квадратная скобка открывается</source>
+        <translation>open square bracket</translation>
+    </message>
+    <message>
+        <source>квадратная скобка закрывается</source>
+        <translation>close square bracket</translation>
+    </message>
 </context>
 <context>
     <name>TAskForm</name>
@@ -830,8 +1073,20 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
 <context>
     <name>TEqEdit</name>
     <message>
-        <source>Формула</source>
-        <translation>Formula</translation>
+        <source>греческая буква</source>
+        <translation>Greek letter</translation>
+    </message>
+    <message>
+        <source>индекс</source>
+        <translation>subscript</translation>
+    </message>
+    <message>
+        <source>степень</source>
+        <translation>superscript</translation>
+    </message>
+    <message>
+        <source>основная строка</source>
+        <translation>base line</translation>
     </message>
 </context>
 <context>

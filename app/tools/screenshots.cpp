@@ -13,6 +13,7 @@
 #include "platform/forms.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
+#include "platform/tabpages.h"
 #include "eqedit/teqedit.h"
 #include "reference/ponform.h"
 #include "shell/mainform.h"
@@ -22,7 +23,6 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPixmap>
-#include <QTabWidget>
 #include <QEventLoop>
 #include <QTimer>
 

@@ -2,6 +2,7 @@
 
 #include "platform/language.h"
 
+#include "platform/accessibility.h"
 #include "shell/kontrform.h"
 #include "platform/deferred.h"
 #include "platform/fonts.h"
@@ -177,18 +178,31 @@ void SolverWindow::Button1Click()
     }
 
     DecomposeLU(A.data(), n, LU.data(), exchange.data(), scale.data(), singular);
+    bool solved = false;
     if (singular) {
         ShowMessage(kSingularText);
     } else if (!AllFinite(LU.data(), n * n)) {
         ShowMessage(kOutOfRangeText);
     } else {
         SolveLU(LU.data(), exchange.data(), n, b.data(), trial.data());
-        if (AllFinite(trial.data(), n))
+        solved = AllFinite(trial.data(), n);
+        if (solved)
             x = trial;
         else
             ShowMessage(kOutOfRangeText);
     }
     writeResults();
+    // The solution is spoken at once; the errors are in their message boxes.
+    if (solved)
+        announceResults();
+}
+
+void SolverWindow::announceResults()
+{
+    QStringList parts;
+    for (QLineEdit* box : results)
+        parts.append(box->objectName() + QStringLiteral(" = ") + box->text());
+    Announce(this, SolverWindow::tr("Вычисленные значения неизвестных: ") + parts.join(QStringLiteral("; ")));
 }
 
 void SolverWindow::Button2Click()

@@ -82,6 +82,8 @@ private:
 
     std::vector<QLineEdit*> inputs;    // the grid row by row, then the B column
     std::vector<QLineEdit*> results;
+    // Tells a screen reader the values now in the result boxes.
+    void announceResults();
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
 };

@@ -72,7 +72,6 @@ private slots:
     void disabledIsDrawnLikeEnabled();
     void samplesRender_data();
     void samplesRender();
-    void accessibleValueIsTheFormula();
 };
 
 void TestTEqEdit::defaults()
@@ -86,7 +85,6 @@ void TestTEqEdit::defaults()
     QCOMPARE(w.ForeColor(), QColor(Qt::black));
     QCOMPARE(w.BackColor(), buttonFaceColour());
     QCOMPARE(w.Equation(), QString());
-    QVERIFY(!w.accessibleName().isEmpty());
     QCOMPARE(w.model().caretLimit(), 300 - 2 - 2);
     QCOMPARE(w.model().textLimit(), 300 - 2);
     // The properties are reachable by name as well.
@@ -427,16 +425,6 @@ void TestTEqEdit::samplesRender()
         if (g.level == level::Sub)
             QCOMPARE(box.bottom(), b + m.zeroHeight(false) - 1);
     }
-}
-
-void TestTEqEdit::accessibleValueIsTheFormula()
-{
-    TEqEdit w;
-    w.SetEquation(QStringLiteral("F!x@ = F cos~a"));
-    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&w);
-    QVERIFY(a);
-    QCOMPARE(a->text(QAccessible::Value), QStringLiteral("F!x@ = F cos~a"));
-    QCOMPARE(a->text(QAccessible::Name), w.accessibleName());
 }
 
 QTEST_MAIN(TestTEqEdit)

@@ -1,0 +1,292 @@
+#include "eqedit/spokenformula.h"
+
+#include <QCoreApplication>
+
+#include "drawing/symbolfont.h"
+#include "eqedit/notation.h"
+
+#include <QStringList>
+
+namespace {
+
+// Russian names of the Greek letters, by the Symbol face code that draws them.
+QString greekName(QChar symbolCode)
+{
+    static const char* const names[26] = {
+        QT_TRANSLATE_NOOP("SpokenFormula", "альфа"), QT_TRANSLATE_NOOP("SpokenFormula", "бета"), QT_TRANSLATE_NOOP("SpokenFormula", "хи"), QT_TRANSLATE_NOOP("SpokenFormula", "дельта"), QT_TRANSLATE_NOOP("SpokenFormula", "эпсилон"), QT_TRANSLATE_NOOP("SpokenFormula", "фи"), QT_TRANSLATE_NOOP("SpokenFormula", "гамма"), QT_TRANSLATE_NOOP("SpokenFormula", "эта"), QT_TRANSLATE_NOOP("SpokenFormula", "йота"),
+        QT_TRANSLATE_NOOP("SpokenFormula", "фи"), QT_TRANSLATE_NOOP("SpokenFormula", "каппа"), QT_TRANSLATE_NOOP("SpokenFormula", "лямбда"), QT_TRANSLATE_NOOP("SpokenFormula", "мю"), QT_TRANSLATE_NOOP("SpokenFormula", "ню"), QT_TRANSLATE_NOOP("SpokenFormula", "омикрон"), QT_TRANSLATE_NOOP("SpokenFormula", "пи"), QT_TRANSLATE_NOOP("SpokenFormula", "тета"), QT_TRANSLATE_NOOP("SpokenFormula", "ро"),
+        QT_TRANSLATE_NOOP("SpokenFormula", "сигма"), QT_TRANSLATE_NOOP("SpokenFormula", "тау"), QT_TRANSLATE_NOOP("SpokenFormula", "ипсилон"), QT_TRANSLATE_NOOP("SpokenFormula", "пи"), QT_TRANSLATE_NOOP("SpokenFormula", "омега"), QT_TRANSLATE_NOOP("SpokenFormula", "кси"), QT_TRANSLATE_NOOP("SpokenFormula", "пси"), QT_TRANSLATE_NOOP("SpokenFormula", "дзета"),
+    };
+    const char16_t u = symbolCode.unicode();
+    if (u >= u'a' && u <= u'z')
+        return QCoreApplication::translate("SpokenFormula", names[u - u'a']);
+    if (u == u'S')
+        return QCoreApplication::translate("SpokenFormula", "сумма");
+    if (u >= u'A' && u <= u'Z')
+        return QCoreApplication::translate("SpokenFormula", "большая ") + QCoreApplication::translate("SpokenFormula", names[u - u'A']);
+    return QString(symbolCode);
+}
+
+struct Function {
+    const char* name;
+    const char* spoken;
+};
+
+// Longest names first, so that "arcsin" is not read as "arc" and "sin".
+const Function kFunctions[] = {
+    {"arcctan", QT_TRANSLATE_NOOP("SpokenFormula", "арккотангенс")}, {"arcsin", QT_TRANSLATE_NOOP("SpokenFormula", "арксинус")}, {"arccos", QT_TRANSLATE_NOOP("SpokenFormula", "арккосинус")},
+    {"arctan", QT_TRANSLATE_NOOP("SpokenFormula", "арктангенс")}, {"arcctg", QT_TRANSLATE_NOOP("SpokenFormula", "арккотангенс")}, {"arctg", QT_TRANSLATE_NOOP("SpokenFormula", "арктангенс")},
+    {"cosec", QT_TRANSLATE_NOOP("SpokenFormula", "косеканс")}, {"log10", QT_TRANSLATE_NOOP("SpokenFormula", "десятичный логарифм")}, {"atan2", QT_TRANSLATE_NOOP("SpokenFormula", "арккотангенс")},
+    {"asin", QT_TRANSLATE_NOOP("SpokenFormula", "арксинус")}, {"acos", QT_TRANSLATE_NOOP("SpokenFormula", "арккосинус")}, {"atan", QT_TRANSLATE_NOOP("SpokenFormula", "арктангенс")},
+    {"ctan", QT_TRANSLATE_NOOP("SpokenFormula", "котангенс")}, {"sqrt", QT_TRANSLATE_NOOP("SpokenFormula", "квадратный корень")}, {"sin", QT_TRANSLATE_NOOP("SpokenFormula", "синус")},
+    {"cos", QT_TRANSLATE_NOOP("SpokenFormula", "косинус")}, {"ctg", QT_TRANSLATE_NOOP("SpokenFormula", "котангенс")}, {"tan", QT_TRANSLATE_NOOP("SpokenFormula", "тангенс")}, {"exp", QT_TRANSLATE_NOOP("SpokenFormula", "экспонента")},
+    {"sqr", QT_TRANSLATE_NOOP("SpokenFormula", "квадрат")}, {"abs", QT_TRANSLATE_NOOP("SpokenFormula", "модуль")}, {"sec", QT_TRANSLATE_NOOP("SpokenFormula", "секанс")}, {"cth", QT_TRANSLATE_NOOP("SpokenFormula", "гиперболический котангенс")},
+    {"tg", QT_TRANSLATE_NOOP("SpokenFormula", "тангенс")}, {"ln", QT_TRANSLATE_NOOP("SpokenFormula", "натуральный логарифм")}, {"lg", QT_TRANSLATE_NOOP("SpokenFormula", "десятичный логарифм")},
+    {"sh", QT_TRANSLATE_NOOP("SpokenFormula", "гиперболический синус")}, {"ch", QT_TRANSLATE_NOOP("SpokenFormula", "гиперболический косинус")},
+    {"th", QT_TRANSLATE_NOOP("SpokenFormula", "гиперболический тангенс")},
+};
+
+bool isLatin(QChar c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
+// One drawable character with what the notation says about it.
+struct Item {
+    QChar ch;
+    bool greek = false;
+    State level = level::Normal;
+};
+
+QVector<Item> drawables(const QString& notation)
+{
+    QVector<Item> out;
+    State lvl = level::Normal;
+    bool greek = false;
+    for (const QChar c : notation) {
+        if (isLevelMarker(c)) {
+            lvl = levelAfter(c, lvl);
+        } else if (c == u'~') {
+            greek = true;
+        } else {
+            out.append({c, greek, lvl});
+            greek = false;
+        }
+    }
+    return out;
+}
+
+class Reader {
+public:
+    explicit Reader(const QString& notation) : m_items(drawables(notation)) {}
+
+    QString read()
+    {
+        for (int i = 0; i < m_items.size();)
+            i = readAt(i);
+        QString text = m_words.join(u' ');
+        for (const char* p : {" ,", " .", " ?", " ;", " :"})
+            text.replace(QLatin1String(p), QLatin1String(p + 1));
+        return text.simplified();
+    }
+
+private:
+    QVector<Item> m_items;
+    QStringList m_words;
+    State m_level = level::Normal;
+    QVector<bool> m_silentClose; // per open bracket: its ")" is not read
+
+    void say(const QString& word) { m_words.append(word); }
+
+    void enterLevel(State lvl)
+    {
+        if (lvl == m_level)
+            return;
+        if (lvl == level::Sub)
+            say(QCoreApplication::translate("SpokenFormula", "индекс"));
+        else if (lvl == level::Super)
+            say(QCoreApplication::translate("SpokenFormula", "в степени"));
+        m_level = lvl;
+    }
+
+    bool plainLatin(int i) const
+    {
+        return i < m_items.size() && !m_items[i].greek && isLatin(m_items[i].ch);
+    }
+
+    // The function whose name ends a Latin run at `end` (exclusive) and is
+    // followed by "(" or a Greek letter (blanks between allowed); its length.
+    int functionAt(int start, int end, const Function** found) const
+    {
+        int next = end;
+        while (next < m_items.size() && m_items[next].ch == u' ' && !m_items[next].greek)
+            ++next;
+        if (next >= m_items.size() || !(m_items[next].greek || m_items[next].ch == u'('))
+            return 0;
+        for (const Function& f : kFunctions) {
+            const int n = int(qstrlen(f.name));
+            if (n > end - start)
+                continue;
+            bool same = true;
+            for (int k = 0; k < n && same; ++k)
+                same = m_items[end - n + k].ch.toLower() == QLatin1Char(f.name[k]);
+            if (same) {
+                *found = &f;
+                return n;
+            }
+        }
+        return 0;
+    }
+
+    // True when the bracket at `open` holds a single name or number and closes.
+    bool simpleArgument(int open) const
+    {
+        int i = open + 1;
+        if (i < m_items.size() && (m_items[i].ch == u'-' || m_items[i].ch == u'+') && !m_items[i].greek)
+            ++i;
+        const int first = i;
+        while (i < m_items.size() && m_items[i].ch != u')') {
+            const Item& it = m_items[i];
+            if (!it.greek && !it.ch.isLetterOrNumber() && it.ch != u'.' && it.ch != u',')
+                return false;
+            ++i;
+        }
+        return i < m_items.size() && i > first;
+    }
+
+    int readAt(int i)
+    {
+        const Item& it = m_items[i];
+        enterLevel(it.level);
+        if (it.greek) {
+            const QString code = ChangeLetter(it.ch);
+            say(greekName(code.isEmpty() ? it.ch : code.at(0)));
+            return i + 1;
+        }
+        const QChar c = it.ch;
+        if (isLatin(c))
+            return readLatinRun(i);
+        if (c.isDigit())
+            return readNumber(i);
+        if (c.isLetter()) { // a Cyrillic word stays a word
+            int j = i;
+            QString word;
+            while (j < m_items.size() && !m_items[j].greek && m_items[j].ch.isLetter()
+                   && !isLatin(m_items[j].ch) && m_items[j].level == it.level)
+                word += m_items[j++].ch;
+            say(word);
+            return j;
+        }
+        readSign(c);
+        return i + 1;
+    }
+
+    int readLatinRun(int i)
+    {
+        int end = i;
+        while (plainLatin(end) && m_items[end].level == m_items[i].level)
+            ++end;
+        const Function* f = nullptr;
+        const int n = functionAt(i, end, &f);
+        for (int k = i; k < end - n; ++k)
+            say(QString(m_items[k].ch));
+        if (n == 0)
+            return end;
+        say(QCoreApplication::translate("SpokenFormula", f->spoken));
+        int next = end;
+        while (next < m_items.size() && m_items[next].ch == u' ' && !m_items[next].greek)
+            ++next;
+        if (next < m_items.size() && m_items[next].ch == u'(' && simpleArgument(next)) {
+            m_silentClose.append(true);
+            return next + 1;
+        }
+        return end;
+    }
+
+    int readNumber(int i)
+    {
+        QString number;
+        int j = i;
+        while (j < m_items.size() && !m_items[j].greek && m_items[j].level == m_items[i].level) {
+            const QChar c = m_items[j].ch;
+            const bool point = (c == u'.' || c == u',') && j + 1 < m_items.size() && m_items[j + 1].ch.isDigit();
+            if (!c.isDigit() && !point)
+                break;
+            number += c == u'.' ? QChar(u',') : c;
+            ++j;
+        }
+        say(number);
+        return j;
+    }
+
+    void readSign(QChar c)
+    {
+        switch (c.unicode()) {
+        case u' ': return;
+        case u'+': say(QCoreApplication::translate("SpokenFormula", "плюс")); return;
+        case u'-': say(QCoreApplication::translate("SpokenFormula", "минус")); return;
+        case u'*': say(QCoreApplication::translate("SpokenFormula", "умножить на")); return;
+        case u'/': say(QCoreApplication::translate("SpokenFormula", "разделить на")); return;
+        case u'=': say(QCoreApplication::translate("SpokenFormula", "равно")); return;
+        case u'^': say(QCoreApplication::translate("SpokenFormula", "в степени")); return;
+        case u'<': say(QCoreApplication::translate("SpokenFormula", "меньше")); return;
+        case u'>': say(QCoreApplication::translate("SpokenFormula", "больше")); return;
+        case u'(':
+            m_silentClose.append(false);
+            say(QCoreApplication::translate("SpokenFormula", "скобка открывается"));
+            return;
+        case u')':
+            if (!m_silentClose.isEmpty() && m_silentClose.takeLast())
+                return;
+            say(QCoreApplication::translate("SpokenFormula", "скобка закрывается"));
+            return;
+        case u'[': say(QCoreApplication::translate("SpokenFormula", "квадратная скобка открывается")); return;
+        case u']': say(QCoreApplication::translate("SpokenFormula", "квадратная скобка закрывается")); return;
+        default: say(QString(c)); return;
+        }
+    }
+};
+
+} // namespace
+
+QString SpokenFormula(const QString& notation)
+{
+    return Reader(notation).read();
+}
+
+QString PlainFormulaText(const QString& notation)
+{
+    QString out;
+    bool greek = false;
+    for (const QChar c : notation) {
+        if (isLevelMarker(c))
+            continue;
+        if (c == u'~') {
+            greek = true;
+            continue;
+        }
+        if (greek) {
+            const QString code = ChangeLetter(c);
+            out += symbolToUnicode(code.isEmpty() ? c : code.at(0));
+        } else {
+            out += c;
+        }
+        greek = false;
+    }
+    return out;
+}
+
+int PlainOffset(const QString& notation, int index)
+{
+    return EqLength(notation.left(qBound(0, index, int(notation.size()))));
+}
+
+int NotationIndex(const QString& notation, int offset)
+{
+    if (offset <= 0)
+        return 0;
+    for (int i = 0; i <= notation.size(); ++i)
+        if (PlainOffset(notation, i) >= offset)
+            return i;
+    return int(notation.size());
+}

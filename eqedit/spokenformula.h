@@ -1,0 +1,31 @@
+#pragma once
+// Formulas for the ear: the equation notation read aloud in Russian words, as a
+// teacher would say it, and the plain text a screen reader walks through
+// character by character.  Plain functions over the notation, without widgets.
+//
+// Spoken form:
+//  - a subscript is read "индекс", a superscript "в степени"; the return to the
+//    line is silent;
+//  - a Greek letter by its Russian name ("альфа", "фи"); a capital one as
+//    "большая" and the name, the capital sigma as "сумма";
+//  - functions by name ("синус", "косинус", "тангенс", ...), before "(" or a
+//    Greek letter;
+//  - operators in words: "плюс", "минус", "умножить на", "разделить на",
+//    "равно"; brackets "скобка открывается" / "скобка закрывается", except the
+//    brackets of a function whose argument is a single name or number
+//    ("синус альфа");
+//  - Latin names letter by letter ("R индекс B"), numbers and Cyrillic words as
+//    they stand.
+#include <QString>
+
+QString SpokenFormula(const QString& notation);
+
+// The text as drawn, one character per glyph: markers removed and Greek
+// letters as their Unicode letters.
+QString PlainFormulaText(const QString& notation);
+// The offset in PlainFormulaText of the boundary after `index` characters of
+// the notation (markers count for nothing).
+int PlainOffset(const QString& notation, int index);
+// The smallest notation index whose plain offset is `offset` and that does not
+// stand between a '~' and its letter.
+int NotationIndex(const QString& notation, int offset);

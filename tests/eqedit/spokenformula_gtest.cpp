@@ -1,0 +1,94 @@
+// Formulas read aloud and the plain text a screen reader walks through.
+#include "eqedit/spokenformula.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct SpokenCase {
+    const char16_t* notation;
+    const char16_t* spoken;
+};
+
+// The worked example, the control tasks and the reference and help pages.
+TEST(SpokenFormula, ReadsFormulasInRussianWords)
+{
+    const SpokenCase cases[] = {
+        {u"R!B@+G", u"R индекс B плюс G"},
+        {u"~p/2-~a", u"пи разделить на 2 минус альфа"},
+        {u"F-R!B@*sin(~a)", u"F минус R индекс B умножить на синус альфа"},
+        {u"R!D@+R!B@*cos(~a)-G", u"R индекс D плюс R индекс B умножить на косинус альфа минус G"},
+        {u"G*b-R!D@*(2*b-a)",
+         u"G умножить на b минус R индекс D умножить на скобка открывается 2 умножить на b минус a "
+         u"скобка закрывается"},
+        {u"G*(b-a)/(2*b-a)*tan(~a)",
+         u"G умножить на скобка открывается b минус a скобка закрывается разделить на скобка открывается "
+         u"2 умножить на b минус a скобка закрывается умножить на тангенс альфа"},
+        {u"-G*b+R!B@*(2*b-a)*sin(~p/2-~a)",
+         u"минус G умножить на b плюс R индекс B умножить на скобка открывается 2 умножить на b минус a "
+         u"скобка закрывается умножить на синус скобка открывается пи разделить на 2 минус альфа "
+         u"скобка закрывается"},
+        {u"T!A@*cos(~a)-T!B*cos(~b)", u"T индекс A умножить на косинус альфа минус T индекс B умножить на "
+                                      u"косинус бета"},
+        {u"2-2+P*a*cos(~p/2-~a)", u"2 минус 2 плюс P умножить на a умножить на косинус скобка открывается пи "
+                                  u"разделить на 2 минус альфа скобка закрывается"},
+        // Questions keep their Russian words; point names are spelt.
+        {u"Какой угол сила R!D@ образует с вертикалью ?", u"Какой угол сила R индекс D образует с вертикалью?"},
+        {u"Запишите сумму проекций всех сил на ось Ox", u"Запишите сумму проекций всех сил на ось O x"},
+        // Powers, sums, capitals, a function glued to a name, square brackets.
+        {u"4#(-2)@ + 5#(4-67)@", u"4 в степени скобка открывается минус 2 скобка закрывается плюс 5 в "
+                                 u"степени скобка открывается 4 минус 67 скобка закрывается"},
+        {u"x#2@+1.5", u"x в степени 2 плюс 1,5"},
+        {u"~S F!kx@ = 0", u"сумма F индекс k x равно 0"},
+        {u" F!x@ = - Fcos~g,   F!y@ = - Fsin~g",
+         u"F индекс x равно минус F косинус гамма, F индекс y равно минус F синус гамма"},
+        {u"M!B@(F) = [r, F].", u"M индекс B скобка открывается F скобка закрывается равно квадратная скобка "
+                               u"открывается r, F квадратная скобка закрывается."},
+        {u"~!a + ~D", u"индекс альфа плюс большая дельта"},
+        // The remapped letters are named as drawn, not as typed.
+        {u"~f ~j ~q ~u ~x ~y ~c", u"фи тета кси пси хи ипсилон хи"},
+        {u"arcsin(x)+ln(y)", u"арксинус x плюс натуральный логарифм y"},
+        {u"", u""},
+        {u"~", u""},
+        {u"R!@#", u"R"},
+    };
+    for (const auto& c : cases) {
+        const QString notation = QString::fromUtf16(c.notation);
+        EXPECT_EQ(SpokenFormula(notation).toStdString(), QString::fromUtf16(c.spoken).toStdString())
+            << notation.toStdString();
+    }
+}
+
+struct PlainCase {
+    const char16_t* notation;
+    const char16_t* plain;
+    // For each notation index 0..length: the plain offset.
+    std::vector<int> offsets;
+};
+
+TEST(SpokenFormula, PlainTextDropsMarkersAndMapsOffsetsBothWays)
+{
+    const PlainCase cases[] = {
+        {u"R!B@+G", u"RB+G", {0, 1, 1, 2, 2, 3, 4}},
+        {u"sin(~a)", u"sin(α)", {0, 1, 2, 3, 4, 4, 5, 6}},
+        {u"~S F", u"Σ F", {0, 0, 1, 2, 3}},
+        {u"x#2", u"x2", {0, 1, 1, 2}},
+        {u"", u"", {0}},
+    };
+    for (const auto& c : cases) {
+        const QString notation = QString::fromUtf16(c.notation);
+        EXPECT_EQ(PlainFormulaText(notation).toStdString(), QString::fromUtf16(c.plain).toStdString());
+        ASSERT_EQ(c.offsets.size(), std::size_t(notation.size() + 1)) << notation.toStdString();
+        for (int i = 0; i <= notation.size(); ++i) {
+            EXPECT_EQ(PlainOffset(notation, i), c.offsets[std::size_t(i)]) << notation.toStdString() << " " << i;
+            // Back to the notation: the first index with that offset, never
+            // between '~' and its letter.
+            const int back = NotationIndex(notation, c.offsets[std::size_t(i)]);
+            EXPECT_EQ(PlainOffset(notation, back), c.offsets[std::size_t(i)]);
+            EXPECT_LE(back, i);
+            EXPECT_FALSE(back > 0 && notation.at(back - 1) == u'~') << notation.toStdString() << " " << i;
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,266 @@
+// What a screen reader finds in the program's windows: windows named by their
+// captions, panels that are groupings, the statement as text, the formula
+// boxes named by their formulas, no skip area, and the announcements of
+// verdicts, questions and solutions that leave the focus where it is.
+#include "support/shelltest.h"
+
+#include "drawing/canvaslabel.h"
+#include "eqedit/spokenformula.h"
+#include "eqedit/teqedit.h"
+#include "exercises/kzsform.h"
+#include "exercises/urform.h"
+#include "platform/accessibility.h"
+#include "platform/forms.h"
+#include "shell/startup.h"
+#include "solver/forms/matrixform.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+// Every accessible object under `iface`, depth first.
+void collect(QAccessibleInterface* iface, QList<QAccessibleInterface*>& out)
+{
+    if (!iface)
+        return;
+    out.append(iface);
+    for (int i = 0; i < iface->childCount(); ++i)
+        collect(iface->child(i), out);
+}
+
+QList<QAccessibleInterface*> tree(QWidget* window)
+{
+    QList<QAccessibleInterface*> all;
+    collect(QAccessible::queryAccessibleInterface(window), all);
+    return all;
+}
+
+// Counts the times a widget is shown: each announcement shows the announcer.
+class ShowCounter : public QObject {
+public:
+    int shows = 0;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Show)
+            ++shows;
+        return false;
+    }
+};
+
+bool showAlone(QWidget* window)
+{
+    hideAllWindows();
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+} // namespace
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        startModules();
+        createWindows();
+    }
+    void cleanup()
+    {
+        destroyWindows();
+        stopModules();
+    }
+
+    void windowsAreNamedByTheirCaptions_data();
+    void windowsAreNamedByTheirCaptions();
+    void statementIsReadAsItsText_data();
+    void statementIsReadAsItsText();
+    void referenceFormulasAreNamedByTheirWords_data();
+    void referenceFormulasAreNamedByTheirWords();
+    void exerciseAnnouncesQuestionAndVerdict_data();
+    void exerciseAnnouncesQuestionAndVerdict();
+    void solverAnnouncesTheSolution();
+};
+
+void AccessibilityTest::windowsAreNamedByTheirCaptions_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("caption");
+
+    const int window = QAccessible::Window;
+    const int dialog = QAccessible::Dialog;
+    QTest::newRow("main") << "MainForm" << window << "Вектум";
+    QTest::newRow("consultant") << "ConsForm" << window << "Консультант";
+    QTest::newRow("method menu") << "ReshForm" << window << "Методика решения задач";
+    QTest::newRow("tutor") << "RepForm" << window << "Репетитор";
+    QTest::newRow("examiner") << "KontrForm" << window << "Контролер";
+    QTest::newRow("worked example") << "UrForm" << window << "Составление уравнений равновесия";
+    QTest::newRow("control task") << "KzsForm" << window << "Решение контрольной задачи по статике";
+    QTest::newRow("method") << "MetodForm" << window << "Методика решения задач статики";
+    QTest::newRow("order 6") << "MatrixForm" << window << "Решение системы AX = B";
+    QTest::newRow("order 9") << "Matrix2Form" << window << "Решение системы AX = B";
+    QTest::newRow("order choice") << "AskForm" << dialog << "Выбор порядка системы";
+    QTest::newRow("basic concepts") << "PonForm" << dialog << "Основные понятия и сведения";
+    QTest::newRow("constraints") << "SvyazForm" << dialog << "Виды связей";
+    QTest::newRow("help") << "HelpForm" << dialog << "Информация о системе";
+}
+
+// Each window is a window or dialog named by its caption; inside, no object
+// is a frame (the role a screen reader takes for a window), the skip area of
+// the exercises is absent, and every equation control is text.
+void AccessibilityTest::windowsAreNamedByTheirCaptions()
+{
+    QFETCH(QString, window);
+    QWidget* w = windowNamed(window);
+    QVERIFY(showAlone(w));
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    QVERIFY(a);
+    QTEST(int(a->role()), "role");
+    QTEST(a->text(QAccessible::Name), "caption");
+    QCOMPARE(a->text(QAccessible::Name), w->windowTitle());
+
+    const QList<QAccessibleInterface*> all = tree(w);
+    int panels = 0;
+    for (QAccessibleInterface* i : all.mid(1)) {
+        QVERIFY2(i->role() != QAccessible::Window && i->role() != QAccessible::Border,
+                 qPrintable(i->text(QAccessible::Name)));
+        QVERIFY2(!qobject_cast<ClickArea*>(i->object()), "the skip area is in the tree");
+        if (i->object() && QLatin1String(i->object()->metaObject()->className()) == QLatin1String("QFrame")) {
+            QCOMPARE(i->role(), QAccessible::Grouping);
+            ++panels;
+        }
+        if (qobject_cast<TEqEdit*>(i->object()))
+            QVERIFY(i->role() == QAccessible::EditableText || i->role() == QAccessible::StaticText);
+    }
+    // The skip area still exists and takes clicks, outside the Tab order.
+    for (ClickArea* skip : w->findChildren<ClickArea*>()) {
+        QCOMPARE(skip->focusPolicy(), Qt::NoFocus);
+        QVERIFY(!skip->testAttribute(Qt::WA_TransparentForMouseEvents));
+    }
+    if (window == "MainForm" || window == "UrForm")
+        QVERIFY(panels > 0);
+}
+
+void AccessibilityTest::statementIsReadAsItsText_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::newRow("worked example") << "UrForm";
+    QTest::newRow("control task") << "KzsForm";
+}
+
+void AccessibilityTest::statementIsReadAsItsText()
+{
+    QFETCH(QString, window);
+    QWidget* w = windowNamed(window);
+    QVERIFY(showAlone(w));
+    QLabel* statement = window == "UrForm" ? static_cast<QLabel*>(UrForm->Dano) : static_cast<QLabel*>(KzsForm->Dn);
+    QVERIFY(!statement->text().trimmed().isEmpty());
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(statement);
+    QCOMPARE(a->text(QAccessible::Name), statement->text());
+    QCOMPARE(a->text(QAccessible::Description), QStringLiteral("Условие задачи"));
+}
+
+void AccessibilityTest::referenceFormulasAreNamedByTheirWords_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("boxes");
+    QTest::newRow("basic concepts") << "PonForm" << 15;
+    QTest::newRow("help") << "HelpForm" << 8;
+}
+
+void AccessibilityTest::referenceFormulasAreNamedByTheirWords()
+{
+    QFETCH(QString, window);
+    QFETCH(int, boxes);
+    QWidget* w = windowNamed(window);
+    QVERIFY(showAlone(w));
+    const QList<TEqEdit*> edits = w->findChildren<TEqEdit*>();
+    QCOMPARE(int(edits.size()), boxes);
+    QSet<QString> names;
+    for (TEqEdit* e : edits) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(e);
+        QCOMPARE(a->role(), QAccessible::StaticText);
+        QCOMPARE(a->text(QAccessible::Name), SpokenFormula(e->Equation()));
+        QVERIFY(!a->text(QAccessible::Name).isEmpty());
+        QCOMPARE(a->textInterface()->text(0, -1), PlainFormulaText(e->Equation()));
+        names.insert(a->text(QAccessible::Name));
+    }
+    QVERIFY(names.size() > boxes / 2);   // not one name for all
+}
+
+void AccessibilityTest::exerciseAnnouncesQuestionAndVerdict_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::newRow("worked example") << "UrForm";
+    QTest::newRow("control task") << "KzsForm";
+}
+
+// Opening the window announces its first question; a wrong answer announces
+// the reproach, and the pause the same question again; the focus stays in
+// the answer box throughout.
+void AccessibilityTest::exerciseAnnouncesQuestionAndVerdict()
+{
+    QFETCH(QString, window);
+    QWidget* w = windowNamed(window);
+    TEqEdit* answer = window == "UrForm" ? UrForm->EqEdit2 : KzsForm->Eq2;
+    TEqEdit* question = window == "UrForm" ? UrForm->EqEdit1 : KzsForm->Eq1;
+    QLabel* feedback = window == "UrForm" ? UrForm->AscLabel : KzsForm->AscLabel;
+    QVERIFY(showAlone(w));
+    QTRY_COMPARE(QApplication::focusWidget(), answer);
+    Announcer* announcer = WindowAnnouncer(w);
+    QVERIFY(announcer);
+    QCOMPARE(QAccessible::queryAccessibleInterface(announcer)->role(), QAccessible::Notification);
+    QCOMPARE(announcer->focusPolicy(), Qt::NoFocus);
+    const QString asked = QStringLiteral("Вопрос: ") + SpokenFormula(question->Equation());
+    QCOMPARE(announcer->text(), asked);
+    QCOMPARE(QAccessible::queryAccessibleInterface(announcer)->text(QAccessible::Name), asked);
+
+    ShowCounter counter;
+    announcer->installEventFilter(&counter);
+    BoxCapture boxes;
+    answer->SetEquation(QStringLiteral("12345"));   // the answer to no question
+    QTest::keyClick(answer, Qt::Key_Return);
+    QVERIFY(boxes.boxes.empty());
+    QVERIFY(feedback->text() != QStringLiteral("Ваш ответ, коллега:"));
+    QCOMPARE(announcer->text(), feedback->text());
+    QCOMPARE(counter.shows, 1);
+    QCOMPARE(QApplication::focusWidget(), answer);
+    QTRY_COMPARE_WITH_TIMEOUT(announcer->text(), asked, 5000);
+    QCOMPARE(counter.shows, 2);
+    QCOMPARE(QApplication::focusWidget(), answer);
+    // Hidden with its window, so that showing the window again repeats nothing.
+    w->hide();
+    QVERIFY(!announcer->isVisible());
+}
+
+void AccessibilityTest::solverAnnouncesTheSolution()
+{
+    QWidget* w = windowNamed(QStringLiteral("MatrixForm"));
+    QVERIFY(showAlone(w));
+    BoxCapture boxes;
+    QPushButton* solve = buttonOf(w, QStringLiteral("Считать"));
+    solve->setFocus();
+    QTest::keyClick(solve, Qt::Key_Return);
+    Announcer* announcer = WindowAnnouncer(w);
+    QVERIFY(announcer);
+    const QString zero = QLocale().toString(0.0, 'f', 3);
+    QStringList parts;
+    for (int i = 1; i <= 6; ++i)
+        parts << QStringLiteral("X%1 = %2").arg(i).arg(zero);
+    QCOMPARE(announcer->text(), QStringLiteral("Вычисленные значения неизвестных: ") + parts.join(QStringLiteral("; ")));
+    QCOMPARE(QApplication::focusWidget(), solve);
+    // An error is told by its message box, not announced again.
+    const QString before = announcer->text();
+    w->findChild<QWidget*>(QStringLiteral("Edit1"))->setProperty("text", QString());
+    boxes.onBox = [](const ShownMessage&) {};
+    QTest::keyClick(solve, Qt::Key_Return);
+    QCOMPARE(int(boxes.boxes.size()), 1);
+    QCOMPARE(announcer->text(), before);
+}
+
+SHELL_TEST_MAIN(AccessibilityTest)
+#include "accessibility_qtest.moc"
