@@ -4,10 +4,8 @@
 #include "platform/colours.h"
 #include "platform/deferred.h"
 #include "platform/fonts.h"
-#include "platform/forms.h"
 #include "platform/guard.h"
 #include "platform/windows.h"
-#include "shell/reshform.h"
 
 #include <QPushButton>
 
@@ -56,10 +54,6 @@ TMetodForm::TMetodForm(QWidget* parent)
 
 void TMetodForm::BitBtn1Click()
 {
-    QWidget* menu = ReshForm;
-    if (menu)
-        menu->move(pos());
     hide();
-    if (menu)
-        menu->show();
+    emit leaveRequested();
 }

@@ -10,6 +10,7 @@
 #include "shell/consform.h"
 #include "shell/kontrform.h"
 #include "shell/mainform.h"
+#include "shell/navigation.h"
 #include "platform/fonts.h"
 #include "platform/forms.h"
 #include "platform/guard.h"
@@ -81,6 +82,7 @@ void createWindows()
     create<TSvyazForm, &SvyazForm>();
     create<TMatrix2Form, &Matrix2Form>();
     create<TAskForm, &AskForm>();
+    connectWindows();
 
     MainForm->show();
 }

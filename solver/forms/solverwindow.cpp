@@ -1,6 +1,5 @@
 #include "solver/forms/solverwindow.h"
 
-#include "shell/kontrform.h"
 #include "platform/deferred.h"
 #include "platform/fonts.h"
 #include "platform/forms.h"
@@ -193,8 +192,7 @@ void SolverWindow::Button1Click()
 void SolverWindow::Button2Click()
 {
     hide();
-    if (KontrForm)
-        static_cast<QWidget*>(KontrForm)->show();
+    emit leaveRequested();
 }
 
 void SolverWindow::writeResults()
