@@ -8,13 +8,10 @@
 #include "exercises/schemes.h"
 #include "exercises/taskscript.h"
 #include "formula/random.h"
-#include "shell/kontrform.h"
 #include "platform/forms.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
 #include "platform/windows.h"
-#include "shell/repform.h"
-#include "solver/forms/askform.h"
 
 #include <QCloseEvent>
 #include <QEvent>
@@ -98,14 +95,7 @@ void TKzsForm::closeEvent(QCloseEvent* e)
     // A close asked for from outside (the window manager) leaves the task the
     // way the exit button does, so that a menu stays on screen.
     if (e->spontaneous())
-        guarded([&] { ShowWindowAt(ReturnMenu(), pos()); });
-}
-
-QWidget* TKzsForm::ReturnMenu() const
-{
-    if (ExamMode)
-        return KontrForm;
-    return RepForm;
+        guarded([&] { emit leaveRequested(); });
 }
 
 void TKzsForm::FormActivate()
@@ -132,7 +122,7 @@ void TKzsForm::Button1Click()
 {
     guarded([&] {
         close();
-        ShowWindowAt(ReturnMenu(), pos());
+        emit leaveRequested();
     });
 }
 
@@ -160,7 +150,7 @@ void TKzsForm::Eq2KeyPress(QChar& key)
                 WrongCount = 0;
                 ExamMode = false;
                 close();
-                ShowWindow(RepForm);
+                emit leaveRequested();
             }
             ShowScold();
             if (!Timer->isActive())
@@ -220,11 +210,11 @@ void TKzsForm::SetupStep(int task, int step)
 void TKzsForm::LeaveTask()
 {
     if (ExamMode) {
-        ShowWindow(AskForm);
+        emit examPassed();
         return;
     }
     close();
-    ShowWindowAt(RepForm, pos());
+    emit leaveRequested();
 }
 
 void TKzsForm::DrawScheme(int task, int step)

@@ -1,7 +1,6 @@
 #include "solver/forms/solverwindow.h"
 
 #include "platform/accessibility.h"
-#include "shell/kontrform.h"
 #include "platform/deferred.h"
 #include "platform/fonts.h"
 #include "platform/forms.h"
@@ -206,8 +205,7 @@ void SolverWindow::announceResults()
 void SolverWindow::Button2Click()
 {
     hide();
-    if (KontrForm)
-        static_cast<QWidget*>(KontrForm)->show();
+    emit leaveRequested();
 }
 
 void SolverWindow::writeResults()
