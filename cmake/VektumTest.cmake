@@ -1,11 +1,19 @@
 # Test registration.  Every file tests/<folder>/*_gtest.cpp becomes a GoogleTest
-# executable, every tests/<folder>/*_qtest.cpp a Qt Test executable; both link the
-# libraries given and run under the offscreen platform.
+# executable, every tests/<folder>/*_qtest.cpp a Qt Test executable; both run
+# under the offscreen platform.
+#
+#   vektum_add_test_folder([LIBS <libs>...] [GTEST_LIBS <libs>...] [QTEST_LIBS <libs>...])
+#
+# LIBS are linked into every test of the folder, GTEST_LIBS only into the
+# GoogleTest ones, QTEST_LIBS only into the Qt Test ones.  A test links exactly
+# the libraries whose headers it includes.  The folder's support/*.cpp is
+# compiled into every test of the folder; Qt Test is linked only into the Qt
+# Test executables, so support code used by a GoogleTest must not need it.
 find_package(GTest REQUIRED)
 find_package(Qt6 REQUIRED COMPONENTS Test)
 
 function(vektum_add_test_folder)
-  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "LIBS;GTEST_LIBS;QTEST_LIBS" ${ARGN})
   file(GLOB gtests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_gtest.cpp)
   file(GLOB qtests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_qtest.cpp)
   file(GLOB support CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/support/*.cpp
@@ -16,10 +24,12 @@ function(vektum_add_test_folder)
     set(target test_${folder}_${name})
     add_executable(${target} ${src} ${support})
     target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-    # Qt Test is linked everywhere: a folder's support code may use it.
-    target_link_libraries(${target} PRIVATE ${ARG_LIBS} Qt6::Test)
+    target_link_libraries(${target} PRIVATE ${ARG_LIBS})
     if(src MATCHES "_gtest\\.cpp$")
-      target_link_libraries(${target} PRIVATE GTest::gtest GTest::gtest_main)
+      target_link_libraries(${target} PRIVATE ${ARG_GTEST_LIBS} GTest::gtest GTest::gtest_main)
+      set_target_properties(${target} PROPERTIES AUTOMOC OFF)
+    else()
+      target_link_libraries(${target} PRIVATE ${ARG_QTEST_LIBS} Qt6::Test)
     endif()
     add_test(NAME ${folder}.${name} COMMAND ${target})
     set_tests_properties(${folder}.${name} PROPERTIES

@@ -276,12 +276,6 @@ bool TEqEdit::event(QEvent* e)
     return QWidget::event(e);
 }
 
-bool TEqEdit::focusNextPrevChild(bool next)
-{
-    // Tab and Backtab move the focus; arrows never reach here.
-    return QWidget::focusNextPrevChild(next);
-}
-
 void TEqEdit::keyPressEvent(QKeyEvent* e)
 {
     if (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab) {

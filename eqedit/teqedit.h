@@ -85,7 +85,6 @@ protected:
     void focusOutEvent(QFocusEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void changeEvent(QEvent* e) override;
-    bool focusNextPrevChild(bool next) override;
 
 private:
     void rebuildMetrics();

@@ -148,17 +148,3 @@ bool ActivationGate::activated()
     }
     return true;
 }
-
-void ShowWindowAt(QWidget* window, const QPoint& place)
-{
-    if (!window)
-        return;
-    window->move(place);
-    window->show();
-}
-
-void ShowWindow(QWidget* window)
-{
-    if (window)
-        window->show();
-}

@@ -77,9 +77,3 @@ public:
 private:
     bool m_away = false;
 };
-
-// Shows a window of another subsystem at the given place (nothing when it does
-// not exist).
-void ShowWindowAt(QWidget* window, const QPoint& place);
-// Shows a window of another subsystem where it stands.
-void ShowWindow(QWidget* window);

@@ -10,13 +10,10 @@
 #include "exercises/schemes.h"
 #include "exercises/taskscript.h"
 #include "formula/random.h"
-#include "shell/kontrform.h"
 #include "platform/forms.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
 #include "platform/windows.h"
-#include "shell/repform.h"
-#include "solver/forms/askform.h"
 
 #include <QCloseEvent>
 #include <QEvent>
@@ -100,14 +97,7 @@ void TKzsForm::closeEvent(QCloseEvent* e)
     // A close asked for from outside (the window manager) leaves the task the
     // way the exit button does, so that a menu stays on screen.
     if (e->spontaneous())
-        guarded([&] { ShowWindowAt(ReturnMenu(), pos()); });
-}
-
-QWidget* TKzsForm::ReturnMenu() const
-{
-    if (ExamMode)
-        return KontrForm;
-    return RepForm;
+        guarded([&] { emit leaveRequested(); });
 }
 
 void TKzsForm::FormActivate()
@@ -134,7 +124,7 @@ void TKzsForm::Button1Click()
 {
     guarded([&] {
         close();
-        ShowWindowAt(ReturnMenu(), pos());
+        emit leaveRequested();
     });
 }
 
@@ -162,7 +152,7 @@ void TKzsForm::Eq2KeyPress(QChar& key)
                 WrongCount = 0;
                 ExamMode = false;
                 close();
-                ShowWindow(RepForm);
+                emit leaveRequested();
             }
             ShowScold();
             if (!Timer->isActive())
@@ -222,11 +212,11 @@ void TKzsForm::SetupStep(int task, int step)
 void TKzsForm::LeaveTask()
 {
     if (ExamMode) {
-        ShowWindow(AskForm);
+        emit examPassed();
         return;
     }
     close();
-    ShowWindowAt(RepForm, pos());
+    emit leaveRequested();
 }
 
 void TKzsForm::DrawScheme(int task, int step)

@@ -51,6 +51,16 @@ public:
     void TimerTimer();
     void LClickClick();
 
+signals:
+    // The window has closed to go back to a menu: by its exit button, by a
+    // close request of the desktop, at the end of a task outside the exam, and
+    // after the fifth wrong answer of the exam (which has cleared ExamMode by
+    // then).  The menu is the Examiner's while ExamMode is set, else the Tutor's.
+    void leaveRequested();
+    // The entrance test was finished in exam mode.  The window stays open
+    // until the order choice that follows it becomes active.
+    void examPassed();
+
 protected:
     bool event(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -62,8 +72,6 @@ private:
     void ShowPraise();
     void ShowScold();
     void LeaveTask();
-    // The menu the exit button returns to.
-    QWidget* ReturnMenu() const;
 
     QString m_reference;
     ActivationGate m_activation;

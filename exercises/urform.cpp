@@ -9,11 +9,9 @@
 #include "exercises/exerciselayout.h"
 #include "exercises/modules.h"
 #include "exercises/schemes.h"
-#include "platform/forms.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
 #include "platform/windows.h"
-#include "shell/repform.h"
 
 #include <QCloseEvent>
 #include <QEvent>
@@ -92,7 +90,7 @@ void TUrForm::closeEvent(QCloseEvent* e)
     // A close asked for from outside (the window manager) leaves the example
     // the way the exit button does, so that a menu stays on screen.
     if (e->spontaneous())
-        guarded([&] { ShowWindowAt(RepForm, pos()); });
+        guarded([&] { emit leaveRequested(); });
 }
 
 void TUrForm::FormActivate()
@@ -119,7 +117,7 @@ void TUrForm::Button1Click()
 {
     guarded([&] {
         close();
-        ShowWindowAt(RepForm, pos());
+        emit leaveRequested();
     });
 }
 
@@ -191,7 +189,7 @@ void TUrForm::SetupStep(int step)
         ShowMessage(TUrForm::tr("Поздравляю! Теперь вы без труда сможете составить уравнения "
                                    "равновесия для плоской системы сил."));
         close();
-        ShowWindow(RepForm);
+        emit exampleFinished();
     }
 }
 

@@ -45,6 +45,14 @@ public:
     void Timer1Timer();
     void LClickClick();
 
+signals:
+    // The window has closed to go back to the Tutor menu at its place: by its
+    // exit button or by a close request of the desktop.
+    void leaveRequested();
+    // The last question was answered and the window has closed; the Tutor
+    // menu comes back where it stands.
+    void exampleFinished();
+
 protected:
     bool event(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;

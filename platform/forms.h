@@ -3,9 +3,9 @@
 //
 // Every window exists once, from start-up to exit, and is reached through the
 // global named after its class less the leading T.  The pointers are set by
-// start-up in creation order and cleared at exit.  Code of one subsystem that
-// shows, hides or moves a window of another uses only the QWidget side of it
-// (include the window's header for the class definition).
+// start-up in creation order and cleared at exit.  A window uses the globals
+// of its own folder only; the moves between folders are the shell's (see
+// shell/navigation.h).
 
 class TMainForm;
 class TConsForm;

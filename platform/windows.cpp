@@ -87,3 +87,12 @@ void placeAt(QWidget* w, const QWidget* at)
 {
     w->move(at->pos());
 }
+
+void takePlace(QWidget* leaving, QWidget* coming)
+{
+    leaving->hide();
+    if (!coming)
+        return;
+    placeAt(coming, leaving);
+    coming->show();
+}

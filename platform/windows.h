@@ -26,3 +26,9 @@ void activateOnShow(QWidget* w, const QEvent* showEvent);
 
 // Places window w at window at's place (the same left and top).
 void placeAt(QWidget* w, const QWidget* at);
+
+// Window coming takes window leaving's place: leaving is hidden (nothing
+// happens if it is hidden already), coming gets its left and top and is shown.
+// Every move from one window to another at the same place goes through here.
+// Without a coming window, leaving is only hidden.
+void takePlace(QWidget* leaving, QWidget* coming);

@@ -4,11 +4,9 @@
 #include "platform/colours.h"
 #include "platform/deferred.h"
 #include "platform/fonts.h"
-#include "platform/forms.h"
 #include "platform/guard.h"
 #include "platform/panels.h"
 #include "platform/windows.h"
-#include "shell/reshform.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -63,10 +61,6 @@ TMetodForm::TMetodForm(QWidget* parent)
 
 void TMetodForm::BitBtn1Click()
 {
-    QWidget* menu = ReshForm;
-    if (menu)
-        menu->move(pos());
     hide();
-    if (menu)
-        menu->show();
+    emit leaveRequested();
 }

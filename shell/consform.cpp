@@ -35,9 +35,7 @@ void TConsForm::Button1Click()
 
 void TConsForm::Button2Click()
 {
-    placeAt(ReshForm, this);
-    ReshForm->show();
-    hide();
+    takePlace(this, ReshForm);
 }
 
 void TConsForm::Button3Click()
@@ -47,7 +45,5 @@ void TConsForm::Button3Click()
 
 void TConsForm::Button4Click()
 {
-    placeAt(MainForm, this);
-    hide();
-    MainForm->show();
+    takePlace(this, MainForm);
 }

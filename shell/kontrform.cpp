@@ -35,14 +35,10 @@ void TKontrForm::Button1Click()
     }
     ShowMessage(kEntranceTestText, kExaminerTitle);
     ExamMode = true;
-    placeAt(KzsForm, this);
-    KzsForm->show();
-    hide();
+    takePlace(this, KzsForm);
 }
 
 void TKontrForm::Button2Click()
 {
-    placeAt(MainForm, this);
-    hide();
-    MainForm->show();
+    takePlace(this, MainForm);
 }

@@ -16,14 +16,6 @@
 
 namespace {
 const QString kArial = QStringLiteral("Arial");
-
-// Shows a mode menu where the main window stands and hides the main window.
-void enterMenu(QWidget* menu, QWidget* main)
-{
-    placeAt(menu, main);
-    menu->show();
-    main->hide();
-}
 } // namespace
 
 TMainForm::TMainForm(QWidget* parent)
@@ -82,18 +74,18 @@ TMainForm::TMainForm(QWidget* parent)
 
 void TMainForm::Button1Click()
 {
-    enterMenu(ConsForm, this);
+    takePlace(this, ConsForm);
 }
 
 void TMainForm::Button2Click()
 {
     ExamMode = false;
-    enterMenu(RepForm, this);
+    takePlace(this, RepForm);
 }
 
 void TMainForm::Button3Click()
 {
-    enterMenu(KontrForm, this);
+    takePlace(this, KontrForm);
 }
 
 void TMainForm::Button4Click()

@@ -28,21 +28,15 @@ TRepForm::TRepForm(QWidget* parent)
 
 void TRepForm::Button1Click()
 {
-    placeAt(UrForm, this);
-    UrForm->show();
-    hide();
+    takePlace(this, UrForm);
 }
 
 void TRepForm::Button2Click()
 {
-    placeAt(KzsForm, this);
-    KzsForm->show();
-    hide();
+    takePlace(this, KzsForm);
 }
 
 void TRepForm::Button3Click()
 {
-    placeAt(MainForm, this);
-    MainForm->show();
-    hide();
+    takePlace(this, MainForm);
 }

@@ -33,14 +33,10 @@ void TReshForm::Button1Click()
 
 void TReshForm::Button2Click()
 {
-    placeAt(MetodForm, this);
-    hide();
-    MetodForm->show();
+    takePlace(this, MetodForm);
 }
 
 void TReshForm::Button3Click()
 {
-    placeAt(ConsForm, this);
-    hide();
-    ConsForm->show();
+    takePlace(this, ConsForm);
 }

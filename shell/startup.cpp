@@ -11,6 +11,7 @@
 #include "shell/kontrform.h"
 #include "shell/mainform.h"
 #include "platform/accessibility.h"
+#include "shell/navigation.h"
 #include "platform/fonts.h"
 #include "platform/forms.h"
 #include "platform/guard.h"
@@ -87,6 +88,7 @@ void createWindows()
     create<TSvyazForm, &SvyazForm>();
     create<TMatrix2Form, &Matrix2Form>();
     create<TAskForm, &AskForm>();
+    connectWindows();
 
     MainForm->show();
 }

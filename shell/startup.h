@@ -18,7 +18,7 @@ void startModules();
 void stopModules();
 
 // Creates every window once, in the fixed order, sets the window globals,
-// clears ExamMode and ExamPassed and shows the main window centred on the
+// connects the lower windows' announcements to the shell, clears ExamMode and ExamPassed and shows the main window centred on the
 // desktop.  Needs the application object.  If a window's creation throws, the
 // windows created so far stay registered for destroyWindows.  Does nothing
 // while the windows exist.

@@ -1,7 +1,5 @@
 #include "solver/forms/askform.h"
 
-#include "exercises/kzsform.h"
-#include "shell/kontrform.h"
 #include "platform/fonts.h"
 #include "platform/forms.h"
 #include "platform/guard.h"
@@ -56,9 +54,7 @@ TAskForm::TAskForm(QWidget* parent)
 
 void TAskForm::FormActivate()
 {
-    // Closed rather than hidden: the control task's close handler ends the task.
-    if (KzsForm)
-        static_cast<QWidget*>(KzsForm)->close();
+    emit taskCloseRequested();
 }
 
 void TAskForm::Button1Click()
@@ -73,8 +69,7 @@ void TAskForm::Button2Click()
 
 void TAskForm::openSolver(QWidget* solver)
 {
-    if (KzsForm)
-        static_cast<QWidget*>(KzsForm)->close();
+    emit taskCloseRequested();
     hide();
     if (solver) {
         // Opened from here, a solver window is application-modal until it is left.
@@ -97,7 +92,7 @@ void TAskForm::closeEvent(QCloseEvent* e)
 {
     // Closed from the title bar: back to the Examiner menu, so that some window
     // of the program stays on screen.
-    if (e->spontaneous() && KontrForm)
-        static_cast<QWidget*>(KontrForm)->show();
+    if (e->spontaneous())
+        emit leaveRequested();
     QWidget::closeEvent(e);
 }

@@ -3,7 +3,6 @@
 #include "platform/language.h"
 
 #include "platform/accessibility.h"
-#include "shell/kontrform.h"
 #include "platform/deferred.h"
 #include "platform/fonts.h"
 #include "platform/forms.h"
@@ -208,8 +207,7 @@ void SolverWindow::announceResults()
 void SolverWindow::Button2Click()
 {
     hide();
-    if (KontrForm)
-        static_cast<QWidget*>(KontrForm)->show();
+    emit leaveRequested();
 }
 
 void SolverWindow::writeResults()

@@ -51,8 +51,13 @@ public:
     void FormActivate();
     // "Считать": reads the boxes, factors, solves and writes the results.
     void Button1Click();
-    // "Выход": hides this window and shows the Examiner menu.
+    // "Выход": hides this window and asks for the Examiner menu.
     void Button2Click();
+
+signals:
+    // The window was left by "Выход" or by a close request of the desktop and
+    // is hidden; the Examiner menu is to come back where it stands.
+    void leaveRequested();
 
 protected:
     SolverWindow(const SolverLayout& layout, QWidget* parent);

@@ -12,8 +12,9 @@
 #include "exercises/modules.h"
 #include "exercises/taskscript.h"
 #include "formula/packetdata.h"
-#include "shell/kontrform.h"
 #include "platform/forms.h"
+#include "shell/kontrform.h"
+#include "shell/navigation.h"
 #include "shell/repform.h"
 #include "solver/forms/askform.h"
 #include "support/exercisetesting.h"
@@ -99,6 +100,7 @@ private slots:
         bed = new ExerciseTestBed;
         form = new TKzsForm;
         KzsForm = form;
+        connectWindows();
     }
 
     void cleanupTestCase()
@@ -298,28 +300,43 @@ private slots:
         QVERIFY(form->isVisible());
     }
 
+    // Every way out of the task brings a menu back at the window's place: the
+    // exit button to the menu the task came from, the failed exam to the
+    // Tutor menu.
     void exitReturnsToTheMenuItCameFrom_data()
     {
         QTest::addColumn<bool>("exam");
-        QTest::newRow("tutor") << false;
-        QTest::newRow("examiner") << true;
+        QTest::addColumn<bool>("failing");    // left by the fifth wrong answer, not the exit button
+        QTest::addColumn<bool>("examiner");   // the menu that comes back
+        QTest::newRow("tutor") << false << false << false;
+        QTest::newRow("examiner") << true << false << true;
+        QTest::newRow("failed exam") << true << true << false;
     }
 
     void exitReturnsToTheMenuItCameFrom()
     {
         QFETCH(bool, exam);
+        QFETCH(bool, failing);
+        QFETCH(bool, examiner);
         ExamMode = exam;
         openAt(4, 2);
         answerWrong();
         form->move(111, 66);
-        QTest::mouseClick(form->Button1, Qt::LeftButton);
-        QWidget* menu = exam ? kontrForm() : repForm();
-        QWidget* other = exam ? repForm() : kontrForm();
+        repForm()->move(5, 5);
+        kontrForm()->move(5, 5);
+        if (failing) {
+            for (int wrong = 2; wrong <= 5; ++wrong)
+                answerWrong();
+        } else {
+            QTest::mouseClick(form->Button1, Qt::LeftButton);
+        }
+        QWidget* menu = examiner ? kontrForm() : repForm();
+        QWidget* other = examiner ? repForm() : kontrForm();
         QVERIFY(!form->isVisible());
         QVERIFY(menu->isVisible());
         QVERIFY(!other->isVisible());
         QCOMPARE(menu->pos(), QPoint(111, 66));
-        QCOMPARE(ExamMode, exam);
+        QCOMPARE(ExamMode, exam && !failing);
         QCOMPARE(Kzs::WrongCount, 0);
     }
 

@@ -17,6 +17,7 @@
 #include "exercises/urform.h"
 #include "formula/packetdata.h"
 #include "platform/forms.h"
+#include "shell/navigation.h"
 #include "shell/repform.h"
 #include "support/exercisetesting.h"
 
@@ -80,6 +81,7 @@ private slots:
         bed = new ExerciseTestBed;
         form = new TUrForm;
         UrForm = form;
+        connectWindows();
     }
 
     void cleanupTestCase()

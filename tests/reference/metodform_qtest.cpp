@@ -3,6 +3,7 @@
 #include "reference/metodform.h"
 #include "platform/fonts.h"
 #include "platform/forms.h"
+#include "shell/navigation.h"
 #include "shell/reshform.h"
 
 #include <QPushButton>
@@ -20,7 +21,9 @@ void MetodFormTest::okBringsTheMenuBackAtItsPlace()
 {
     TMetodForm metod;
     TReshForm menu;
+    MetodForm = &metod;
     ReshForm = &menu;
+    connectWindows();
     metod.move(240, 170);
     metod.show();
     auto* ok = metod.findChild<QPushButton*>(QStringLiteral("BitBtn1"));
@@ -36,6 +39,7 @@ void MetodFormTest::okBringsTheMenuBackAtItsPlace()
     metod.show();
     ok->click();
     QVERIFY(!metod.isVisible());
+    MetodForm = nullptr;
 }
 
 QTEST_MAIN(MetodFormTest)

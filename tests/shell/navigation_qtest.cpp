@@ -170,6 +170,43 @@ private slots:
         QCoreApplication::sendEvent(menu->windowHandle(), &request);
         QVERIFY(menu->isVisible());
     }
+
+    // A window below the shell closed by the desktop leaves the way its own
+    // exit does, so that a menu is always on screen.
+    void windowsClosedByTheDesktopLeaveForAMenu_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("exam");
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<bool>("atItsPlace");   // else the menu stays where it stands
+
+        QTest::newRow("example") << "UrForm" << false << "RepForm" << true;
+        QTest::newRow("task") << "KzsForm" << false << "RepForm" << true;
+        QTest::newRow("entrance test") << "KzsForm" << true << "KontrForm" << true;
+        QTest::newRow("order choice") << "AskForm" << true << "KontrForm" << false;
+        QTest::newRow("order 6") << "MatrixForm" << true << "KontrForm" << false;
+        QTest::newRow("order 9") << "Matrix2Form" << true << "KontrForm" << false;
+    }
+    void windowsClosedByTheDesktopLeaveForAMenu()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, exam);
+        QFETCH(QString, menu);
+        QFETCH(bool, atItsPlace);
+        QWidget* window = windowNamed(name);
+        QWidget* back = windowNamed(menu);
+        const QPoint menuPlace(20, 30);
+        back->move(menuPlace);
+        showAloneAt(window, QPoint(141, 87));
+        ExamMode = exam;
+
+        QCloseEvent request;
+        QCoreApplication::sendEvent(window->windowHandle(), &request);
+
+        QCOMPARE(visibleWindows(), QList<QWidget*>{back});
+        QCOMPARE(back->pos(), atItsPlace ? QPoint(141, 87) : menuPlace);
+        QCOMPARE(ExamMode, exam);
+    }
 };
 
 SHELL_TEST_MAIN(NavigationTest)

@@ -3,6 +3,7 @@
 #include "exercises/kzsform.h"
 #include "exercises/modules.h"
 #include "shell/kontrform.h"
+#include "shell/navigation.h"
 #include "platform/fonts.h"
 #include "platform/forms.h"
 #include "platform/messages.h"
@@ -48,6 +49,7 @@ private slots:
         KontrForm = new TKontrForm;
         Matrix2Form = new TMatrix2Form;
         AskForm = new TAskForm;
+        connectWindows();
         setMessageHook([this](const ShownMessage& m) { messages << m.text; });
     }
 
