@@ -25,6 +25,7 @@ void EqEditModel::relayout()
     FVisibleText = tailFromFirstVisible();
     recomputeCaretX();
     trim();
+    keepCaretInView();
 }
 
 // The level in effect at the first shown position.  (When nothing is shown
@@ -92,9 +93,37 @@ void EqEditModel::leftScrollTest()
         // A step of the caret is at most two characters, but keep the caret in
         // view whatever happened.
         FFirstVisible = std::min(FFirstVisible, FCaretIndex + 1);
+        while (caretAfterGreekMarker(FFirstVisible - 1))
+            --FFirstVisible;
         FVisibleText = tailFromFirstVisible();
         trim();
+        recomputeCaretX();
+        keepCaretInView();
     }
+}
+
+// The view starts after the characters up to the next one (a '~' and its
+// letter are one character).
+void EqEditModel::stepFirstVisible()
+{
+    ++FFirstVisible;
+    while (caretAfterGreekMarker(FFirstVisible - 1))
+        ++FFirstVisible;
+}
+
+// Scrolls right one character at a time until the caret is left of Wc (or
+// the view starts at the caret), and then shows the text from there.  A view
+// that already holds the caret is left as it is.
+void EqEditModel::keepCaretInView()
+{
+    if (FCaretX < caretLimit() || FFirstVisible - 1 >= FCaretIndex)
+        return;
+    while (FCaretX >= caretLimit() && FFirstVisible - 1 < FCaretIndex) {
+        stepFirstVisible();
+        recomputeCaretX();
+    }
+    FVisibleText = tailFromFirstVisible();
+    trim();
 }
 
 // Drops characters from the left of the view one at a time until the caret is
@@ -103,6 +132,11 @@ void EqEditModel::scrollToCaret()
 {
     QString text = textToCaret();
     while (!text.isEmpty() && widthFromFirstVisible(text) >= caretLimit()) {
+        ++FFirstVisible;
+        text.remove(0, 1);
+    }
+    // Never between a '~' and its letter: the letter goes too.
+    while (caretAfterGreekMarker(FFirstVisible - 1)) {
         ++FFirstVisible;
         text.remove(0, 1);
     }
@@ -219,9 +253,14 @@ void EqEditModel::keyDown(EqKey key)
         }
         FFirstVisible = std::min({FFirstVisible + 5, length, FCaretIndex + 1});
         FFirstVisible = std::max(1, FFirstVisible);
+        // Five characters may end inside a Greek letter, and five narrow ones
+        // (or markers) may not make room for the caret.
+        while (caretAfterGreekMarker(FFirstVisible - 1))
+            ++FFirstVisible;
         FVisibleText = tailFromFirstVisible();
         trim();
         recomputeCaretX();
+        keepCaretInView();
         break;
     }
     case EqKey::Delete:
@@ -308,6 +347,7 @@ void EqEditModel::click(int x)
         ++index;
     FCaretIndex = index;
     recomputeCaretX();
+    keepCaretInView();
     notify();
 }
 

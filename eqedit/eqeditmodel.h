@@ -8,7 +8,9 @@
 //  - 1 <= FFirstVisible and FFirstVisible - 1 <= FCaretIndex <= FEqText length;
 //  - FCaretX is the width of FEqText from FFirstVisible up to the caret, laid
 //    out from the level in effect at FFirstVisible;
-//  - the caret never stands between a '~' and the character after it.
+//  - the caret never stands between a '~' and the character after it, and the
+//    view never starts there;
+//  - the caret is left of Wc, unless the view starts at the caret.
 //
 // The view is bounded by the caret limit Wc = width - caret width - 2 x bevel
 // (the caret stays left of it) and the text limit Wt = width - 2 x bevel (the
@@ -69,6 +71,8 @@ private:
     void trim();
     void leftScrollTest();
     void scrollToCaret();
+    void stepFirstVisible();
+    void keepCaretInView();
     void refuse();
     void notify();
     void insertMarker(QChar marker);

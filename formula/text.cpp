@@ -11,50 +11,36 @@
 
 namespace {
 
-bool isMarker(char c)
+template <typename Char>
+bool isMarker(Char c)
 {
-    return c == '!' || c == '#' || c == '@';
+    return c == Char('!') || c == Char('#') || c == Char('@');
 }
 
-// Of each adjacent pair of markers the first is dropped, pair kind by pair
-// kind in a fixed order, until no pair is left.
-bool pairPass(std::string& s)
+// Every run of adjacent level markers ends as its last marker: a pair kind
+// deletes the first marker of a pair, so the last one of a run is never
+// deleted, and the pairs stop only when the run is made of one marker.  The
+// level pass then keeps one of it unless it repeats the level set by the run
+// before (the base line at the start); what is kept is a fixed point.
+template <typename Char>
+std::basic_string<Char> tidyLevelMarkers(std::basic_string_view<Char> text)
 {
-    static constexpr const char* pairs[] = {"!@", "!#", "@!", "@#", "#!", "#@"};
-    bool changedAny = false;
-    for (;;) {
-        bool found = false;
-        for (const char* pair : pairs) {
-            const auto at = s.find(pair, 0, 2);
-            if (at != std::string::npos) {
-                s.erase(at, 1);
-                found = true;
-            }
+    std::basic_string<Char> out;
+    out.reserve(text.size());
+    Char level = Char('@');
+    for (std::size_t k = 0; k < text.size();) {
+        if (!isMarker(text[k])) {
+            out.push_back(text[k++]);
+            continue;
         }
-        if (!found)
-            return changedAny;
-        changedAny = true;
+        while (k + 1 < text.size() && isMarker(text[k + 1]))
+            ++k;
+        if (text[k] != level)
+            out.push_back(text[k]);
+        level = text[k];
+        ++k;
     }
-}
-
-// A marker that repeats the current level (which starts at the base line) is
-// dropped.
-bool levelPass(std::string& s)
-{
-    char level = '@';
-    std::size_t out = 0;
-    for (std::size_t k = 0; k < s.size(); ++k) {
-        const char c = s[k];
-        if (isMarker(c)) {
-            if (c == level)
-                continue;
-            level = c;
-        }
-        s[out++] = c;
-    }
-    const bool changed = out != s.size();
-    s.resize(out);
-    return changed;
+    return out;
 }
 
 // A C locale for the conversion, whatever locale the process runs in.
@@ -97,12 +83,17 @@ std::string NormalizeEquation(std::string_view text)
     }
     if (!markers)
         return s;
-    for (;;) {
-        const bool paired = pairPass(s);
-        const bool levelled = levelPass(s);
-        if (!paired && !levelled)
-            return s;
-    }
+    return TidyLevelMarkers(s);
+}
+
+std::string TidyLevelMarkers(std::string_view text)
+{
+    return tidyLevelMarkers(text);
+}
+
+std::u16string TidyLevelMarkers(std::u16string_view text)
+{
+    return tidyLevelMarkers(text);
 }
 
 bool IsNumberText(std::string_view text)

@@ -16,6 +16,17 @@ std::string NormalizeEquation(std::string_view text);
 // (the empty text included).
 bool IsNumberText(std::string_view text);
 
+// The clean-up of the three level markers "!", "#" and "@", shared by the
+// engine and the equation control: of adjacent level markers the last one
+// wins, and a marker that repeats the level already in effect (the base line
+// "@" at the start) is dropped.  "~" and every other character are kept.  The
+// result equals repeating, until nothing changes, "delete the first character
+// of the first adjacent pair of different markers, pair kinds in the order !@
+// !# @! @# #! #@" and then "drop every marker repeating the current level";
+// it is computed in one pass.
+std::string TidyLevelMarkers(std::string_view text);
+std::u16string TidyLevelMarkers(std::u16string_view text);
+
 // "" gives 0; one trailing "@" is dropped; a number text is read with "." or
 // "," as the decimal separator whatever the process locale; any other text
 // gives 0.  A number text that is not a well-formed decimal number throws
