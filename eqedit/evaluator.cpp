@@ -2,6 +2,7 @@
 
 #include "eqedit/notation.h"
 #include "formula/random.h"
+#include "formula/text.h"
 
 #include <QByteArray>
 
@@ -637,9 +638,8 @@ void substitute(QString& formula, const QString& name, const QString& text)
 
 EqEvaluator::EqEvaluator()
 {
-    const double pi = 3.141592653589793;
     for (const char* name : {"pi", "PI", "Pi", "pI", "~p"})
-        AddVariable(QString::fromLatin1(name), pi);
+        AddVariable(QString::fromLatin1(name), kPi);
 }
 
 EqEvaluator::~EqEvaluator()

@@ -4,6 +4,7 @@
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 #include <locale.h>
 
 #include "formula/errors.h"
@@ -148,25 +149,29 @@ long double StrToNumber(std::string_view text)
     return value;
 }
 
-std::uint8_t FunctionCode(std::string_view name)
+FunctionId FunctionOf(std::string_view name)
 {
     if (name.size() > 5)
-        return 9;
+        return FunctionId::None;
     char lower[6] = {};
     for (std::size_t i = 0; i < name.size(); ++i) {
         const char c = name[i];
         lower[i] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
     }
     const std::string_view n(lower, name.size());
-    if (n == "cos") return 0;
-    if (n == "sin") return 1;
-    if (n == "tan") return 2;
-    if (n == "cotan" || n == "ctan") return 3;
-    if (n == "log") return 4;
-    if (n == "ln") return 5;
-    if (n == "exp") return 6;
-    if (n == "abs") return 7;
-    if (n == "sqrt") return 8;
-    if (n == "up") return 10;
-    return 9;
+    static constexpr std::pair<std::string_view, FunctionId> names[] = {
+        {"cos", FunctionId::Cos}, {"sin", FunctionId::Sin},   {"tan", FunctionId::Tan},
+        {"cotan", FunctionId::Cotan}, {"ctan", FunctionId::Cotan}, {"log", FunctionId::Log},
+        {"ln", FunctionId::Ln},   {"exp", FunctionId::Exp},   {"abs", FunctionId::Abs},
+        {"sqrt", FunctionId::Sqrt}, {"up", FunctionId::Up},
+    };
+    for (const auto& [known, id] : names)
+        if (n == known)
+            return id;
+    return FunctionId::None;
+}
+
+std::uint8_t FunctionCode(std::string_view name)
+{
+    return static_cast<std::uint8_t>(FunctionOf(name));
 }

@@ -3,6 +3,7 @@
 // and level markers "!" subscript, "#" superscript or power, "@" back to the
 // line are ASCII).
 #include <cstdint>
+#include <numbers>
 #include <string>
 #include <string_view>
 
@@ -33,9 +34,32 @@ std::u16string TidyLevelMarkers(std::u16string_view text);
 // NumberFormatError.
 long double StrToNumber(std::string_view text);
 
-// 0 cos, 1 sin, 2 tan, 3 cotan/ctan, 4 log, 5 ln, 6 exp, 7 abs, 8 sqrt,
-// 10 up; any other name (case-insensitive match) gives 9.
+// The functions of a formula by their codes.
+enum class FunctionId : std::uint8_t {
+    Cos = 0,
+    Sin = 1,
+    Tan = 2,
+    Cotan = 3, // "cotan", "ctan"
+    Log = 4,
+    Ln = 5,
+    Exp = 6,
+    Abs = 7,
+    Sqrt = 8,
+    None = 9, // not a function
+    Up = 10,  // a call that applies nothing
+};
+
+// The function a name calls (case-insensitive match); any other name,
+// the empty one included, gives FunctionId::None.
+FunctionId FunctionOf(std::string_view name);
+// FunctionOf as its code: 0 cos ... 8 sqrt, 9 none, 10 up.
 std::uint8_t FunctionCode(std::string_view name);
+
+// pi: the text the variable table holds, and the double nearest to it
+// (3.141592653589793), which the engine's tangent guard and the control's
+// evaluator use.
+inline constexpr char kPiText[] = "3.1415926535897932384626433832795";
+inline constexpr double kPi = std::numbers::pi;
 
 // The longest formula text the engine examines, in bytes, and the deepest
 // bracket nesting it parses; beyond them a FormulaParseError is thrown.
