@@ -170,123 +170,147 @@ void EqEditModel::insertMarker(QChar marker)
 
 void EqEditModel::keyDown(EqKey key)
 {
-    const int length = int(FEqText.size());
     switch (key) {
-    case EqKey::Backspace:
-        if (FCaretIndex == 0) {
-            refuse();
-            break;
-        }
-        FEqText.remove(--FCaretIndex, 1);
-        while (FCaretIndex > 0 && FEqText.at(FCaretIndex - 1) == u'~')
-            FEqText.remove(--FCaretIndex, 1);
-        if (FEqText.isEmpty()) {
-            FVisibleText.clear();
-            FFirstVisible = 1;
-            FCaretX = 0;
-            break;
-        }
-        leftScrollTest();
-        FVisibleText = tailFromFirstVisible();
-        recomputeCaretX();
-        trim();
-        break;
-    case EqKey::End:
-        if (FCaretIndex == length) {
-            refuse();
-            break;
-        }
-        FCaretIndex = length;
-        scrollToCaret();
-        break;
-    case EqKey::Home:
-        if (FCaretIndex == 0) {
-            refuse();
-            break;
-        }
-        FCaretX = 0;
-        FCaretIndex = 0;
-        FFirstVisible = 1;
-        FVisibleText = FEqText;
-        trim();
-        break;
-    case EqKey::Left:
-        if (FCaretIndex == 0) {
-            refuse();
-            break;
-        }
-        --FCaretIndex;
-        while (FCaretIndex > 0 && FEqText.at(FCaretIndex - 1) == u'~')
-            --FCaretIndex;
-        leftScrollTest();
-        recomputeCaretX();
-        break;
-    case EqKey::Up:
-    case EqKey::Down: {
-        const State at = GetFirstCaretState(FEqText, FEqText, FCaretIndex);
-        const bool up = key == EqKey::Up;
-        if (up && at == level::Normal)
-            insertMarker(u'#');
-        else if (up && at == level::Sub)
-            insertMarker(u'@');
-        else if (!up && at == level::Super)
-            insertMarker(u'@');
-        else if (!up && at == level::Normal)
-            insertMarker(u'!');
-        if (!up)
-            FMarkerAllowed = true;
-        break;
-    }
-    case EqKey::Right: {
-        if (FCaretIndex == length) {
-            refuse();
-            break;
-        }
-        ++FCaretIndex;
-        while (FEqText.at(FCaretIndex - 1) == u'~' && FCaretIndex < length)
-            ++FCaretIndex;
-        const QString kept = FVisibleText;
-        recomputeCaretX();
-        if (FCaretX < caretLimit()) {
-            FVisibleText = kept;
-            break;
-        }
-        FFirstVisible = std::min({FFirstVisible + 5, length, FCaretIndex + 1});
-        FFirstVisible = std::max(1, FFirstVisible);
-        // Five characters may end inside a Greek letter, and five narrow ones
-        // (or markers) may not make room for the caret.
-        while (caretAfterGreekMarker(FFirstVisible - 1))
-            ++FFirstVisible;
-        FVisibleText = tailFromFirstVisible();
-        trim();
-        recomputeCaretX();
-        keepCaretInView();
-        break;
-    }
-    case EqKey::Delete:
-        if (FCaretIndex == length) {
-            refuse();
-            break;
-        }
-        if (FEqText.at(FCaretIndex) == u'~' && FCaretIndex + 1 < length)
-            FEqText.remove(FCaretIndex, 2);
-        else
-            FEqText.remove(FCaretIndex, 1);
-        if (FEqText.isEmpty()) {
-            FVisibleText.clear();
-            FFirstVisible = 1;
-            FCaretX = 0;
-            break;
-        }
-        FVisibleText = tailFromFirstVisible();
-        recomputeCaretX();
-        trim();
-        break;
-    case EqKey::F3:
-        FGreekPending = true;
-        break;
+    case EqKey::Backspace: backspace(); break;
+    case EqKey::End: end(); break;
+    case EqKey::Home: home(); break;
+    case EqKey::Left: cursorBackward(); break;
+    case EqKey::Up: levelUp(); break;
+    case EqKey::Right: cursorForward(); break;
+    case EqKey::Down: levelDown(); break;
+    case EqKey::Delete: del(); break;
+    case EqKey::F3: FGreekPending = true; break;
     }
     notify();
+}
+
+// Rule R1: the view after a deletion, scrolled left first (Backspace) when
+// the caret has left it.
+void EqEditModel::afterDeletion(bool scrollLeft)
+{
+    if (FEqText.isEmpty()) {
+        FVisibleText.clear();
+        FFirstVisible = 1;
+        FCaretX = 0;
+        return;
+    }
+    if (scrollLeft)
+        leftScrollTest();
+    FVisibleText = tailFromFirstVisible();
+    recomputeCaretX();
+    trim();
+}
+
+// The character before the caret goes, and a '~' left in front of the caret
+// with it.
+void EqEditModel::backspace()
+{
+    if (FCaretIndex == 0)
+        return refuse();
+    FEqText.remove(--FCaretIndex, 1);
+    while (FCaretIndex > 0 && FEqText.at(FCaretIndex - 1) == u'~')
+        FEqText.remove(--FCaretIndex, 1);
+    afterDeletion(true);
+}
+
+// The character after the caret goes; a '~' goes with its letter.
+void EqEditModel::del()
+{
+    const int length = int(FEqText.size());
+    if (FCaretIndex == length)
+        return refuse();
+    if (FEqText.at(FCaretIndex) == u'~' && FCaretIndex + 1 < length)
+        FEqText.remove(FCaretIndex, 2);
+    else
+        FEqText.remove(FCaretIndex, 1);
+    afterDeletion(false);
+}
+
+// Rule R3: the caret to the end, the view scrolled until it fits.
+void EqEditModel::end()
+{
+    if (FCaretIndex == FEqText.size())
+        return refuse();
+    FCaretIndex = int(FEqText.size());
+    scrollToCaret();
+}
+
+void EqEditModel::home()
+{
+    if (FCaretIndex == 0)
+        return refuse();
+    FCaretX = 0;
+    FCaretIndex = 0;
+    FFirstVisible = 1;
+    FVisibleText = FEqText;
+    trim();
+}
+
+// One character left (a Greek letter is one), rule L.
+void EqEditModel::cursorBackward()
+{
+    if (FCaretIndex == 0)
+        return refuse();
+    --FCaretIndex;
+    while (FCaretIndex > 0 && FEqText.at(FCaretIndex - 1) == u'~')
+        --FCaretIndex;
+    leftScrollTest();
+    recomputeCaretX();
+}
+
+// One character right (a Greek letter is one), rule R2: the view jumps five
+// characters when the caret reaches the caret limit.
+void EqEditModel::cursorForward()
+{
+    const int length = int(FEqText.size());
+    if (FCaretIndex == length)
+        return refuse();
+    ++FCaretIndex;
+    while (FEqText.at(FCaretIndex - 1) == u'~' && FCaretIndex < length)
+        ++FCaretIndex;
+    const QString kept = FVisibleText;
+    recomputeCaretX();
+    if (FCaretX < caretLimit()) {
+        FVisibleText = kept;
+        return;
+    }
+    FFirstVisible = std::min({FFirstVisible + 5, length, FCaretIndex + 1});
+    FFirstVisible = std::max(1, FFirstVisible);
+    // Five characters may end inside a Greek letter, and five narrow ones
+    // (or markers) may not make room for the caret.
+    while (caretAfterGreekMarker(FFirstVisible - 1))
+        ++FFirstVisible;
+    FVisibleText = tailFromFirstVisible();
+    trim();
+    recomputeCaretX();
+    keepCaretInView();
+}
+
+State EqEditModel::levelAtCaret() const
+{
+    return GetFirstCaretState(FEqText, FEqText, FCaretIndex);
+}
+
+// Subscript to normal, normal to superscript (rule M).
+void EqEditModel::levelUp()
+{
+    const State at = levelAtCaret();
+    if (at == level::Normal)
+        insertMarker(u'#');
+    else if (at == level::Sub)
+        insertMarker(u'@');
+}
+
+// Superscript to normal, normal to subscript (rule M).  The permission to type
+// one marker directly is left set, whatever was inserted.
+void EqEditModel::levelDown()
+{
+    const State at = levelAtCaret();
+    if (at == level::Super)
+        insertMarker(u'@');
+    else if (at == level::Normal)
+        insertMarker(u'!');
+    FMarkerAllowed = true;
 }
 
 void EqEditModel::keyPress(QChar ch)

@@ -64,6 +64,18 @@ public:
     std::function<void()> changed;           // the view needs repainting
 
 private:
+    // One method per key.
+    void backspace();
+    void del();
+    void end();
+    void home();
+    void cursorBackward();
+    void cursorForward();
+    void levelUp();
+    void levelDown();
+    void afterDeletion(bool scrollLeft);
+    State levelAtCaret() const;
+
     QString tailFromFirstVisible() const;
     QString textToCaret() const;
     int widthFromFirstVisible(const QString& text) const;
