@@ -12,7 +12,6 @@
 #include <cstdlib>
 #include <iterator>
 #include <limits>
-#include <locale.h>
 #include <vector>
 
 namespace {
@@ -104,11 +103,10 @@ bool toNumber(const QString& text, double& value)
 {
     if (text.isEmpty() || !EqEvaluator::IsDigitString(text))
         return false;
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     const QByteArray bytes = text.toLatin1();
-    char* end = nullptr;
-    const double parsed = strtod_l(bytes.constData(), &end, cLocale);
-    if (end != bytes.constData() + bytes.size() || !std::isfinite(parsed))
+    double parsed = 0.0;
+    if (!ReadDecimalNumber(std::string_view(bytes.constData(), std::size_t(bytes.size())), parsed)
+        || !std::isfinite(parsed))
         return false;
     value = parsed;
     return true;

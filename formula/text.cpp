@@ -1,11 +1,12 @@
 #include "formula/text.h"
 
-#include <cerrno>
-#include <clocale>
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
+#include <string>
 #include <utility>
-#include <locale.h>
 
 #include "formula/errors.h"
 #include "formula/status.h"
@@ -44,11 +45,136 @@ std::basic_string<Char> tidyLevelMarkers(std::basic_string_view<Char> text)
     return out;
 }
 
-// A C locale for the conversion, whatever locale the process runs in.
-locale_t cLocale()
+// Of a text the conversion found out of range: true when its magnitude is
+// below 1 (it underflowed), false when it is at least 1 (it overflowed).
+bool belowOne(std::string_view t)
 {
-    static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    return locale;
+    std::size_t i = (!t.empty() && (t[0] == '+' || t[0] == '-')) ? 1 : 0;
+    long long integerDigits = 0;    // from the first non-zero one
+    long long zerosAfterPoint = 0;  // before the first non-zero digit
+    bool nonZero = false;
+    bool afterPoint = false;
+    for (; i < t.size() && t[i] != 'e' && t[i] != 'E'; ++i) {
+        const char c = t[i];
+        if (c == '.') {
+            afterPoint = true;
+        } else if (!afterPoint) {
+            if (nonZero || c != '0') {
+                nonZero = true;
+                ++integerDigits;
+            }
+        } else if (!nonZero) {
+            if (c == '0')
+                ++zerosAfterPoint;
+            else
+                nonZero = true;
+        }
+    }
+    if (!nonZero)
+        return true;
+    long long exponent = 0;
+    if (i < t.size()) {
+        ++i;
+        const bool negative = i < t.size() && t[i] == '-';
+        if (i < t.size() && (t[i] == '+' || t[i] == '-'))
+            ++i;
+        for (; i < t.size(); ++i)
+            exponent = std::min(exponent * 10 + (t[i] - '0'), 1000000000000LL);
+        if (negative)
+            exponent = -exponent;
+    }
+    const long long order = integerDigits > 0 ? integerDigits - 1 : -(zerosAfterPoint + 1);
+    return order + exponent < 0;
+}
+
+// The C library's conversion of an out-of-range text that is below 1: zero or
+// a subnormal value.  The text is written again without a decimal point, as
+// digits and a decimal exponent, so that no locale can read it differently.
+long double tinyValue(std::string_view t)
+{
+    std::string digits;
+    long long exponent = 0;
+    std::size_t i = 0;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-'))
+        digits += t[i++];
+    bool afterPoint = false;
+    for (; i < t.size() && t[i] != 'e' && t[i] != 'E'; ++i) {
+        if (t[i] == '.') {
+            afterPoint = true;
+            continue;
+        }
+        digits += t[i];
+        if (afterPoint)
+            --exponent;
+    }
+    if (i < t.size()) {
+        long long written = 0;
+        ++i;
+        const bool negative = i < t.size() && t[i] == '-';
+        if (i < t.size() && (t[i] == '+' || t[i] == '-'))
+            ++i;
+        for (; i < t.size(); ++i)
+            written = std::min(written * 10 + (t[i] - '0'), 1000000000000LL);
+        exponent += negative ? -written : written;
+    }
+    digits += 'e';
+    digits += std::to_string(exponent);
+    return std::strtold(digits.c_str(), nullptr);
+}
+
+// Optional sign, digits with at most one point and at least one digit, then
+// an optional exponent with at least one digit: the syntax the conversion
+// accepts as a whole text.
+bool decimalSyntax(std::string_view t)
+{
+    std::size_t i = (!t.empty() && (t[0] == '+' || t[0] == '-')) ? 1 : 0;
+    bool digit = false;
+    bool point = false;
+    for (; i < t.size() && t[i] != 'e' && t[i] != 'E'; ++i) {
+        if (t[i] >= '0' && t[i] <= '9')
+            digit = true;
+        else if (t[i] == '.' && !point)
+            point = true;
+        else
+            return false;
+    }
+    if (!digit)
+        return false;
+    if (i == t.size())
+        return true;
+    ++i;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-'))
+        ++i;
+    if (i == t.size())
+        return false;
+    for (; i < t.size(); ++i)
+        if (t[i] < '0' || t[i] > '9')
+            return false;
+    return true;
+}
+
+template <typename Float>
+bool readDecimal(std::string_view text, Float& value)
+{
+    if (!decimalSyntax(text))
+        return false;
+    // The conversion takes no "+" in front.
+    const std::string_view unsigned_ = (text[0] == '+') ? text.substr(1) : text;
+    Float parsed = 0;
+    const auto result = std::from_chars(unsigned_.data(), unsigned_.data() + unsigned_.size(), parsed);
+    if (result.ptr != unsigned_.data() + unsigned_.size())
+        return false;
+    if (result.ec == std::errc::result_out_of_range) {
+        const bool negative = text[0] == '-';
+        if (!belowOne(text))
+            parsed = negative ? -std::numeric_limits<Float>::infinity() : std::numeric_limits<Float>::infinity();
+        else
+            parsed = static_cast<Float>(tinyValue(text));
+    } else if (result.ec != std::errc()) {
+        return false;
+    }
+    value = parsed;
+    return true;
 }
 
 [[noreturn]] void notANumber(std::string_view text)
@@ -139,10 +265,8 @@ long double StrToNumber(std::string_view text)
     }
     if (!digits)
         notANumber(text);
-    errno = 0;
-    char* end = nullptr;
-    const long double value = strtold_l(c.c_str(), &end, cLocale());
-    if (end != c.c_str() + c.size())
+    long double value = 0;
+    if (!ReadDecimalNumber(c, value))
         notANumber(text);
     if (std::isinf(value))
         throw NumberFormatError("Ошибка: число \"" + std::string(text) + "\" слишком велико");
@@ -169,6 +293,16 @@ FunctionId FunctionOf(std::string_view name)
         if (n == known)
             return id;
     return FunctionId::None;
+}
+
+bool ReadDecimalNumber(std::string_view text, double& value)
+{
+    return readDecimal(text, value);
+}
+
+bool ReadDecimalNumber(std::string_view text, long double& value)
+{
+    return readDecimal(text, value);
 }
 
 std::uint8_t FunctionCode(std::string_view name)

@@ -34,6 +34,16 @@ std::u16string TidyLevelMarkers(std::u16string_view text);
 // NumberFormatError.
 long double StrToNumber(std::string_view text);
 
+// Reads a whole text as a decimal number: an optional sign, digits with at
+// most one ".", and an optional exponent ("e" or "E", an optional sign,
+// digits).  The decimal separator is "." whatever the process locale.  The
+// value is the correctly rounded one; beyond the type's range it is the
+// infinity of its sign, below it zero or the subnormal value, as the C
+// library's conversion gives.  False when the text is not wholly such a
+// number.
+bool ReadDecimalNumber(std::string_view text, double& value);
+bool ReadDecimalNumber(std::string_view text, long double& value);
+
 // The functions of a formula by their codes.
 enum class FunctionId : std::uint8_t {
     Cos = 0,
