@@ -180,8 +180,56 @@ void EqEditModel::keyDown(EqKey key)
     case EqKey::Down: levelDown(); break;
     case EqKey::Delete: del(); break;
     case EqKey::F3: FGreekPending = true; break;
+    case EqKey::Undo: undo(); break;
+    case EqKey::Redo: redo(); break;
     }
     notify();
+}
+
+EqEditModel::EditState EqEditModel::editState() const
+{
+    return {FEqText, FCaretIndex, FFirstVisible, FVisibleText};
+}
+
+// The state as it was; a view that no longer fits (the control was narrowed
+// since) is cut again and scrolled to the caret.
+void EqEditModel::restore(const EditState& state)
+{
+    FEqText = state.text;
+    FCaretIndex = state.caretIndex;
+    FFirstVisible = state.firstVisible;
+    FVisibleText = state.visibleText;
+    recomputeCaretX();
+    trim();
+    keepCaretInView();
+}
+
+void EqEditModel::rememberEdit()
+{
+    if (m_undo.size() == kUndoLimit)
+        m_undo.erase(m_undo.begin());
+    m_undo.push_back(editState());
+    m_redo.clear();
+}
+
+void EqEditModel::undo()
+{
+    if (m_undo.empty())
+        return;
+    m_redo.push_back(editState());
+    const EditState before = std::move(m_undo.back());
+    m_undo.pop_back();
+    restore(before);
+}
+
+void EqEditModel::redo()
+{
+    if (m_redo.empty())
+        return;
+    m_undo.push_back(editState());
+    const EditState after = std::move(m_redo.back());
+    m_redo.pop_back();
+    restore(after);
 }
 
 // Rule R1: the view after a deletion, scrolled left first (Backspace) when
@@ -207,6 +255,7 @@ void EqEditModel::backspace()
 {
     if (FCaretIndex == 0)
         return refuse();
+    rememberEdit();
     FEqText.remove(--FCaretIndex, 1);
     while (FCaretIndex > 0 && FEqText.at(FCaretIndex - 1) == u'~')
         FEqText.remove(--FCaretIndex, 1);
@@ -219,6 +268,7 @@ void EqEditModel::del()
     const int length = int(FEqText.size());
     if (FCaretIndex == length)
         return refuse();
+    rememberEdit();
     if (FEqText.at(FCaretIndex) == u'~' && FCaretIndex + 1 < length)
         FEqText.remove(FCaretIndex, 2);
     else
@@ -326,6 +376,7 @@ void EqEditModel::keyPress(QChar ch)
             // next character: it marks the next typed character instead.
             FGreekPending = true;
         } else {
+            rememberEdit();
             if (FGreekPending) {
                 FGreekPending = false;
                 FEqText.insert(FCaretIndex++, u'~');
@@ -382,6 +433,8 @@ void EqEditModel::setEquation(const QString& text)
     FEqText = text;
     FVisibleText = text;
     FFirstVisible = 1;
+    m_undo.clear();
+    m_redo.clear();
     FCaretIndex = 0;
     FCaretX = 0;
     trim();

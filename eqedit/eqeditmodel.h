@@ -19,8 +19,10 @@
 #include "eqedit/notation.h"
 #include <QString>
 #include <functional>
+#include <vector>
 
-enum class EqKey { Backspace, End, Home, Left, Up, Right, Down, Delete, F3 };
+// Undo and Redo are the control's additions (Ctrl+Z; Ctrl+Shift+Z or Ctrl+Y).
+enum class EqKey { Backspace, End, Home, Left, Up, Right, Down, Delete, F3, Undo, Redo };
 
 class EqEditModel {
 public:
@@ -37,8 +39,18 @@ public:
     void keyPress(QChar ch);
     // A press at x in the drawing area.
     void click(int x);
-    // Replaces the formula when it differs; the caret goes to the start.
+    // Replaces the formula when it differs; the caret goes to the start and
+    // the edits before can no longer be undone.
     void setEquation(const QString& text);
+
+    // Each typed character (a Greek letter with its '~', a marker of Up or
+    // Down) and each deletion is one edit.  Undo restores the text, caret and
+    // view from before the last edit; Redo the ones after an undone edit,
+    // until a new edit is made.  Nothing to undo or redo changes nothing.
+    void undo();
+    void redo();
+    bool canUndo() const { return !m_undo.empty(); }
+    bool canRedo() const { return !m_redo.empty(); }
 
     const QString& equation() const { return FEqText; }
     int caretIndex() const { return FCaretIndex; }
@@ -74,6 +86,18 @@ private:
     void levelUp();
     void levelDown();
     void afterDeletion(bool scrollLeft);
+
+    // The text, caret and view, as an edit finds or leaves them.
+    struct EditState {
+        QString text;
+        int caretIndex = 0;
+        int firstVisible = 1;
+        QString visibleText;
+    };
+    EditState editState() const;
+    void restore(const EditState& state);
+    // Called before an edit changes the text.
+    void rememberEdit();
     State levelAtCaret() const;
 
     QString tailFromFirstVisible() const;
@@ -103,4 +127,8 @@ private:
     int FCaretX = 0;
     QString FVisibleText;
     int FFirstVisible = 1;
+
+    static constexpr std::size_t kUndoLimit = 1000;
+    std::vector<EditState> m_undo; // oldest first
+    std::vector<EditState> m_redo; // the last undone edit last
 };

@@ -96,6 +96,21 @@ const EditCase editCases[] = {
     {"RunOfTildesIsOneStep", u"~~ab", u"<Right><Left>", u"~~ab", 0, 0, u""},
     {"BackspaceOverRunOfTildes", u"~~ab", u"<Right><BS>", u"b", 0, 0, u"\b"},
     {"LevelAtCaretAfterMoves", u"x#2@y", u"<End><Left><Left><Down>", u"x#2@@y", 4, 0, u"@"},
+    // Undo and redo: one typed character, marker or deletion at a time, the
+    // caret where it was.
+    {"UndoTyping", u"", u"ab<Undo>", u"a", 1, 0, u"ab"},
+    {"UndoPastTheFirstEdit", u"", u"ab<Undo><Undo><Undo>", u"", 0, 0, u"ab"},
+    {"RedoOneEdit", u"", u"ab<Undo><Undo><Redo>", u"a", 1, 0, u"ab"},
+    {"RedoPastTheLastEdit", u"", u"ab<Undo><Undo><Redo><Redo><Redo>", u"ab", 2, 0, u"ab"},
+    {"UndoBackspaceRestoresCaret", u"abc", u"<End><Left><BS><Undo>", u"abc", 2, 0, u"\b"},
+    {"UndoDeleteRestoresCaret", u"abc", u"<Right><Del><Undo>", u"abc", 1, 0, u""},
+    {"UndoBackspaceOfGreekLetter", u"", u"x<F3>a<BS><Undo>", u"x~a", 3, 0, u"xa\b"},
+    {"UndoGreekLetterAtOnce", u"", u"x<F3>a<Undo>", u"x", 1, 0, u"xa"},
+    {"UndoMarkerOfUp", u"", u"x<Up>2<Undo><Undo>", u"x", 1, 0, u"x#2"},
+    {"NewEditDropsRedo", u"", u"ab<Undo>c<Redo>", u"ac", 2, 0, u"abc"},
+    {"MovesAreNotEdits", u"", u"ab<Home><Right><Undo>", u"a", 1, 0, u"ab"},
+    {"RefusalsAreNotEdits", u"", u"a<End><Right><Del><Undo>", u"", 0, 3, u"a"},
+    {"SetEquationIsNotUndone", u"abc", u"<Undo>", u"abc", 0, 0, u""},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, Editing, ::testing::ValuesIn(editCases),
@@ -268,6 +283,20 @@ TEST_F(Scrolling, EndScrollsUntilTheCaretFits)
     EXPECT_EQ(brokenInvariant(m, metrics), "");
 }
 
+TEST_F(Scrolling, UndoPutsTheViewBackAsItWas)
+{
+    runScript(m, QStringLiteral("abcdefghijkl<Home><End>"));
+    const int first = m.firstVisible();
+    const QString shown = m.visibleText();
+    const int caretX = m.caretX();
+    runScript(m, QStringLiteral("<BS><BS><Home><Undo><Undo>"));
+    EXPECT_EQ(m.equation(), QStringLiteral("abcdefghijkl"));
+    EXPECT_EQ(m.caretIndex(), 12);
+    EXPECT_EQ(m.firstVisible(), first);
+    EXPECT_EQ(m.visibleText(), shown);
+    EXPECT_EQ(m.caretX(), caretX);
+}
+
 TEST_F(Scrolling, ResetByBlankAndClickAtTheStart)
 {
     runScript(m, QStringLiteral("abcdefghijkl<Left><Left>"));
@@ -301,6 +330,9 @@ TEST(EditingModel, ScrollsKeepGreekLettersWholeAndTheCaretInside)
         {"BackspaceJumpIntoGreekLetters", 60, times("a~b", 8) + times("<BS>", 12)},
         {"LeftJumpOverWideLetters", 60, times("W", 10) + times("<Left>", 10)},
         {"ClickAtTheEdge", 62, "abcdef<Home><@60>"},
+        {"UndoAndRedoAcrossScrolls", 60,
+         times("a~b", 6) + "<Home><Del><Del>" + times("<Right>", 8) + times("<Undo>", 3) + times("<Redo>", 3)
+             + "<End>" + times("<BS>", 9) + times("<Undo>", 9) + "<Home>" + times("<Redo>", 4)},
     };
     for (const auto& c : cases) {
         const M metrics;
