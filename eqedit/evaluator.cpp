@@ -155,13 +155,9 @@ public:
         m_done += with;
         m_at += end + 1 - doneBefore;
     }
-    // Folds the sign pair that ends at index `second` of the part gone over
-    // ("++" and "--" to "+", "+-" and "-+" to "-").
-    void foldSignPairAt(qsizetype second)
-    {
-        const QChar folded = m_done[second - 1] == m_done[second] ? u'+' : u'-';
-        m_done.replace(second - 1, 2, folded);
-    }
+    // One pass of sign folding over the run of `length` signs at `start` of
+    // the part gone over; gives the run's new length.
+    qsizetype foldSignRun(qsizetype start, qsizetype length);
     // Starts the pass again over `text`.
     void reset(const QString& text)
     {
@@ -175,6 +171,17 @@ private:
     QString m_rest;
     qsizetype m_at = 0;
 };
+
+QChar foldedSign(QChar a, QChar b);
+
+qsizetype PassText::foldSignRun(qsizetype start, qsizetype length)
+{
+    QString folded;
+    for (qsizetype k = start; k < start + length; k += 2)
+        folded += k + 1 < start + length ? foldedSign(m_done[k], m_done[k + 1]) : m_done[k];
+    m_done.replace(start, length, folded);
+    return folded.size();
+}
 
 // ---- Operands (0-based indices) ---------------------------------------------
 
@@ -234,33 +241,49 @@ QString readOperands(const PassText& s, qsizetype op, bool leftWithoutSign, Oper
 
 // ---- Signs ---------------------------------------------------------------------
 
-bool hasSignPair(const QString& s)
+QChar foldedSign(QChar a, QChar b)
 {
-    for (qsizetype i = 0; i + 1 < s.size(); ++i)
-        if (isSign(s[i]) && isSign(s[i + 1]))
-            return true;
-    return false;
+    return a == b ? u'+' : u'-';
+}
+
+// Adjacent sign pairs (k, k + 1) of the text with from <= k < to.
+qsizetype signPairs(const PassText& t, qsizetype from, qsizetype to)
+{
+    qsizetype n = 0;
+    for (qsizetype k = std::max<qsizetype>(0, from); k < to && k + 1 < t.size(); ++k)
+        if (isSign(t[k]) && isSign(t[k + 1]))
+            ++n;
+    return n;
 }
 
 // Writes an operator's result over its operands and folds sign pairs as one
-// pass over the whole text would.  While the text holds no sign pair
-// (`clean`), the only pair a result can make is with the character in front
-// of it (a result starts with its sign and ends with a digit), so folding that
-// one pair is the whole pass; otherwise the pass is made over the whole text.
-void writeBack(PassText& text, const Operands& o, double value, bool& clean)
+// pass over the whole text would.  That pass folds every run of signs on its
+// own, pair by pair from the run's first sign, so runs without a pair are
+// left alone: `pairs` counts the sign pairs of the text, and when the only
+// ones are in the run that ends at the result's sign (a result starts with
+// its sign and ends with a digit), only that run is folded.  Returns false
+// when the pass had to go over the whole text, which then starts again.
+bool writeBack(PassText& text, const Operands& o, double value, qsizetype& pairs)
 {
     const QString result = signedNumberText(value);
+    pairs -= signPairs(text, o.start - 1, o.end + 1);
     text.replace(o.start, o.end, result);
-    if (clean) {
-        const qsizetype at = text.doneSize() - result.size();
-        if (at > 0 && isSign(text[at - 1]))
-            text.foldSignPairAt(at);
-        return;
+    const qsizetype at = text.doneSize() - result.size();
+    pairs += signPairs(text, at - 1, at + result.size());
+    qsizetype runStart = at;
+    while (runStart > 0 && isSign(text[runStart - 1]))
+        --runStart;
+    const qsizetype runPairs = at - runStart;
+    if (pairs > runPairs) {
+        QString whole = text.whole();
+        EqEvaluator::SokrashDoubleSign(whole);
+        pairs = signPairs(PassText(whole), 0, whole.size());
+        text.reset(whole);
+        return false;
     }
-    QString whole = text.whole();
-    EqEvaluator::SokrashDoubleSign(whole);
-    clean = !hasSignPair(whole);
-    text.reset(whole);
+    if (runPairs > 0)
+        pairs = text.foldSignRun(runStart, at - runStart + 1) - 1;
+    return true;
 }
 
 // ---- Arithmetic ---------------------------------------------------------------
@@ -292,7 +315,7 @@ bool raise(double x, double y, double& result)
 // looks again from there: nothing in front of the result holds an operator of
 // the pass.
 
-QString powerPass(PassText& text, bool& clean)
+QString powerPass(PassText& text, qsizetype& pairs)
 {
     for (qsizetype from = 0;;) {
         qsizetype op = -1;
@@ -311,12 +334,11 @@ QString powerPass(PassText& text, bool& clean)
         double r = 0.0;
         if (!raise(o.left, o.right, r))
             return kPowerFault;
-        writeBack(text, o, r, clean);
-        from = clean ? text.doneSize() : 0;
+        from = writeBack(text, o, r, pairs) ? text.doneSize() : 0;
     }
 }
 
-QString productPass(PassText& text, bool& clean)
+QString productPass(PassText& text, qsizetype& pairs)
 {
     for (qsizetype from = 0;;) {
         qsizetype op = -1;
@@ -340,13 +362,12 @@ QString productPass(PassText& text, bool& clean)
             if (!std::isfinite(r))
                 return kQuotientFault;
         }
-        writeBack(text, o, r, clean);
-        from = clean ? text.doneSize() : 0;
+        from = writeBack(text, o, r, pairs) ? text.doneSize() : 0;
     }
 }
 
 // A leading sign and the sign of a number's exponent are not operators.
-QString sumPass(PassText& text, bool& clean)
+QString sumPass(PassText& text, qsizetype& pairs)
 {
     for (qsizetype from = 1;;) {
         qsizetype op = -1;
@@ -362,8 +383,7 @@ QString sumPass(PassText& text, bool& clean)
         const double r = sum ? o.left + o.right : o.left - o.right;
         if (!std::isfinite(r))
             return sum ? kSumFault : kDifferenceFault;
-        writeBack(text, o, r, clean);
-        from = std::max<qsizetype>(1, clean ? text.doneSize() : 0);
+        from = std::max<qsizetype>(1, writeBack(text, o, r, pairs) ? text.doneSize() : 0);
     }
 }
 
@@ -749,21 +769,26 @@ QString EqEvaluator::ReplaceVariables(QString& formula) const
 
 void EqEvaluator::SokrashDoubleSign(QString& formula)
 {
-    if (!hasSignPair(formula))
-        return;
     QString out;
-    out.reserve(formula.size());
+    bool folded = false;
     for (qsizetype i = 0; i < formula.size();) {
         const QChar a = formula[i];
         if (i + 1 < formula.size() && isSign(a) && isSign(formula[i + 1])) {
-            out += a == formula[i + 1] ? u'+' : u'-';
+            if (!folded) {
+                out.reserve(formula.size());
+                out += QStringView(formula).left(i);
+                folded = true;
+            }
+            out += foldedSign(a, formula[i + 1]);
             i += 2;
         } else {
-            out += a;
+            if (folded)
+                out += a;
             ++i;
         }
     }
-    formula = out;
+    if (folded)
+        formula = out;
 }
 
 bool EqEvaluator::IsDigitString(const QString& text)
@@ -814,16 +839,16 @@ QString EqEvaluator::GetRightOperand(const QString& formula, int position, int& 
 QString EqEvaluator::CalqEqWithoutBracket(QString& formula)
 {
     SokrashDoubleSign(formula);
-    bool clean = !hasSignPair(formula);
     PassText text(formula);
-    QString message = powerPass(text, clean);
+    qsizetype pairs = signPairs(text, 0, text.size());
+    QString message = powerPass(text, pairs);
     if (message.isEmpty()) {
         text.reset(text.whole());
-        message = productPass(text, clean);
+        message = productPass(text, pairs);
     }
     if (message.isEmpty()) {
         text.reset(text.whole());
-        message = sumPass(text, clean);
+        message = sumPass(text, pairs);
     }
     formula = text.whole();
     return message;
