@@ -854,6 +854,33 @@ QString EqEvaluator::CalqEqWithoutBracket(QString& formula)
     return message;
 }
 
+namespace {
+
+// The value of the bracket group closed at formula[close] and opened at
+// done[open] (`done` holds the text in front of formula[close]): its content,
+// raised to a power written right after it, then the function named in front
+// of it.  `nameStart` receives where the group starts in `done` (its name
+// included) and `groupEnd` where it ends in `formula` (its power included).
+QString evaluateGroup(const QString& done, qsizetype open, const QString& formula, qsizetype close,
+                      QString& value, qsizetype& nameStart, qsizetype& groupEnd)
+{
+    QString argument = done.mid(open + 1);
+    if (const QString message = EqEvaluator::CalqEqWithoutBracket(argument); !message.isEmpty())
+        return message;
+    groupEnd = close;
+    if (close + 1 < formula.size() && formula[close + 1] == u'^') {
+        const QString exponent = rightOperand(formula, close + 1, groupEnd);
+        if (const QString message = powerOfBracket(argument, exponent, argument); !message.isEmpty())
+            return message;
+    }
+    nameStart = open;
+    while (nameStart > 0 && !isNameStop(done[nameStart - 1]))
+        --nameStart;
+    return applyFunction(done.mid(nameStart, open - nameStart), argument, value);
+}
+
+} // namespace
+
 QString EqEvaluator::DeleteBrackets(QString& formula)
 {
     // The text is `done` (where every bracket is open: its '(' positions are
@@ -880,38 +907,18 @@ QString EqEvaluator::DeleteBrackets(QString& formula)
             formula = current(at);
             return kMissingOpen + formula;
         }
-        const qsizetype open = opens.back();
-        opens.pop_back();
-        QString argument = done.mid(open + 1);
-        if (const QString message = CalqEqWithoutBracket(argument); !message.isEmpty()) {
+        qsizetype nameStart = 0;
+        qsizetype groupEnd = 0;
+        QString result;
+        const QString message = evaluateGroup(done, opens.back(), formula, at, result, nameStart, groupEnd);
+        if (!message.isEmpty()) {
             formula = current(at);
             return message;
         }
-
-        // A power right after the bracket applies to its content.
-        qsizetype replaceEnd = at;
-        if (at + 1 < formula.size() && formula[at + 1] == u'^') {
-            qsizetype end = 0;
-            const QString exponent = rightOperand(formula, at + 1, end);
-            if (const QString message = powerOfBracket(argument, exponent, argument); !message.isEmpty()) {
-                formula = current(at);
-                return message;
-            }
-            replaceEnd = end;
-        }
-
-        qsizetype nameStart = open;
-        while (nameStart > 0 && !isNameStop(done[nameStart - 1]))
-            --nameStart;
-        QString result;
-        if (const QString refusal = applyFunction(done.mid(nameStart, open - nameStart), argument, result);
-            !refusal.isEmpty()) {
-            formula = current(at);
-            return refusal;
-        }
+        opens.pop_back();
         done.truncate(nameStart);
         done += result;
-        at = replaceEnd + 1;
+        at = groupEnd + 1;
     }
     formula = done;
     if (!opens.empty())
