@@ -418,30 +418,6 @@ QString arccosine(double x, const QString& arg, double& r)
     return {};
 }
 
-QString arctangent(double x, const QString&, double& r)
-{
-    r = std::atan(x);
-    return {};
-}
-
-QString arccotangent(double x, const QString&, double& r)
-{
-    r = std::atan2(x, 1.0);
-    return {};
-}
-
-QString sine(double x, const QString&, double& r)
-{
-    r = std::sin(x);
-    return {};
-}
-
-QString cosine(double x, const QString&, double& r)
-{
-    r = std::cos(x);
-    return {};
-}
-
 QString cotangent(double x, const QString&, double& r)
 {
     return quotient(std::cos(x), std::sin(x), kCotangentZero, kCotangentOverflow, r);
@@ -490,12 +466,6 @@ QString square(double x, const QString&, double& r)
     return std::isfinite(r) ? QString() : kSquareOverflow;
 }
 
-QString absolute(double x, const QString&, double& r)
-{
-    r = std::fabs(x);
-    return {};
-}
-
 QString secant(double x, const QString&, double& r)
 {
     return quotient(1.0, std::cos(x), kSecantZero, kSecantOverflow, r);
@@ -540,22 +510,31 @@ QString hyperbolicCotangent(double x, const QString&, double& r)
     return quotient(ch, sh, kCothZero, kCothOverflow, r);
 }
 
+// A function by its upper-case name: a rule that may refuse, or the value of
+// a function defined for every finite argument.
 struct FunctionEntry {
-    const char* name; // upper case
-    FunctionRule rule;
+    const char* name;
+    FunctionRule rule = nullptr;
+    double (*value)(double) = nullptr;
 };
 
+double arctangent(double x) { return std::atan(x); }
+double arccotangent(double x) { return std::atan2(x, 1.0); }
+double sine(double x) { return std::sin(x); }
+double cosine(double x) { return std::cos(x); }
+double absolute(double x) { return std::fabs(x); }
+
 const FunctionEntry kFunctions[] = {
-    {"ARCSIN", arcsine},       {"ASIN", arcsine},          {"ARCCOS", arccosine},
-    {"ACOS", arccosine},       {"ARCTG", arctangent},      {"ATAN", arctangent},
-    {"ARCTAN", arctangent},    {"ARCCTG", arccotangent},   {"ARCCTAN", arccotangent},
-    {"ATAN2", arccotangent},   {"SIN", sine},              {"COS", cosine},
-    {"CTG", cotangent},        {"CTAN", cotangent},        {"TG", tangent},
-    {"TAN", tangent},          {"LN", naturalLog},         {"LG", decimalLog},
-    {"LOG10", decimalLog},     {"EXP", exponential},       {"SQRT", squareRoot},
-    {"SQR", square},           {"ABS", absolute},          {"SEC", secant},
-    {"COSEC", cosecant},       {"SH", hyperbolicSine},     {"CH", hyperbolicCosine},
-    {"TH", hyperbolicTangent}, {"CTH", hyperbolicCotangent},
+    {"ARCSIN", arcsine},        {"ASIN", arcsine},           {"ARCCOS", arccosine},
+    {"ACOS", arccosine},        {"ARCTG", nullptr, arctangent},  {"ATAN", nullptr, arctangent},
+    {"ARCTAN", nullptr, arctangent}, {"ARCCTG", nullptr, arccotangent}, {"ARCCTAN", nullptr, arccotangent},
+    {"ATAN2", nullptr, arccotangent}, {"SIN", nullptr, sine},  {"COS", nullptr, cosine},
+    {"CTG", cotangent},         {"CTAN", cotangent},         {"TG", tangent},
+    {"TAN", tangent},           {"LN", naturalLog},          {"LG", decimalLog},
+    {"LOG10", decimalLog},      {"EXP", exponential},        {"SQRT", squareRoot},
+    {"SQR", square},            {"ABS", nullptr, absolute},  {"SEC", secant},
+    {"COSEC", cosecant},        {"SH", hyperbolicSine},      {"CH", hyperbolicCosine},
+    {"TH", hyperbolicTangent},  {"CTH", hyperbolicCotangent},
 };
 
 bool isNameStop(QChar c)
@@ -580,7 +559,9 @@ QString applyFunction(const QString& name, const QString& arg, QString& result)
     if (!toNumber(arg, x))
         return conversionMessage(arg);
     double r = 0.0;
-    if (const QString refusal = entry->rule(x, arg, r); !refusal.isEmpty())
+    if (entry->value)
+        r = entry->value(x);
+    else if (const QString refusal = entry->rule(x, arg, r); !refusal.isEmpty())
         return refusal;
     result = numberText(r);
     return {};

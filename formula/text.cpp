@@ -45,6 +45,22 @@ std::basic_string<Char> tidyLevelMarkers(std::basic_string_view<Char> text)
     return out;
 }
 
+// The exponent written from t[at] on ("e", an optional sign, digits), held
+// within a trillion either way; 0 when nothing is written there.
+long long writtenExponent(std::string_view t, std::size_t at)
+{
+    if (at >= t.size())
+        return 0;
+    std::size_t i = at + 1;
+    const bool negative = i < t.size() && t[i] == '-';
+    if (i < t.size() && (t[i] == '+' || t[i] == '-'))
+        ++i;
+    long long written = 0;
+    for (; i < t.size(); ++i)
+        written = std::min(written * 10 + (t[i] - '0'), 1000000000000LL);
+    return negative ? -written : written;
+}
+
 // Of a text the conversion found out of range: true when its magnitude is
 // below 1 (it underflowed), false when it is at least 1 (it overflowed).
 bool belowOne(std::string_view t)
@@ -72,17 +88,7 @@ bool belowOne(std::string_view t)
     }
     if (!nonZero)
         return true;
-    long long exponent = 0;
-    if (i < t.size()) {
-        ++i;
-        const bool negative = i < t.size() && t[i] == '-';
-        if (i < t.size() && (t[i] == '+' || t[i] == '-'))
-            ++i;
-        for (; i < t.size(); ++i)
-            exponent = std::min(exponent * 10 + (t[i] - '0'), 1000000000000LL);
-        if (negative)
-            exponent = -exponent;
-    }
+    const long long exponent = writtenExponent(t, i);
     const long long order = integerDigits > 0 ? integerDigits - 1 : -(zerosAfterPoint + 1);
     return order + exponent < 0;
 }
@@ -107,16 +113,7 @@ long double tinyValue(std::string_view t)
         if (afterPoint)
             --exponent;
     }
-    if (i < t.size()) {
-        long long written = 0;
-        ++i;
-        const bool negative = i < t.size() && t[i] == '-';
-        if (i < t.size() && (t[i] == '+' || t[i] == '-'))
-            ++i;
-        for (; i < t.size(); ++i)
-            written = std::min(written * 10 + (t[i] - '0'), 1000000000000LL);
-        exponent += negative ? -written : written;
-    }
+    exponent += writtenExponent(t, i);
     digits += 'e';
     digits += std::to_string(exponent);
     return std::strtold(digits.c_str(), nullptr);
