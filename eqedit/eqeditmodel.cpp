@@ -25,6 +25,7 @@ void EqEditModel::relayout()
     FVisibleText = tailFromFirstVisible();
     recomputeCaretX();
     trim();
+    keepCaretInView();
 }
 
 // The level in effect at the first shown position.  (When nothing is shown
@@ -92,9 +93,37 @@ void EqEditModel::leftScrollTest()
         // A step of the caret is at most two characters, but keep the caret in
         // view whatever happened.
         FFirstVisible = std::min(FFirstVisible, FCaretIndex + 1);
+        while (caretAfterGreekMarker(FFirstVisible - 1))
+            --FFirstVisible;
         FVisibleText = tailFromFirstVisible();
         trim();
+        recomputeCaretX();
+        keepCaretInView();
     }
+}
+
+// The view starts after the characters up to the next one (a '~' and its
+// letter are one character).
+void EqEditModel::stepFirstVisible()
+{
+    ++FFirstVisible;
+    while (caretAfterGreekMarker(FFirstVisible - 1))
+        ++FFirstVisible;
+}
+
+// Scrolls right one character at a time until the caret is left of Wc (or
+// the view starts at the caret), and then shows the text from there.  A view
+// that already holds the caret is left as it is.
+void EqEditModel::keepCaretInView()
+{
+    if (FCaretX < caretLimit() || FFirstVisible - 1 >= FCaretIndex)
+        return;
+    while (FCaretX >= caretLimit() && FFirstVisible - 1 < FCaretIndex) {
+        stepFirstVisible();
+        recomputeCaretX();
+    }
+    FVisibleText = tailFromFirstVisible();
+    trim();
 }
 
 // Drops characters from the left of the view one at a time until the caret is
@@ -103,6 +132,11 @@ void EqEditModel::scrollToCaret()
 {
     QString text = textToCaret();
     while (!text.isEmpty() && widthFromFirstVisible(text) >= caretLimit()) {
+        ++FFirstVisible;
+        text.remove(0, 1);
+    }
+    // Never between a '~' and its letter: the letter goes too.
+    while (caretAfterGreekMarker(FFirstVisible - 1)) {
         ++FFirstVisible;
         text.remove(0, 1);
     }
@@ -136,118 +170,197 @@ void EqEditModel::insertMarker(QChar marker)
 
 void EqEditModel::keyDown(EqKey key)
 {
-    const int length = int(FEqText.size());
     switch (key) {
-    case EqKey::Backspace:
-        if (FCaretIndex == 0) {
-            refuse();
-            break;
-        }
-        FEqText.remove(--FCaretIndex, 1);
-        while (FCaretIndex > 0 && FEqText.at(FCaretIndex - 1) == u'~')
-            FEqText.remove(--FCaretIndex, 1);
-        if (FEqText.isEmpty()) {
-            FVisibleText.clear();
-            FFirstVisible = 1;
-            FCaretX = 0;
-            break;
-        }
-        leftScrollTest();
-        FVisibleText = tailFromFirstVisible();
-        recomputeCaretX();
-        trim();
-        break;
-    case EqKey::End:
-        if (FCaretIndex == length) {
-            refuse();
-            break;
-        }
-        FCaretIndex = length;
-        scrollToCaret();
-        break;
-    case EqKey::Home:
-        if (FCaretIndex == 0) {
-            refuse();
-            break;
-        }
-        FCaretX = 0;
-        FCaretIndex = 0;
-        FFirstVisible = 1;
-        FVisibleText = FEqText;
-        trim();
-        break;
-    case EqKey::Left:
-        if (FCaretIndex == 0) {
-            refuse();
-            break;
-        }
-        --FCaretIndex;
-        while (FCaretIndex > 0 && FEqText.at(FCaretIndex - 1) == u'~')
-            --FCaretIndex;
-        leftScrollTest();
-        recomputeCaretX();
-        break;
-    case EqKey::Up:
-    case EqKey::Down: {
-        const State at = GetFirstCaretState(FEqText, FEqText, FCaretIndex);
-        const bool up = key == EqKey::Up;
-        if (up && at == level::Normal)
-            insertMarker(u'#');
-        else if (up && at == level::Sub)
-            insertMarker(u'@');
-        else if (!up && at == level::Super)
-            insertMarker(u'@');
-        else if (!up && at == level::Normal)
-            insertMarker(u'!');
-        if (!up)
-            FMarkerAllowed = true;
-        break;
-    }
-    case EqKey::Right: {
-        if (FCaretIndex == length) {
-            refuse();
-            break;
-        }
-        ++FCaretIndex;
-        while (FEqText.at(FCaretIndex - 1) == u'~' && FCaretIndex < length)
-            ++FCaretIndex;
-        const QString kept = FVisibleText;
-        recomputeCaretX();
-        if (FCaretX < caretLimit()) {
-            FVisibleText = kept;
-            break;
-        }
-        FFirstVisible = std::min({FFirstVisible + 5, length, FCaretIndex + 1});
-        FFirstVisible = std::max(1, FFirstVisible);
-        FVisibleText = tailFromFirstVisible();
-        trim();
-        recomputeCaretX();
-        break;
-    }
-    case EqKey::Delete:
-        if (FCaretIndex == length) {
-            refuse();
-            break;
-        }
-        if (FEqText.at(FCaretIndex) == u'~' && FCaretIndex + 1 < length)
-            FEqText.remove(FCaretIndex, 2);
-        else
-            FEqText.remove(FCaretIndex, 1);
-        if (FEqText.isEmpty()) {
-            FVisibleText.clear();
-            FFirstVisible = 1;
-            FCaretX = 0;
-            break;
-        }
-        FVisibleText = tailFromFirstVisible();
-        recomputeCaretX();
-        trim();
-        break;
-    case EqKey::F3:
-        FGreekPending = true;
-        break;
+    case EqKey::Backspace: backspace(); break;
+    case EqKey::End: end(); break;
+    case EqKey::Home: home(); break;
+    case EqKey::Left: cursorBackward(); break;
+    case EqKey::Up: levelUp(); break;
+    case EqKey::Right: cursorForward(); break;
+    case EqKey::Down: levelDown(); break;
+    case EqKey::Delete: del(); break;
+    case EqKey::F3: FGreekPending = true; break;
+    case EqKey::Undo: undo(); break;
+    case EqKey::Redo: redo(); break;
     }
     notify();
+}
+
+EqEditModel::EditState EqEditModel::editState() const
+{
+    return {FEqText, FCaretIndex, FFirstVisible, FVisibleText};
+}
+
+// The state as it was; a view that no longer fits (the control was narrowed
+// since) is cut again and scrolled to the caret.
+void EqEditModel::restore(const EditState& state)
+{
+    FEqText = state.text;
+    FCaretIndex = state.caretIndex;
+    FFirstVisible = state.firstVisible;
+    FVisibleText = state.visibleText;
+    recomputeCaretX();
+    trim();
+    keepCaretInView();
+}
+
+void EqEditModel::rememberEdit()
+{
+    if (m_undo.size() == kUndoLimit)
+        m_undo.erase(m_undo.begin());
+    m_undo.push_back(editState());
+    m_redo.clear();
+}
+
+void EqEditModel::undo()
+{
+    if (m_undo.empty())
+        return;
+    m_redo.push_back(editState());
+    const EditState before = std::move(m_undo.back());
+    m_undo.pop_back();
+    restore(before);
+}
+
+void EqEditModel::redo()
+{
+    if (m_redo.empty())
+        return;
+    m_undo.push_back(editState());
+    const EditState after = std::move(m_redo.back());
+    m_redo.pop_back();
+    restore(after);
+}
+
+// Rule R1: the view after a deletion, scrolled left first (Backspace) when
+// the caret has left it.
+void EqEditModel::afterDeletion(bool scrollLeft)
+{
+    if (FEqText.isEmpty()) {
+        FVisibleText.clear();
+        FFirstVisible = 1;
+        FCaretX = 0;
+        return;
+    }
+    if (scrollLeft)
+        leftScrollTest();
+    FVisibleText = tailFromFirstVisible();
+    recomputeCaretX();
+    trim();
+}
+
+// The character before the caret goes, and a '~' left in front of the caret
+// with it.
+void EqEditModel::backspace()
+{
+    if (FCaretIndex == 0)
+        return refuse();
+    rememberEdit();
+    FEqText.remove(--FCaretIndex, 1);
+    while (FCaretIndex > 0 && FEqText.at(FCaretIndex - 1) == u'~')
+        FEqText.remove(--FCaretIndex, 1);
+    afterDeletion(true);
+}
+
+// The character after the caret goes; a '~' goes with its letter.
+void EqEditModel::del()
+{
+    const int length = int(FEqText.size());
+    if (FCaretIndex == length)
+        return refuse();
+    rememberEdit();
+    if (FEqText.at(FCaretIndex) == u'~' && FCaretIndex + 1 < length)
+        FEqText.remove(FCaretIndex, 2);
+    else
+        FEqText.remove(FCaretIndex, 1);
+    afterDeletion(false);
+}
+
+// Rule R3: the caret to the end, the view scrolled until it fits.
+void EqEditModel::end()
+{
+    if (FCaretIndex == FEqText.size())
+        return refuse();
+    FCaretIndex = int(FEqText.size());
+    scrollToCaret();
+}
+
+void EqEditModel::home()
+{
+    if (FCaretIndex == 0)
+        return refuse();
+    FCaretX = 0;
+    FCaretIndex = 0;
+    FFirstVisible = 1;
+    FVisibleText = FEqText;
+    trim();
+}
+
+// One character left (a Greek letter is one), rule L.
+void EqEditModel::cursorBackward()
+{
+    if (FCaretIndex == 0)
+        return refuse();
+    --FCaretIndex;
+    while (FCaretIndex > 0 && FEqText.at(FCaretIndex - 1) == u'~')
+        --FCaretIndex;
+    leftScrollTest();
+    recomputeCaretX();
+}
+
+// One character right (a Greek letter is one), rule R2: the view jumps five
+// characters when the caret reaches the caret limit.
+void EqEditModel::cursorForward()
+{
+    const int length = int(FEqText.size());
+    if (FCaretIndex == length)
+        return refuse();
+    ++FCaretIndex;
+    while (FEqText.at(FCaretIndex - 1) == u'~' && FCaretIndex < length)
+        ++FCaretIndex;
+    const QString kept = FVisibleText;
+    recomputeCaretX();
+    if (FCaretX < caretLimit()) {
+        FVisibleText = kept;
+        return;
+    }
+    FFirstVisible = std::min({FFirstVisible + 5, length, FCaretIndex + 1});
+    FFirstVisible = std::max(1, FFirstVisible);
+    // Five characters may end inside a Greek letter, and five narrow ones
+    // (or markers) may not make room for the caret.
+    while (caretAfterGreekMarker(FFirstVisible - 1))
+        ++FFirstVisible;
+    FVisibleText = tailFromFirstVisible();
+    trim();
+    recomputeCaretX();
+    keepCaretInView();
+}
+
+State EqEditModel::levelAtCaret() const
+{
+    return GetFirstCaretState(FEqText, FEqText, FCaretIndex);
+}
+
+// Subscript to normal, normal to superscript (rule M).
+void EqEditModel::levelUp()
+{
+    const State at = levelAtCaret();
+    if (at == level::Normal)
+        insertMarker(u'#');
+    else if (at == level::Sub)
+        insertMarker(u'@');
+}
+
+// Superscript to normal, normal to subscript (rule M).  The permission to type
+// one marker directly is left set, whatever was inserted.
+void EqEditModel::levelDown()
+{
+    const State at = levelAtCaret();
+    if (at == level::Super)
+        insertMarker(u'@');
+    else if (at == level::Normal)
+        insertMarker(u'!');
+    FMarkerAllowed = true;
 }
 
 void EqEditModel::keyPress(QChar ch)
@@ -263,6 +376,7 @@ void EqEditModel::keyPress(QChar ch)
             // next character: it marks the next typed character instead.
             FGreekPending = true;
         } else {
+            rememberEdit();
             if (FGreekPending) {
                 FGreekPending = false;
                 FEqText.insert(FCaretIndex++, u'~');
@@ -308,6 +422,7 @@ void EqEditModel::click(int x)
         ++index;
     FCaretIndex = index;
     recomputeCaretX();
+    keepCaretInView();
     notify();
 }
 
@@ -318,6 +433,8 @@ void EqEditModel::setEquation(const QString& text)
     FEqText = text;
     FVisibleText = text;
     FFirstVisible = 1;
+    m_undo.clear();
+    m_redo.clear();
     FCaretIndex = 0;
     FCaretX = 0;
     trim();

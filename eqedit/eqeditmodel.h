@@ -8,7 +8,9 @@
 //  - 1 <= FFirstVisible and FFirstVisible - 1 <= FCaretIndex <= FEqText length;
 //  - FCaretX is the width of FEqText from FFirstVisible up to the caret, laid
 //    out from the level in effect at FFirstVisible;
-//  - the caret never stands between a '~' and the character after it.
+//  - the caret never stands between a '~' and the character after it, and the
+//    view never starts there;
+//  - the caret is left of Wc, unless the view starts at the caret.
 //
 // The view is bounded by the caret limit Wc = width - caret width - 2 x bevel
 // (the caret stays left of it) and the text limit Wt = width - 2 x bevel (the
@@ -17,8 +19,10 @@
 #include "eqedit/notation.h"
 #include <QString>
 #include <functional>
+#include <vector>
 
-enum class EqKey { Backspace, End, Home, Left, Up, Right, Down, Delete, F3 };
+// Undo and Redo are the control's additions (Ctrl+Z; Ctrl+Shift+Z or Ctrl+Y).
+enum class EqKey { Backspace, End, Home, Left, Up, Right, Down, Delete, F3, Undo, Redo };
 
 class EqEditModel {
 public:
@@ -35,8 +39,18 @@ public:
     void keyPress(QChar ch);
     // A press at x in the drawing area.
     void click(int x);
-    // Replaces the formula when it differs; the caret goes to the start.
+    // Replaces the formula when it differs; the caret goes to the start and
+    // the edits before can no longer be undone.
     void setEquation(const QString& text);
+
+    // Each typed character (a Greek letter with its '~', a marker of Up or
+    // Down) and each deletion is one edit.  Undo restores the text, caret and
+    // view from before the last edit; Redo the ones after an undone edit,
+    // until a new edit is made.  Nothing to undo or redo changes nothing.
+    void undo();
+    void redo();
+    bool canUndo() const { return !m_undo.empty(); }
+    bool canRedo() const { return !m_redo.empty(); }
 
     const QString& equation() const { return FEqText; }
     int caretIndex() const { return FCaretIndex; }
@@ -62,6 +76,30 @@ public:
     std::function<void()> changed;           // the view needs repainting
 
 private:
+    // One method per key.
+    void backspace();
+    void del();
+    void end();
+    void home();
+    void cursorBackward();
+    void cursorForward();
+    void levelUp();
+    void levelDown();
+    void afterDeletion(bool scrollLeft);
+
+    // The text, caret and view, as an edit finds or leaves them.
+    struct EditState {
+        QString text;
+        int caretIndex = 0;
+        int firstVisible = 1;
+        QString visibleText;
+    };
+    EditState editState() const;
+    void restore(const EditState& state);
+    // Called before an edit changes the text.
+    void rememberEdit();
+    State levelAtCaret() const;
+
     QString tailFromFirstVisible() const;
     QString textToCaret() const;
     int widthFromFirstVisible(const QString& text) const;
@@ -69,6 +107,8 @@ private:
     void trim();
     void leftScrollTest();
     void scrollToCaret();
+    void stepFirstVisible();
+    void keepCaretInView();
     void refuse();
     void notify();
     void insertMarker(QChar marker);
@@ -87,4 +127,8 @@ private:
     int FCaretX = 0;
     QString FVisibleText;
     int FFirstVisible = 1;
+
+    static constexpr std::size_t kUndoLimit = 1000;
+    std::vector<EditState> m_undo; // oldest first
+    std::vector<EditState> m_redo; // the last undone edit last
 };

@@ -2,13 +2,17 @@
 
 #include "eqedit/notation.h"
 #include "formula/random.h"
+#include "formula/text.h"
 
 #include <QByteArray>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <locale.h>
+#include <iterator>
+#include <limits>
+#include <vector>
 
 namespace {
 
@@ -50,6 +54,13 @@ const QString kTanhZero = QStringLiteral("При вычислении гипер
 const QString kCothZero = QStringLiteral("При вычислении гиперболического котангенса произошло деление на 0.");
 const QString kExpOverflow = QStringLiteral("Переполнение при вычислении экспоненты.");
 const QString kSquareOverflow = QStringLiteral("Переполнение при вычислении квадрата числа.");
+// A quotient of finite numbers too large for a double: the divisor is tiny,
+// not zero.
+const QString kCotangentOverflow = QStringLiteral("Переполнение при вычислении котангенса.");
+const QString kTangentOverflow = QStringLiteral("Переполнение при вычислении тангенса.");
+const QString kSecantOverflow = QStringLiteral("Переполнение при вычислении секанса.");
+const QString kCosecantOverflow = QStringLiteral("Переполнение при вычислении косеканса.");
+const QString kCothOverflow = QStringLiteral("Переполнение при вычислении гиперболического котангенса.");
 
 // ---- Numbers as text ----------------------------------------------------------
 
@@ -64,7 +75,8 @@ bool isExponentLetter(QChar c)
 }
 
 // A sign at index i that belongs to a number's exponent ("1e-5").
-bool isExponentSign(const QString& s, qsizetype i)
+template <typename Text>
+bool isExponentSign(const Text& s, qsizetype i)
 {
     return isSign(s[i]) && i > 0 && isExponentLetter(s[i - 1]);
 }
@@ -91,19 +103,90 @@ bool toNumber(const QString& text, double& value)
 {
     if (text.isEmpty() || !EqEvaluator::IsDigitString(text))
         return false;
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     const QByteArray bytes = text.toLatin1();
-    char* end = nullptr;
-    const double parsed = strtod_l(bytes.constData(), &end, cLocale);
-    if (end != bytes.constData() + bytes.size() || !std::isfinite(parsed))
+    double parsed = 0.0;
+    if (!ReadDecimalNumber(std::string_view(bytes.constData(), std::size_t(bytes.size())), parsed)
+        || !std::isfinite(parsed))
         return false;
     value = parsed;
     return true;
 }
 
+// ---- Text being rewritten ------------------------------------------------------
+
+// A formula rewritten by one pass from the left.  The whole text is `done`
+// followed by `rest` from `at` on: `done` is what the pass has gone over (it
+// holds no operator the pass looks for), `rest` is read but never changed, so
+// that a step costs the length of its operands and result, not of the text.
+class PassText {
+public:
+    explicit PassText(const QString& text) : m_rest(text) {}
+
+    qsizetype size() const { return m_done.size() + m_rest.size() - m_at; }
+    qsizetype doneSize() const { return m_done.size(); }
+    QChar operator[](qsizetype i) const
+    {
+        return i < m_done.size() ? m_done[i] : m_rest[m_at + i - m_done.size()];
+    }
+    QString mid(qsizetype from, qsizetype length) const
+    {
+        QString out;
+        out.reserve(length);
+        for (qsizetype i = from; i < from + length; ++i)
+            out += (*this)[i];
+        return out;
+    }
+    QString whole() const
+    {
+        QString out = m_done;
+        out += QStringView(m_rest).mid(m_at);
+        return out;
+    }
+
+    // Replaces the characters start..end (end beyond the part gone over) by
+    // `with`; the pass goes on after it.
+    void replace(qsizetype start, qsizetype end, const QString& with)
+    {
+        const qsizetype doneBefore = m_done.size();
+        if (start >= doneBefore)
+            m_done += QStringView(m_rest).mid(m_at, start - doneBefore);
+        else
+            m_done.truncate(start);
+        m_done += with;
+        m_at += end + 1 - doneBefore;
+    }
+    // One pass of sign folding over the run of `length` signs at `start` of
+    // the part gone over; gives the run's new length.
+    qsizetype foldSignRun(qsizetype start, qsizetype length);
+    // Starts the pass again over `text`.
+    void reset(const QString& text)
+    {
+        m_done.clear();
+        m_rest = text;
+        m_at = 0;
+    }
+
+private:
+    QString m_done;
+    QString m_rest;
+    qsizetype m_at = 0;
+};
+
+QChar foldedSign(QChar a, QChar b);
+
+qsizetype PassText::foldSignRun(qsizetype start, qsizetype length)
+{
+    QString folded;
+    for (qsizetype k = start; k < start + length; k += 2)
+        folded += k + 1 < start + length ? foldedSign(m_done[k], m_done[k + 1]) : m_done[k];
+    m_done.replace(start, length, folded);
+    return folded.size();
+}
+
 // ---- Operands (0-based indices) ---------------------------------------------
 
-QString leftOperand(const QString& s, qsizetype op, qsizetype& start, bool withoutSign)
+template <typename Text>
+QString leftOperand(const Text& s, qsizetype op, qsizetype& start, bool withoutSign)
 {
     start = op;
     for (qsizetype i = op - 1; i >= 0; --i) {
@@ -120,7 +203,8 @@ QString leftOperand(const QString& s, qsizetype op, qsizetype& start, bool witho
     return s.mid(start, op - start);
 }
 
-QString rightOperand(const QString& s, qsizetype op, qsizetype& end)
+template <typename Text>
+QString rightOperand(const Text& s, qsizetype op, qsizetype& end)
 {
     end = op;
     for (qsizetype i = op + 1; i < s.size(); ++i) {
@@ -144,7 +228,7 @@ struct Operands {
     double right = 0.0;
 };
 
-QString readOperands(const QString& s, qsizetype op, bool leftWithoutSign, Operands& o)
+QString readOperands(const PassText& s, qsizetype op, bool leftWithoutSign, Operands& o)
 {
     const QString left = leftOperand(s, op, o.start, leftWithoutSign);
     const QString right = rightOperand(s, op, o.end);
@@ -153,6 +237,53 @@ QString readOperands(const QString& s, qsizetype op, bool leftWithoutSign, Opera
     if (!toNumber(right, o.right))
         return conversionMessage(right);
     return {};
+}
+
+// ---- Signs ---------------------------------------------------------------------
+
+QChar foldedSign(QChar a, QChar b)
+{
+    return a == b ? u'+' : u'-';
+}
+
+// Adjacent sign pairs (k, k + 1) of the text with from <= k < to.
+qsizetype signPairs(const PassText& t, qsizetype from, qsizetype to)
+{
+    qsizetype n = 0;
+    for (qsizetype k = std::max<qsizetype>(0, from); k < to && k + 1 < t.size(); ++k)
+        if (isSign(t[k]) && isSign(t[k + 1]))
+            ++n;
+    return n;
+}
+
+// Writes an operator's result over its operands and folds sign pairs as one
+// pass over the whole text would.  That pass folds every run of signs on its
+// own, pair by pair from the run's first sign, so runs without a pair are
+// left alone: `pairs` counts the sign pairs of the text, and when the only
+// ones are in the run that ends at the result's sign (a result starts with
+// its sign and ends with a digit), only that run is folded.  Returns false
+// when the pass had to go over the whole text, which then starts again.
+bool writeBack(PassText& text, const Operands& o, double value, qsizetype& pairs)
+{
+    const QString result = signedNumberText(value);
+    pairs -= signPairs(text, o.start - 1, o.end + 1);
+    text.replace(o.start, o.end, result);
+    const qsizetype at = text.doneSize() - result.size();
+    pairs += signPairs(text, at - 1, at + result.size());
+    qsizetype runStart = at;
+    while (runStart > 0 && isSign(text[runStart - 1]))
+        --runStart;
+    const qsizetype runPairs = at - runStart;
+    if (pairs > runPairs) {
+        QString whole = text.whole();
+        EqEvaluator::SokrashDoubleSign(whole);
+        pairs = signPairs(PassText(whole), 0, whole.size());
+        text.reset(whole);
+        return false;
+    }
+    if (runPairs > 0)
+        pairs = text.foldSignRun(runStart, at - runStart + 1) - 1;
+    return true;
 }
 
 // ---- Arithmetic ---------------------------------------------------------------
@@ -179,41 +310,232 @@ bool raise(double x, double y, double& result)
     return std::isfinite(result);
 }
 
-bool isBoundary(QChar c)
-{
-    switch (c.unicode()) {
-    case u'+': case u'-': case u'*': case u'/': case u'(': case u')': case u'^': case u'@': case u'#':
-        return true;
-    default:
-        return false;
-    }
-}
+// The three passes of a bracket-free formula.  Each finds the first operator
+// of its kind from the left, replaces it and its operands by the result and
+// looks again from there: nothing in front of the result holds an operator of
+// the pass.
 
-// Replaces every occurrence of `name` that stands between boundaries by `text`.
-void substitute(QString& formula, const QString& name, const QString& text)
+QString powerPass(PassText& text, qsizetype& pairs)
 {
-    if (name.isEmpty())
-        return;
-    qsizetype at = 0;
-    while ((at = formula.indexOf(name, at)) >= 0) {
-        const qsizetype after = at + name.size();
-        const bool startsClean = at == 0 || isBoundary(formula[at - 1]);
-        const bool endsClean = after == formula.size() || isBoundary(formula[after]);
-        if (startsClean && endsClean) {
-            formula.replace(at, name.size(), text);
-            at += text.size();
-        } else {
-            ++at;
+    for (qsizetype from = 0;;) {
+        qsizetype op = -1;
+        for (qsizetype i = from; i < text.size() && op < 0; ++i) {
+            const QChar c = text[i];
+            if (c == u'(' || c == u')')
+                return bracketOrderMessage(static_cast<int>(i) + 1);
+            if (c == u'^')
+                op = i;
         }
+        if (op < 0)
+            return {};
+        Operands o;
+        if (const QString message = readOperands(text, op, true, o); !message.isEmpty())
+            return message;
+        double r = 0.0;
+        if (!raise(o.left, o.right, r))
+            return kPowerFault;
+        from = writeBack(text, o, r, pairs) ? text.doneSize() : 0;
     }
 }
 
-// Replaces the operator's operands [start, end] by the result and tidies signs.
-void writeBack(QString& formula, qsizetype start, qsizetype end, double value)
+QString productPass(PassText& text, qsizetype& pairs)
 {
-    formula.replace(start, end - start + 1, signedNumberText(value));
-    EqEvaluator::SokrashDoubleSign(formula);
+    for (qsizetype from = 0;;) {
+        qsizetype op = -1;
+        for (qsizetype i = from; i < text.size() && op < 0; ++i)
+            if (text[i] == u'*' || text[i] == u'/')
+                op = i;
+        if (op < 0)
+            return {};
+        Operands o;
+        if (const QString message = readOperands(text, op, false, o); !message.isEmpty())
+            return message;
+        double r = 0.0;
+        if (text[op] == u'*') {
+            r = o.left * o.right;
+            if (!std::isfinite(r))
+                return kProductFault;
+        } else {
+            if (o.right == 0.0)
+                return kQuotientFault;
+            r = o.left / o.right;
+            if (!std::isfinite(r))
+                return kQuotientFault;
+        }
+        from = writeBack(text, o, r, pairs) ? text.doneSize() : 0;
+    }
 }
+
+// A leading sign and the sign of a number's exponent are not operators.
+QString sumPass(PassText& text, qsizetype& pairs)
+{
+    for (qsizetype from = 1;;) {
+        qsizetype op = -1;
+        for (qsizetype i = from; i < text.size() && op < 0; ++i)
+            if (isSign(text[i]) && !isExponentLetter(text[i - 1]))
+                op = i;
+        if (op < 0)
+            return {};
+        Operands o;
+        if (const QString message = readOperands(text, op, false, o); !message.isEmpty())
+            return message;
+        const bool sum = text[op] == u'+';
+        const double r = sum ? o.left + o.right : o.left - o.right;
+        if (!std::isfinite(r))
+            return sum ? kSumFault : kDifferenceFault;
+        from = std::max<qsizetype>(1, writeBack(text, o, r, pairs) ? text.doneSize() : 0);
+    }
+}
+
+// ---- Functions ------------------------------------------------------------------
+
+// A function's value at x, or its refusal; `arg` is the argument as written.
+using FunctionRule = QString (*)(double x, const QString& arg, double& r);
+
+QString quotient(double numerator, double denominator, const QString& byZero, const QString& overflow, double& r)
+{
+    if (denominator == 0.0)
+        return byZero;
+    r = numerator / denominator;
+    return std::isfinite(r) ? QString() : overflow;
+}
+
+QString arcsine(double x, const QString& arg, double& r)
+{
+    if (!(x > -1.0 && x < 1.0))
+        return QStringLiteral("Аргумент для вычисления арксинуса, равный ") + arg
+               + QStringLiteral(", должен лежать в интервале (-1;1).");
+    r = std::asin(x);
+    return {};
+}
+
+QString arccosine(double x, const QString& arg, double& r)
+{
+    if (!(x > -1.0 && x < 1.0))
+        return QStringLiteral("Аргумент  для вычисления арккосинуса, равный ") + arg
+               + QStringLiteral(", должен лежать в интервале (-1;1).");
+    r = std::acos(x);
+    return {};
+}
+
+QString cotangent(double x, const QString&, double& r)
+{
+    return quotient(std::cos(x), std::sin(x), kCotangentZero, kCotangentOverflow, r);
+}
+
+QString tangent(double x, const QString&, double& r)
+{
+    return quotient(std::sin(x), std::cos(x), kTangentZero, kTangentOverflow, r);
+}
+
+QString naturalLog(double x, const QString& arg, double& r)
+{
+    if (!(x > 0.0))
+        return QStringLiteral("Аргумент  для вычисления натурального логарифма, равный ") + arg
+               + QStringLiteral(", должен быть больше нуля.");
+    r = std::log(x);
+    return {};
+}
+
+QString decimalLog(double x, const QString& arg, double& r)
+{
+    if (!(x > 0.0))
+        return QStringLiteral("Аргумент  для вычисления десятичного логарифма, равный ") + arg
+               + QStringLiteral(", должен быть больше нуля.");
+    r = std::log10(x);
+    return {};
+}
+
+QString exponential(double x, const QString&, double& r)
+{
+    r = std::exp(x);
+    return std::isfinite(r) ? QString() : kExpOverflow;
+}
+
+QString squareRoot(double x, const QString& arg, double& r)
+{
+    if (x < 0.0)
+        return QStringLiteral("Квадратный корень из отрицательного числа ") + arg + QLatin1Char('.');
+    r = std::sqrt(x);
+    return {};
+}
+
+QString square(double x, const QString&, double& r)
+{
+    r = x * x;
+    return std::isfinite(r) ? QString() : kSquareOverflow;
+}
+
+QString secant(double x, const QString&, double& r)
+{
+    return quotient(1.0, std::cos(x), kSecantZero, kSecantOverflow, r);
+}
+
+QString cosecant(double x, const QString&, double& r)
+{
+    return quotient(1.0, std::sin(x), kCosecantZero, kCosecantOverflow, r);
+}
+
+QString hyperbolicSine(double x, const QString&, double& r)
+{
+    r = std::sinh(x);
+    return std::isinf(r) ? kSinhOverflow : QString();
+}
+
+QString hyperbolicCosine(double x, const QString&, double& r)
+{
+    r = std::cosh(x);
+    return std::isinf(r) ? kCoshOverflow : QString();
+}
+
+QString hyperbolicTangent(double x, const QString&, double& r)
+{
+    const double ch = std::cosh(x);
+    if (std::isinf(ch))
+        return kCoshOverflow;
+    const double sh = std::sinh(x);
+    if (std::isinf(sh))
+        return kSinhOverflow;
+    return quotient(sh, ch, kTanhZero, kTanhZero, r);
+}
+
+QString hyperbolicCotangent(double x, const QString&, double& r)
+{
+    const double ch = std::cosh(x);
+    if (std::isinf(ch))
+        return kCoshOverflow;
+    const double sh = std::sinh(x);
+    if (std::isinf(sh))
+        return kSinhOverflow;
+    return quotient(ch, sh, kCothZero, kCothOverflow, r);
+}
+
+// A function by its upper-case name: a rule that may refuse, or the value of
+// a function defined for every finite argument.
+struct FunctionEntry {
+    const char* name;
+    FunctionRule rule = nullptr;
+    double (*value)(double) = nullptr;
+};
+
+double arctangent(double x) { return std::atan(x); }
+double arccotangent(double x) { return std::atan2(x, 1.0); }
+double sine(double x) { return std::sin(x); }
+double cosine(double x) { return std::cos(x); }
+double absolute(double x) { return std::fabs(x); }
+
+const FunctionEntry kFunctions[] = {
+    {"ARCSIN", arcsine},        {"ASIN", arcsine},           {"ARCCOS", arccosine},
+    {"ACOS", arccosine},        {"ARCTG", nullptr, arctangent},  {"ATAN", nullptr, arctangent},
+    {"ARCTAN", nullptr, arctangent}, {"ARCCTG", nullptr, arccotangent}, {"ARCCTAN", nullptr, arccotangent},
+    {"ATAN2", nullptr, arccotangent}, {"SIN", nullptr, sine},  {"COS", nullptr, cosine},
+    {"CTG", cotangent},         {"CTAN", cotangent},         {"TG", tangent},
+    {"TAN", tangent},           {"LN", naturalLog},          {"LG", decimalLog},
+    {"LOG10", decimalLog},      {"EXP", exponential},        {"SQRT", squareRoot},
+    {"SQR", square},            {"ABS", nullptr, absolute},  {"SEC", secant},
+    {"COSEC", cosecant},        {"SH", hyperbolicSine},      {"CH", hyperbolicCosine},
+    {"TH", hyperbolicTangent},  {"CTH", hyperbolicCotangent},
+};
 
 bool isNameStop(QChar c)
 {
@@ -228,164 +550,85 @@ QString applyFunction(const QString& name, const QString& arg, QString& result)
         result = arg;
         return {};
     }
-    enum class F { Asin, Acos, Atan, Acot, Sin, Cos, Cot, Tan, Ln, Lg, Exp, Sqrt, Sqr, Abs, Sec, Cosec, Sh, Ch, Th, Cth };
-    struct Entry {
-        const char* name;
-        F f;
-    };
-    static const Entry table[] = {
-        {"ARCSIN", F::Asin}, {"ASIN", F::Asin},     {"ARCCOS", F::Acos},  {"ACOS", F::Acos},
-        {"ARCTG", F::Atan},  {"ATAN", F::Atan},     {"ARCTAN", F::Atan},  {"ARCCTG", F::Acot},
-        {"ARCCTAN", F::Acot}, {"ATAN2", F::Acot},   {"SIN", F::Sin},      {"COS", F::Cos},
-        {"CTG", F::Cot},     {"CTAN", F::Cot},      {"TG", F::Tan},       {"TAN", F::Tan},
-        {"LN", F::Ln},       {"LG", F::Lg},         {"LOG10", F::Lg},     {"EXP", F::Exp},
-        {"SQRT", F::Sqrt},   {"SQR", F::Sqr},       {"ABS", F::Abs},      {"SEC", F::Sec},
-        {"COSEC", F::Cosec}, {"SH", F::Sh},         {"CH", F::Ch},        {"TH", F::Th},
-        {"CTH", F::Cth},
-    };
     const QString upper = UpCaseString(name);
-    const Entry* found = nullptr;
-    for (const Entry& e : table)
-        if (upper == QLatin1String(e.name))
-            found = &e;
-    if (!found)
+    const auto entry = std::find_if(std::begin(kFunctions), std::end(kFunctions),
+                                    [&](const FunctionEntry& e) { return upper == QLatin1String(e.name); });
+    if (entry == std::end(kFunctions))
         return QStringLiteral("Неизвестная функция ") + name;
-
     double x = 0.0;
     if (!toNumber(arg, x))
         return conversionMessage(arg);
-
     double r = 0.0;
-    switch (found->f) {
-    case F::Asin:
-        if (!(x > -1.0 && x < 1.0))
-            return QStringLiteral("Аргумент для вычисления арксинуса, равный ") + arg
-                   + QStringLiteral(", должен лежать в интервале (-1;1).");
-        r = std::asin(x);
-        break;
-    case F::Acos:
-        if (!(x > -1.0 && x < 1.0))
-            return QStringLiteral("Аргумент  для вычисления арккосинуса, равный ") + arg
-                   + QStringLiteral(", должен лежать в интервале (-1;1).");
-        r = std::acos(x);
-        break;
-    case F::Atan:
-        r = std::atan(x);
-        break;
-    case F::Acot:
-        r = std::atan2(x, 1.0);
-        break;
-    case F::Sin:
-        r = std::sin(x);
-        break;
-    case F::Cos:
-        r = std::cos(x);
-        break;
-    case F::Cot: {
-        const double s = std::sin(x);
-        if (s == 0.0)
-            return kCotangentZero;
-        r = std::cos(x) / s;
-        if (!std::isfinite(r)) // a sine too small to divide by
-            return kCotangentZero;
-        break;
-    }
-    case F::Tan: {
-        const double c = std::cos(x);
-        if (c == 0.0)
-            return kTangentZero;
-        r = std::sin(x) / c;
-        if (!std::isfinite(r))
-            return kTangentZero;
-        break;
-    }
-    case F::Ln:
-        if (!(x > 0.0))
-            return QStringLiteral("Аргумент  для вычисления натурального логарифма, равный ") + arg
-                   + QStringLiteral(", должен быть больше нуля.");
-        r = std::log(x);
-        break;
-    case F::Lg:
-        if (!(x > 0.0))
-            return QStringLiteral("Аргумент  для вычисления десятичного логарифма, равный ") + arg
-                   + QStringLiteral(", должен быть больше нуля.");
-        r = std::log10(x);
-        break;
-    case F::Exp:
-        r = std::exp(x);
-        if (!std::isfinite(r))
-            return kExpOverflow;
-        break;
-    case F::Sqrt:
-        if (x < 0.0)
-            return QStringLiteral("Квадратный корень из отрицательного числа ") + arg + QLatin1Char('.');
-        r = std::sqrt(x);
-        break;
-    case F::Sqr:
-        r = x * x;
-        if (!std::isfinite(r))
-            return kSquareOverflow;
-        break;
-    case F::Abs:
-        r = std::fabs(x);
-        break;
-    case F::Sec: {
-        const double c = std::cos(x);
-        if (c == 0.0)
-            return kSecantZero;
-        r = 1.0 / c;
-        if (!std::isfinite(r))
-            return kSecantZero;
-        break;
-    }
-    case F::Cosec: {
-        const double s = std::sin(x);
-        if (s == 0.0)
-            return kCosecantZero;
-        r = 1.0 / s;
-        if (!std::isfinite(r))
-            return kCosecantZero;
-        break;
-    }
-    case F::Sh:
-        r = std::sinh(x);
-        if (std::isinf(r))
-            return kSinhOverflow;
-        break;
-    case F::Ch:
-        r = std::cosh(x);
-        if (std::isinf(r))
-            return kCoshOverflow;
-        break;
-    case F::Th: {
-        const double ch = std::cosh(x);
-        if (std::isinf(ch))
-            return kCoshOverflow;
-        const double sh = std::sinh(x);
-        if (std::isinf(sh))
-            return kSinhOverflow;
-        if (ch == 0.0)
-            return kTanhZero;
-        r = sh / ch;
-        break;
-    }
-    case F::Cth: {
-        const double ch = std::cosh(x);
-        if (std::isinf(ch))
-            return kCoshOverflow;
-        const double sh = std::sinh(x);
-        if (std::isinf(sh))
-            return kSinhOverflow;
-        if (sh == 0.0)
-            return kCothZero;
-        r = ch / sh;
-        if (!std::isfinite(r)) // a sinh too small to divide by
-            return kCothZero;
-        break;
-    }
-    }
+    if (entry->value)
+        r = entry->value(x);
+    else if (const QString refusal = entry->rule(x, arg, r); !refusal.isEmpty())
+        return refusal;
     result = numberText(r);
     return {};
+}
+
+// A bracket's value raised to the exponent written after it.  A fault of
+// finite operands (an overflow, a division by zero, an undefined result) is
+// the power's fault; an infinite result of operands that were not both finite
+// cannot be computed at all.
+QString powerOfBracket(const QString& argument, const QString& exponent, QString& result)
+{
+    double x = 0.0;
+    double y = 0.0;
+    if (!toNumber(argument, x))
+        return conversionMessage(argument);
+    if (!toNumber(exponent, y))
+        return conversionMessage(exponent);
+    const double r = std::pow(x, y);
+    const bool finiteOperands = std::isfinite(x) && std::isfinite(y);
+    if (std::isnan(r) || (std::isinf(r) && finiteOperands))
+        return kPowerFault;
+    if (r == std::numeric_limits<double>::infinity())
+        return kPowerInfinite;
+    result = signedNumberText(r);
+    return {};
+}
+
+bool isBoundary(QChar c)
+{
+    switch (c.unicode()) {
+    case u'+': case u'-': case u'*': case u'/': case u'(': case u')': case u'^': case u'@': case u'#':
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Replaces every occurrence of `name` that stands between boundaries by `text`,
+// in one pass: the character in front of an occurrence is the one the text
+// has after the replacements before it.
+void substitute(QString& formula, const QString& name, const QString& text)
+{
+    if (name.isEmpty())
+        return;
+    QString out;
+    qsizetype copied = 0; // formula[0, copied) is in `out`
+    for (qsizetype at = formula.indexOf(name); at >= 0; at = formula.indexOf(name, at)) {
+        const qsizetype after = at + name.size();
+        bool startsClean = true;
+        if (at > copied)
+            startsClean = isBoundary(formula[at - 1]);
+        else if (!out.isEmpty())
+            startsClean = isBoundary(out.back());
+        const bool endsClean = after == formula.size() || isBoundary(formula[after]);
+        if (startsClean && endsClean) {
+            out += QStringView(formula).mid(copied, at - copied);
+            out += text;
+            copied = after;
+            at = after;
+        } else {
+            ++at;
+        }
+    }
+    if (copied == 0)
+        return;
+    out += QStringView(formula).mid(copied);
+    formula = out;
 }
 
 } // namespace
@@ -394,9 +637,8 @@ QString applyFunction(const QString& name, const QString& arg, QString& result)
 
 EqEvaluator::EqEvaluator()
 {
-    const double pi = 3.141592653589793;
     for (const char* name : {"pi", "PI", "Pi", "pI", "~p"})
-        AddVariable(QString::fromLatin1(name), pi);
+        AddVariable(QString::fromLatin1(name), kPi);
 }
 
 EqEvaluator::~EqEvaluator()
@@ -454,36 +696,45 @@ QString EqEvaluator::SetIndexOrder(QString& formula)
     bool inSuper = false;
     bool inSub = false;
     qsizetype superAt = -1;
-    for (qsizetype i = 0; i < formula.size(); ++i) {
+    QString out;
+    out.reserve(formula.size());
+    const auto refuse = [&](qsizetype i, const char* which) {
+        const int position = static_cast<int>(out.size()) + 1;
+        out += QStringView(formula).mid(i);
+        formula = out;
+        return QString::fromUtf8(which) + QStringLiteral(" индекс в позиции ") + QString::number(position)
+               + QStringLiteral(" не связан ни с одним выражением.");
+    };
+    for (qsizetype i = 0; i < formula.size();) {
         const QChar c = formula[i];
         if (c == u'#') {
             if (inSuper)
-                return QStringLiteral("Верхний индекс в позиции ") + QString::number(i + 1)
-                       + QStringLiteral(" не связан ни с одним выражением.");
+                return refuse(i, "Верхний");
             inSuper = true;
-            superAt = i;
+            superAt = out.size();
         } else if (c == u'!') {
             if (inSub)
-                return QStringLiteral("Нижний индекс в позиции ") + QString::number(i + 1)
-                       + QStringLiteral(" не связан ни с одним выражением.");
+                return refuse(i, "Нижний");
             inSub = true;
             if (inSuper) {
                 // Move "!..." up to the next level marker in front of the '#'.
                 qsizetype end = i + 1;
                 while (end < formula.size() && !isLevelMarker(formula[end]))
                     ++end;
-                const QString subscript = formula.mid(i, end - i);
-                formula.remove(i, end - i);
-                formula.insert(superAt, subscript);
-                superAt += subscript.size();
-                i = end - 1; // the text after the moved part keeps its indices
+                out.insert(superAt, QStringView(formula).mid(i, end - i));
+                superAt += end - i;
+                i = end;
+                continue;
             }
         } else if (c == u'@') {
             inSuper = false;
             inSub = false;
             superAt = -1;
         }
+        out += c;
+        ++i;
     }
+    formula = out;
     return {};
 }
 
@@ -499,12 +750,26 @@ QString EqEvaluator::ReplaceVariables(QString& formula) const
 
 void EqEvaluator::SokrashDoubleSign(QString& formula)
 {
-    for (qsizetype i = 0; i + 1 < formula.size(); ++i) {
+    QString out;
+    bool folded = false;
+    for (qsizetype i = 0; i < formula.size();) {
         const QChar a = formula[i];
-        const QChar b = formula[i + 1];
-        if (isSign(a) && isSign(b))
-            formula.replace(i, 2, a == b ? QStringLiteral("+") : QStringLiteral("-"));
+        if (i + 1 < formula.size() && isSign(a) && isSign(formula[i + 1])) {
+            if (!folded) {
+                out.reserve(formula.size());
+                out += QStringView(formula).left(i);
+                folded = true;
+            }
+            out += foldedSign(a, formula[i + 1]);
+            i += 2;
+        } else {
+            if (folded)
+                out += a;
+            ++i;
+        }
     }
+    if (folded)
+        formula = out;
 }
 
 bool EqEvaluator::IsDigitString(const QString& text)
@@ -555,133 +820,91 @@ QString EqEvaluator::GetRightOperand(const QString& formula, int position, int& 
 QString EqEvaluator::CalqEqWithoutBracket(QString& formula)
 {
     SokrashDoubleSign(formula);
-
-    // Powers, from the left.
-    for (;;) {
-        qsizetype op = -1;
-        for (qsizetype i = 0; i < formula.size(); ++i) {
-            const QChar c = formula[i];
-            if (c == u'(' || c == u')')
-                return bracketOrderMessage(static_cast<int>(i) + 1);
-            if (c == u'^') {
-                op = i;
-                break;
-            }
-        }
-        if (op < 0)
-            break;
-        Operands o;
-        if (const QString message = readOperands(formula, op, true, o); !message.isEmpty())
-            return message;
-        double r = 0.0;
-        if (!raise(o.left, o.right, r))
-            return kPowerFault;
-        writeBack(formula, o.start, o.end, r);
+    PassText text(formula);
+    qsizetype pairs = signPairs(text, 0, text.size());
+    QString message = powerPass(text, pairs);
+    if (message.isEmpty()) {
+        text.reset(text.whole());
+        message = productPass(text, pairs);
     }
-
-    // Products and quotients, from the left.
-    for (;;) {
-        qsizetype op = -1;
-        for (qsizetype i = 0; i < formula.size() && op < 0; ++i)
-            if (formula[i] == u'*' || formula[i] == u'/')
-                op = i;
-        if (op < 0)
-            break;
-        Operands o;
-        if (const QString message = readOperands(formula, op, false, o); !message.isEmpty())
-            return message;
-        double r = 0.0;
-        if (formula[op] == u'*') {
-            r = o.left * o.right;
-            if (!std::isfinite(r))
-                return kProductFault;
-        } else {
-            if (o.right == 0.0)
-                return kQuotientFault;
-            r = o.left / o.right;
-            if (!std::isfinite(r))
-                return kQuotientFault;
-        }
-        writeBack(formula, o.start, o.end, r);
+    if (message.isEmpty()) {
+        text.reset(text.whole());
+        message = sumPass(text, pairs);
     }
-
-    // Sums and differences, from the left; a leading sign and the sign of a
-    // number's exponent are not operators.
-    for (;;) {
-        qsizetype op = -1;
-        for (qsizetype i = 1; i < formula.size() && op < 0; ++i)
-            if (isSign(formula[i]) && !isExponentLetter(formula[i - 1]))
-                op = i;
-        if (op < 0)
-            break;
-        Operands o;
-        if (const QString message = readOperands(formula, op, false, o); !message.isEmpty())
-            return message;
-        const bool sum = formula[op] == u'+';
-        const double r = sum ? o.left + o.right : o.left - o.right;
-        if (!std::isfinite(r))
-            return sum ? kSumFault : kDifferenceFault;
-        writeBack(formula, o.start, o.end, r);
-    }
-    return {};
+    formula = text.whole();
+    return message;
 }
+
+namespace {
+
+// The value of the bracket group closed at formula[close] and opened at
+// done[open] (`done` holds the text in front of formula[close]): its content,
+// raised to a power written right after it, then the function named in front
+// of it.  `nameStart` receives where the group starts in `done` (its name
+// included) and `groupEnd` where it ends in `formula` (its power included).
+QString evaluateGroup(const QString& done, qsizetype open, const QString& formula, qsizetype close,
+                      QString& value, qsizetype& nameStart, qsizetype& groupEnd)
+{
+    QString argument = done.mid(open + 1);
+    if (const QString message = EqEvaluator::CalqEqWithoutBracket(argument); !message.isEmpty())
+        return message;
+    groupEnd = close;
+    if (close + 1 < formula.size() && formula[close + 1] == u'^') {
+        const QString exponent = rightOperand(formula, close + 1, groupEnd);
+        if (const QString message = powerOfBracket(argument, exponent, argument); !message.isEmpty())
+            return message;
+    }
+    nameStart = open;
+    while (nameStart > 0 && !isNameStop(done[nameStart - 1]))
+        --nameStart;
+    return applyFunction(done.mid(nameStart, open - nameStart), argument, value);
+}
+
+} // namespace
 
 QString EqEvaluator::DeleteBrackets(QString& formula)
 {
-    for (;;) {
-        qsizetype open = -1;
-        qsizetype close = -1;
-        for (qsizetype i = 0; i < formula.size() && close < 0; ++i) {
-            if (formula[i] == u'(') {
-                open = i;
-            } else if (formula[i] == u')') {
-                if (open < 0)
-                    return kMissingOpen + formula;
-                close = i;
-            }
+    // The text is `done` (where every bracket is open: its '(' positions are
+    // in `opens`) followed by formula from `at` on.
+    QString done;
+    done.reserve(formula.size());
+    std::vector<qsizetype> opens;
+    const auto current = [&](qsizetype at) {
+        QString text = done;
+        text += QStringView(formula).mid(at);
+        return text;
+    };
+    qsizetype at = 0;
+    while (at < formula.size()) {
+        const QChar c = formula[at];
+        if (c != u')') {
+            if (c == u'(')
+                opens.push_back(done.size());
+            done += c;
+            ++at;
+            continue;
         }
-        if (close < 0) {
-            if (open >= 0)
-                return kMissingClose + formula;
-            return CalqEqWithoutBracket(formula);
+        if (opens.empty()) {
+            formula = current(at);
+            return kMissingOpen + formula;
         }
-
-        QString argument = formula.mid(open + 1, close - open - 1);
-        const QString message = CalqEqWithoutBracket(argument);
-        if (!message.isEmpty())
-            return message;
-
-        // A power right after the bracket applies to its content.
-        qsizetype replaceEnd = close;
-        if (close + 1 < formula.size() && formula[close + 1] == u'^') {
-            qsizetype end = 0;
-            const QString exponent = rightOperand(formula, close + 1, end);
-            double x = 0.0;
-            double y = 0.0;
-            if (!toNumber(argument, x))
-                return conversionMessage(argument);
-            if (!toNumber(exponent, y))
-                return conversionMessage(exponent);
-            const double r = std::pow(x, y);
-            // Division by zero and undefined results are faults; a result
-            // beyond the range of a double is an overflow of the power.
-            if (std::isnan(r) || (x == 0.0 && y < 0.0))
-                return kPowerFault;
-            if (std::isinf(r))
-                return kPowerInfinite;
-            argument = signedNumberText(r);
-            replaceEnd = end;
-        }
-
-        qsizetype nameStart = open;
-        while (nameStart > 0 && !isNameStop(formula[nameStart - 1]))
-            --nameStart;
+        qsizetype nameStart = 0;
+        qsizetype groupEnd = 0;
         QString result;
-        const QString refusal = applyFunction(formula.mid(nameStart, open - nameStart), argument, result);
-        if (!refusal.isEmpty())
-            return refusal;
-        formula.replace(nameStart, replaceEnd - nameStart + 1, result);
+        const QString message = evaluateGroup(done, opens.back(), formula, at, result, nameStart, groupEnd);
+        if (!message.isEmpty()) {
+            formula = current(at);
+            return message;
+        }
+        opens.pop_back();
+        done.truncate(nameStart);
+        done += result;
+        at = groupEnd + 1;
     }
+    formula = done;
+    if (!opens.empty())
+        return kMissingClose + formula;
+    return CalqEqWithoutBracket(formula);
 }
 
 // ---- Whole formulas -----------------------------------------------------------
@@ -697,8 +920,11 @@ QString EqEvaluator::CalculateEquation(const QString& equation, double& value) c
     if (!message.isEmpty())
         return message;
 
-    // Exponent groups "#...@" become "^value".
-    for (qsizetype hash = formula.indexOf(u'#'); hash >= 0; hash = formula.indexOf(u'#')) {
+    // Exponent groups "#...@" become "^value"; the values hold no '#', so the
+    // search goes on after each group.
+    QString grouped;
+    qsizetype copied = 0;
+    for (qsizetype hash = formula.indexOf(u'#'); hash >= 0; hash = formula.indexOf(u'#', copied)) {
         const qsizetype at = formula.indexOf(u'@', hash + 1);
         const qsizetype stop = at < 0 ? formula.size() : at;
         QString exponent = formula.mid(hash + 1, stop - hash - 1);
@@ -711,9 +937,14 @@ QString EqEvaluator::CalculateEquation(const QString& equation, double& value) c
         message = DeleteBrackets(exponent);
         if (!message.isEmpty())
             return message;
-        formula.replace(hash, stop - hash, QLatin1Char('^') + exponent);
+        grouped += QStringView(formula).mid(copied, hash - copied);
+        grouped += QLatin1Char('^');
+        grouped += exponent;
+        copied = stop;
     }
-    formula.remove(u'@');
+    grouped += QStringView(formula).mid(copied);
+    grouped.remove(u'@');
+    formula = grouped;
 
     message = DeleteBrackets(formula);
     if (!message.isEmpty()) {

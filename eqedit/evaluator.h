@@ -38,7 +38,7 @@ public:
     static constexpr double kMaxRepeatedPower = 1024.0;
 
     // The list starts with "pi", "PI", "Pi", "pI" and "~p" (in that order of
-    // addition, so "~p" is at the head), each 3.141592653589793.
+    // addition, so "~p" is at the head), each kPi (3.141592653589793).
     EqEvaluator();
     ~EqEvaluator();
     EqEvaluator(const EqEvaluator&) = delete;

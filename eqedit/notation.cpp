@@ -1,5 +1,7 @@
 #include "eqedit/notation.h"
 
+#include "formula/text.h"
+
 State GetFirstCaretState(const QString& equation, const QString& text, int position)
 {
     if (text.isEmpty() || equation.isEmpty())
@@ -43,50 +45,7 @@ QString UpCaseString(const QString& text)
     return out;
 }
 
-namespace {
-
-// One pass over the adjacent-marker pairs; true when something was deleted.
-bool dropAdjacentPairs(QString& text)
-{
-    static const char16_t* const pairs[] = {u"!@", u"!#", u"@!", u"@#", u"#!", u"#@"};
-    bool changed = false;
-    for (const char16_t* p : pairs) {
-        const qsizetype at = text.indexOf(QStringView(p));
-        if (at >= 0) {
-            text.remove(at, 1);
-            changed = true;
-        }
-    }
-    return changed;
-}
-
-// Drops every level marker that repeats the level in effect; true when
-// something was deleted.
-bool dropRepeatedMarkers(QString& text)
-{
-    QChar current = u'@';
-    bool changed = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c == current) {
-            text.remove(i, 1);
-            --i;
-            changed = true;
-        } else if (isLevelMarker(c)) {
-            current = c;
-        }
-    }
-    return changed;
-}
-
-} // namespace
-
 QString Filter(const QString& text)
 {
-    QString out = text;
-    do {
-        while (dropAdjacentPairs(out)) {
-        }
-    } while (dropRepeatedMarkers(out));
-    return out;
+    return QString::fromStdU16String(TidyLevelMarkers(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size()))));
 }

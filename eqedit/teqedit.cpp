@@ -33,6 +33,15 @@ bool editingKey(int key, EqKey& out)
     }
 }
 
+// Ctrl+Z undoes the last edit, Ctrl+Shift+Z and Ctrl+Y redo it.
+bool undoKey(int key, Qt::KeyboardModifiers modifiers, EqKey& out)
+{
+    if (!(modifiers & Qt::ControlModifier) || (key != Qt::Key_Z && key != Qt::Key_Y))
+        return false;
+    out = key == Qt::Key_Z && !(modifiers & Qt::ShiftModifier) ? EqKey::Undo : EqKey::Redo;
+    return true;
+}
+
 // The character a key types, if any: Enter 13, Backspace 8, Escape 27, else the
 // event's one character.  Cursor and function keys type nothing.
 bool typedCharacter(const QKeyEvent* e, QChar& out)
@@ -288,13 +297,15 @@ void TEqEdit::keyPressEvent(QKeyEvent* e)
             OnKeyDown(code, e->modifiers());
         syncGeometry();
         EqKey key;
-        if (editingKey(code, key)) {
+        // Undo and redo consume their key: it types nothing.
+        const bool undoOrRedo = undoKey(code, e->modifiers(), key);
+        if (undoOrRedo || editingKey(code, key)) {
             const State before = GetFirstCaretState(m_model.equation(), m_model.equation(), m_model.caretIndex());
             m_model.keyDown(key);
             announceKey(key, before);
         }
         QChar ch;
-        if (typedCharacter(e, ch))
+        if (!undoOrRedo && typedCharacter(e, ch))
             m_model.keyPress(ch);
     });
     restartBlink();

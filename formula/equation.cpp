@@ -14,7 +14,6 @@ namespace {
 constexpr char kDivisionByZero[] = "Ошибка: Деление на нуль";
 constexpr char kLogarithmOfZero[] = "Ошибка: нуль в аргументе логарифма";
 constexpr char kCotangentOfZero[] = "Ошибка: ноль в аргументе котангенса";
-constexpr double kPi = 3.141592653589793;
 // Each bracket level costs the parser a few nested calls; this bound is never
 // reached by a text within kMaxBracketDepth.
 constexpr int kMaxParseDepth = 4 * kMaxBracketDepth + 64;
@@ -59,51 +58,53 @@ long double checked(long double a, long double b, long double r)
 }
 
 // Operator character of an operation code (and back).
-char operatorChar(std::uint8_t operation)
+char operatorChar(Operator operation)
 {
     switch (operation) {
-    case 0: return '+';
-    case 1: return '-';
-    case 2: return '*';
-    case 3: return '/';
-    case 4: return '#';
-    default: return 0;
+    case Operator::Add: return '+';
+    case Operator::Subtract: return '-';
+    case Operator::Multiply: return '*';
+    case Operator::Divide: return '/';
+    case Operator::Power: return '#';
+    case Operator::None: break;
     }
+    return 0;
 }
 
-int operationOf(char c)
+Operator operationOf(char c)
 {
     switch (c) {
-    case '+': return 0;
-    case '-': return 1;
-    case '*': return 2;
-    case '/': return 3;
-    case '#': return 4;
-    default: return -1;
+    case '+': return Operator::Add;
+    case '-': return Operator::Subtract;
+    case '*': return Operator::Multiply;
+    case '/': return Operator::Divide;
+    case '#': return Operator::Power;
+    default: return Operator::None;
     }
 }
 
-long double combine(std::uint8_t operation, long double a, long double b)
+long double combine(Operator operation, long double a, long double b)
 {
     switch (operation) {
-    case 0: return MyAdd(a, b);
-    case 1: return MySub(a, b);
-    case 2: return MyMul(a, b);
-    case 3: return MyDiv(a, b);
-    case 4: return MyPow(a, b);
-    default: return a;
+    case Operator::Add: return MyAdd(a, b);
+    case Operator::Subtract: return MySub(a, b);
+    case Operator::Multiply: return MyMul(a, b);
+    case Operator::Divide: return MyDiv(a, b);
+    case Operator::Power: return MyPow(a, b);
+    case Operator::None: break;
     }
+    return a;
 }
 
 // The value of function code on x; a guard that fires gives 1 and names its
 // error in error instead of recording it.
-long double callFunction(std::uint8_t code, long double x, const char*& error)
+long double callFunction(FunctionId code, long double x, const char*& error)
 {
     error = nullptr;
     switch (code) {
-    case 0: return std::cos(x);
-    case 1: return std::sin(x);
-    case 2: {
+    case FunctionId::Cos: return std::cos(x);
+    case FunctionId::Sin: return std::sin(x);
+    case FunctionId::Tan: {
         const long double halfPi = static_cast<long double>(kPi) / 2;
         const long double a = std::fabs(tested(x));
         if (halfPi - 3 * epsilon() < a && a < halfPi + 3 * epsilon()) {
@@ -112,29 +113,31 @@ long double callFunction(std::uint8_t code, long double x, const char*& error)
         }
         return std::tan(x);
     }
-    case 3:
+    case FunctionId::Cotan:
         if (std::fabs(tested(x)) >= 2 * epsilon())
             return 1 / std::tan(x);
         error = kCotangentOfZero;
         return 1;
-    case 4:
+    case FunctionId::Log:
         if (std::fabs(tested(x)) >= epsilon())
             return std::log10(x);
         error = kLogarithmOfZero;
         return 1;
-    case 5:
+    case FunctionId::Ln:
         if (std::fabs(tested(x)) >= epsilon())
             return std::log(x);
         error = kLogarithmOfZero;
         return 1;
-    case 6: return std::exp(x);
-    case 7: return std::fabs(x);
-    case 8: return std::sqrt(x);
-    default: return x;
+    case FunctionId::Exp: return std::exp(x);
+    case FunctionId::Abs: return std::fabs(x);
+    case FunctionId::Sqrt: return std::sqrt(x);
+    case FunctionId::None:
+    case FunctionId::Up: break;
     }
+    return x;
 }
 
-long double recordingCall(std::uint8_t code, long double x)
+long double recordingCall(FunctionId code, long double x)
 {
     const char* error = nullptr;
     const long double r = callFunction(code, x, error);
@@ -174,11 +177,23 @@ TMyEquation* lastOf(TMyEquation* node)
     return node;
 }
 
-const char* functionName(std::uint8_t code)
+const char* functionName(FunctionId code)
 {
     static constexpr const char* names[] = {"cos", "sin", "tan", "cotan", "log", "ln",
                                             "exp", "abs", "sqrt", "", "up"};
-    return code <= 10 ? names[code] : "?";
+    const auto i = static_cast<std::size_t>(code);
+    return i < std::size(names) ? names[i] : "?";
+}
+
+const char* kindName(NodeKind kind)
+{
+    switch (kind) {
+    case NodeKind::FunctionCall: return "fun";
+    case NodeKind::Variable: return "var";
+    case NodeKind::Number: return "num";
+    case NodeKind::Composite: return "comp";
+    }
+    return "?";
 }
 
 void printChain(const TMyEquation* node, std::string& out)
@@ -187,13 +202,12 @@ void printChain(const TMyEquation* node, std::string& out)
     for (bool first = true; node; node = node->Next.get(), first = false) {
         if (!first)
             out += ", ";
-        static constexpr const char* kinds[] = {"fun", "var", "num", "comp"};
-        out += node->Kind <= 3 ? kinds[node->Kind] : "?";
-        if (node->Function != 9) {
+        out += kindName(node->Kind);
+        if (node->Function != FunctionId::None) {
             out += " fn=";
             out += functionName(node->Function);
         }
-        if (node->Kind == 1 || node->Kind == 2) {
+        if (node->Kind == NodeKind::Variable || node->Kind == NodeKind::Number) {
             out += '"';
             out += node->Text;
             out += '"';
@@ -257,22 +271,22 @@ long double MyPow(long double a, long double b)
 
 long double MyLn(long double x)
 {
-    return recordingCall(5, x);
+    return recordingCall(FunctionId::Ln, x);
 }
 
 long double MyLog(long double x)
 {
-    return recordingCall(4, x);
+    return recordingCall(FunctionId::Log, x);
 }
 
 long double MyCotan(long double x)
 {
-    return recordingCall(3, x);
+    return recordingCall(FunctionId::Cotan, x);
 }
 
 long double MyTan(long double x)
 {
-    return recordingCall(2, x);
+    return recordingCall(FunctionId::Tan, x);
 }
 
 TMyEquation::TMyEquation(std::string_view text)
@@ -334,9 +348,8 @@ void TMyEquation::parse(std::string_view text, int depth)
     // Sum split: the first term stays with this node, the others follow it.
     const std::size_t firstCut = nextCut(text, 0, isSum);
     std::string_view t = text.substr(0, firstCut == std::string_view::npos ? text.size() : firstCut + 1);
-    const int op = operationOf(t.back());
-    if (op >= 0) {
-        Operation = static_cast<std::uint8_t>(op);
+    if (const Operator op = operationOf(t.back()); op != Operator::None) {
+        Operation = op;
         t.remove_suffix(1);
     }
     if (t.empty())
@@ -405,7 +418,7 @@ void TMyEquation::makeLeaf(std::string_view t, int depth)
     if (IsNumberText(t)) {
         if (!t.empty() && t.back() == '@')
             t.remove_suffix(1);
-        Kind = 2;
+        Kind = NodeKind::Number;
         Text = t;
         try {
             m_number = StrToNumber(Text);
@@ -416,16 +429,16 @@ void TMyEquation::makeLeaf(std::string_view t, int depth)
     }
     const std::size_t open = t.find('(');
     if (open != std::string_view::npos)
-        Function = FunctionCode(t.substr(0, open));
-    if (Function == 9) {
+        Function = FunctionOf(t.substr(0, open));
+    if (Function == FunctionId::None) {
         if (t.back() == '@')
             t.remove_suffix(1);
-        Kind = 1;
+        Kind = NodeKind::Variable;
         Text = t;
         m_variable.emplace(Text);
         return;
     }
-    Kind = 0;
+    Kind = NodeKind::FunctionCall;
     const std::size_t close = t.rfind(')');
     if (close == std::string_view::npos || close < open)
         emptyOperand();
@@ -435,7 +448,7 @@ void TMyEquation::makeLeaf(std::string_view t, int depth)
 
 long double TMyEquation::apply(long double x) const
 {
-    if (Function == 9 || Function == 10)
+    if (Function == FunctionId::None || Function == FunctionId::Up)
         return x;
     if (!(m_memoValid && x == m_memoArgument && std::signbit(x) == std::signbit(m_memoArgument))) {
         const char* error = nullptr;
@@ -457,7 +470,7 @@ long double TMyEquation::value(const TMyPacketData& table) const
         v = Child->Evaluate(table);
     else if (m_variable)
         v = table.GetVariable(*m_variable);
-    else if (Kind == 2 && !m_malformed)
+    else if (Kind == NodeKind::Number && !m_malformed)
         v = m_number;
     else
         v = StrToNumber(Text);

@@ -21,6 +21,7 @@
 #include <string_view>
 
 #include "formula/packetdata.h"
+#include "formula/text.h"
 
 long double MyAdd(long double a, long double b);
 long double MySub(long double a, long double b);
@@ -41,6 +42,24 @@ long double MyTan(long double x);
 // overflow (FloatingPointError); infinities and not-a-numbers pass as they are.
 double NarrowToDouble(long double x);
 
+// What a node is.
+enum class NodeKind : std::uint8_t {
+    FunctionCall = 0, // value = the function of the Child chain
+    Variable = 1,     // Text is its name
+    Number = 2,       // Text is its digits
+    Composite = 3,    // value = the Child chain
+};
+
+// The operator written after an operand, joining it to the next one.
+enum class Operator : std::uint8_t {
+    Add = 0,
+    Subtract = 1,
+    Multiply = 2,
+    Divide = 3,
+    Power = 4, // "#"
+    None = 6,
+};
+
 class TMyEquation {
 public:
     // Parses text (normally NormalizeEquation's output) into this node and
@@ -53,12 +72,10 @@ public:
     // Value of this node and its Next siblings over the table.
     long double Evaluate(const TMyPacketData& table) const;
 
-    // 0 function call, 1 variable, 2 number, 3 composite.
-    std::uint8_t Kind = 3;
-    // Operator after this operand: 0 +, 1 -, 2 *, 3 /, 4 #; 6 none.
-    std::uint8_t Operation = 6;
-    // FunctionCode of the call; 9 none, 10 "up".
-    std::uint8_t Function = 9;
+    NodeKind Kind = NodeKind::Composite;
+    Operator Operation = Operator::None;
+    // The function applied to the node's value.
+    FunctionId Function = FunctionId::None;
     std::string Text = "?";
     std::unique_ptr<TMyEquation> Next;
     TMyEquation* Prev = nullptr;

@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr char kPiText[] = "3.1415926535897932384626433832795";
 constexpr char kEmptyKey[] = "Ошибка: пустой параметр при обращении к таблице";
 constexpr std::size_t kMissing = static_cast<std::size_t>(-1);
 

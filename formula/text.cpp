@@ -1,67 +1,177 @@
 #include "formula/text.h"
 
-#include <cerrno>
-#include <clocale>
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <locale.h>
+#include <limits>
+#include <string>
+#include <utility>
 
 #include "formula/errors.h"
 #include "formula/status.h"
 
 namespace {
 
-bool isMarker(char c)
+template <typename Char>
+bool isMarker(Char c)
 {
-    return c == '!' || c == '#' || c == '@';
+    return c == Char('!') || c == Char('#') || c == Char('@');
 }
 
-// Of each adjacent pair of markers the first is dropped, pair kind by pair
-// kind in a fixed order, until no pair is left.
-bool pairPass(std::string& s)
+// Every run of adjacent level markers ends as its last marker: a pair kind
+// deletes the first marker of a pair, so the last one of a run is never
+// deleted, and the pairs stop only when the run is made of one marker.  The
+// level pass then keeps one of it unless it repeats the level set by the run
+// before (the base line at the start); what is kept is a fixed point.
+template <typename Char>
+std::basic_string<Char> tidyLevelMarkers(std::basic_string_view<Char> text)
 {
-    static constexpr const char* pairs[] = {"!@", "!#", "@!", "@#", "#!", "#@"};
-    bool changedAny = false;
-    for (;;) {
-        bool found = false;
-        for (const char* pair : pairs) {
-            const auto at = s.find(pair, 0, 2);
-            if (at != std::string::npos) {
-                s.erase(at, 1);
-                found = true;
+    std::basic_string<Char> out;
+    out.reserve(text.size());
+    Char level = Char('@');
+    for (std::size_t k = 0; k < text.size();) {
+        if (!isMarker(text[k])) {
+            out.push_back(text[k++]);
+            continue;
+        }
+        while (k + 1 < text.size() && isMarker(text[k + 1]))
+            ++k;
+        if (text[k] != level)
+            out.push_back(text[k]);
+        level = text[k];
+        ++k;
+    }
+    return out;
+}
+
+// The exponent written from t[at] on ("e", an optional sign, digits), held
+// within a trillion either way; 0 when nothing is written there.
+long long writtenExponent(std::string_view t, std::size_t at)
+{
+    if (at >= t.size())
+        return 0;
+    std::size_t i = at + 1;
+    const bool negative = i < t.size() && t[i] == '-';
+    if (i < t.size() && (t[i] == '+' || t[i] == '-'))
+        ++i;
+    long long written = 0;
+    for (; i < t.size(); ++i)
+        written = std::min(written * 10 + (t[i] - '0'), 1000000000000LL);
+    return negative ? -written : written;
+}
+
+// Of a text the conversion found out of range: true when its magnitude is
+// below 1 (it underflowed), false when it is at least 1 (it overflowed).
+bool belowOne(std::string_view t)
+{
+    std::size_t i = (!t.empty() && (t[0] == '+' || t[0] == '-')) ? 1 : 0;
+    long long integerDigits = 0;    // from the first non-zero one
+    long long zerosAfterPoint = 0;  // before the first non-zero digit
+    bool nonZero = false;
+    bool afterPoint = false;
+    for (; i < t.size() && t[i] != 'e' && t[i] != 'E'; ++i) {
+        const char c = t[i];
+        if (c == '.') {
+            afterPoint = true;
+        } else if (!afterPoint) {
+            if (nonZero || c != '0') {
+                nonZero = true;
+                ++integerDigits;
             }
+        } else if (!nonZero) {
+            if (c == '0')
+                ++zerosAfterPoint;
+            else
+                nonZero = true;
         }
-        if (!found)
-            return changedAny;
-        changedAny = true;
     }
+    if (!nonZero)
+        return true;
+    const long long exponent = writtenExponent(t, i);
+    const long long order = integerDigits > 0 ? integerDigits - 1 : -(zerosAfterPoint + 1);
+    return order + exponent < 0;
 }
 
-// A marker that repeats the current level (which starts at the base line) is
-// dropped.
-bool levelPass(std::string& s)
+// The C library's conversion of an out-of-range text that is below 1: zero or
+// a subnormal value.  The text is written again without a decimal point, as
+// digits and a decimal exponent, so that no locale can read it differently.
+long double tinyValue(std::string_view t)
 {
-    char level = '@';
-    std::size_t out = 0;
-    for (std::size_t k = 0; k < s.size(); ++k) {
-        const char c = s[k];
-        if (isMarker(c)) {
-            if (c == level)
-                continue;
-            level = c;
+    std::string digits;
+    long long exponent = 0;
+    std::size_t i = 0;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-'))
+        digits += t[i++];
+    bool afterPoint = false;
+    for (; i < t.size() && t[i] != 'e' && t[i] != 'E'; ++i) {
+        if (t[i] == '.') {
+            afterPoint = true;
+            continue;
         }
-        s[out++] = c;
+        digits += t[i];
+        if (afterPoint)
+            --exponent;
     }
-    const bool changed = out != s.size();
-    s.resize(out);
-    return changed;
+    exponent += writtenExponent(t, i);
+    digits += 'e';
+    digits += std::to_string(exponent);
+    return std::strtold(digits.c_str(), nullptr);
 }
 
-// A C locale for the conversion, whatever locale the process runs in.
-locale_t cLocale()
+// Optional sign, digits with at most one point and at least one digit, then
+// an optional exponent with at least one digit: the syntax the conversion
+// accepts as a whole text.
+bool decimalSyntax(std::string_view t)
 {
-    static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    return locale;
+    std::size_t i = (!t.empty() && (t[0] == '+' || t[0] == '-')) ? 1 : 0;
+    bool digit = false;
+    bool point = false;
+    for (; i < t.size() && t[i] != 'e' && t[i] != 'E'; ++i) {
+        if (t[i] >= '0' && t[i] <= '9')
+            digit = true;
+        else if (t[i] == '.' && !point)
+            point = true;
+        else
+            return false;
+    }
+    if (!digit)
+        return false;
+    if (i == t.size())
+        return true;
+    ++i;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-'))
+        ++i;
+    if (i == t.size())
+        return false;
+    for (; i < t.size(); ++i)
+        if (t[i] < '0' || t[i] > '9')
+            return false;
+    return true;
+}
+
+template <typename Float>
+bool readDecimal(std::string_view text, Float& value)
+{
+    if (!decimalSyntax(text))
+        return false;
+    // The conversion takes no "+" in front.
+    const std::string_view unsigned_ = (text[0] == '+') ? text.substr(1) : text;
+    Float parsed = 0;
+    const auto result = std::from_chars(unsigned_.data(), unsigned_.data() + unsigned_.size(), parsed);
+    if (result.ptr != unsigned_.data() + unsigned_.size())
+        return false;
+    if (result.ec == std::errc::result_out_of_range) {
+        const bool negative = text[0] == '-';
+        if (!belowOne(text))
+            parsed = negative ? -std::numeric_limits<Float>::infinity() : std::numeric_limits<Float>::infinity();
+        else
+            parsed = static_cast<Float>(tinyValue(text));
+    } else if (result.ec != std::errc()) {
+        return false;
+    }
+    value = parsed;
+    return true;
 }
 
 [[noreturn]] void notANumber(std::string_view text)
@@ -97,12 +207,17 @@ std::string NormalizeEquation(std::string_view text)
     }
     if (!markers)
         return s;
-    for (;;) {
-        const bool paired = pairPass(s);
-        const bool levelled = levelPass(s);
-        if (!paired && !levelled)
-            return s;
-    }
+    return TidyLevelMarkers(s);
+}
+
+std::string TidyLevelMarkers(std::string_view text)
+{
+    return tidyLevelMarkers(text);
+}
+
+std::u16string TidyLevelMarkers(std::u16string_view text)
+{
+    return tidyLevelMarkers(text);
 }
 
 bool IsNumberText(std::string_view text)
@@ -147,35 +262,47 @@ long double StrToNumber(std::string_view text)
     }
     if (!digits)
         notANumber(text);
-    errno = 0;
-    char* end = nullptr;
-    const long double value = strtold_l(c.c_str(), &end, cLocale());
-    if (end != c.c_str() + c.size())
+    long double value = 0;
+    if (!ReadDecimalNumber(c, value))
         notANumber(text);
     if (std::isinf(value))
         throw NumberFormatError("Ошибка: число \"" + std::string(text) + "\" слишком велико");
     return value;
 }
 
-std::uint8_t FunctionCode(std::string_view name)
+FunctionId FunctionOf(std::string_view name)
 {
     if (name.size() > 5)
-        return 9;
+        return FunctionId::None;
     char lower[6] = {};
     for (std::size_t i = 0; i < name.size(); ++i) {
         const char c = name[i];
         lower[i] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
     }
     const std::string_view n(lower, name.size());
-    if (n == "cos") return 0;
-    if (n == "sin") return 1;
-    if (n == "tan") return 2;
-    if (n == "cotan" || n == "ctan") return 3;
-    if (n == "log") return 4;
-    if (n == "ln") return 5;
-    if (n == "exp") return 6;
-    if (n == "abs") return 7;
-    if (n == "sqrt") return 8;
-    if (n == "up") return 10;
-    return 9;
+    static constexpr std::pair<std::string_view, FunctionId> names[] = {
+        {"cos", FunctionId::Cos}, {"sin", FunctionId::Sin},   {"tan", FunctionId::Tan},
+        {"cotan", FunctionId::Cotan}, {"ctan", FunctionId::Cotan}, {"log", FunctionId::Log},
+        {"ln", FunctionId::Ln},   {"exp", FunctionId::Exp},   {"abs", FunctionId::Abs},
+        {"sqrt", FunctionId::Sqrt}, {"up", FunctionId::Up},
+    };
+    for (const auto& [known, id] : names)
+        if (n == known)
+            return id;
+    return FunctionId::None;
+}
+
+bool ReadDecimalNumber(std::string_view text, double& value)
+{
+    return readDecimal(text, value);
+}
+
+bool ReadDecimalNumber(std::string_view text, long double& value)
+{
+    return readDecimal(text, value);
+}
+
+std::uint8_t FunctionCode(std::string_view name)
+{
+    return static_cast<std::uint8_t>(FunctionOf(name));
 }

@@ -374,6 +374,26 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
         <source>    Прежде чем Вы приступите к вычислению матрицы, Вам придется ответить на несколько тестовых вопросов. При пяти неправильных ответах КОНТРОЛЕР прекращает работу и вызывает РЕПЕТИТОР.</source>
         <translation>    Before you go on to compute the matrix, you will have to answer a few test questions. After five wrong answers the EXAMINER stops and calls the TUTOR.</translation>
     </message>
+    <message>
+        <source>Переполнение при вычислении котангенса.</source>
+        <translation>Overflow while computing a cotangent.</translation>
+    </message>
+    <message>
+        <source>Переполнение при вычислении тангенса.</source>
+        <translation>Overflow while computing a tangent.</translation>
+    </message>
+    <message>
+        <source>Переполнение при вычислении секанса.</source>
+        <translation>Overflow while computing a secant.</translation>
+    </message>
+    <message>
+        <source>Переполнение при вычислении косеканса.</source>
+        <translation>Overflow while computing a cosecant.</translation>
+    </message>
+    <message>
+        <source>Переполнение при вычислении гиперболического котангенса.</source>
+        <translation>Overflow while computing a hyperbolic cotangent.</translation>
+    </message>
 </context>
 <context>
     <name>ModeMenu</name>

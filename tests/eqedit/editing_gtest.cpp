@@ -28,6 +28,10 @@ std::string brokenInvariant(const EqEditModel& m, const EqMetrics& metrics)
         return "caret x is not the width up to the caret";
     if (caret > 0 && caret < text.size() && text.at(caret - 1) == u'~')
         return "caret between '~' and its letter";
+    if (first >= 2 && first <= text.size() && text.at(first - 2) == u'~')
+        return "view starts between '~' and its letter";
+    if (m.caretX() >= m.caretLimit() && caret > first - 1)
+        return "caret at or right of the caret limit";
     if (m.textLimit() >= 0 && EqWidth(m.visibleText(), start, metrics) > m.textLimit())
         return "visible text wider than the control";
     return {};
@@ -92,6 +96,21 @@ const EditCase editCases[] = {
     {"RunOfTildesIsOneStep", u"~~ab", u"<Right><Left>", u"~~ab", 0, 0, u""},
     {"BackspaceOverRunOfTildes", u"~~ab", u"<Right><BS>", u"b", 0, 0, u"\b"},
     {"LevelAtCaretAfterMoves", u"x#2@y", u"<End><Left><Left><Down>", u"x#2@@y", 4, 0, u"@"},
+    // Undo and redo: one typed character, marker or deletion at a time, the
+    // caret where it was.
+    {"UndoTyping", u"", u"ab<Undo>", u"a", 1, 0, u"ab"},
+    {"UndoPastTheFirstEdit", u"", u"ab<Undo><Undo><Undo>", u"", 0, 0, u"ab"},
+    {"RedoOneEdit", u"", u"ab<Undo><Undo><Redo>", u"a", 1, 0, u"ab"},
+    {"RedoPastTheLastEdit", u"", u"ab<Undo><Undo><Redo><Redo><Redo>", u"ab", 2, 0, u"ab"},
+    {"UndoBackspaceRestoresCaret", u"abc", u"<End><Left><BS><Undo>", u"abc", 2, 0, u"\b"},
+    {"UndoDeleteRestoresCaret", u"abc", u"<Right><Del><Undo>", u"abc", 1, 0, u""},
+    {"UndoBackspaceOfGreekLetter", u"", u"x<F3>a<BS><Undo>", u"x~a", 3, 0, u"xa\b"},
+    {"UndoGreekLetterAtOnce", u"", u"x<F3>a<Undo>", u"x", 1, 0, u"xa"},
+    {"UndoMarkerOfUp", u"", u"x<Up>2<Undo><Undo>", u"x", 1, 0, u"x#2"},
+    {"NewEditDropsRedo", u"", u"ab<Undo>c<Redo>", u"ac", 2, 0, u"abc"},
+    {"MovesAreNotEdits", u"", u"ab<Home><Right><Undo>", u"a", 1, 0, u"ab"},
+    {"RefusalsAreNotEdits", u"", u"a<End><Right><Del><Undo>", u"", 0, 3, u"a"},
+    {"SetEquationIsNotUndone", u"abc", u"<Undo>", u"abc", 0, 0, u""},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, Editing, ::testing::ValuesIn(editCases),
@@ -264,6 +283,20 @@ TEST_F(Scrolling, EndScrollsUntilTheCaretFits)
     EXPECT_EQ(brokenInvariant(m, metrics), "");
 }
 
+TEST_F(Scrolling, UndoPutsTheViewBackAsItWas)
+{
+    runScript(m, QStringLiteral("abcdefghijkl<Home><End>"));
+    const int first = m.firstVisible();
+    const QString shown = m.visibleText();
+    const int caretX = m.caretX();
+    runScript(m, QStringLiteral("<BS><BS><Home><Undo><Undo>"));
+    EXPECT_EQ(m.equation(), QStringLiteral("abcdefghijkl"));
+    EXPECT_EQ(m.caretIndex(), 12);
+    EXPECT_EQ(m.firstVisible(), first);
+    EXPECT_EQ(m.visibleText(), shown);
+    EXPECT_EQ(m.caretX(), caretX);
+}
+
 TEST_F(Scrolling, ResetByBlankAndClickAtTheStart)
 {
     runScript(m, QStringLiteral("abcdefghijkl<Left><Left>"));
@@ -273,6 +306,55 @@ TEST_F(Scrolling, ResetByBlankAndClickAtTheStart)
     EXPECT_EQ(m.firstVisible(), 1);
     EXPECT_EQ(m.caretX(), 0);
     EXPECT_EQ(m.equation(), QStringLiteral(" "));
+}
+
+// Every scroll keeps a Greek letter whole (the view never starts between '~'
+// and its letter, which would draw the letter Latin) and the caret left of
+// the caret limit, checked after every step.
+TEST(EditingModel, ScrollsKeepGreekLettersWholeAndTheCaretInside)
+{
+    const auto times = [](const char* step, int n) { return QString::fromUtf8(step).repeated(n); };
+    const struct {
+        const char* name;
+        int width;
+        QString script;
+    } cases[] = {
+        // Five '~' then thirty letters: the first one is alpha; Right across them.
+        {"RightOverTildeRun", 300, times("~", 5) + times("a", 30) + "<Home>" + times("<Right>", 31)},
+        {"RightOverGreekLetters", 60, times("~a", 12) + "<Home>" + times("<Right>", 12)},
+        {"RightOverMarkers", 60, times("x<Down>i<Up>", 6) + "<Home>" + times("<Right>", 30)},
+        {"RightOverWideLetters", 60, "WWWWWW<Home>" + times("<Right>", 6)},
+        {"TypingAcrossGreekLetters", 60, times("~b", 10) + times("<Left>", 10) + times("~c", 3)},
+        {"EndAcrossGreekLetters", 45, "x" + times("~a", 8) + "<Home><End>"},
+        {"LeftJumpIntoGreekLetters", 60, times("a~b", 8) + times("<Left>", 16)},
+        {"BackspaceJumpIntoGreekLetters", 60, times("a~b", 8) + times("<BS>", 12)},
+        {"LeftJumpOverWideLetters", 60, times("W", 10) + times("<Left>", 10)},
+        {"ClickAtTheEdge", 62, "abcdef<Home><@60>"},
+        {"UndoAndRedoAcrossScrolls", 60,
+         times("a~b", 6) + "<Home><Del><Del>" + times("<Right>", 8) + times("<Undo>", 3) + times("<Redo>", 3)
+             + "<End>" + times("<BS>", 9) + times("<Undo>", 9) + "<Home>" + times("<Redo>", 4)},
+    };
+    for (const auto& c : cases) {
+        const M metrics;
+        EqEditModel m(&metrics);
+        m.setGeometry(c.width, 2, 1);
+        for (qsizetype at = 0; at < c.script.size();) {
+            at = runScriptStep(m, c.script, at);
+            ASSERT_EQ(brokenInvariant(m, metrics), "") << c.name << " after " << c.script.left(at).toStdString();
+        }
+    }
+}
+
+// Narrowing the control scrolls the caret back into it.
+TEST(EditingModel, NarrowingTheControlKeepsTheCaretInside)
+{
+    const M metrics;
+    EqEditModel m(&metrics);
+    runScript(m, QStringLiteral("abcdefghij~a"));
+    for (int width : {100, 60, 31, 12, 3}) {
+        m.setGeometry(width, 2, 1);
+        EXPECT_EQ(brokenInvariant(m, metrics), "") << width;
+    }
 }
 
 // Random keys, characters and clicks on narrow controls keep every invariant.

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -86,12 +87,28 @@ TEST(StrToNumber, ReadsDecimalTextWithEitherSeparator)
         {"5,", 5.0L},    {",5", 0.5L},    {"-,25", -0.25L}, {"", 0.0L}, {"@", 0.0L},
         {"abc", 0.0L},   {"x1", 0.0L},    {"007", 7.0L},
         {"3.1415926535897932384626433832795", 3.1415926535897932384626433832795L},
-        {"327,67", 327.67L}, {"0,05", 0.05L}};
+        {"327,67", 327.67L}, {"0,05", 0.05L}, {"1e5", 0.0L}, {"0x1", 0.0L}, {"+5", 0.0L}};
     for (const auto& [text, expected] : cases) {
         ClearStatus();
         EXPECT_EQ(StrToNumber(text), expected) << text;
         EXPECT_EQ(MyStat.Message, "") << text;
     }
+}
+
+// Long digit strings at the ends of the extended range: the largest numbers
+// are read, tiny ones give the subnormal value or zero, as the C library's
+// conversion does.
+TEST(StrToNumber, ReadsTheEndsOfTheExtendedRange)
+{
+    const std::string big = "1" + std::string(4932, '0');
+    const std::string subnormal = "0," + std::string(4939, '0') + "1";
+    const std::string belowRange = "-0," + std::string(4960, '0') + "1";
+    EXPECT_EQ(StrToNumber(big), 1e4932L);
+    EXPECT_EQ(StrToNumber(subnormal), 1e-4940L);
+    EXPECT_GT(StrToNumber(subnormal), 0.0L);
+    EXPECT_EQ(StrToNumber(belowRange), 0.0L);
+    EXPECT_TRUE(std::signbit(StrToNumber(belowRange)));
+    EXPECT_THROW(StrToNumber("1" + std::string(4933, '0')), NumberFormatError);
 }
 
 TEST(StrToNumber, MalformedNumberTextThrows)
@@ -130,6 +147,7 @@ TEST(StrToNumber, IgnoresTheProcessLocale)
     EXPECT_EQ(StrToNumber("2,5"), 2.5L);
     EXPECT_EQ(StrToNumber("-0,125@"), -0.125L);
     EXPECT_THROW(StrToNumber("1,2,3"), NumberFormatError);
+    EXPECT_EQ(StrToNumber("0," + std::string(4939, '0') + "1"), 1e-4940L);
     std::setlocale(LC_NUMERIC, "C");
 }
 

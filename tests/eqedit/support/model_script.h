@@ -1,7 +1,7 @@
 #pragma once
 // Drives an EqEditModel from a short script: plain characters are typed, and
-// <BS> <Del> <Home> <End> <Left> <Right> <Up> <Down> <F3> <Enter> <Esc> press
-// those keys; <@x> clicks at x.  Beeps and raised key presses are recorded.
+// <BS> <Del> <Home> <End> <Left> <Right> <Up> <Down> <F3> <Undo> <Redo> <Enter>
+// <Esc> press those keys; <@x> clicks at x.  Beeps and raised key presses are recorded.
 #include "eqedit/eqeditmodel.h"
 
 #include <QString>
@@ -36,6 +36,7 @@ inline qsizetype runScriptStep(EqEditModel& m, const QString& script, qsizetype 
         {"BS", EqKey::Backspace}, {"Del", EqKey::Delete}, {"Home", EqKey::Home},
         {"End", EqKey::End},      {"Left", EqKey::Left},  {"Right", EqKey::Right},
         {"Up", EqKey::Up},        {"Down", EqKey::Down},  {"F3", EqKey::F3},
+        {"Undo", EqKey::Undo},    {"Redo", EqKey::Redo},
     };
     for (const auto& [k, key] : keys)
         if (name == QLatin1String(k)) {
