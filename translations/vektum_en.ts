@@ -1360,11 +1360,11 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
     </message>
     <message>
         <source>- мера механического воздействия на материальное</source>
-        <translation>- a measure of the mechanical action on a material</translation>
+        <translation>- a measure of the mechanical action of material</translation>
     </message>
     <message>
         <source>тело со стороны каких-либо материальных объектов.</source>
-        <translation>body exerted by other material objects.</translation>
+        <translation>bodies on one another.</translation>
     </message>
     <message>
         <source>Это - векторная величина, характеризующаяся числен- ным значением, направлением и точкой приложения.</source>
@@ -1392,7 +1392,7 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
     </message>
     <message>
         <source>равных по модулю и направленных в противоположные</source>
-        <translation>equal in magnitude and pointing in opposite</translation>
+        <translation>of the same magnitude and directed in opposite</translation>
     </message>
     <message>
         <source>стороны.</source>
@@ -1420,11 +1420,11 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
     </message>
     <message>
         <source>произведению модуля силы на косинус угла, образован- </source>
-        <translation>product of the force magnitude and the cosine of the angle</translation>
+        <translation>force modulus times the cosine of the</translation>
     </message>
     <message>
         <source>ного положительным направлением оси и направлением силы:</source>
-        <translation>between the positive direction of the axis and the force:</translation>
+        <translation>angle between the positive direction of the axis and the force:</translation>
     </message>
     <message>
         <source>Если есть необходимость перейти к иному отсчету угла, то, учитывая соотношения</source>
@@ -1460,7 +1460,7 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
     </message>
     <message>
         <source>В случае плоской системы сил проекцию вектора             на ось Oz можно вычислить так :</source>
-        <translation>For a plane system of forces the projection of             on the Oz axis is:</translation>
+        <translation>For a plane force system the projection of the vector             on the Oz axis can be computed as:</translation>
     </message>
     <message>
         <source>- если сила стремится повернуть тело вокруг полюса против хода часовой стрелки</source>

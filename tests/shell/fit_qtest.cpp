@@ -6,6 +6,7 @@
 #include "eqedit/eqlayout.h"
 #include "eqedit/teqedit.h"
 #include "platform/fonts.h"
+#include "platform/language.h"
 #include "platform/translations.h"
 #include "shell/startup.h"
 
@@ -244,6 +245,9 @@ class FitTest : public QObject {
 private slots:
     void init()
     {
+        // Rows tagged "en: ..." run with the English texts, made before the windows.
+        const bool english = QByteArray(QTest::currentDataTag()).startsWith("en: ");
+        QVERIFY(installLanguage(english ? Language::English : Language::Russian));
         startModules();
         createWindows();
     }
@@ -274,12 +278,14 @@ void FitTest::everythingFits_data()
         {"TPonForm", 5},    {"TSvyazForm", 4}, {"THelpForm", 4},  {"TMetodForm", 0}, {"TUrForm", 0},
         {"TKzsForm", 0},    {"TMatrixForm", 0}, {"TMatrix2Form", 0}, {"TAskForm", 0},
     };
-    for (const Row& row : windows) {
-        if (row.pages == 0)
-            QTest::addRow("%s", row.window) << QString::fromLatin1(row.window) << -1;
-        for (int page = 0; page < row.pages; ++page)
-            QTest::addRow("%s page %d", row.window, page + 1) << QString::fromLatin1(row.window) << page;
-    }
+    for (const char* language : {"", "en: "})
+        for (const Row& row : windows) {
+            if (row.pages == 0)
+                QTest::addRow("%s%s", language, row.window) << QString::fromLatin1(row.window) << -1;
+            for (int page = 0; page < row.pages; ++page)
+                QTest::addRow("%s%s page %d", language, row.window, page + 1)
+                    << QString::fromLatin1(row.window) << page;
+        }
 }
 
 void FitTest::everythingFits()
