@@ -623,7 +623,7 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
     <name>Script</name>
     <message>
         <source>Какой угол будет составлять сила R!B@ c балкой AB, если балку освободить от внешних связей?</source>
-        <translation>What angle does force R!B@ make with beam AB once the beam is freed from its supports?</translation>
+        <translation>What angle does force R!B@ make with beam AB once the beam is freed of supports?</translation>
     </message>
     <message>
         <source>Какой угол сила R!D@ образует с вертикалью ?</source>
@@ -667,7 +667,7 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
     </message>
     <message>
         <source>Сколько неизвестных будет в уравнениях равновесия сист., освобожденной от внешн. связей?</source>
-        <translation>How many unknowns do the equilibrium equations have once the external supports are removed?</translation>
+        <translation>How many unknowns appear in the equilibrium equations once ext. supports are removed?</translation>
     </message>
     <message>
         <source>Можно ли определить реакции внешних связей, не расчленяя систему?</source>

@@ -2,7 +2,10 @@
 // windows are made, and then every window, the worked example's question, the
 // message boxes and the engines' messages speak English.
 #include "drawing/canvaslabel.h"
+#include "eqedit/eqlayout.h"
 #include "eqedit/teqedit.h"
+#include "exercises/kzsform.h"
+#include "exercises/taskscript.h"
 #include "exercises/examplescript.h"
 #include "exercises/urform.h"
 #include "platform/forms.h"
@@ -113,10 +116,40 @@ private slots:
         QCOMPARE(UrForm->Step, 0);
         const QString question = UrForm->EqEdit1->Equation();
         QCOMPARE(question,
-                 QStringLiteral("What angle does force R!B@ make with beam AB once the beam is freed from its supports?"));
+                 QStringLiteral("What angle does force R!B@ make with beam AB once the beam is freed of supports?"));
         QVERIFY(!hasCyrillic(UrForm->Dano->text()));
         QVERIFY(UrForm->Dano->text().contains(QLatin1String("knife edge")));
         UrForm->hide();
+    }
+
+    // Every question of the worked example and of the control tasks, in
+    // English, fits the question box it is shown in.
+    void everyQuestionFitsItsBox()
+    {
+        struct Box {
+            TEqEdit* edit;
+            std::vector<const ScriptStep*> steps;
+        };
+        Box example{UrForm->EqEdit1, {}};
+        for (const ScriptStep& s : ExampleSteps())
+            example.steps.push_back(&s);
+        Box tasks{KzsForm->Eq1, {}};
+        for (int task = 0; task < TaskCount; ++task)
+            for (const ScriptStep& s : TaskSteps(task))
+                tasks.steps.push_back(&s);
+        QStringList tooWide;
+        for (const Box& box : {example, tasks}) {
+            const FontEqMetrics metrics(box.edit->font());
+            const int room = box.edit->width() - 2 * TEqEdit::BevelWidth;
+            for (const ScriptStep* s : box.steps) {
+                const QString question = QCoreApplication::translate("Script", s->question);
+                QVERIFY2(!hasCyrillic(question), s->question);
+                const int width = layoutEquation(question, level::Normal, metrics).width();
+                if (width > room)
+                    tooWide << QStringLiteral("%1 px in %2: ").arg(width).arg(room) + question;
+            }
+        }
+        QVERIFY2(tooWide.isEmpty(), qPrintable(tooWide.join(QLatin1Char('\n'))));
     }
 
     void messageBoxInEnglish()
