@@ -5,13 +5,14 @@
 //   reference.png  the first page of the basic concepts
 //   solver.png     the order-9 solver with a solved system
 //
-//   vektum_screenshots [folder]        (the current folder by default)
+//   vektum_screenshots [folder] [--lang en]   (the current folder, Russian, by default)
 //
 // Exit status 0 when all four were written; a message box shown on the way
 // (which would stand for a fault) is printed and makes the status 1.
 #include "exercises/urform.h"
 #include "platform/forms.h"
 #include "platform/guard.h"
+#include "platform/language.h"
 #include "platform/messages.h"
 #include "platform/tabpages.h"
 #include "eqedit/teqedit.h"
@@ -115,6 +116,8 @@ int main(int argc, char** argv)
         GuardedApplication app(argc, argv);
         const QStringList arguments = QCoreApplication::arguments();
         const QDir folder(arguments.size() > 1 ? arguments.at(1) : QStringLiteral("."));
+        // Russian unless `--lang en` follows the folder, whatever the desktop speaks.
+        installLanguage(chooseLanguage({}, languageArgument(arguments)));
         if (!folder.exists() && !QDir().mkpath(folder.path())) {
             std::fprintf(stderr, "cannot make %s\n", qPrintable(folder.path()));
             rc = 1;
