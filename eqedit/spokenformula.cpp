@@ -76,9 +76,22 @@ QVector<Item> drawables(const QString& notation)
     return out;
 }
 
+// A Latin run that reads as an English word in prose: all small letters ("of",
+// "angle") or a capital and at least two small ones ("What").  Runs such as
+// "AB", "Ox" or "Fh" stay names read letter by letter.
+bool looksLikeWord(const QString& run)
+{
+    if (run.size() < 2)
+        return false;
+    for (qsizetype k = 1; k < run.size(); ++k)
+        if (!run[k].isLower())
+            return false;
+    return run[0].isLower() || run.size() >= 3;
+}
+
 class Reader {
 public:
-    explicit Reader(const QString& notation) : m_items(drawables(notation)) {}
+    explicit Reader(const QString& notation) : m_items(drawables(notation)) { m_prose = isProse(); }
 
     QString read()
     {
@@ -95,6 +108,27 @@ private:
     QStringList m_words;
     State m_level = level::Normal;
     QVector<bool> m_silentClose; // per open bracket: its ")" is not read
+    bool m_prose = false;        // English text around the formulas: its words are read as words
+
+    // A Latin run of four letters or more that is no function name marks the
+    // notation as English prose (a question, a remark).
+    bool isProse() const
+    {
+        for (int i = 0; i < m_items.size();) {
+            if (!plainLatin(i)) {
+                ++i;
+                continue;
+            }
+            int end = i;
+            while (plainLatin(end) && m_items[end].level == m_items[i].level)
+                ++end;
+            const Function* f = nullptr;
+            if (end - i >= 4 && functionAt(i, end, &f) == 0)
+                return true;
+            i = end;
+        }
+        return false;
+    }
 
     void say(const QString& word) { m_words.append(word); }
 
@@ -188,8 +222,14 @@ private:
             ++end;
         const Function* f = nullptr;
         const int n = functionAt(i, end, &f);
+        QString run;
         for (int k = i; k < end - n; ++k)
-            say(QString(m_items[k].ch));
+            run += m_items[k].ch;
+        if (m_prose && looksLikeWord(run))
+            say(run);
+        else
+            for (const QChar c : run)
+                say(QString(c));
         if (n == 0)
             return end;
         say(QCoreApplication::translate("SpokenFormula", f->spoken));

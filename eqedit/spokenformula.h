@@ -15,7 +15,9 @@
 //    brackets of a function whose argument is a single name or number
 //    ("синус альфа");
 //  - Latin names letter by letter ("R индекс B"), numbers and Cyrillic words as
-//    they stand.
+//    they stand; in English prose (a Latin run of four letters or more that is
+//    no function name) its words are read as words, names such as "AB" still
+//    letter by letter.
 #include <QString>
 
 QString SpokenFormula(const QString& notation);

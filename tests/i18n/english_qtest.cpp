@@ -3,6 +3,7 @@
 // message boxes and the engines' messages speak English.
 #include "drawing/canvaslabel.h"
 #include "eqedit/eqlayout.h"
+#include "eqedit/spokenformula.h"
 #include "eqedit/teqedit.h"
 #include "exercises/kzsform.h"
 #include "exercises/taskscript.h"
@@ -150,6 +151,31 @@ private slots:
             }
         }
         QVERIFY2(tooWide.isEmpty(), qPrintable(tooWide.join(QLatin1Char('\n'))));
+    }
+
+    // A screen reader hears an English question in words, its names and
+    // indices as in Russian, and formulas in English words.
+    void spokenInEnglish_data()
+    {
+        QTest::addColumn<QString>("notation");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("question") << QStringLiteral("What angle does force R!B@ make with beam AB?")
+                                  << QStringLiteral("What angle does force R sub B make with beam A B?");
+        QTest::newRow("axis") << QStringLiteral("Write the sum of the projections of all forces on the Ox axis")
+                              << QStringLiteral("Write the sum of the projections of all forces on the O x axis");
+        QTest::newRow("formula") << QStringLiteral("F-R!B@*sin(~a)")
+                                 << QStringLiteral("F minus R sub B times sine alpha");
+        QTest::newRow("product stays letters") << QStringLiteral("Fh+ab") << QStringLiteral("F h plus a b");
+        QTest::newRow("remark with a formula")
+            << QStringLiteral("M!Oz@(F) = -h!1@F!1@, where F!1@ - Fcos~a")
+            << QStringLiteral("M sub O z open bracket F close bracket equals minus h sub 1 F sub 1, where F sub 1 "
+                              "minus F cosine alpha");
+    }
+    void spokenInEnglish()
+    {
+        QFETCH(QString, notation);
+        QFETCH(QString, spoken);
+        QCOMPARE(SpokenFormula(notation), spoken);
     }
 
     void messageBoxInEnglish()
