@@ -5,6 +5,7 @@
 #include "platform/fonts.h"
 #include "platform/forms.h"
 #include "platform/guard.h"
+#include "platform/panels.h"
 #include "platform/messages.h"
 #include "platform/windows.h"
 #include "solver/forms/askform.h"
@@ -46,16 +47,6 @@ QLineEdit* makeBox(QWidget* parent, const QString& name, const QString& accessib
     // Text reaches a number box only through its key filter.
     KeepToTypedKeys(box);
     return box;
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, const QRect& at)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setFont(pointFont(QStringLiteral("Arial"), 13));
-    button->setGeometry(at);
-    button->setAutoDefault(true);   // Enter on the focused button presses it
-    return button;
 }
 
 // The ninth box of a column or row is named with L ("BL", "XL"), the others by number.
@@ -142,9 +133,9 @@ void SolverWindow::buildContents(const SolverLayout& layout)
         results.push_back(box);
     }
 
-    Button1 = makeButton(panel, QStringLiteral("Button1"), QStringLiteral("Считать"),
+    Button1 = dialogButton(panel, QStringLiteral("Button1"), QStringLiteral("Считать"),
                          QRect(layout.button1X, layout.buttonY, 121, 41));
-    Button2 = makeButton(panel, QStringLiteral("Button2"), QStringLiteral("Выход"),
+    Button2 = dialogButton(panel, QStringLiteral("Button2"), QStringLiteral("Выход"),
                          QRect(layout.button2X, layout.buttonY, 121, 41));
     connect(Button1, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
     connect(Button2, &QPushButton::clicked, this, [this] { guarded([this] { Button2Click(); }); });
