@@ -1,6 +1,7 @@
 #include "drawing/canvaslabel.h"
 
 #include "drawing/paintercanvas.h"
+#include "platform/fonts.h"
 
 #include <QEvent>
 #include <QPaintEvent>
@@ -33,7 +34,7 @@ void CanvasLabel::adoptLabelFontSize()
     if (f.pointSize() > 0)
         m_canvas->adoptFontSize(f.pointSize());
     else if (f.pixelSize() > 0)
-        m_canvas->adoptFontSize(std::max(1, (f.pixelSize() * 72 + 48) / 96));
+        m_canvas->adoptFontSize(std::max(1, pixelsToPoints(f.pixelSize())));
 }
 
 void CanvasLabel::changeEvent(QEvent* event)

@@ -2,6 +2,7 @@
 
 #include "drawing/symbolfont.h"
 #include "platform/colours.h"
+#include "platform/fonts.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -11,10 +12,10 @@
 namespace {
 const QString kSymbolFace = QStringLiteral("Symbol");
 
-// Points at 96 dots per inch, rounded as the desktop does.
-int pointsToPixels(int points)
+// The pixel height of a canvas font; never less than one pixel.
+int canvasPixels(int points)
 {
-    return points > 0 ? (points * 96 + 36) / 72 : 1;
+    return points > 0 ? pointsToPixels(points) : 1;
 }
 
 // Angle of the ray from the centre through p, in degrees counter-clockwise
@@ -64,7 +65,7 @@ QColor PainterCanvas::colour(std::uint32_t bgr) const
 QFont PainterCanvas::qfont() const
 {
     QFont f(m_latinFace);
-    f.setPixelSize(pointsToPixels(font().points));
+    f.setPixelSize(canvasPixels(font().points));
     return f;
 }
 

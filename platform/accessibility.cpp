@@ -129,8 +129,10 @@ protected:
         const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
         if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) || mods != Qt::NoModifier)
             return false;
+        // At once, as a dialog's default button does: a delayed click could
+        // land after the window had been left by another way.
         if (!key->isAutoRepeat())
-            button->animateClick();
+            button->click();
         return true;
     }
 };

@@ -1,6 +1,7 @@
 #include "platform/panels.h"
 
 #include "platform/colours.h"
+#include "platform/fonts.h"
 
 #include <QFontMetrics>
 #include <QIcon>
@@ -30,6 +31,13 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& tex
     button->setObjectName(name);
     button->setFont(font);
     button->setGeometry(box);
+    return button;
+}
+
+QPushButton* dialogButton(QWidget* parent, const QString& name, const QString& text, const QRect& box)
+{
+    QPushButton* button = makeButton(parent, name, text, pointFont(QStringLiteral("Arial"), 13), box);
+    button->setAutoDefault(true);
     return button;
 }
 

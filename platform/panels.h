@@ -18,6 +18,10 @@ QFrame* raisedPanel(QWidget* parent, const QRect& box);
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, const QFont& font,
                         const QRect& box);
 
+// A button of the order choice and the solver windows: 13-point Arial, and
+// Enter on it when focused presses it.
+QPushButton* dialogButton(QWidget* parent, const QString& name, const QString& text, const QRect& box);
+
 // The "OK" button with the green check mark, the window's default button.
 QPushButton* okButton(QWidget* parent, const QRect& box, const QFont& font);
 

@@ -49,11 +49,7 @@ TMainForm::TMainForm(QWidget* parent)
 
     const QFont buttons = pixelFont(kArial, 12);
     auto button = [&](const char* name, const QString& caption, int left) {
-        auto* b = new QPushButton(caption, body);
-        b->setObjectName(QLatin1String(name));
-        b->setFont(buttons);
-        b->setGeometry(left, 168, 113, 33);
-        return b;
+        return makeButton(body, QLatin1String(name), caption, buttons, QRect(left, 168, 113, 33));
     };
     Button1 = button("Button1", tr("КОНСУЛЬТАНТ"), 32);
     Button2 = button("Button2", tr("РЕПЕТИТОР"), 192);

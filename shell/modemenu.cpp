@@ -49,11 +49,8 @@ ModeMenu::ModeMenu(const Texts& texts, QWidget* parent)
 
 QPushButton* ModeMenu::addButton(const char* name, const QString& text, int left, int top, int width)
 {
-    auto* button = new QPushButton(text, Panel3);
-    button->setObjectName(QLatin1String(name));
-    button->setFont(pixelFont(kArial, textPixels));
-    button->setGeometry(left, top, width, kButtonHeight);
-    return button;
+    return makeButton(Panel3, QLatin1String(name), text, pixelFont(kArial, textPixels),
+                      QRect(left, top, width, kButtonHeight));
 }
 
 void ModeMenu::closeEvent(QCloseEvent* event)

@@ -3,6 +3,7 @@
 #include "platform/fonts.h"
 #include "platform/forms.h"
 #include "platform/guard.h"
+#include "platform/panels.h"
 #include "platform/windows.h"
 #include "solver/forms/matrix2form.h"
 #include "solver/forms/matrixform.h"
@@ -19,15 +20,6 @@ Qt::WindowFlags dialogWindowFlags()
          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
 }
 
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, const QRect& at)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setFont(pointFont(QStringLiteral("Arial"), 13));
-    button->setGeometry(at);
-    button->setAutoDefault(true);   // Enter on the focused button presses it
-    return button;
-}
 } // namespace
 
 TAskForm::TAskForm(QWidget* parent)
@@ -42,8 +34,8 @@ TAskForm::TAskForm(QWidget* parent)
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);
 
-    Button1 = makeButton(this, QStringLiteral("Button1"), QStringLiteral("6"), QRect(296, 16, 41, 41));
-    Button2 = makeButton(this, QStringLiteral("Button2"), QStringLiteral("9"), QRect(296, 64, 41, 41));
+    Button1 = dialogButton(this, QStringLiteral("Button1"), QStringLiteral("6"), QRect(296, 16, 41, 41));
+    Button2 = dialogButton(this, QStringLiteral("Button2"), QStringLiteral("9"), QRect(296, 64, 41, 41));
     Button1->setAccessibleName(tr("Система 6 уравнений"));
     Button2->setAccessibleName(tr("Система 9 уравнений"));
     connect(Button1, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });

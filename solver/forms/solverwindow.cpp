@@ -7,6 +7,7 @@
 #include "platform/fonts.h"
 #include "platform/forms.h"
 #include "platform/guard.h"
+#include "platform/panels.h"
 #include "platform/messages.h"
 #include "platform/windows.h"
 #include "solver/forms/askform.h"
@@ -48,16 +49,6 @@ QLineEdit* makeBox(QWidget* parent, const QString& name, const QString& accessib
     // Text reaches a number box only through its key filter.
     KeepToTypedKeys(box);
     return box;
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, const QRect& at)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setFont(pointFont(QStringLiteral("Arial"), 13));
-    button->setGeometry(at);
-    button->setAutoDefault(true);   // Enter on the focused button presses it
-    return button;
 }
 
 // The ninth box of a column or row is named with L ("BL", "XL"), the others by number.
@@ -144,9 +135,9 @@ void SolverWindow::buildContents(const SolverLayout& layout)
         results.push_back(box);
     }
 
-    Button1 = makeButton(panel, QStringLiteral("Button1"), SolverWindow::tr("Считать"),
+    Button1 = dialogButton(panel, QStringLiteral("Button1"), SolverWindow::tr("Считать"),
                          QRect(layout.button1X, layout.buttonY, 121, 41));
-    Button2 = makeButton(panel, QStringLiteral("Button2"), SolverWindow::tr("Выход"),
+    Button2 = dialogButton(panel, QStringLiteral("Button2"), SolverWindow::tr("Выход"),
                          QRect(layout.button2X, layout.buttonY, 121, 41));
     connect(Button1, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
     connect(Button2, &QPushButton::clicked, this, [this] { guarded([this] { Button2Click(); }); });
