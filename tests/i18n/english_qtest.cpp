@@ -1,6 +1,7 @@
 // The program in English: `--lang en` installs the English catalogue before the
 // windows are made, and then every window, the worked example's question, the
 // message boxes and the engines' messages speak English.
+#include "app/commandline.h"
 #include "drawing/canvaslabel.h"
 #include "eqedit/eqlayout.h"
 #include "eqedit/spokenformula.h"
@@ -176,6 +177,40 @@ private slots:
         QFETCH(QString, notation);
         QFETCH(QString, spoken);
         QCOMPARE(SpokenFormula(notation), spoken);
+    }
+
+    // The command line speaks the language chosen by --lang; a wrong value
+    // of --lang is an error with exit status 2.
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("start");
+        QTest::newRow("help in English") << QStringList{"--lang", "en", "--help"} << 0
+                                         << QStringLiteral("Usage: vektum [options]\nVEKTUM-W is a tutor for statics.");
+        QTest::newRow("help in Russian") << QStringList{"--lang=ru", "-h"} << 0
+                                         << QStringLiteral("Использование: vektum [параметры]");
+        QTest::newRow("version in English") << QStringList{"-v", "--lang", "en"} << 0
+                                            << QStringLiteral("VEKTUM-W, version ");
+        QTest::newRow("error in English") << QStringList{"--lang", "en", "--bogus"} << 2
+                                          << QStringLiteral("vektum: unknown option \"--bogus\"\nList of options:");
+        QTest::newRow("unknown language") << QStringList{"--lang", "fr"} << 2
+                                          << QStringLiteral("vektum: неизвестный язык «fr»: допустимы ru и en");
+        QTest::newRow("language missing") << QStringList{"--lang"} << 2
+                                          << QStringLiteral("vektum: у параметра «--lang» нет значения");
+        QTest::newRow("starts in English") << QStringList{"--lang", "en"} << -1 << QString();
+    }
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, start);
+        const CommandLineOutcome outcome = parseCommandLine(QStringList{"/usr/bin/vektum"} + arguments);
+        QCOMPARE(outcome.exit, exitCode >= 0);
+        if (exitCode >= 0) {
+            QCOMPARE(outcome.exitCode, exitCode);
+            QVERIFY2(outcome.text.startsWith(start), qPrintable(outcome.text));
+        }
     }
 
     void messageBoxInEnglish()
