@@ -212,10 +212,10 @@ void TEqEdit::modelChanged()
 // level the next character goes to, or the Greek letter to come, is spoken.
 void TEqEdit::announceKey(EqKey key, State before)
 {
-    if (!AccessibleEventsWanted())
+    if (!accessibleEventsWanted())
         return;
     if (key == EqKey::F3) {
-        Announce(this, QStringLiteral("греческая буква"));
+        announce(this, QStringLiteral("греческая буква"));
         return;
     }
     if (key != EqKey::Up && key != EqKey::Down)
@@ -223,7 +223,7 @@ void TEqEdit::announceKey(EqKey key, State before)
     const State now = GetFirstCaretState(m_model.equation(), m_model.equation(), m_model.caretIndex());
     if (now == before)
         return;
-    Announce(this, now == level::Sub     ? QStringLiteral("индекс")
+    announce(this, now == level::Sub     ? QStringLiteral("индекс")
                    : now == level::Super ? QStringLiteral("степень")
                                          : QStringLiteral("основная строка"));
 }

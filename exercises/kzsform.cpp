@@ -26,7 +26,7 @@ int WrongCount = 0;
 
 namespace {
 // Wrong answers that end the entrance test.
-constexpr int WrongAnswerLimit = 5;
+constexpr int kWrongAnswerLimit = 5;
 
 const ExerciseLayout& windowLayout()
 {
@@ -52,7 +52,7 @@ using Kzs::WrongCount;
 TKzsForm::TKzsForm(QWidget* parent)
     : QWidget(parent)
 {
-    const ExerciseControls c = BuildExerciseWindow(this, windowLayout());
+    const ExerciseControls c = buildExerciseWindow(this, windowLayout());
     Sh = c.picture;
     Dn = c.statement;
     Button1 = c.exitButton;
@@ -105,10 +105,10 @@ void TKzsForm::FormActivate()
         WrongCount = 0;
         Step = 0;
         randomizeFromClock();
-        Task = static_cast<int>(randomBelow(TaskCount));
+        Task = static_cast<int>(randomBelow(kTaskCount));
         DrawScheme(Task, 0);
         SetupStep(Task, 0);
-        SetCentredText(AscLabel, PromptText());
+        setCentredText(AscLabel, promptText());
         Eq2->setFocus();
     });
 }
@@ -131,10 +131,10 @@ void TKzsForm::Eq2KeyPress(QChar& key)
     if (key != QChar(13))
         return;
     guarded([&] {
-        switch (CheckAnswer(KzsEquation(), KzsData(), m_reference, Eq2->Equation())) {
+        switch (checkAnswer(kzsEquation(), kzsData(), m_reference, Eq2->Equation())) {
         case Verdict::Equal:
             ShowPraise();
-            ResetAnswerControl(Eq2);
+            resetAnswerControl(Eq2);
             SetupStep(Task, Step);
             ++Step;
             DrawScheme(Task, Step);
@@ -143,7 +143,7 @@ void TKzsForm::Eq2KeyPress(QChar& key)
             Eq1->SetEquation(QString());
             break;
         case Verdict::NotEqual:
-            if (ExamMode && ++WrongCount >= WrongAnswerLimit) {
+            if (ExamMode && ++WrongCount >= kWrongAnswerLimit) {
                 ShowMessage(QStringLiteral("Вы ответили неверно пять раз. Проверьте свои знания и "
                                            "попробуйте снова. Желаю удачи!"),
                             kExaminerTitle);
@@ -170,7 +170,7 @@ void TKzsForm::TimerTimer()
 {
     guarded([&] {
         Timer->stop();
-        SetCentredText(AscLabel, PromptText());
+        setCentredText(AscLabel, promptText());
         SetupStep(Task, Step);
     });
 }
@@ -178,7 +178,7 @@ void TKzsForm::TimerTimer()
 void TKzsForm::LClickClick()
 {
     guarded([&] {
-        ResetAnswerControl(Eq2);
+        resetAnswerControl(Eq2);
         ++Step;
         DrawScheme(Task, Step);
         SetupStep(Task, Step);
@@ -187,8 +187,8 @@ void TKzsForm::LClickClick()
 
 void TKzsForm::SetupStep(int task, int step)
 {
-    DefineTaskVariables(KzsData());
-    const auto& steps = TaskSteps(task);
+    defineTaskVariables(kzsData());
+    const auto& steps = taskSteps(task);
     if (step >= 0 && step < static_cast<int>(steps.size())) {
         const ScriptStep& s = steps[static_cast<std::size_t>(step)];
         if (s.points > 0) {
@@ -197,9 +197,9 @@ void TKzsForm::SetupStep(int task, int step)
             Eq1->setFont(font);
         }
         Eq1->SetEquation(QString::fromUtf8(s.question));
-        AnnounceQuestion(Eq1);
+        announceQuestion(Eq1);
         m_reference = QString::fromUtf8(s.reference);
-    } else if (step == TaskFinishStep(task)) {
+    } else if (step == kTaskFinishStep(task)) {
         if (ExamMode)
             ExamPassed = true;
         ShowMessage(QStringLiteral("Вы успешно прошли это испытание. Поздравляю! Желаю дальнейших успехов! "));
@@ -231,10 +231,10 @@ void TKzsForm::DrawScheme(int task, int step)
 
 void TKzsForm::ShowPraise()
 {
-    SetCentredText(AscLabel, DrawFeedbackText(TaskPraises()));
+    setCentredText(AscLabel, DrawFeedbackText(taskPraises()));
 }
 
 void TKzsForm::ShowScold()
 {
-    SetCentredText(AscLabel, DrawFeedbackText(Reproaches()));
+    setCentredText(AscLabel, DrawFeedbackText(reproaches()));
 }

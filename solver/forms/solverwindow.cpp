@@ -45,7 +45,7 @@ QLineEdit* makeBox(QWidget* parent, const QString& name, const QString& accessib
     box->setFont(pointFont(QStringLiteral("MS Sans Serif"), 10));
     box->setGeometry(at);
     // Text reaches a number box only through its key filter.
-    KeepToTypedKeys(box);
+    keepToTypedKeys(box);
     return box;
 }
 
@@ -154,7 +154,7 @@ void SolverWindow::Button1Click()
 
     const QLocale locale;
     for (int k = 0; k < n * n + n; ++k) {
-        const std::optional<double> value = ReadNumber(inputs[k]->text(), locale);
+        const std::optional<double> value = readNumber(inputs[k]->text(), locale);
         if (!value) {
             ShowMessage(kMissingDataText);
             return;
@@ -169,11 +169,11 @@ void SolverWindow::Button1Click()
     bool solved = false;
     if (singular) {
         ShowMessage(kSingularText);
-    } else if (!AllFinite(LU.data(), n * n)) {
+    } else if (!allFinite(LU.data(), n * n)) {
         ShowMessage(kOutOfRangeText);
     } else {
         SolveLU(LU.data(), exchange.data(), n, b.data(), trial.data());
-        solved = AllFinite(trial.data(), n);
+        solved = allFinite(trial.data(), n);
         if (solved)
             x = trial;
         else
@@ -190,7 +190,7 @@ void SolverWindow::announceResults()
     QStringList parts;
     for (QLineEdit* box : results)
         parts.append(box->objectName() + QStringLiteral(" = ") + box->text());
-    Announce(this, QStringLiteral("Вычисленные значения неизвестных: ") + parts.join(QStringLiteral("; ")));
+    announce(this, QStringLiteral("Вычисленные значения неизвестных: ") + parts.join(QStringLiteral("; ")));
 }
 
 void SolverWindow::Button2Click()
@@ -205,7 +205,7 @@ void SolverWindow::writeResults()
     for (int i = 0; i < n; ++i) {
         // Shown from its start: a result wider than its box keeps its sign
         // and leading digits in view.
-        results[i]->setText(FormatResult(x[i], locale));
+        results[i]->setText(formatResult(x[i], locale));
         results[i]->setCursorPosition(0);
     }
 }
