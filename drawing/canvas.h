@@ -79,5 +79,5 @@ public:
 
     // Forgets what was drawn on a surface that keeps its drawing apart from
     // its content (a label, whose caption stays); a picture ignores it.
-    virtual void DiscardDrawing() {}
+    virtual void discardDrawing() {}
 };

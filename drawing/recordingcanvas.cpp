@@ -113,7 +113,7 @@ void RecordingCanvas::FillRect(int x1, int y1, int x2, int y2)
     add(QStringLiteral("fill ") + numbers({x1, y1, x2, y2}));
 }
 
-void RecordingCanvas::DiscardDrawing()
+void RecordingCanvas::discardDrawing()
 {
     add(QStringLiteral("discard"));
 }

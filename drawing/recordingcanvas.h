@@ -45,7 +45,7 @@ public:
     void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) override;
     void Polygon(const QVector<QPoint>& points) override;
     void FillRect(int x1, int y1, int x2, int y2) override;
-    void DiscardDrawing() override;
+    void discardDrawing() override;
 
 private:
     void add(const QString& entry) { m_calls.append(entry); }

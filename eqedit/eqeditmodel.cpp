@@ -113,11 +113,18 @@ void EqEditModel::stepFirstVisible()
 
 // Scrolls right one character at a time until the caret is left of Wc (or
 // the view starts at the caret), and then shows the text from there.  A view
-// that already holds the caret is left as it is.
+// that already holds the caret is left as it is; one whose shown text ends
+// before the caret (typing and End show the text up to the caret only) shows
+// the text from its first position again.
 void EqEditModel::keepCaretInView()
 {
-    if (FCaretX < caretLimit() || FFirstVisible - 1 >= FCaretIndex)
+    if (FCaretX < caretLimit() || FFirstVisible - 1 >= FCaretIndex) {
+        if (FCaretIndex - (FFirstVisible - 1) > FVisibleText.size()) {
+            FVisibleText = tailFromFirstVisible();
+            trim();
+        }
         return;
+    }
     while (FCaretX >= caretLimit() && FFirstVisible - 1 < FCaretIndex) {
         stepFirstVisible();
         recomputeCaretX();
@@ -322,6 +329,7 @@ void EqEditModel::cursorForward()
     recomputeCaretX();
     if (FCaretX < caretLimit()) {
         FVisibleText = kept;
+        keepCaretInView();
         return;
     }
     FFirstVisible = std::min({FFirstVisible + 5, length, FCaretIndex + 1});
@@ -384,7 +392,9 @@ void EqEditModel::keyPress(QChar ch)
             FEqText.insert(FCaretIndex++, ch);
             FVisibleText = tailFromFirstVisible();
             recomputeCaretX();
-            if (FCaretX >= caretLimit())
+            // A letter typed after a '~' at the start of the view makes the
+            // view start inside the pair: the scroll takes the letter too.
+            if (FCaretX >= caretLimit() || caretAfterGreekMarker(FFirstVisible - 1))
                 scrollToCaret();
             trim();
             notify();

@@ -105,7 +105,7 @@ bool toNumber(const QString& text, double& value)
         return false;
     const QByteArray bytes = text.toLatin1();
     double parsed = 0.0;
-    if (!ReadDecimalNumber(std::string_view(bytes.constData(), std::size_t(bytes.size())), parsed)
+    if (!readDecimalNumber(std::string_view(bytes.constData(), std::size_t(bytes.size())), parsed)
         || !std::isfinite(parsed))
         return false;
     value = parsed;

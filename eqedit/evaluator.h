@@ -45,7 +45,7 @@ public:
     EqEvaluator& operator=(const EqEvaluator&) = delete;
 
     // Head of the variable list (nullptr when empty).
-    const TVarStruct* VarList() const { return FVarList; }
+    const TVarStruct* varList() const { return FVarList; }
 
     // An empty name is ignored; an existing name gets the new value; otherwise
     // a node is added at the head.

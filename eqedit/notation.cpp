@@ -47,5 +47,5 @@ QString UpCaseString(const QString& text)
 
 QString Filter(const QString& text)
 {
-    return QString::fromStdU16String(TidyLevelMarkers(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size()))));
+    return QString::fromStdU16String(tidyLevelMarkers(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size()))));
 }

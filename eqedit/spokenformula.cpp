@@ -289,12 +289,12 @@ private:
 
 } // namespace
 
-QString SpokenFormula(const QString& notation)
+QString spokenFormula(const QString& notation)
 {
     return Reader(notation).read();
 }
 
-QString PlainFormulaText(const QString& notation)
+QString plainFormulaText(const QString& notation)
 {
     QString out;
     bool greek = false;
@@ -316,17 +316,17 @@ QString PlainFormulaText(const QString& notation)
     return out;
 }
 
-int PlainOffset(const QString& notation, int index)
+int plainOffset(const QString& notation, int index)
 {
     return EqLength(notation.left(qBound(0, index, int(notation.size()))));
 }
 
-int NotationIndex(const QString& notation, int offset)
+int notationIndex(const QString& notation, int offset)
 {
     if (offset <= 0)
         return 0;
     for (int i = 0; i <= notation.size(); ++i)
-        if (PlainOffset(notation, i) >= offset)
+        if (plainOffset(notation, i) >= offset)
             return i;
     return int(notation.size());
 }

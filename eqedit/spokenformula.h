@@ -20,14 +20,14 @@
 //    letter by letter.
 #include <QString>
 
-QString SpokenFormula(const QString& notation);
+QString spokenFormula(const QString& notation);
 
 // The text as drawn, one character per glyph: markers removed and Greek
 // letters as their Unicode letters.
-QString PlainFormulaText(const QString& notation);
-// The offset in PlainFormulaText of the boundary after `index` characters of
+QString plainFormulaText(const QString& notation);
+// The offset in plainFormulaText of the boundary after `index` characters of
 // the notation (markers count for nothing).
-int PlainOffset(const QString& notation, int index);
+int plainOffset(const QString& notation, int index);
 // The smallest notation index whose plain offset is `offset` and that does not
 // stand between a '~' and its letter.
-int NotationIndex(const QString& notation, int offset);
+int notationIndex(const QString& notation, int offset);

@@ -212,10 +212,10 @@ void TEqEdit::modelChanged()
 // level the next character goes to, or the Greek letter to come, is spoken.
 void TEqEdit::announceKey(EqKey key, State before)
 {
-    if (!AccessibleEventsWanted())
+    if (!accessibleEventsWanted())
         return;
     if (key == EqKey::F3) {
-        Announce(this, tr("греческая буква"));
+        announce(this, tr("греческая буква"));
         return;
     }
     if (key != EqKey::Up && key != EqKey::Down)
@@ -223,7 +223,7 @@ void TEqEdit::announceKey(EqKey key, State before)
     const State now = GetFirstCaretState(m_model.equation(), m_model.equation(), m_model.caretIndex());
     if (now == before)
         return;
-    Announce(this, now == level::Sub     ? tr("индекс")
+    announce(this, now == level::Sub     ? tr("индекс")
                    : now == level::Super ? tr("степень")
                                          : tr("основная строка"));
 }

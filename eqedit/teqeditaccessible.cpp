@@ -13,12 +13,12 @@ namespace {
 
 QString plainText(const TEqEdit* edit)
 {
-    return PlainFormulaText(edit->Equation());
+    return plainFormulaText(edit->Equation());
 }
 
 int caretOffset(const TEqEdit* edit)
 {
-    return PlainOffset(edit->Equation(), edit->model().caretIndex());
+    return plainOffset(edit->Equation(), edit->model().caretIndex());
 }
 
 // The unit of `type` around `offset` of `text`: [start, end).
@@ -94,9 +94,9 @@ public:
         const QString own = edit()->accessibleName();
         switch (t) {
         case QAccessible::Name:
-            return own.isEmpty() ? SpokenFormula(edit()->Equation()) : own;
+            return own.isEmpty() ? spokenFormula(edit()->Equation()) : own;
         case QAccessible::Description:
-            return own.isEmpty() ? QString() : SpokenFormula(edit()->Equation());
+            return own.isEmpty() ? QString() : spokenFormula(edit()->Equation());
         case QAccessible::Value:
             return plainText(edit());
         default:
@@ -126,7 +126,7 @@ public:
     int cursorPosition() const override { return caretOffset(edit()); }
     void setCursorPosition(int position) override
     {
-        edit()->setCaretIndex(NotationIndex(edit()->Equation(), position));
+        edit()->setCaretIndex(notationIndex(edit()->Equation(), position));
     }
     QString text(int startOffset, int endOffset) const override
     {
@@ -143,7 +143,7 @@ public:
         const EqEditModel& m = e->model();
         const EqLayout layout = m.visibleLayout();
         for (const EqGlyph& g : layout.glyphs) {
-            if (PlainOffset(e->Equation(), m.firstVisible() - 1 + g.index) != offset)
+            if (plainOffset(e->Equation(), m.firstVisible() - 1 + g.index) != offset)
                 continue;
             const QPoint topLeft = e->mapToGlobal(QPoint(TEqEdit::BevelWidth + g.x, TEqEdit::BevelWidth + g.y));
             return QRect(topLeft, QSize(g.width, g.height));
@@ -158,7 +158,7 @@ public:
         const QPoint local = e->mapFromGlobal(point) - QPoint(TEqEdit::BevelWidth, TEqEdit::BevelWidth);
         for (const EqGlyph& g : m.visibleLayout().glyphs)
             if (local.x() >= g.x && local.x() < g.x + g.width)
-                return PlainOffset(e->Equation(), m.firstVisible() - 1 + g.index);
+                return plainOffset(e->Equation(), m.firstVisible() - 1 + g.index);
         return -1;
     }
 
@@ -240,7 +240,7 @@ public:
         // An insertion goes where the caret would stand; a deletion takes the
         // characters with their Greek markers and leaves the level markers
         // around them.
-        const int from = first == last ? NotationIndex(eq, first) : drawableIndex(eq, first, true);
+        const int from = first == last ? notationIndex(eq, first) : drawableIndex(eq, first, true);
         const int to = first == last ? from : drawableIndex(eq, last - 1, false) + 1;
         e->SetEquation(eq.left(from) + text + eq.mid(to));
         e->setCaretIndex(from + int(text.size()));
@@ -260,12 +260,12 @@ void notifyEqEditChange(TEqEdit* edit, EqEditAccessibleState& state)
 {
     const QString text = plainText(edit);
     const int caret = caretOffset(edit);
-    if (!AccessibleEventsWanted()) {
+    if (!accessibleEventsWanted()) {
         // Nobody listens: the words are worked out when somebody does.
         state = {text, caret, QString()};
         return;
     }
-    const QString spoken = SpokenFormula(edit->Equation());
+    const QString spoken = spokenFormula(edit->Equation());
     int cursorSent = state.caret;
     if (text != state.text) {
         const QString& old = state.text;
@@ -281,28 +281,28 @@ void notifyEqEditChange(TEqEdit* edit, EqEditAccessibleState& state)
         if (removed.isEmpty()) {
             QAccessibleTextInsertEvent ev(edit, prefix, inserted);
             ev.setCursorPosition(caret);
-            SendAccessibleEvent(&ev);
+            sendAccessibleEvent(&ev);
         } else if (inserted.isEmpty()) {
             QAccessibleTextRemoveEvent ev(edit, prefix, removed);
             ev.setCursorPosition(caret);
-            SendAccessibleEvent(&ev);
+            sendAccessibleEvent(&ev);
         } else {
             QAccessibleTextUpdateEvent ev(edit, prefix, removed, inserted);
             ev.setCursorPosition(caret);
-            SendAccessibleEvent(&ev);
+            sendAccessibleEvent(&ev);
         }
         cursorSent = caret;
     }
     if (caret != cursorSent) {
         QAccessibleTextCursorEvent ev(edit, caret);
-        SendAccessibleEvent(&ev);
+        sendAccessibleEvent(&ev);
     }
     // In the answer box the inserted characters are news enough; the spoken
     // form is reported for the display boxes.
     if (spoken != state.spoken && !edit->isEnabled()) {
         QAccessibleEvent ev(edit, edit->accessibleName().isEmpty() ? QAccessible::NameChanged
                                                                    : QAccessible::DescriptionChanged);
-        SendAccessibleEvent(&ev);
+        sendAccessibleEvent(&ev);
     }
     state = {text, caret, spoken};
 }

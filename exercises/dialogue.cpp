@@ -13,12 +13,12 @@
 #include <QMouseEvent>
 #include <QPointingDevice>
 
-QString PromptText()
+QString promptText()
 {
     return QCoreApplication::translate("Dialogue", "Ваш ответ, коллега:");
 }
 
-const FeedbackTexts& ExamplePraises()
+const FeedbackTexts& examplePraises()
 {
     static const FeedbackTexts texts = {QT_TRANSLATE_NOOP("Dialogue", "Совершенно правильно."), QT_TRANSLATE_NOOP("Dialogue", "Это то, что нужно !"),
                                         QT_TRANSLATE_NOOP("Dialogue", "Коллега, я полностью с Вами согласен !"),
@@ -26,7 +26,7 @@ const FeedbackTexts& ExamplePraises()
     return texts;
 }
 
-const FeedbackTexts& TaskPraises()
+const FeedbackTexts& taskPraises()
 {
     static const FeedbackTexts texts = {QT_TRANSLATE_NOOP("Dialogue", "Совершенно правильно."), QT_TRANSLATE_NOOP("Dialogue", "Молодец! Так держать."),
                                         QT_TRANSLATE_NOOP("Dialogue", "Хочу Вас поздравить! Именно это и требовалось."),
@@ -34,7 +34,7 @@ const FeedbackTexts& TaskPraises()
     return texts;
 }
 
-const FeedbackTexts& Reproaches()
+const FeedbackTexts& reproaches()
 {
     static const FeedbackTexts texts = {QT_TRANSLATE_NOOP("Dialogue", "К сожалению, вы ошибаетесь."), QT_TRANSLATE_NOOP("Dialogue", "Это никуда не годится !"),
                                         QT_TRANSLATE_NOOP("Dialogue", "Коллега, вы неправы !"), QT_TRANSLATE_NOOP("Dialogue", "Коллега, вы снова неправы !")};
@@ -47,7 +47,7 @@ QString DrawFeedbackText(const FeedbackTexts& texts)
     return QCoreApplication::translate("Dialogue", texts[randomBelow(static_cast<std::uint32_t>(texts.size()))]);
 }
 
-void SetCentredText(QLabel* label, const QString& text)
+void setCentredText(QLabel* label, const QString& text)
 {
     label->setText(text);
     label->adjustSize();
@@ -56,17 +56,17 @@ void SetCentredText(QLabel* label, const QString& text)
         return;
     label->move(panel->width() / 2 - label->width() / 2, label->y());
     // Praise and reproach are spoken as they appear; the prompt is not news.
-    if (text != PromptText())
-        Announce(label, text);
+    if (text != promptText())
+        announce(label, text);
 }
 
-void AnnounceQuestion(TEqEdit* question)
+void announceQuestion(TEqEdit* question)
 {
     if (question)
-        Announce(question, QCoreApplication::translate("Dialogue", "Вопрос: ") + SpokenFormula(question->Equation()));
+        announce(question, QCoreApplication::translate("Dialogue", "Вопрос: ") + spokenFormula(question->Equation()));
 }
 
-void ResetAnswerControl(TEqEdit* answer)
+void resetAnswerControl(TEqEdit* answer)
 {
     answer->SetEquation(QStringLiteral(" "));
     const QPointF origin(0, 0);
@@ -75,7 +75,7 @@ void ResetAnswerControl(TEqEdit* answer)
     QCoreApplication::sendEvent(answer, &press);
 }
 
-Verdict CheckAnswer(TMyPacketEquation& equation, const TMyPacketData& table, const QString& reference,
+Verdict checkAnswer(TMyPacketEquation& equation, const TMyPacketData& table, const QString& reference,
                     const QString& typed)
 {
     equation.SetEquation(reference.toStdString());
@@ -95,7 +95,7 @@ ClickArea::ClickArea(QWidget* parent)
     : QLabel(parent)
 {
     // Invisible on screen, so silent for a screen reader too; mouse only.
-    HideFromAccessibility(this);
+    hideFromAccessibility(this);
     setFocusPolicy(Qt::NoFocus);
 }
 

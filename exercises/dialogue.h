@@ -14,12 +14,12 @@ class TMyPacketData;
 class TMyPacketEquation;
 
 // The feedback label's text while a question waits for its answer.
-QString PromptText();
+QString promptText();
 
 using FeedbackTexts = std::array<const char*, 4>;
-const FeedbackTexts& ExamplePraises();
-const FeedbackTexts& TaskPraises();
-const FeedbackTexts& Reproaches();
+const FeedbackTexts& examplePraises();
+const FeedbackTexts& taskPraises();
+const FeedbackTexts& reproaches();
 
 // Re-seeds the generator from the clock and takes the text of a draw from 4.
 QString DrawFeedbackText(const FeedbackTexts& texts);
@@ -27,21 +27,21 @@ QString DrawFeedbackText(const FeedbackTexts& texts);
 // Sets the label's text, fits the label to it and centres it horizontally in
 // its parent: left := parent width / 2 - label width / 2 (integer halves).
 // A praise or reproach is also announced to a screen reader.
-void SetCentredText(QLabel* label, const QString& text);
+void setCentredText(QLabel* label, const QString& text);
 
 // Announces the question shown in `question`, read in words, to a screen
 // reader; the focus stays in the answer control.
-void AnnounceQuestion(TEqEdit* question);
+void announceQuestion(TEqEdit* question);
 
 // Empties the answer control to a single blank and delivers a left-button
 // press at (0, 0) with no modifiers, which puts the caret at its start.
-void ResetAnswerControl(TEqEdit* answer);
+void resetAnswerControl(TEqEdit* answer);
 
 enum class Verdict { Equal, NotEqual, CompareError, Empty, None };
 
 // Loads the reference into the formula object and compares the typed text
 // with it over the table.  Exceptions of the engine pass through (no verdict).
-Verdict CheckAnswer(TMyPacketEquation& equation, const TMyPacketData& table, const QString& reference,
+Verdict checkAnswer(TMyPacketEquation& equation, const TMyPacketData& table, const QString& reference,
                     const QString& typed);
 
 // The invisible skip area: a caption-less label that reports a left click.

@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-const std::vector<ScriptStep>& ExampleSteps()
+const std::vector<ScriptStep>& exampleSteps()
 {
     static const std::vector<ScriptStep> steps = {
         {QT_TRANSLATE_NOOP("Script", "Какой угол будет составлять сила R!B@ c балкой AB, если балку освободить от внешних связей?"),
@@ -21,13 +21,13 @@ const std::vector<ScriptStep>& ExampleSteps()
     return steps;
 }
 
-const std::vector<std::string>& ExampleVariableNames()
+const std::vector<std::string>& exampleVariableNames()
 {
     static const std::vector<std::string> names = {"N", "~a", "Y", "F", "R!B", "R!D", "G", "a", "b"};
     return names;
 }
 
-void DefineExampleVariables(TMyPacketData& data)
+void defineExampleVariables(TMyPacketData& data)
 {
-    DefineStepVariables(data, ExampleVariableNames());
+    defineStepVariables(data, exampleVariableNames());
 }

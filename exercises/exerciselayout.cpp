@@ -17,7 +17,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-ExerciseControls BuildExerciseWindow(QWidget* window, const ExerciseLayout& layout)
+ExerciseControls buildExerciseWindow(QWidget* window, const ExerciseLayout& layout)
 {
     setupWindow(window, layout.caption, layout.clientWidth, ExerciseClientHeight, minimiseOnlyWindowFlags());
     // Closing an exercise window hides it; it never ends the program.

@@ -49,4 +49,4 @@ constexpr int PauseTimerInterval = 2000;
 
 // Gives the window its caption, size and frame and creates its controls.  The
 // timer is started, as it is enabled from creation on.
-ExerciseControls BuildExerciseWindow(QWidget* window, const ExerciseLayout& layout);
+ExerciseControls buildExerciseWindow(QWidget* window, const ExerciseLayout& layout);

@@ -28,7 +28,7 @@ int WrongCount = 0;
 
 namespace {
 // Wrong answers that end the entrance test.
-constexpr int WrongAnswerLimit = 5;
+constexpr int kWrongAnswerLimit = 5;
 
 const ExerciseLayout& windowLayout()
 {
@@ -54,7 +54,7 @@ using Kzs::WrongCount;
 TKzsForm::TKzsForm(QWidget* parent)
     : QWidget(parent)
 {
-    const ExerciseControls c = BuildExerciseWindow(this, windowLayout());
+    const ExerciseControls c = buildExerciseWindow(this, windowLayout());
     Sh = c.picture;
     Dn = c.statement;
     Button1 = c.exitButton;
@@ -107,10 +107,10 @@ void TKzsForm::FormActivate()
         WrongCount = 0;
         Step = 0;
         randomizeFromClock();
-        Task = static_cast<int>(randomBelow(TaskCount));
+        Task = static_cast<int>(randomBelow(kTaskCount));
         DrawScheme(Task, 0);
         SetupStep(Task, 0);
-        SetCentredText(AscLabel, PromptText());
+        setCentredText(AscLabel, promptText());
         Eq2->setFocus();
     });
 }
@@ -133,10 +133,10 @@ void TKzsForm::Eq2KeyPress(QChar& key)
     if (key != QChar(13))
         return;
     guarded([&] {
-        switch (CheckAnswer(KzsEquation(), KzsData(), m_reference, Eq2->Equation())) {
+        switch (checkAnswer(kzsEquation(), kzsData(), m_reference, Eq2->Equation())) {
         case Verdict::Equal:
             ShowPraise();
-            ResetAnswerControl(Eq2);
+            resetAnswerControl(Eq2);
             SetupStep(Task, Step);
             ++Step;
             DrawScheme(Task, Step);
@@ -145,7 +145,7 @@ void TKzsForm::Eq2KeyPress(QChar& key)
             Eq1->SetEquation(QString());
             break;
         case Verdict::NotEqual:
-            if (ExamMode && ++WrongCount >= WrongAnswerLimit) {
+            if (ExamMode && ++WrongCount >= kWrongAnswerLimit) {
                 ShowMessage(TKzsForm::tr("Вы ответили неверно пять раз. Проверьте свои знания и "
                                            "попробуйте снова. Желаю удачи!"),
                             kExaminerTitle);
@@ -172,7 +172,7 @@ void TKzsForm::TimerTimer()
 {
     guarded([&] {
         Timer->stop();
-        SetCentredText(AscLabel, PromptText());
+        setCentredText(AscLabel, promptText());
         SetupStep(Task, Step);
     });
 }
@@ -180,7 +180,7 @@ void TKzsForm::TimerTimer()
 void TKzsForm::LClickClick()
 {
     guarded([&] {
-        ResetAnswerControl(Eq2);
+        resetAnswerControl(Eq2);
         ++Step;
         DrawScheme(Task, Step);
         SetupStep(Task, Step);
@@ -189,8 +189,8 @@ void TKzsForm::LClickClick()
 
 void TKzsForm::SetupStep(int task, int step)
 {
-    DefineTaskVariables(KzsData());
-    const auto& steps = TaskSteps(task);
+    defineTaskVariables(kzsData());
+    const auto& steps = taskSteps(task);
     if (step >= 0 && step < static_cast<int>(steps.size())) {
         const ScriptStep& s = steps[static_cast<std::size_t>(step)];
         if (s.points > 0) {
@@ -199,9 +199,9 @@ void TKzsForm::SetupStep(int task, int step)
             Eq1->setFont(font);
         }
         Eq1->SetEquation(QCoreApplication::translate("Script", s.question));
-        AnnounceQuestion(Eq1);
+        announceQuestion(Eq1);
         m_reference = QString::fromUtf8(s.reference);
-    } else if (step == TaskFinishStep(task)) {
+    } else if (step == kTaskFinishStep(task)) {
         if (ExamMode)
             ExamPassed = true;
         ShowMessage(TKzsForm::tr("Вы успешно прошли это испытание. Поздравляю! Желаю дальнейших успехов! "));
@@ -233,10 +233,10 @@ void TKzsForm::DrawScheme(int task, int step)
 
 void TKzsForm::ShowPraise()
 {
-    SetCentredText(AscLabel, DrawFeedbackText(TaskPraises()));
+    setCentredText(AscLabel, DrawFeedbackText(taskPraises()));
 }
 
 void TKzsForm::ShowScold()
 {
-    SetCentredText(AscLabel, DrawFeedbackText(Reproaches()));
+    setCentredText(AscLabel, DrawFeedbackText(reproaches()));
 }

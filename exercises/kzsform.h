@@ -41,7 +41,7 @@ public:
     QTimer* Timer;
 
     // The reference formula of the current step.
-    const QString& ReferenceAnswer() const { return m_reference; }
+    const QString& referenceAnswer() const { return m_reference; }
 
     // Handlers.
     void FormActivate();

@@ -39,41 +39,41 @@ void doneModule(ExerciseModule& m)
 
 } // namespace
 
-void InitExerciseModules()
+void initExerciseModules()
 {
-    if (ExerciseModulesReady())
+    if (exerciseModulesReady())
         return;
     initModule(urModule);
     initModule(kzsModule);
 }
 
-void DoneExerciseModules()
+void doneExerciseModules()
 {
     doneModule(kzsModule);
     doneModule(urModule);
 }
 
-bool ExerciseModulesReady()
+bool exerciseModulesReady()
 {
     return urModule.equation && kzsModule.equation;
 }
 
-TMyPacketEquation& UrEquation()
+TMyPacketEquation& urEquation()
 {
     return existing(urModule.equation);
 }
 
-TMyPacketData& UrData()
+TMyPacketData& urData()
 {
     return existing(urModule.data);
 }
 
-TMyPacketEquation& KzsEquation()
+TMyPacketEquation& kzsEquation()
 {
     return existing(kzsModule.equation);
 }
 
-TMyPacketData& KzsData()
+TMyPacketData& kzsData()
 {
     return existing(kzsModule.data);
 }

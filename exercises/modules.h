@@ -10,19 +10,19 @@ class TMyPacketEquation;
 class TMyPacketData;
 
 // Creates, for each exercise window, one TMyPacketEquation and one
-// TMyPacketData.  A second call without DoneExerciseModules in between does
+// TMyPacketData.  A second call without doneExerciseModules in between does
 // nothing.
-void InitExerciseModules();
+void initExerciseModules();
 // Destroys them (reverse order of creation).  Safe to call more than once.
-void DoneExerciseModules();
+void doneExerciseModules();
 
-// True between InitExerciseModules and DoneExerciseModules.
-bool ExerciseModulesReady();
+// True between initExerciseModules and doneExerciseModules.
+bool exerciseModulesReady();
 
 // The worked example's reference formula and variable table.
-TMyPacketEquation& UrEquation();
-TMyPacketData& UrData();
+TMyPacketEquation& urEquation();
+TMyPacketData& urData();
 
 // The control task's reference formula and variable table.
-TMyPacketEquation& KzsEquation();
-TMyPacketData& KzsData();
+TMyPacketEquation& kzsEquation();
+TMyPacketData& kzsData();

@@ -53,7 +53,7 @@ void setCaption(const SchemeTarget& t, const QString& text)
 {
     if (t.setCaption)
         t.setCaption(text);
-    t.statement.DiscardDrawing();
+    t.statement.discardDrawing();
 }
 
 // Worked example, the problem: beam AB on the knife edge D and the smooth

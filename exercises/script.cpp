@@ -15,7 +15,7 @@ std::string piText()
     return std::string(buffer, result.ptr);
 }
 
-void DefineStepVariables(TMyPacketData& data, const std::vector<std::string>& randomNames)
+void defineStepVariables(TMyPacketData& data, const std::vector<std::string>& randomNames)
 {
     data.AddVariable("~p", piText());
     randomizeFromClock();

@@ -20,4 +20,4 @@ std::string piText();
 // Defines "~p" as pi, then re-seeds the generator from the clock and defines
 // each named variable, in order, with its own draw from 100 values (written as
 // decimal text).
-void DefineStepVariables(TMyPacketData& data, const std::vector<std::string>& randomNames);
+void defineStepVariables(TMyPacketData& data, const std::vector<std::string>& randomNames);

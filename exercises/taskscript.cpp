@@ -53,7 +53,7 @@ const std::vector<ScriptStep> noTask;
 
 } // namespace
 
-const std::vector<ScriptStep>& TaskSteps(int task)
+const std::vector<ScriptStep>& taskSteps(int task)
 {
     switch (task) {
     case 0: return task0;
@@ -65,14 +65,14 @@ const std::vector<ScriptStep>& TaskSteps(int task)
     }
 }
 
-int TaskFinishStep(int task)
+int kTaskFinishStep(int task)
 {
-    if (task < 0 || task >= TaskCount)
+    if (task < 0 || task >= kTaskCount)
         return -1;
-    return static_cast<int>(TaskSteps(task).size());
+    return static_cast<int>(taskSteps(task).size());
 }
 
-const std::vector<std::string>& TaskVariableNames()
+const std::vector<std::string>& taskVariableNames()
 {
     static const std::vector<std::string> names = {"N",   "Y",   "P",   "a",   "~a",  "R!D", "X!C",
                                                     "Y!C", "M",   "X!B", "Y!B", "R!A", "b",   "X!A",
@@ -80,7 +80,7 @@ const std::vector<std::string>& TaskVariableNames()
     return names;
 }
 
-void DefineTaskVariables(TMyPacketData& data)
+void defineTaskVariables(TMyPacketData& data)
 {
-    DefineStepVariables(data, TaskVariableNames());
+    defineStepVariables(data, taskVariableNames());
 }

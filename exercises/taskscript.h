@@ -1,6 +1,6 @@
 #pragma once
 // The five control tasks.  Each task is a list of questions; the step right
-// after its last question (TaskFinishStep) finishes the task.
+// after its last question (kTaskFinishStep) finishes the task.
 #include "exercises/script.h"
 
 #include <string>
@@ -8,15 +8,15 @@
 
 class TMyPacketData;
 
-constexpr int TaskCount = 5;
+constexpr int kTaskCount = 5;
 
 // The questions of task 0..4; an empty list for any other number.
-const std::vector<ScriptStep>& TaskSteps(int task);
+const std::vector<ScriptStep>& taskSteps(int task);
 // The finishing step of a task (its number of questions); -1 for no task.
-int TaskFinishStep(int task);
+int kTaskFinishStep(int task);
 
 // The variables that get a random value before every question, in draw order.
-const std::vector<std::string>& TaskVariableNames();
+const std::vector<std::string>& taskVariableNames();
 
 // "~p" := pi, then one re-seeding and one draw from 100 per variable.
-void DefineTaskVariables(TMyPacketData& data);
+void defineTaskVariables(TMyPacketData& data);

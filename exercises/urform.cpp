@@ -20,7 +20,7 @@
 
 namespace {
 // The pause after feedback, set on every activation.
-constexpr int PauseInterval = 1300;
+constexpr int kPauseInterval = 1300;
 
 const ExerciseLayout& windowLayout()
 {
@@ -42,7 +42,7 @@ const ExerciseLayout& windowLayout()
 TUrForm::TUrForm(QWidget* parent)
     : QWidget(parent)
 {
-    const ExerciseControls c = BuildExerciseWindow(this, windowLayout());
+    const ExerciseControls c = buildExerciseWindow(this, windowLayout());
     Shema = c.picture;
     Dano = c.statement;
     Button1 = c.exitButton;
@@ -100,8 +100,8 @@ void TUrForm::FormActivate()
         Shema->show();
         DrawScheme(0);
         Timer1->stop();
-        Timer1->setInterval(PauseInterval);
-        SetCentredText(AscLabel, PromptText());
+        Timer1->setInterval(kPauseInterval);
+        setCentredText(AscLabel, promptText());
         SetupStep(0);
         EqEdit2->SetEquation(QString());
         EqEdit2->setFocus();
@@ -126,10 +126,10 @@ void TUrForm::EqEdit2KeyPress(QChar& key)
     if (key != QChar(13))
         return;
     guarded([&] {
-        switch (CheckAnswer(UrEquation(), UrData(), m_reference, EqEdit2->Equation())) {
+        switch (checkAnswer(urEquation(), urData(), m_reference, EqEdit2->Equation())) {
         case Verdict::Equal:
             ShowPraise();
-            ResetAnswerControl(EqEdit2);
+            resetAnswerControl(EqEdit2);
             DrawScheme(Step);
             SetupStep(Step);
             ++Step;
@@ -156,7 +156,7 @@ void TUrForm::Timer1Timer()
 {
     guarded([&] {
         Timer1->stop();
-        SetCentredText(AscLabel, PromptText());
+        setCentredText(AscLabel, promptText());
         SetupStep(Step);
     });
 }
@@ -164,7 +164,7 @@ void TUrForm::Timer1Timer()
 void TUrForm::LClickClick()
 {
     guarded([&] {
-        ResetAnswerControl(EqEdit2);
+        resetAnswerControl(EqEdit2);
         ++Step;
         DrawScheme(Step - 1);
         SetupStep(Step);
@@ -173,8 +173,8 @@ void TUrForm::LClickClick()
 
 void TUrForm::SetupStep(int step)
 {
-    DefineExampleVariables(UrData());
-    const auto& steps = ExampleSteps();
+    defineExampleVariables(urData());
+    const auto& steps = exampleSteps();
     if (step >= 0 && step < static_cast<int>(steps.size())) {
         const ScriptStep& s = steps[static_cast<std::size_t>(step)];
         if (s.points > 0) {
@@ -183,9 +183,9 @@ void TUrForm::SetupStep(int step)
             EqEdit1->setFont(font);
         }
         EqEdit1->SetEquation(QCoreApplication::translate("Script", s.question));
-        AnnounceQuestion(EqEdit1);
+        announceQuestion(EqEdit1);
         m_reference = QString::fromUtf8(s.reference);
-    } else if (step == ExampleFinishStep) {
+    } else if (step == kExampleFinishStep) {
         ShowMessage(TUrForm::tr("Поздравляю! Теперь вы без труда сможете составить уравнения "
                                    "равновесия для плоской системы сил."));
         close();
@@ -207,10 +207,10 @@ void TUrForm::DrawScheme(int step)
 
 void TUrForm::ShowPraise()
 {
-    SetCentredText(AscLabel, DrawFeedbackText(ExamplePraises()));
+    setCentredText(AscLabel, DrawFeedbackText(examplePraises()));
 }
 
 void TUrForm::ShowScold()
 {
-    SetCentredText(AscLabel, DrawFeedbackText(Reproaches()));
+    setCentredText(AscLabel, DrawFeedbackText(reproaches()));
 }

@@ -35,7 +35,7 @@ public:
     // The question on screen, from 0.
     int Step = 0;
     // The reference formula of the current step.
-    const QString& ReferenceAnswer() const { return m_reference; }
+    const QString& referenceAnswer() const { return m_reference; }
 
     // Handlers.
     void FormActivate();

@@ -142,7 +142,7 @@ long double recordingCall(FunctionId code, long double x)
     const char* error = nullptr;
     const long double r = callFunction(code, x, error);
     if (error != nullptr)
-        RecordError(2, error);
+        recordError(2, error);
     return r;
 }
 
@@ -229,7 +229,7 @@ void printChain(const TMyEquation* node, std::string& out)
 
 } // namespace
 
-double NarrowToDouble(long double x)
+double narrowToDouble(long double x)
 {
     // Halfway between the largest double and 2^1024: from here on rounding
     // to double gives infinity.
@@ -258,7 +258,7 @@ long double MyDiv(long double a, long double b)
 {
     if (std::fabs(tested(b)) >= epsilon())
         return checked(a, b, a / b);
-    RecordError(2, kDivisionByZero);
+    recordError(2, kDivisionByZero);
     return 1;
 }
 
@@ -266,7 +266,7 @@ long double MyPow(long double a, long double b)
 {
     if (std::fabs(tested(a)) < epsilon() && std::fabs(tested(b)) < epsilon())
         return 1;
-    return std::pow(NarrowToDouble(a), NarrowToDouble(b));
+    return std::pow(narrowToDouble(a), narrowToDouble(b));
 }
 
 long double MyLn(long double x)
@@ -429,7 +429,7 @@ void TMyEquation::makeLeaf(std::string_view t, int depth)
     }
     const std::size_t open = t.find('(');
     if (open != std::string_view::npos)
-        Function = FunctionOf(t.substr(0, open));
+        Function = functionOf(t.substr(0, open));
     if (Function == FunctionId::None) {
         if (t.back() == '@')
             t.remove_suffix(1);
@@ -459,7 +459,7 @@ long double TMyEquation::apply(long double x) const
         m_memoValid = true;
     }
     if (m_memoError != nullptr)
-        RecordError(2, m_memoError);
+        recordError(2, m_memoError);
     return m_memoResult;
 }
 
@@ -490,7 +490,7 @@ long double TMyEquation::Evaluate(const TMyPacketData& table) const
     return a;
 }
 
-std::string PrintTree(const TMyEquation& root)
+std::string printTree(const TMyEquation& root)
 {
     std::string out;
     printChain(&root, out);

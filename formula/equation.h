@@ -40,7 +40,7 @@ long double MyTan(long double x);
 
 // x as a double.  A finite x that would round beyond the double range is an
 // overflow (FloatingPointError); infinities and not-a-numbers pass as they are.
-double NarrowToDouble(long double x);
+double narrowToDouble(long double x);
 
 // What a node is.
 enum class NodeKind : std::uint8_t {
@@ -109,4 +109,4 @@ private:
 // operator after it, and its Child chain in braces; a chain is enclosed in
 // [ ] with ", " between operands.  "(a+b)*c" prints as
 // [comp{comp *{var"a" +, var"b"}, var"c"}].
-std::string PrintTree(const TMyEquation& root);
+std::string printTree(const TMyEquation& root);

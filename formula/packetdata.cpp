@@ -16,7 +16,7 @@ std::uint64_t nextGeneration()
 
 void recordMissing(const std::string& key)
 {
-    RecordError(3, "Ошибка: нет такой переменной \"" + key + "\"");
+    recordError(3, "Ошибка: нет такой переменной \"" + key + "\"");
 }
 
 } // namespace
@@ -99,7 +99,7 @@ long double TMyPacketData::valueAt(std::size_t index) const
 long double TMyPacketData::lookup(const std::string& key) const
 {
     if (key.empty()) {
-        RecordError(3, kEmptyKey);
+        recordError(3, kEmptyKey);
         return 0;
     }
     const std::size_t index = find(key);
@@ -114,7 +114,7 @@ void TMyPacketData::AddVariable(std::string_view name, std::string_view value)
 {
     std::string key = NormalizeName(name);
     if (key.empty()) {
-        RecordError(3, kEmptyKey);
+        recordError(3, kEmptyKey);
         return;
     }
     const std::size_t index = find(key);
@@ -144,7 +144,7 @@ long double TMyPacketData::GetVariable(const TMyVariableRef& ref) const
         MyStat.Message = ref.m_statusMessage;
 
     if (ref.m_key.empty()) {
-        RecordError(3, kEmptyKey);
+        recordError(3, kEmptyKey);
         return 0;
     }
     if (ref.m_generation != m_generation) {
@@ -162,7 +162,7 @@ void TMyPacketData::SetVariable(std::string_view name, std::string_view value)
 {
     const std::string key = NormalizeName(name);
     if (key.empty()) {
-        RecordError(3, kEmptyKey);
+        recordError(3, kEmptyKey);
         return;
     }
     const std::size_t index = find(key);
@@ -178,7 +178,7 @@ void TMyPacketData::DeleteVariable(std::string_view name)
 {
     const std::string key = NormalizeName(name);
     if (key.empty()) {
-        RecordError(3, kEmptyKey);
+        recordError(3, kEmptyKey);
         return;
     }
     const std::size_t index = find(key);

@@ -45,7 +45,7 @@ void TMyPacketEquation::SetEquation(const std::string& text)
         tooLong();
     if (m_root && text == m_source) {
         // The same text again: it normalises and parses exactly as before.
-        ClearStatus();
+        clearStatus();
         return;
     }
     std::string t = NormalizeEquation(text);
@@ -90,8 +90,8 @@ std::string TMyPacketEquation::Compare(const std::string& typed, const TMyPacket
         for (const std::string& name : freeNames)
             work.SetVariable(name, hundredths(random15() % 100000));
         MyStat.Message.clear();
-        const double reference = NarrowToDouble(m_root->Evaluate(*values));
-        const double answer = NarrowToDouble(typedTree.Evaluate(*values));
+        const double reference = narrowToDouble(m_root->Evaluate(*values));
+        const double answer = narrowToDouble(typedTree.Evaluate(*values));
         if (MyStat.Message.empty()) {
             if (std::isnan(reference) || std::isnan(answer))
                 throw FloatingPointError("Ошибка вычисления: значение не является числом");

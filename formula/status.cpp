@@ -2,7 +2,7 @@
 
 TMyStat MyStat;
 
-void RecordError(std::uint8_t code, const std::string& message)
+void recordError(std::uint8_t code, const std::string& message)
 {
     if (!MyStat.Message.empty())
         return;
@@ -10,7 +10,7 @@ void RecordError(std::uint8_t code, const std::string& message)
     MyStat.Message = message;
 }
 
-void ClearStatus()
+void clearStatus()
 {
     MyStat.Code = 0;
     MyStat.Message.clear();

@@ -18,6 +18,6 @@ struct TMyStat {
 extern TMyStat MyStat;
 
 // Records an error: sets Code and Message only if no message is pending.
-void RecordError(std::uint8_t code, const std::string& message);
+void recordError(std::uint8_t code, const std::string& message);
 // Code 0, Message "".
-void ClearStatus();
+void clearStatus();

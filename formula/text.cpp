@@ -25,7 +25,7 @@ bool isMarker(Char c)
 // level pass then keeps one of it unless it repeats the level set by the run
 // before (the base line at the start); what is kept is a fixed point.
 template <typename Char>
-std::basic_string<Char> tidyLevelMarkers(std::basic_string_view<Char> text)
+std::basic_string<Char> tidyMarkersOf(std::basic_string_view<Char> text)
 {
     std::basic_string<Char> out;
     out.reserve(text.size());
@@ -183,7 +183,7 @@ bool readDecimal(std::string_view text, Float& value)
 
 std::string NormalizeEquation(std::string_view text)
 {
-    ClearStatus();
+    clearStatus();
     long depth = 0;
     for (const char c : text) {
         if (c == '(')
@@ -207,17 +207,17 @@ std::string NormalizeEquation(std::string_view text)
     }
     if (!markers)
         return s;
-    return TidyLevelMarkers(s);
+    return tidyLevelMarkers(s);
 }
 
-std::string TidyLevelMarkers(std::string_view text)
+std::string tidyLevelMarkers(std::string_view text)
 {
-    return tidyLevelMarkers(text);
+    return tidyMarkersOf(text);
 }
 
-std::u16string TidyLevelMarkers(std::u16string_view text)
+std::u16string tidyLevelMarkers(std::u16string_view text)
 {
-    return tidyLevelMarkers(text);
+    return tidyMarkersOf(text);
 }
 
 bool IsNumberText(std::string_view text)
@@ -263,14 +263,14 @@ long double StrToNumber(std::string_view text)
     if (!digits)
         notANumber(text);
     long double value = 0;
-    if (!ReadDecimalNumber(c, value))
+    if (!readDecimalNumber(c, value))
         notANumber(text);
     if (std::isinf(value))
         throw NumberFormatError("Ошибка: число \"" + std::string(text) + "\" слишком велико");
     return value;
 }
 
-FunctionId FunctionOf(std::string_view name)
+FunctionId functionOf(std::string_view name)
 {
     if (name.size() > 5)
         return FunctionId::None;
@@ -292,17 +292,17 @@ FunctionId FunctionOf(std::string_view name)
     return FunctionId::None;
 }
 
-bool ReadDecimalNumber(std::string_view text, double& value)
+bool readDecimalNumber(std::string_view text, double& value)
 {
     return readDecimal(text, value);
 }
 
-bool ReadDecimalNumber(std::string_view text, long double& value)
+bool readDecimalNumber(std::string_view text, long double& value)
 {
     return readDecimal(text, value);
 }
 
 std::uint8_t FunctionCode(std::string_view name)
 {
-    return static_cast<std::uint8_t>(FunctionOf(name));
+    return static_cast<std::uint8_t>(functionOf(name));
 }

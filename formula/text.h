@@ -25,8 +25,8 @@ bool IsNumberText(std::string_view text);
 // of the first adjacent pair of different markers, pair kinds in the order !@
 // !# @! @# #! #@" and then "drop every marker repeating the current level";
 // it is computed in one pass.
-std::string TidyLevelMarkers(std::string_view text);
-std::u16string TidyLevelMarkers(std::u16string_view text);
+std::string tidyLevelMarkers(std::string_view text);
+std::u16string tidyLevelMarkers(std::u16string_view text);
 
 // "" gives 0; one trailing "@" is dropped; a number text is read with "." or
 // "," as the decimal separator whatever the process locale; any other text
@@ -41,8 +41,8 @@ long double StrToNumber(std::string_view text);
 // infinity of its sign, below it zero or the subnormal value, as the C
 // library's conversion gives.  False when the text is not wholly such a
 // number.
-bool ReadDecimalNumber(std::string_view text, double& value);
-bool ReadDecimalNumber(std::string_view text, long double& value);
+bool readDecimalNumber(std::string_view text, double& value);
+bool readDecimalNumber(std::string_view text, long double& value);
 
 // The functions of a formula by their codes.
 enum class FunctionId : std::uint8_t {
@@ -61,8 +61,8 @@ enum class FunctionId : std::uint8_t {
 
 // The function a name calls (case-insensitive match); any other name,
 // the empty one included, gives FunctionId::None.
-FunctionId FunctionOf(std::string_view name);
-// FunctionOf as its code: 0 cos ... 8 sqrt, 9 none, 10 up.
+FunctionId functionOf(std::string_view name);
+// functionOf as its code: 0 cos ... 8 sqrt, 9 none, 10 up.
 std::uint8_t FunctionCode(std::string_view name);
 
 // pi: the text the variable table holds, and the double nearest to it

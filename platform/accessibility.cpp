@@ -22,7 +22,7 @@ QList<QWidget*> visibleChildren(const QWidget* parent)
     for (QObject* o : parent->children()) {
         auto* w = qobject_cast<QWidget*>(o);
         if (!w || w->isWindow() || qobject_cast<QFocusFrame*>(w) || qobject_cast<QMenu*>(w)
-            || w->objectName() == QLatin1String("qt_rubberband") || IsHiddenFromAccessibility(w))
+            || w->objectName() == QLatin1String("qt_rubberband") || isHiddenFromAccessibility(w))
             continue;
         out.append(w);
     }
@@ -157,30 +157,30 @@ std::function<void(QAccessibleEvent*)>& observer()
 }
 } // namespace
 
-void SendAccessibleEvent(QAccessibleEvent* event)
+void sendAccessibleEvent(QAccessibleEvent* event)
 {
     if (observer())
         observer()(event);
     QAccessible::updateAccessibility(event);
 }
 
-bool AccessibleEventsWanted()
+bool accessibleEventsWanted()
 {
     return QAccessible::isActive() || observer();
 }
 
-void SetAccessibleEventObserver(std::function<void(QAccessibleEvent*)> o)
+void setAccessibleEventObserver(std::function<void(QAccessibleEvent*)> o)
 {
     observer() = std::move(o);
 }
 
-void HideFromAccessibility(QWidget* widget)
+void hideFromAccessibility(QWidget* widget)
 {
     if (widget)
         widget->setProperty(kHiddenProperty, true);
 }
 
-bool IsHiddenFromAccessibility(const QWidget* widget)
+bool isHiddenFromAccessibility(const QWidget* widget)
 {
     return widget && widget->property(kHiddenProperty).toBool();
 }
@@ -222,7 +222,7 @@ Announcer* WindowAnnouncer(const QWidget* widget)
     return widget->window()->findChild<Announcer*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
-void Announce(QWidget* widget, const QString& text)
+void announce(QWidget* widget, const QString& text)
 {
     if (!widget)
         return;

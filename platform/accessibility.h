@@ -6,7 +6,7 @@
 //    modally, or when it is a dialog) named by its caption, so that a screen
 //    reader announces it and takes the focus changes inside it as its own;
 //  - a plain panel (a QFrame) is a grouping, not a frame of its own;
-//  - widgets marked by HideFromAccessibility are left out of the tree;
+//  - widgets marked by hideFromAccessibility are left out of the tree;
 //  - Enter and Return press the focused push button in windows that are not
 //    dialogs, as Space does (dialogs already do it for their buttons).
 #include <QString>
@@ -20,13 +20,13 @@ void installAccessibility();
 // Events of the program's own making (the equation control's text and caret)
 // go out through here: to the screen reader while one listens, and to the
 // observer when one is set (tests, on platforms without a screen reader).
-void SendAccessibleEvent(QAccessibleEvent* event);
-bool AccessibleEventsWanted();
-void SetAccessibleEventObserver(std::function<void(QAccessibleEvent*)> observer);
+void sendAccessibleEvent(QAccessibleEvent* event);
+bool accessibleEventsWanted();
+void setAccessibleEventObserver(std::function<void(QAccessibleEvent*)> observer);
 
 // Leaves `widget` (and what it holds) out of the accessibility tree.
-void HideFromAccessibility(QWidget* widget);
-bool IsHiddenFromAccessibility(const QWidget* widget);
+void hideFromAccessibility(QWidget* widget);
+bool isHiddenFromAccessibility(const QWidget* widget);
 
 // An invisible status of a window that a screen reader speaks whenever it
 // changes: role Notification, its name the text, shown anew for every
@@ -44,6 +44,6 @@ protected:
 
 // Speaks `text` through the announcer of the window that holds `widget`
 // (made on first need).  The focus stays where it is.
-void Announce(QWidget* widget, const QString& text);
+void announce(QWidget* widget, const QString& text);
 // The window's announcer, or null while it has none.
 Announcer* WindowAnnouncer(const QWidget* widget);

@@ -51,12 +51,12 @@ void create()
 void startModules()
 {
     // MyStat, the formula engine's status record, is a static object.
-    InitExerciseModules();
+    initExerciseModules();
 }
 
 void stopModules()
 {
-    DoneExerciseModules();
+    doneExerciseModules();
 }
 
 void createWindows()

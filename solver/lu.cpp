@@ -92,7 +92,7 @@ void SolveLU(const double* lu, const int* exchange, int n, const double* b, doub
     }
 }
 
-bool AllFinite(const double* values, int n)
+bool allFinite(const double* values, int n)
 {
     for (int i = 0; i < n; ++i)
         if (!std::isfinite(values[i]))

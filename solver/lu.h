@@ -32,4 +32,4 @@ void DecomposeLU(const double* a, int n, double* lu, int* exchange, double* scal
 void SolveLU(const double* lu, const int* exchange, int n, const double* b, double* x);
 
 // True when none of the n values is an infinity or a not-a-number.
-bool AllFinite(const double* values, int n);
+bool allFinite(const double* values, int n);

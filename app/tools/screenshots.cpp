@@ -89,7 +89,7 @@ bool shoot(const QDir& folder)
     settle();
     for (int i = 0; i < 4; ++i)
         UrForm->LClickClick();
-    UrForm->EqEdit2->SetEquation(UrForm->ReferenceAnswer());
+    UrForm->EqEdit2->SetEquation(UrForm->referenceAnswer());
     if (!save(UrForm, folder, "example.png"))
         return false;
 

@@ -39,7 +39,7 @@ protected:
 };
 } // namespace
 
-void KeepToTypedKeys(QLineEdit* box)
+void keepToTypedKeys(QLineEdit* box)
 {
     box->setContextMenuPolicy(Qt::NoContextMenu);
     box->setAcceptDrops(false);
@@ -58,7 +58,7 @@ QChar FilterNumberKey(const QString& text, QChar key, const QLocale& locale)
     return QChar();
 }
 
-std::optional<double> ReadNumber(const QString& text, const QLocale& locale)
+std::optional<double> readNumber(const QString& text, const QLocale& locale)
 {
     QLocale strict = locale;
     strict.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
@@ -69,7 +69,7 @@ std::optional<double> ReadNumber(const QString& text, const QLocale& locale)
     return value;
 }
 
-QString FormatResult(double value, const QLocale& locale)
+QString formatResult(double value, const QLocale& locale)
 {
     QString text = QString::asprintf("%4.3f", value);
     // A zero, or a value that rounds to it, is shown without a sign.

@@ -19,15 +19,15 @@ QChar FilterNumberKey(const QString& text, QChar key, const QLocale& locale = QL
 // The value of a box: a complete number in the locale's notation (no group
 // separators) that fits a double; nothing for an empty box, a lone "-", "1-2",
 // a lone separator, an infinity and the like.
-std::optional<double> ReadNumber(const QString& text, const QLocale& locale = QLocale());
+std::optional<double> readNumber(const QString& text, const QLocale& locale = QLocale());
 
 // Lets text reach a number box only as typed keys through FilterNumberKey:
 // the box gets no context menu (its Cut, Copy and Paste would have to do
 // nothing, and the rest are keys already), takes no drops, ignores the middle
 // button's paste of the selection and takes no text from an input method.
 // Keyboard shortcuts are the key handler's business.
-void KeepToTypedKeys(QLineEdit* box);
+void keepToTypedKeys(QLineEdit* box);
 
 // A result as "%4.3f" with the locale's decimal separator: fixed notation,
 // three decimals, never cut; a value that rounds to zero has no minus sign.
-QString FormatResult(double value, const QLocale& locale = QLocale());
+QString formatResult(double value, const QLocale& locale = QLocale());

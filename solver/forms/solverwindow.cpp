@@ -47,7 +47,7 @@ QLineEdit* makeBox(QWidget* parent, const QString& name, const QString& accessib
     box->setFont(pointFont(QStringLiteral("MS Sans Serif"), 10));
     box->setGeometry(at);
     // Text reaches a number box only through its key filter.
-    KeepToTypedKeys(box);
+    keepToTypedKeys(box);
     return box;
 }
 
@@ -156,7 +156,7 @@ void SolverWindow::Button1Click()
 
     const QLocale locale;
     for (int k = 0; k < n * n + n; ++k) {
-        const std::optional<double> value = ReadNumber(inputs[k]->text(), locale);
+        const std::optional<double> value = readNumber(inputs[k]->text(), locale);
         if (!value) {
             ShowMessage(kMissingDataText);
             return;
@@ -171,11 +171,11 @@ void SolverWindow::Button1Click()
     bool solved = false;
     if (singular) {
         ShowMessage(kSingularText);
-    } else if (!AllFinite(LU.data(), n * n)) {
+    } else if (!allFinite(LU.data(), n * n)) {
         ShowMessage(kOutOfRangeText);
     } else {
         SolveLU(LU.data(), exchange.data(), n, b.data(), trial.data());
-        solved = AllFinite(trial.data(), n);
+        solved = allFinite(trial.data(), n);
         if (solved)
             x = trial;
         else
@@ -192,7 +192,7 @@ void SolverWindow::announceResults()
     QStringList parts;
     for (QLineEdit* box : results)
         parts.append(box->objectName() + QStringLiteral(" = ") + box->text());
-    Announce(this, SolverWindow::tr("Вычисленные значения неизвестных: ") + parts.join(QStringLiteral("; ")));
+    announce(this, SolverWindow::tr("Вычисленные значения неизвестных: ") + parts.join(QStringLiteral("; ")));
 }
 
 void SolverWindow::Button2Click()
@@ -207,7 +207,7 @@ void SolverWindow::writeResults()
     for (int i = 0; i < n; ++i) {
         // Shown from its start: a result wider than its box keeps its sign
         // and leading digits in view.
-        results[i]->setText(FormatResult(x[i], locale));
+        results[i]->setText(formatResult(x[i], locale));
         results[i]->setCursorPosition(0);
     }
 }

@@ -265,7 +265,7 @@ private slots:
         QCOMPARE(at(label.grabSurface(), 50, 30), kRed);
         label.repaint();
         QCOMPARE(at(label.grabSurface(), 50, 30), kRed);
-        c.DiscardDrawing();
+        c.discardDrawing();
         QVERIFY(at(label.grabSurface(), 50, 30) != kRed);
     }
 

@@ -34,6 +34,8 @@ std::string brokenInvariant(const EqEditModel& m, const EqMetrics& metrics)
         return "caret at or right of the caret limit";
     if (m.textLimit() >= 0 && EqWidth(m.visibleText(), start, metrics) > m.textLimit())
         return "visible text wider than the control";
+    if (caret - (first - 1) > m.visibleText().size())
+        return "caret right of the visible text";
     return {};
 }
 
@@ -330,6 +332,9 @@ TEST(EditingModel, ScrollsKeepGreekLettersWholeAndTheCaretInside)
         {"BackspaceJumpIntoGreekLetters", 60, times("a~b", 8) + times("<BS>", 12)},
         {"LeftJumpOverWideLetters", 60, times("W", 10) + times("<Left>", 10)},
         {"ClickAtTheEdge", 62, "abcdef<Home><@60>"},
+        // Typing that scrolls shows the text up to the caret only; Right past
+        // a narrower character keeps that view, and the caret with it.
+        {"RightAfterTypingScrolledInTheMiddle", 60, "a<Home>WWW<Right>"},
         {"UndoAndRedoAcrossScrolls", 60,
          times("a~b", 6) + "<Home><Del><Del>" + times("<Right>", 8) + times("<Undo>", 3) + times("<Redo>", 3)
              + "<End>" + times("<BS>", 9) + times("<Undo>", 9) + "<Home>" + times("<Redo>", 4)},

@@ -310,7 +310,7 @@ TEST(EqEvaluator, WritesResultsBackAtFullPrecisionWithSigns)
 std::vector<std::pair<std::string, double>> listed(const EqEvaluator& e)
 {
     std::vector<std::pair<std::string, double>> out;
-    for (const TVarStruct* v = e.VarList(); v; v = v->Next)
+    for (const TVarStruct* v = e.varList(); v; v = v->Next)
         out.emplace_back(str(v->Name), v->Value);
     return out;
 }

@@ -11,7 +11,7 @@ struct SpokenCase {
 };
 
 // The worked example, the control tasks and the reference and help pages.
-TEST(SpokenFormula, ReadsFormulasInRussianWords)
+TEST(spokenFormula, ReadsFormulasInRussianWords)
 {
     const SpokenCase cases[] = {
         {u"R!B@+G", u"R индекс B плюс G"},
@@ -54,7 +54,7 @@ TEST(SpokenFormula, ReadsFormulasInRussianWords)
     };
     for (const auto& c : cases) {
         const QString notation = QString::fromUtf16(c.notation);
-        EXPECT_EQ(SpokenFormula(notation).toStdString(), QString::fromUtf16(c.spoken).toStdString())
+        EXPECT_EQ(spokenFormula(notation).toStdString(), QString::fromUtf16(c.spoken).toStdString())
             << notation.toStdString();
     }
 }
@@ -66,7 +66,7 @@ struct PlainCase {
     std::vector<int> offsets;
 };
 
-TEST(SpokenFormula, PlainTextDropsMarkersAndMapsOffsetsBothWays)
+TEST(spokenFormula, PlainTextDropsMarkersAndMapsOffsetsBothWays)
 {
     const PlainCase cases[] = {
         {u"R!B@+G", u"RB+G", {0, 1, 1, 2, 2, 3, 4}},
@@ -77,14 +77,14 @@ TEST(SpokenFormula, PlainTextDropsMarkersAndMapsOffsetsBothWays)
     };
     for (const auto& c : cases) {
         const QString notation = QString::fromUtf16(c.notation);
-        EXPECT_EQ(PlainFormulaText(notation).toStdString(), QString::fromUtf16(c.plain).toStdString());
+        EXPECT_EQ(plainFormulaText(notation).toStdString(), QString::fromUtf16(c.plain).toStdString());
         ASSERT_EQ(c.offsets.size(), std::size_t(notation.size() + 1)) << notation.toStdString();
         for (int i = 0; i <= notation.size(); ++i) {
-            EXPECT_EQ(PlainOffset(notation, i), c.offsets[std::size_t(i)]) << notation.toStdString() << " " << i;
+            EXPECT_EQ(plainOffset(notation, i), c.offsets[std::size_t(i)]) << notation.toStdString() << " " << i;
             // Back to the notation: the first index with that offset, never
             // between '~' and its letter.
-            const int back = NotationIndex(notation, c.offsets[std::size_t(i)]);
-            EXPECT_EQ(PlainOffset(notation, back), c.offsets[std::size_t(i)]);
+            const int back = notationIndex(notation, c.offsets[std::size_t(i)]);
+            EXPECT_EQ(plainOffset(notation, back), c.offsets[std::size_t(i)]);
             EXPECT_LE(back, i);
             EXPECT_FALSE(back > 0 && notation.at(back - 1) == u'~') << notation.toStdString() << " " << i;
         }

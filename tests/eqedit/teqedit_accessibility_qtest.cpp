@@ -60,9 +60,9 @@ private slots:
     void initTestCase()
     {
         // The offscreen platform has no screen reader: the events are observed.
-        SetAccessibleEventObserver(record);
+        setAccessibleEventObserver(record);
     }
-    void cleanupTestCase() { SetAccessibleEventObserver(nullptr); }
+    void cleanupTestCase() { setAccessibleEventObserver(nullptr); }
 
     void rolesNamesAndText_data();
     void rolesNamesAndText();

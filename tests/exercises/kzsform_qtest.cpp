@@ -31,7 +31,7 @@ bool isOneOf(const QString& text, const FeedbackTexts& texts)
 
 const ScriptStep& stepOf(int task, int step)
 {
-    return TaskSteps(task)[static_cast<std::size_t>(step)];
+    return taskSteps(task)[static_cast<std::size_t>(step)];
 }
 
 QString question(int task, int step)
@@ -75,16 +75,16 @@ private:
             form->LClickClick();
         QCOMPARE(Kzs::Step, k);
         QCOMPARE(form->Eq1->Equation(), question(task, k));
-        MakeRegularPoint(KzsData(), TaskVariableNames());
+        MakeRegularPoint(kzsData(), taskVariableNames());
     }
 
     void answerRight()
     {
-        TypeAnswer(form->Eq2, form->ReferenceAnswer());
-        MakeRegularPoint(KzsData(), TaskVariableNames());
+        TypeAnswer(form->Eq2, form->referenceAnswer());
+        MakeRegularPoint(kzsData(), taskVariableNames());
     }
 
-    void answerWrong() { TypeAnswer(form->Eq2, form->ReferenceAnswer() + QStringLiteral("+1")); }
+    void answerWrong() { TypeAnswer(form->Eq2, form->referenceAnswer() + QStringLiteral("+1")); }
 
     SchemeSurfaces expectedAfterSchemes(int task, int last)
     {
@@ -126,12 +126,12 @@ private slots:
         form->Eq2->SetEquation(QStringLiteral("P*a"));
         form->Timer->start();
         form->FormActivate();
-        QVERIFY(Kzs::Task >= 0 && Kzs::Task < TaskCount);
+        QVERIFY(Kzs::Task >= 0 && Kzs::Task < kTaskCount);
         QCOMPARE(Kzs::Step, 0);
         QCOMPARE(Kzs::WrongCount, 0);
         QCOMPARE(form->Eq1->Equation(), question(Kzs::Task, 0));
-        QCOMPARE(form->ReferenceAnswer(), reference(Kzs::Task, 0));
-        QCOMPARE(form->AscLabel->text(), PromptText());
+        QCOMPARE(form->referenceAnswer(), reference(Kzs::Task, 0));
+        QCOMPARE(form->AscLabel->text(), promptText());
         QCOMPARE(form->AscLabel->x(), CentredLeft(form->AscLabel));
         QCOMPARE(form->Eq2->Equation(), QStringLiteral("P*a"));
         QVERIFY(form->Timer->isActive());
@@ -147,8 +147,8 @@ private slots:
     {
         QTest::addColumn<int>("task");
         QTest::addColumn<int>("step");
-        for (int task = 0; task < TaskCount; ++task)
-            for (int k = 0; k < TaskFinishStep(task); ++k)
+        for (int task = 0; task < kTaskCount; ++task)
+            for (int k = 0; k < kTaskFinishStep(task); ++k)
                 QTest::newRow(qPrintable(QStringLiteral("task %1 question %2").arg(task).arg(k))) << task << k;
     }
 
@@ -161,12 +161,12 @@ private slots:
 
         TypeAnswer(form->Eq2, reference(task, step));
 
-        QVERIFY2(isOneOf(form->AscLabel->text(), TaskPraises()), qPrintable(form->AscLabel->text()));
+        QVERIFY2(isOneOf(form->AscLabel->text(), taskPraises()), qPrintable(form->AscLabel->text()));
         QCOMPARE(form->AscLabel->x(), CentredLeft(form->AscLabel));
         QCOMPARE(form->Eq2->Equation(), QStringLiteral(" "));
         QCOMPARE(form->Eq1->Equation(), QString());
         QCOMPARE(Kzs::Step, step + 1);
-        QCOMPARE(form->ReferenceAnswer(), reference(task, step));
+        QCOMPARE(form->referenceAnswer(), reference(task, step));
         QVERIFY(form->Timer->isActive());
         QVERIFY(bed->boxes.empty());
         const SchemeSurfaces expected = expectedAfterSchemes(task, step + 1);
@@ -175,10 +175,10 @@ private slots:
 
         form->TimerTimer();
         QVERIFY(!form->Timer->isActive());
-        QCOMPARE(form->AscLabel->text(), PromptText());
-        if (step + 1 < TaskFinishStep(task)) {
+        QCOMPARE(form->AscLabel->text(), promptText());
+        if (step + 1 < kTaskFinishStep(task)) {
             QCOMPARE(form->Eq1->Equation(), question(task, step + 1));
-            QCOMPARE(form->ReferenceAnswer(), reference(task, step + 1));
+            QCOMPARE(form->referenceAnswer(), reference(task, step + 1));
             const int next = stepOf(task, step + 1).points;
             QCOMPARE(form->Eq1->font().pointSize(), next > 0 ? next : points);
             QVERIFY(form->isVisible());
@@ -198,7 +198,7 @@ private slots:
         openAt(1, 1);
         for (int i = 0; i < 7; ++i) {
             answerWrong();
-            QVERIFY(isOneOf(form->AscLabel->text(), Reproaches()));
+            QVERIFY(isOneOf(form->AscLabel->text(), reproaches()));
             QVERIFY(form->Timer->isActive());
             form->TimerTimer();
         }
@@ -211,7 +211,7 @@ private slots:
         QCOMPARE(bed->boxes.size(), std::size_t{1});
         QCOMPARE(bed->boxes[0].text, inputError);
         QCOMPARE(bed->boxes[0].title, QStringLiteral("ВЕКТУМ-W"));
-        QCOMPARE(form->AscLabel->text(), PromptText());
+        QCOMPARE(form->AscLabel->text(), promptText());
         QVERIFY(!form->Timer->isActive());
     }
 
@@ -248,7 +248,7 @@ private slots:
         QVERIFY(repForm()->isVisible());
         QVERIFY(!kontrForm()->isVisible());
         // The rest of the answer's handling still runs on the hidden window.
-        QVERIFY(isOneOf(form->AscLabel->text(), Reproaches()));
+        QVERIFY(isOneOf(form->AscLabel->text(), reproaches()));
         QVERIFY(form->Timer->isActive());
     }
 
@@ -257,7 +257,7 @@ private slots:
     void finishingTheExam()
     {
         ExamMode = true;
-        openAt(2, TaskFinishStep(2) - 1);
+        openAt(2, kTaskFinishStep(2) - 1);
         answerWrong();
         form->TimerTimer();
         answerRight();
@@ -274,7 +274,7 @@ private slots:
     // window's place; skipping the last question finishes at once.
     void finishingOutsideTheExam()
     {
-        openAt(3, TaskFinishStep(3) - 1);
+        openAt(3, kTaskFinishStep(3) - 1);
         form->move(200, 150);
         repForm()->move(0, 0);
         form->LClickClick();
@@ -291,11 +291,11 @@ private slots:
     // nothing is shown and the task never finishes.
     void skippingPastTheFinish()
     {
-        openAt(2, TaskFinishStep(2) - 1);
+        openAt(2, kTaskFinishStep(2) - 1);
         answerRight();
         form->LClickClick();
         form->TimerTimer();
-        QCOMPARE(Kzs::Step, TaskFinishStep(2) + 1);
+        QCOMPARE(Kzs::Step, kTaskFinishStep(2) + 1);
         QVERIFY(bed->boxes.empty());
         QVERIFY(form->isVisible());
     }
@@ -349,7 +349,7 @@ private slots:
         form->LClickClick();
         QCOMPARE(form->Eq1->font().pointSize(), 12);
         openAt(0, 0);
-        for (int task = 1; task < TaskCount; ++task) {
+        for (int task = 1; task < kTaskCount; ++task) {
             openAt(task, 0);
             QCOMPARE(form->Eq1->font().pointSize(), 10);
         }
@@ -359,11 +359,11 @@ private slots:
     void sharedQuestionJudgedByItsTask()
     {
         openAt(2, 2);
-        const QString moment2 = form->ReferenceAnswer();
+        const QString moment2 = form->referenceAnswer();
         openAt(3, 3);
         QCOMPARE(form->Eq1->Equation(), question(2, 2));
         TypeAnswer(form->Eq2, moment2);
-        QVERIFY(isOneOf(form->AscLabel->text(), Reproaches()));
+        QVERIFY(isOneOf(form->AscLabel->text(), reproaches()));
         QCOMPARE(Kzs::Step, 3);
     }
 };

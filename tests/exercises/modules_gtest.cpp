@@ -9,34 +9,34 @@
 
 TEST(ExerciseModules, ObjectsExistOnlyBetweenStartAndCleanUp)
 {
-    EXPECT_FALSE(ExerciseModulesReady());
-    EXPECT_THROW(UrEquation(), std::logic_error);
-    EXPECT_THROW(UrData(), std::logic_error);
-    EXPECT_THROW(KzsEquation(), std::logic_error);
-    EXPECT_THROW(KzsData(), std::logic_error);
+    EXPECT_FALSE(exerciseModulesReady());
+    EXPECT_THROW(urEquation(), std::logic_error);
+    EXPECT_THROW(urData(), std::logic_error);
+    EXPECT_THROW(kzsEquation(), std::logic_error);
+    EXPECT_THROW(kzsData(), std::logic_error);
 
-    InitExerciseModules();
-    ASSERT_TRUE(ExerciseModulesReady());
+    initExerciseModules();
+    ASSERT_TRUE(exerciseModulesReady());
     // One object of each kind per window, each a new table with the built-ins.
-    EXPECT_NE(&UrEquation(), &KzsEquation());
-    EXPECT_NE(&UrData(), &KzsData());
-    EXPECT_EQ(UrData().Names().size(), 5u);
-    EXPECT_EQ(KzsData().Names().size(), 5u);
-    EXPECT_EQ(UrEquation().Text(), "");
+    EXPECT_NE(&urEquation(), &kzsEquation());
+    EXPECT_NE(&urData(), &kzsData());
+    EXPECT_EQ(urData().Names().size(), 5u);
+    EXPECT_EQ(kzsData().Names().size(), 5u);
+    EXPECT_EQ(urEquation().Text(), "");
 
     // A second start-up keeps what the windows hold.
-    UrData().AddVariable("G", "7");
-    TMyPacketData* const table = &UrData();
-    InitExerciseModules();
-    EXPECT_EQ(&UrData(), table);
-    EXPECT_EQ(UrData().Names().size(), 6u);
+    urData().AddVariable("G", "7");
+    TMyPacketData* const table = &urData();
+    initExerciseModules();
+    EXPECT_EQ(&urData(), table);
+    EXPECT_EQ(urData().Names().size(), 6u);
 
-    DoneExerciseModules();
-    EXPECT_FALSE(ExerciseModulesReady());
-    EXPECT_THROW(KzsData(), std::logic_error);
-    DoneExerciseModules();
+    doneExerciseModules();
+    EXPECT_FALSE(exerciseModulesReady());
+    EXPECT_THROW(kzsData(), std::logic_error);
+    doneExerciseModules();
 
-    InitExerciseModules();
-    EXPECT_EQ(UrData().Names().size(), 5u);
-    DoneExerciseModules();
+    initExerciseModules();
+    EXPECT_EQ(urData().Names().size(), 5u);
+    doneExerciseModules();
 }

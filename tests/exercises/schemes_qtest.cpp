@@ -645,7 +645,7 @@ struct Traced {
     {
         if (s.caption) {
             captions << *s.caption;
-            statement.DiscardDrawing();
+            statement.discardDrawing();
         }
         if (s.picture)
             runStepList(picture, QString::fromUtf8(kPictureOpening) + QString::fromUtf8(s.picture));
@@ -817,7 +817,7 @@ private slots:
             Kzs::Step = -1;
             QString expected;
             QSet<QString> seen;
-            for (int step = 0; step < TaskFinishStep(task); ++step) {
+            for (int step = 0; step < kTaskFinishStep(task); ++step) {
                 kzs.LClickClick();
                 if (const SchemeText* s = schemeAt(task, step))
                     expected = description(task, s->firstStep);
@@ -834,7 +834,7 @@ private slots:
         ur.FormActivate();
         QCOMPARE(accessibleDescription(ur.Shema), exampleSchemeDescription(0));
         QString expected = exampleSchemeDescription(0);
-        for (int step = 1; step < ExampleFinishStep; ++step) {
+        for (int step = 1; step < kExampleFinishStep; ++step) {
             ur.LClickClick(); // shows question `step` beside the scheme of step - 1
             if (schemeAt(-1, step - 1))
                 expected = exampleSchemeDescription(step - 1);

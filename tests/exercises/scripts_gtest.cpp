@@ -28,9 +28,9 @@ struct NamedScript {
 
 std::vector<NamedScript> allScripts()
 {
-    std::vector<NamedScript> scripts{{"example", &ExampleSteps(), &ExampleVariableNames()}};
-    for (int task = 0; task < TaskCount; ++task)
-        scripts.push_back({"task " + std::to_string(task), &TaskSteps(task), &TaskVariableNames()});
+    std::vector<NamedScript> scripts{{"example", &exampleSteps(), &exampleVariableNames()}};
+    for (int task = 0; task < kTaskCount; ++task)
+        scripts.push_back({"task " + std::to_string(task), &taskSteps(task), &taskVariableNames()});
     return scripts;
 }
 
@@ -66,8 +66,8 @@ TEST(StepVariables, OneReseedingAndOneDrawPerVariable)
         void (*define)(TMyPacketData&);
         const std::vector<std::string>& names;
     };
-    const Case cases[] = {{"example", DefineExampleVariables, ExampleVariableNames()},
-                          {"task", DefineTaskVariables, TaskVariableNames()}};
+    const Case cases[] = {{"example", defineExampleVariables, exampleVariableNames()},
+                          {"task", defineTaskVariables, taskVariableNames()}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TMyPacketData table;
@@ -107,8 +107,8 @@ TEST(StepVariables, SameSecondSameValues)
         TMyPacketData first;
         TMyPacketData second;
         const std::time_t start = std::time(nullptr);
-        DefineTaskVariables(first);
-        DefineTaskVariables(second);
+        defineTaskVariables(first);
+        defineTaskVariables(second);
         if (std::time(nullptr) != start)
             continue;  // a second boundary fell between them: try again
         EXPECT_EQ(first.Values(), second.Values());
@@ -156,30 +156,30 @@ TEST(ScriptReferences, EquivalentAndWrongAnswers)
         const char* verdict;
     };
     const Case cases[] = {
-        {"example 0 as given", ExampleSteps()[0], "~p/2-~a", kVerdictEqual},
-        {"example 0 times one", ExampleSteps()[0], "~p/2-~a*1", kVerdictEqual},
-        {"example 0 wrong sign", ExampleSteps()[0], "~p/2+~a", kVerdictNotEqual},
-        {"example 2 yes", ExampleSteps()[2], "Y", kVerdictEqual},
-        {"example 2 no", ExampleSteps()[2], "N", kVerdictNotEqual},
-        {"example 4 reordered", ExampleSteps()[4], "-R!B@*sin(~a)+F", kVerdictEqual},
-        {"example 4 with blanks", ExampleSteps()[4], "F - R!B@ * sin(~a)", kVerdictEqual},
-        {"example 10", ExampleSteps()[10], "G*(b-a)/(2*b-a)/cos(~a)", kVerdictEqual},
-        {"task 0 step 1 no", TaskSteps(0)[1], "N", kVerdictEqual},
-        {"task 0 step 1 yes", TaskSteps(0)[1], "Y", kVerdictNotEqual},
-        {"task 0 step 4 without prefix", TaskSteps(0)[4], "P*a*cos(~p/2-~a)", kVerdictEqual},
-        {"task 0 step 4 with sin", TaskSteps(0)[4], "P*a*sin(~a)", kVerdictEqual},
-        {"task 0 step 7 without prefix", TaskSteps(0)[7], "R!D@-X!C@", kVerdictEqual},
-        {"task 2 step 0 zero", TaskSteps(2)[0], "0", kVerdictEqual},
-        {"task 2 step 2 factored", TaskSteps(2)[2], "a*(2*F-P)", kVerdictEqual},
-        {"task 4 step 1 closed subscript", TaskSteps(4)[1], "T!A@*cos(~a)-T!B@*cos(~b)", kVerdictEqual},
-        {"task 4 step 2 closed subscript", TaskSteps(4)[2], "T!A@*sin(~a)+T!B@*sin(~b)-P", kVerdictEqual},
-        {"task 3 step 1 wrong component", TaskSteps(3)[1], "Y!B@-F*sin(~a)", kVerdictNotEqual},
+        {"example 0 as given", exampleSteps()[0], "~p/2-~a", kVerdictEqual},
+        {"example 0 times one", exampleSteps()[0], "~p/2-~a*1", kVerdictEqual},
+        {"example 0 wrong sign", exampleSteps()[0], "~p/2+~a", kVerdictNotEqual},
+        {"example 2 yes", exampleSteps()[2], "Y", kVerdictEqual},
+        {"example 2 no", exampleSteps()[2], "N", kVerdictNotEqual},
+        {"example 4 reordered", exampleSteps()[4], "-R!B@*sin(~a)+F", kVerdictEqual},
+        {"example 4 with blanks", exampleSteps()[4], "F - R!B@ * sin(~a)", kVerdictEqual},
+        {"example 10", exampleSteps()[10], "G*(b-a)/(2*b-a)/cos(~a)", kVerdictEqual},
+        {"task 0 step 1 no", taskSteps(0)[1], "N", kVerdictEqual},
+        {"task 0 step 1 yes", taskSteps(0)[1], "Y", kVerdictNotEqual},
+        {"task 0 step 4 without prefix", taskSteps(0)[4], "P*a*cos(~p/2-~a)", kVerdictEqual},
+        {"task 0 step 4 with sin", taskSteps(0)[4], "P*a*sin(~a)", kVerdictEqual},
+        {"task 0 step 7 without prefix", taskSteps(0)[7], "R!D@-X!C@", kVerdictEqual},
+        {"task 2 step 0 zero", taskSteps(2)[0], "0", kVerdictEqual},
+        {"task 2 step 2 factored", taskSteps(2)[2], "a*(2*F-P)", kVerdictEqual},
+        {"task 4 step 1 closed subscript", taskSteps(4)[1], "T!A@*cos(~a)-T!B@*cos(~b)", kVerdictEqual},
+        {"task 4 step 2 closed subscript", taskSteps(4)[2], "T!A@*sin(~a)+T!B@*sin(~b)-P", kVerdictEqual},
+        {"task 3 step 1 wrong component", taskSteps(3)[1], "Y!B@-F*sin(~a)", kVerdictNotEqual},
     };
     // A point with distinct values and no vanishing denominator.
     TMyPacketData table;
     table.AddVariable("~p", piText());
     int value = 3;
-    for (const std::string& name : TaskVariableNames())
+    for (const std::string& name : taskVariableNames())
         table.AddVariable(name, std::to_string(value++));
     table.AddVariable("G", std::to_string(value++));
     for (const Case& c : cases)

@@ -33,12 +33,12 @@ bool isOneOf(const QString& text, const FeedbackTexts& texts)
 
 QString question(int step)
 {
-    return QString::fromUtf8(ExampleSteps()[static_cast<std::size_t>(step)].question);
+    return QString::fromUtf8(exampleSteps()[static_cast<std::size_t>(step)].question);
 }
 
 QString reference(int step)
 {
-    return QString::fromUtf8(ExampleSteps()[static_cast<std::size_t>(step)].reference);
+    return QString::fromUtf8(exampleSteps()[static_cast<std::size_t>(step)].reference);
 }
 
 const QString congratulation = QStringLiteral(
@@ -63,7 +63,7 @@ private:
         for (int i = 0; i < k; ++i)
             form->LClickClick();
         QCOMPARE(form->Step, k);
-        MakeRegularPoint(UrData(), ExampleVariableNames());
+        MakeRegularPoint(urData(), exampleVariableNames());
     }
 
     // The surfaces after the schemes of steps 0..last in order.
@@ -110,7 +110,7 @@ private slots:
         // It fires once on the hidden window: the first question, nothing shown.
         QTRY_VERIFY_WITH_TIMEOUT(!fresh.Timer1->isActive(), 4000);
         QCOMPARE(fresh.EqEdit1->Equation(), question(0));
-        QCOMPARE(fresh.AscLabel->text(), PromptText());
+        QCOMPARE(fresh.AscLabel->text(), promptText());
         QVERIFY(!fresh.isVisible());
         QTest::qWait(2300);
         QVERIFY(!fresh.Timer1->isActive());
@@ -126,9 +126,9 @@ private slots:
         QCOMPARE(form->Step, 0);
         QCOMPARE(form->EqEdit1->Equation(), question(0));
         QCOMPARE(form->EqEdit1->font().pointSize(), 10);
-        QCOMPARE(form->ReferenceAnswer(), reference(0));
+        QCOMPARE(form->referenceAnswer(), reference(0));
         QCOMPARE(form->EqEdit2->Equation(), QString());
-        QCOMPARE(form->AscLabel->text(), PromptText());
+        QCOMPARE(form->AscLabel->text(), promptText());
         QCOMPARE(form->AscLabel->x(), CentredLeft(form->AscLabel));
         QVERIFY(!form->Timer1->isActive());
         QCOMPARE(form->Timer1->interval(), 1300);
@@ -146,7 +146,7 @@ private slots:
     void rightAnswerAdvances_data()
     {
         QTest::addColumn<int>("step");
-        for (int k = 0; k < ExampleFinishStep; ++k)
+        for (int k = 0; k < kExampleFinishStep; ++k)
             QTest::newRow(qPrintable(QStringLiteral("question %1").arg(k))) << k;
     }
 
@@ -158,12 +158,12 @@ private slots:
 
         TypeAnswer(form->EqEdit2, reference(step));
 
-        QVERIFY2(isOneOf(form->AscLabel->text(), ExamplePraises()), qPrintable(form->AscLabel->text()));
+        QVERIFY2(isOneOf(form->AscLabel->text(), examplePraises()), qPrintable(form->AscLabel->text()));
         QCOMPARE(form->AscLabel->x(), CentredLeft(form->AscLabel));
         QCOMPARE(form->EqEdit2->Equation(), QStringLiteral(" "));
         QCOMPARE(form->EqEdit1->Equation(), QString());
         QCOMPARE(form->Step, step + 1);
-        QCOMPARE(form->ReferenceAnswer(), reference(step));
+        QCOMPARE(form->referenceAnswer(), reference(step));
         QVERIFY(form->Timer1->isActive());
         QVERIFY(bed->boxes.empty());
         const SchemeSurfaces expected = expectedAfterSchemes(step);
@@ -172,11 +172,11 @@ private slots:
 
         form->Timer1Timer();
         QVERIFY(!form->Timer1->isActive());
-        QCOMPARE(form->AscLabel->text(), PromptText());
+        QCOMPARE(form->AscLabel->text(), promptText());
         QCOMPARE(form->AscLabel->x(), CentredLeft(form->AscLabel));
-        if (step + 1 < ExampleFinishStep) {
+        if (step + 1 < kExampleFinishStep) {
             QCOMPARE(form->EqEdit1->Equation(), question(step + 1));
-            QCOMPARE(form->ReferenceAnswer(), reference(step + 1));
+            QCOMPARE(form->referenceAnswer(), reference(step + 1));
             QCOMPARE(form->EqEdit1->font().pointSize(), 12);
             QVERIFY(bed->boxes.empty());
             QVERIFY(form->isVisible());
@@ -203,7 +203,7 @@ private slots:
         QTest::addColumn<int>("icon");
         QTest::addColumn<bool>("pause");
 
-        const QString prompt = PromptText();
+        const QString prompt = promptText();
         const QString inputError = QStringLiteral("Ошибка ввода данных.");
         QTest::newRow("wrong sign") << 0 << "~p/2+~a" << "scold" << "" << 0 << true;
         QTest::newRow("N for yes") << 2 << "N" << "scold" << "" << 0 << true;
@@ -230,11 +230,11 @@ private slots:
         QFETCH(bool, pause);
 
         openAt(step);
-        const std::vector<std::string> values = UrData().Values();
+        const std::vector<std::string> values = urData().Values();
         TypeAnswer(form->EqEdit2, typed);
 
         if (feedback == "scold")
-            QVERIFY2(isOneOf(form->AscLabel->text(), Reproaches()), qPrintable(form->AscLabel->text()));
+            QVERIFY2(isOneOf(form->AscLabel->text(), reproaches()), qPrintable(form->AscLabel->text()));
         else
             QCOMPARE(form->AscLabel->text(), feedback);
         QCOMPARE(form->AscLabel->x(), CentredLeft(form->AscLabel));
@@ -253,13 +253,13 @@ private slots:
         QCOMPARE(form->Step, step);
         QCOMPARE(form->EqEdit2->Equation(), typed);
         QCOMPARE(form->EqEdit1->Equation(), question(step));
-        QCOMPARE(form->ReferenceAnswer(), reference(step));
+        QCOMPARE(form->referenceAnswer(), reference(step));
         // No new point is drawn before the pause.
-        QCOMPARE(UrData().Values(), values);
+        QCOMPARE(urData().Values(), values);
 
         if (pause) {
             form->Timer1Timer();
-            QCOMPARE(form->AscLabel->text(), PromptText());
+            QCOMPARE(form->AscLabel->text(), promptText());
             QCOMPARE(form->EqEdit1->Equation(), question(step));
             QCOMPARE(form->EqEdit2->Equation(), typed);
             QCOMPARE(form->Step, step);
@@ -277,7 +277,7 @@ private slots:
             form->EqEdit2KeyPress(key);
         }
         QCOMPARE(form->Step, 1);
-        QCOMPARE(form->AscLabel->text(), PromptText());
+        QCOMPARE(form->AscLabel->text(), promptText());
         QChar enter(13);
         form->EqEdit2KeyPress(enter);
         QCOMPARE(form->Step, 2);
@@ -294,7 +294,7 @@ private slots:
         QCOMPARE(form->Step, 1);
         QCOMPARE(form->EqEdit1->Equation(), question(1));
         QCOMPARE(form->EqEdit1->font().pointSize(), 12);
-        QCOMPARE(form->ReferenceAnswer(), reference(1));
+        QCOMPARE(form->referenceAnswer(), reference(1));
         QCOMPARE(form->EqEdit2->Equation(), QStringLiteral(" "));
         QCOMPARE(form->AscLabel->text(), QStringLiteral("x"));
         QVERIFY(!form->Timer1->isActive());
@@ -346,7 +346,7 @@ private slots:
     // shows nothing and never finishes.
     void skippingPastTheEnd()
     {
-        openAt(ExampleFinishStep - 1);
+        openAt(kExampleFinishStep - 1);
         form->move(140, 90);
         form->LClickClick();
         QCOMPARE(bed->boxes.size(), std::size_t{1});
@@ -357,9 +357,9 @@ private slots:
 
         bed->reset();
         form->show();
-        form->Step = ExampleFinishStep;
+        form->Step = kExampleFinishStep;
         form->LClickClick();
-        QCOMPARE(form->Step, ExampleFinishStep + 1);
+        QCOMPARE(form->Step, kExampleFinishStep + 1);
         QVERIFY(bed->boxes.empty());
         QVERIFY(form->isVisible());
         QVERIFY(!repForm()->isVisible());
@@ -385,9 +385,9 @@ private slots:
         form->show();
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form));
-        openAt(ExampleFinishStep - 1);
-        TypeAnswer(form->EqEdit2, reference(ExampleFinishStep - 1));
-        QCOMPARE(form->Step, ExampleFinishStep);
+        openAt(kExampleFinishStep - 1);
+        TypeAnswer(form->EqEdit2, reference(kExampleFinishStep - 1));
+        QCOMPARE(form->Step, kExampleFinishStep);
         QVERIFY(form->Timer1->isActive());
         QTest::mouseClick(form->Button1, Qt::LeftButton);
         QTest::qWait(form->Timer1->interval() + 300);

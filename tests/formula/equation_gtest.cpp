@@ -78,7 +78,7 @@ TEST(Parse, TreeShape)
     };
     for (const auto& c : cases) {
         const TMyEquation root(c.text);
-        EXPECT_EQ(PrintTree(root), c.tree) << c.text;
+        EXPECT_EQ(printTree(root), c.tree) << c.text;
         expectLinks(&root, nullptr, c.text);
     }
 }
@@ -135,7 +135,7 @@ TEST(Evaluate, ValuesAndRecordedErrors)
         {"sqrt(0-1)+1", kNaN, ""},
     };
     for (const auto& c : cases) {
-        ClearStatus();
+        clearStatus();
         const TMyEquation root(c.text);
         const long double v = root.Evaluate(table);
         if (std::isnan(c.value))
@@ -149,7 +149,7 @@ TEST(Evaluate, ValuesAndRecordedErrors)
 TEST(Evaluate, EveryChainResetsTheCodeButKeepsTheMessage)
 {
     const TMyPacketData table;
-    ClearStatus();
+    clearStatus();
     const TMyEquation root("1/0+up(2)");
     EXPECT_EQ(root.Evaluate(table), 3);
     EXPECT_EQ(MyStat.Code, 0);
@@ -214,7 +214,7 @@ TEST(Parse, LongAndDeepTextsWithinTheBoundsAreParsed)
     EXPECT_EQ(TMyEquation(negations).Evaluate(table), depth % 2 == 0 ? 1 : -1);
     EXPECT_EQ(TMyEquation(sums).Evaluate(table), depth);
     EXPECT_EQ(TMyEquation(functions).Evaluate(table), 0);
-    ClearStatus();
+    clearStatus();
     EXPECT_EQ(TMyEquation(products).Evaluate(table), 1);
     EXPECT_EQ(MyStat.Message, "");
     EXPECT_EQ(TMyEquation(open + "2" + close + "*3").Evaluate(table), 0);
@@ -246,7 +246,7 @@ TEST(Evaluate, RepeatedEvaluationFollowsTheTableAndRecordsErrorsEachTime)
     table.AddVariable("x", "0");
     const TMyEquation root("sin(x)*1000+ln(x)");
     for (int round = 0; round < 2; ++round) {
-        ClearStatus();
+        clearStatus();
         EXPECT_EQ(root.Evaluate(table), 1) << round;
         EXPECT_EQ(MyStat.Message, kLogarithmOfZero) << round;
     }
@@ -268,7 +268,7 @@ TEST(Evaluate, RepeatedEvaluationFollowsTheTableAndRecordsErrorsEachTime)
     other.DeleteVariable("y");
     EXPECT_NEAR(static_cast<double>(root.Evaluate(other)), std::log(2.0) + 1000 * std::sin(2.0), 1e-9);
     other.DeleteVariable("x");
-    ClearStatus();
+    clearStatus();
     EXPECT_EQ(root.Evaluate(other), 1);
     EXPECT_EQ(MyStat.Message, "Ошибка: нет такой переменной \"x\"");
     other.AddVariable("x", "3");
@@ -317,7 +317,7 @@ TEST(GuardedOperations, GuardsAndResults)
         {"tan at 3pi/2", tan, 3 * halfPi, 0, std::tan(3 * halfPi), ""},
     };
     for (const auto& c : cases) {
-        ClearStatus();
+        clearStatus();
         const long double v = c.op(c.a, c.b);
         EXPECT_LE(std::fabs(v - c.value), 1e-15L * std::fabs(c.value)) << c.name;
         EXPECT_EQ(MyStat.Message, c.message) << c.name;
@@ -348,18 +348,18 @@ TEST(GuardedOperations, InvalidOperationsAndOverflowThrow)
         EXPECT_THROW(c.op(c.a, c.b), FloatingPointError) << c.name;
 }
 
-TEST(NarrowToDouble, OverflowsOnlyWhereRoundingWouldGiveInfinity)
+TEST(narrowToDouble, OverflowsOnlyWhereRoundingWouldGiveInfinity)
 {
     const long double justBelow = (2.0L - 0x1p-52L + 0x1p-54L) * 0x1p1023L;  // rounds to DBL_MAX
     const long double halfway = (2.0L - 0x1p-53L) * 0x1p1023L;
-    EXPECT_EQ(NarrowToDouble(static_cast<long double>(DBL_MAX)), DBL_MAX);
-    EXPECT_EQ(NarrowToDouble(-justBelow), -DBL_MAX);
-    EXPECT_EQ(NarrowToDouble(0.1L), 0.1);
-    EXPECT_TRUE(std::isinf(NarrowToDouble(kInf)));
-    EXPECT_TRUE(std::isnan(NarrowToDouble(kNaN)));
-    EXPECT_THROW(NarrowToDouble(halfway), FloatingPointError);
-    EXPECT_THROW(NarrowToDouble(-halfway), FloatingPointError);
-    EXPECT_THROW(NarrowToDouble(LDBL_MAX), FloatingPointError);
+    EXPECT_EQ(narrowToDouble(static_cast<long double>(DBL_MAX)), DBL_MAX);
+    EXPECT_EQ(narrowToDouble(-justBelow), -DBL_MAX);
+    EXPECT_EQ(narrowToDouble(0.1L), 0.1);
+    EXPECT_TRUE(std::isinf(narrowToDouble(kInf)));
+    EXPECT_TRUE(std::isnan(narrowToDouble(kNaN)));
+    EXPECT_THROW(narrowToDouble(halfway), FloatingPointError);
+    EXPECT_THROW(narrowToDouble(-halfway), FloatingPointError);
+    EXPECT_THROW(narrowToDouble(LDBL_MAX), FloatingPointError);
 }
 
 TEST(GuardedOperations, NotANumberPassesArithmeticUntilATest)

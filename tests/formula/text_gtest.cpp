@@ -89,7 +89,7 @@ TEST(StrToNumber, ReadsDecimalTextWithEitherSeparator)
         {"3.1415926535897932384626433832795", 3.1415926535897932384626433832795L},
         {"327,67", 327.67L}, {"0,05", 0.05L}, {"1e5", 0.0L}, {"0x1", 0.0L}, {"+5", 0.0L}};
     for (const auto& [text, expected] : cases) {
-        ClearStatus();
+        clearStatus();
         EXPECT_EQ(StrToNumber(text), expected) << text;
         EXPECT_EQ(MyStat.Message, "") << text;
     }
@@ -201,11 +201,11 @@ TEST(PacketData, EveryOperationClearsTheStatusFirst)
 {
     TMyPacketData table;
     table.AddVariable("x", "2");
-    RecordError(2, "earlier");
+    recordError(2, "earlier");
     EXPECT_EQ(table.GetVariable("x"), 2.0L);
     EXPECT_EQ(MyStat.Code, 0);
     EXPECT_EQ(MyStat.Message, "");
-    RecordError(2, "earlier");
+    recordError(2, "earlier");
     table.SetVariable("x", "7");
     EXPECT_EQ(MyStat.Message, "");
     EXPECT_EQ(table.GetVariable("x"), 7.0L);

@@ -118,6 +118,8 @@ void check(const Fixture& f, int step)
     const bool wide = m.textLimit() >= 6 * f.metrics->widest();
     if (f.placed && wide && (m.caretX() < 0 || m.caretX() > std::max(0, m.textLimit())))
         fail("caret outside the control");
+    if (f.placed && wide && caret - (first - 1) > m.visibleText().size())
+        fail("caret right of the shown text");
 }
 
 QString readText(ByteReader& in, int maxLength)

@@ -33,7 +33,7 @@ void examineText(const std::string& text, const TMyPacketData& table)
         return;
     try {
         const TMyEquation tree(normal);
-        fuzzCheck(!PrintTree(tree).empty(), "empty tree print");
+        fuzzCheck(!printTree(tree).empty(), "empty tree print");
         tree.Evaluate(table);
     } catch (const FormulaError&) {
     }
@@ -94,6 +94,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzzCheck(std::find(verdicts.begin(), verdicts.end(), verdict) != verdicts.end(), "unknown verdict " + verdict);
     } catch (const FormulaError&) {
     }
-    ClearStatus();
+    clearStatus();
     return 0;
 }

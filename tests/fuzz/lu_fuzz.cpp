@@ -55,7 +55,7 @@ void checkFactors(const double* a, int n, const double* lu, const int* exchange)
 {
     for (int j = 0; j < n; ++j)
         fuzzCheck(exchange[j] >= j && exchange[j] < n, "exchange record outside the rows below its column");
-    if (!AllFinite(a, n * n) || !AllFinite(lu, n * n))
+    if (!allFinite(a, n * n) || !allFinite(lu, n * n))
         return;   // a not-a-number went through, or the factors overflowed
     std::array<double, 81> pa;
     std::memcpy(pa.data(), a, sizeof(double) * n * n);
@@ -103,6 +103,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     checkFactors(a.data(), n, lu.data(), exchange.data());
     SolveLU(lu.data(), exchange.data(), n, b.data(), x.data());
-    AllFinite(x.data(), n);
+    allFinite(x.data(), n);
     return 0;
 }

@@ -133,11 +133,11 @@ private slots:
             std::vector<const ScriptStep*> steps;
         };
         Box example{UrForm->EqEdit1, {}};
-        for (const ScriptStep& s : ExampleSteps())
+        for (const ScriptStep& s : exampleSteps())
             example.steps.push_back(&s);
         Box tasks{KzsForm->Eq1, {}};
-        for (int task = 0; task < TaskCount; ++task)
-            for (const ScriptStep& s : TaskSteps(task))
+        for (int task = 0; task < kTaskCount; ++task)
+            for (const ScriptStep& s : taskSteps(task))
                 tasks.steps.push_back(&s);
         QStringList tooWide;
         for (const Box& box : {example, tasks}) {
@@ -176,7 +176,7 @@ private slots:
     {
         QFETCH(QString, notation);
         QFETCH(QString, spoken);
-        QCOMPARE(SpokenFormula(notation), spoken);
+        QCOMPARE(spokenFormula(notation), spoken);
     }
 
     // The command line speaks the language chosen by --lang; a wrong value

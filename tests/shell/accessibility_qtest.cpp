@@ -184,9 +184,9 @@ void AccessibilityTest::referenceFormulasAreNamedByTheirWords()
     for (TEqEdit* e : edits) {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(e);
         QCOMPARE(a->role(), QAccessible::StaticText);
-        QCOMPARE(a->text(QAccessible::Name), SpokenFormula(e->Equation()));
+        QCOMPARE(a->text(QAccessible::Name), spokenFormula(e->Equation()));
         QVERIFY(!a->text(QAccessible::Name).isEmpty());
-        QCOMPARE(a->textInterface()->text(0, -1), PlainFormulaText(e->Equation()));
+        QCOMPARE(a->textInterface()->text(0, -1), plainFormulaText(e->Equation()));
         names.insert(a->text(QAccessible::Name));
     }
     QVERIFY(names.size() > boxes / 2);   // not one name for all
@@ -215,7 +215,7 @@ void AccessibilityTest::exerciseAnnouncesQuestionAndVerdict()
     QVERIFY(announcer);
     QCOMPARE(QAccessible::queryAccessibleInterface(announcer)->role(), QAccessible::Notification);
     QCOMPARE(announcer->focusPolicy(), Qt::NoFocus);
-    const QString asked = QStringLiteral("Вопрос: ") + SpokenFormula(question->Equation());
+    const QString asked = QStringLiteral("Вопрос: ") + spokenFormula(question->Equation());
     QCOMPARE(announcer->text(), asked);
     QCOMPARE(QAccessible::queryAccessibleInterface(announcer)->text(QAccessible::Name), asked);
 

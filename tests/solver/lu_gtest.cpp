@@ -358,5 +358,5 @@ TEST(LU, AllFiniteRejectsInfinityAndNan)
     const std::vector<std::pair<Vector, bool>> cases = {
         {{}, true}, {{0.0, -1e308, 5e-324}, true}, {{1.0, inf}, false}, {{-inf}, false}, {{nan, 0.0}, false}};
     for (const auto& [values, finite] : cases)
-        EXPECT_EQ(AllFinite(values.data(), static_cast<int>(values.size())), finite);
+        EXPECT_EQ(allFinite(values.data(), static_cast<int>(values.size())), finite);
 }

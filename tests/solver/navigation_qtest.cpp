@@ -43,7 +43,7 @@ private slots:
     void initTestCase()
     {
         installFontSubstitutions();
-        InitExerciseModules();
+        initExerciseModules();
         KzsForm = new TKzsForm;
         MatrixForm = new TMatrixForm;
         KontrForm = new TKontrForm;
@@ -66,7 +66,7 @@ private slots:
         KontrForm = nullptr;
         MatrixForm = nullptr;
         KzsForm = nullptr;
-        DoneExerciseModules();
+        doneExerciseModules();
     }
 
     void init()

@@ -208,7 +208,7 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(bool, valid);
         QFETCH(double, value);
-        const std::optional<double> read = ReadNumber(text, localeNamed(locale));
+        const std::optional<double> read = ::readNumber(text, localeNamed(locale));
         QCOMPARE(read.has_value(), valid);
         if (valid)
             QCOMPARE(*read, value);
@@ -234,7 +234,7 @@ private slots:
         QFETCH(double, value);
         QFETCH(QString, locale);
         QFETCH(QString, expected);
-        QCOMPARE(FormatResult(value, localeNamed(locale)), expected);
+        QCOMPARE(::formatResult(value, localeNamed(locale)), expected);
     }
 
     void layout_data()
@@ -484,7 +484,7 @@ private slots:
             QStringList expectedReversed;
             for (int i = 0; i < n; ++i) {
                 halves << QStringLiteral("%1,5").arg(i);
-                expectedReversed << FormatResult(2 * (n - 1 - i + 0.5), kRussian);
+                expectedReversed << ::formatResult(2 * (n - 1 - i + 0.5), kRussian);
             }
             QTest::newRow(tag + " anti-diagonal, decimals") << n << "ru" << reversed << halves << expectedReversed;
         }

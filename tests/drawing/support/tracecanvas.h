@@ -31,7 +31,7 @@ public:
     void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) override;
     void Polygon(const QVector<QPoint>& points) override;
     void FillRect(int x1, int y1, int x2, int y2) override;
-    void DiscardDrawing() override { m_trace.append(QStringLiteral("discard")); }
+    void discardDrawing() override { m_trace.append(QStringLiteral("discard")); }
 
 private:
     QString penText() const;

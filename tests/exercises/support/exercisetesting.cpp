@@ -19,7 +19,7 @@
 ExerciseTestBed::ExerciseTestBed()
 {
     installFontSubstitutions();
-    InitExerciseModules();
+    initExerciseModules();
     RepForm = new TRepForm;
     KontrForm = new TKontrForm;
     AskForm = new TAskForm;
@@ -35,7 +35,7 @@ ExerciseTestBed::~ExerciseTestBed()
     AskForm = nullptr;
     KontrForm = nullptr;
     RepForm = nullptr;
-    DoneExerciseModules();
+    doneExerciseModules();
 }
 
 void ExerciseTestBed::reset()
