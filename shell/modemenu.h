@@ -41,5 +41,5 @@ protected:
 
 private:
     QFrame* Panel3 = nullptr;
-    int textPixels;
+    int m_textPixels;
 };
