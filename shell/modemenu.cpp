@@ -27,7 +27,7 @@ QFrame* addTitlePanel(QWidget* parent, int left, int top, const QString& version
 
 ModeMenu::ModeMenu(const Texts& texts, QWidget* parent)
     : QWidget(parent)
-    , textPixels(texts.textPixels)
+    , m_textPixels(texts.textPixels)
 {
     setupWindow(this, texts.caption, kClientWidth, kClientHeight, noSystemMenuWindowFlags());
     setFont(pointFont(QStringLiteral("MS Sans Serif"), 8));
@@ -49,7 +49,7 @@ ModeMenu::ModeMenu(const Texts& texts, QWidget* parent)
 
 QPushButton* ModeMenu::addButton(const char* name, const QString& text, int left, int top, int width)
 {
-    return makeButton(Panel3, QLatin1String(name), text, pixelFont(kArial, textPixels),
+    return makeButton(Panel3, QLatin1String(name), text, pixelFont(kArial, m_textPixels),
                       QRect(left, top, width, kButtonHeight));
 }
 

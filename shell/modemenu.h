@@ -43,5 +43,5 @@ protected:
 
 private:
     QFrame* Panel3 = nullptr;
-    int textPixels;
+    int m_textPixels;
 };

@@ -105,7 +105,7 @@ void SolverWindow::buildContents(const SolverLayout& layout)
               QRect(origin.x(), layout.resultY - 28, layout.clientWidth - origin.x() - 16, 24));
 
     // Created in reading order, which is also the focus order of Tab and Enter.
-    inputs.reserve(n * n + n);
+    m_inputs.reserve(n * n + n);
     for (int row = 0; row < n; ++row)
         for (int col = 0; col < n; ++col) {
             QLineEdit* box = makeBox(panel, QStringLiteral("Edit%1").arg(row * n + col + 1),
@@ -113,16 +113,16 @@ void SolverWindow::buildContents(const SolverLayout& layout)
                                      QRect(origin.x() + col * kPitchX, origin.y() + row * kPitchY,
                                            kBoxWidth, kBoxHeight));
             box->setText(row == col ? QStringLiteral("1") : QStringLiteral("0"));
-            inputs.push_back(box);
+            m_inputs.push_back(box);
         }
     for (int row = 0; row < n; ++row) {
         QLineEdit* box = makeBox(panel, columnBoxName(u'B', row, n),
                                  SolverWindow::tr("Свободный член B%1").arg(row + 1),
                                  QRect(layout.bColumnX, origin.y() + row * kPitchY, kBoxWidth, kBoxHeight));
         box->setText(QStringLiteral("0"));
-        inputs.push_back(box);
+        m_inputs.push_back(box);
     }
-    for (QLineEdit* box : inputs)
+    for (QLineEdit* box : m_inputs)
         box->installEventFilter(this);
 
     for (int col = 0; col < n; ++col) {
@@ -132,7 +132,7 @@ void SolverWindow::buildContents(const SolverLayout& layout)
                                  QRect(origin.x() + col * kPitchX, layout.resultY, width, kBoxHeight));
         box->setReadOnly(true);
         box->setEnabled(false);
-        results.push_back(box);
+        m_results.push_back(box);
     }
 
     Button1 = dialogButton(panel, QStringLiteral("Button1"), SolverWindow::tr("Считать"),
@@ -156,7 +156,7 @@ void SolverWindow::Button1Click()
 
     const QLocale locale;
     for (int k = 0; k < n * n + n; ++k) {
-        const std::optional<double> value = readNumber(inputs[k]->text(), locale);
+        const std::optional<double> value = readNumber(m_inputs[k]->text(), locale);
         if (!value) {
             ShowMessage(kMissingDataText);
             return;
@@ -190,7 +190,7 @@ void SolverWindow::Button1Click()
 void SolverWindow::announceResults()
 {
     QStringList parts;
-    for (QLineEdit* box : results)
+    for (QLineEdit* box : m_results)
         parts.append(box->objectName() + QStringLiteral(" = ") + box->text());
     announce(this, SolverWindow::tr("Вычисленные значения неизвестных: ") + parts.join(QStringLiteral("; ")));
 }
@@ -207,8 +207,8 @@ void SolverWindow::writeResults()
     for (int i = 0; i < n; ++i) {
         // Shown from its start: a result wider than its box keeps its sign
         // and leading digits in view.
-        results[i]->setText(formatResult(x[i], locale));
-        results[i]->setCursorPosition(0);
+        m_results[i]->setText(formatResult(x[i], locale));
+        m_results[i]->setCursorPosition(0);
     }
 }
 
@@ -293,10 +293,10 @@ bool SolverWindow::EditKeyPress(QLineEdit* box, QKeyEvent* key)
 
 void SolverWindow::focusNextAfter(QLineEdit* box)
 {
-    for (std::size_t k = 0; k < inputs.size(); ++k) {
-        if (inputs[k] != box)
+    for (std::size_t k = 0; k < m_inputs.size(); ++k) {
+        if (m_inputs[k] != box)
             continue;
-        QWidget* next = k + 1 < inputs.size() ? static_cast<QWidget*>(inputs[k + 1]) : Button1;
+        QWidget* next = k + 1 < m_inputs.size() ? static_cast<QWidget*>(m_inputs[k + 1]) : Button1;
         next->setFocus(Qt::TabFocusReason);
         return;
     }

@@ -85,8 +85,8 @@ private:
     std::vector<double> x;
     std::vector<double> trial;
 
-    std::vector<QLineEdit*> inputs;    // the grid row by row, then the B column
-    std::vector<QLineEdit*> results;
+    std::vector<QLineEdit*> m_inputs;    // the grid row by row, then the B column
+    std::vector<QLineEdit*> m_results;
     // Tells a screen reader the values now in the result boxes.
     void announceResults();
     QPushButton* Button1 = nullptr;
