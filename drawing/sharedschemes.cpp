@@ -6,6 +6,13 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+// The texts written where they are used, translated with tr() in one context.
+class SchemesTexts {
+    Q_DECLARE_TR_FUNCTIONS(Schemes)
+};
+} // namespace
+
 void DrawHingedBeamOnPlane(Canvas& c)
 {
     Sketch s(c);
@@ -35,7 +42,7 @@ void DrawHingedBeamOnPlane(Canvas& c)
     s.label(60, 79, u"A"_s);
     s.label(140, 80, u"C"_s);
     s.label(214, 80, u"B"_s);
-    s.label(40, 20, QCoreApplication::translate("Schemes", "Дано : AB = 2b,"));
+    s.label(40, 20, SchemesTexts::tr("Дано : AB = 2b,"));
     s.vector(119, 19, u"M"_s);
     s.label(127, 20, u","_s);
     s.vector(131, 19, u"P"_s);
@@ -73,7 +80,7 @@ void DrawHingedBeamFreed(Canvas& c)
     s.label(175, 70, u"R"_s, u"B"_s);
     s.label(68, 101, u"X"_s, u"A"_s);
     s.label(65, 70, u"Y"_s, u"A"_s);
-    s.label(40, 20, QCoreApplication::translate("Schemes", "Дано : AB = 2b,"));
+    s.label(40, 20, SchemesTexts::tr("Дано : AB = 2b,"));
     s.label(119, 20, u"M"_s);
     s.label(127, 20, u","_s);
     s.label(131, 20, u"P"_s);
@@ -87,10 +94,10 @@ namespace {
 // The given data, the points and the angles that both thread schemes write.
 void threadGiven(Sketch& s)
 {
-    s.label(20, 20, QCoreApplication::translate("Schemes", "Дано :"));
+    s.label(20, 20, SchemesTexts::tr("Дано :"));
     s.vector(20, 39, u"P"_s);
     s.label(27, 40, u"-"_s);
-    s.label(35, 40, QCoreApplication::translate("Schemes", "вес балки."));
+    s.label(35, 40, SchemesTexts::tr("вес балки."));
     s.label(20, 56, u"AO = a, OB = b."_s);
 }
 
@@ -177,7 +184,7 @@ void DrawBentBeamInWall(Canvas& c)
     s.polygon({{30, 60}, {160, 60}, {160, 120}, {150, 120}, {150, 70}, {30, 70}});
     s.arrow(150, 120, 120, 90, bgr::Magenta);
     s.axisLabels();
-    s.label(60, 20, QCoreApplication::translate("Schemes", "Дано : AB = b, AC = a,"));
+    s.label(60, 20, SchemesTexts::tr("Дано : AB = b, AC = a,"));
     s.vector(173, 19, u"F"_s);
     s.label(179, 20, u","_s);
     s.label(45, 45, u"B"_s);
@@ -206,7 +213,7 @@ void DrawBentBeamFreed(Canvas& c, FixingArc arc)
     s.arrow(40, 65, 70, 65, bgr::Red);
     s.arrow(40, 65, 40, 35, bgr::Red);
     s.axisLabels();
-    s.label(60, 20, QCoreApplication::translate("Schemes", "Дано : AB = b, AC = a,"));
+    s.label(60, 20, SchemesTexts::tr("Дано : AB = b, AC = a,"));
     s.label(173, 20, u"F"_s);
     s.label(179, 20, u","_s);
     s.label(45, 45, u"B"_s);
@@ -244,11 +251,11 @@ void DrawDiscWithCouple(Canvas& c)
     s.label(40, 110, u"A"_s);
     s.label(115, 95, u"B"_s);
     s.labelOn(70, 115, u"C"_s, bgr::Yellow);
-    s.label(20, 10, QCoreApplication::translate("Schemes", "Дано :"));
+    s.label(20, 10, SchemesTexts::tr("Дано :"));
     s.vector(55, 10, u"P"_s);
     s.label(65, 10, u"="_s);
     s.label(75, 10, u"-"_s);
     s.vector(80, 10, u"F"_s);
     s.label(87, 10, u"."_s);
-    s.label(20, 25, QCoreApplication::translate("Schemes", "a - радиус диска."));
+    s.label(20, 25, SchemesTexts::tr("a - радиус диска."));
 }

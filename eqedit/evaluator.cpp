@@ -18,49 +18,18 @@ namespace {
 
 // ---- Messages ---------------------------------------------------------------
 
-QString conversionMessage(const QString& text)
+using Message = EvaluatorMessage;
+using Id = EvaluatorMessageId;
+
+Message conversionMessage(const QString& text)
 {
-    return QStringLiteral("Невозможно преобразовать строку '") + text + QStringLiteral("' в число.");
+    return {Id::NotANumber, {text}};
 }
 
-QString bracketOrderMessage(int position)
+Message bracketOrderMessage(int position)
 {
-    return QStringLiteral("Неверное расставление скобок в позиции ") + QString::number(position);
+    return {Id::BracketOrder, {QString::number(position)}};
 }
-
-const QString kEmptyFormula = QStringLiteral("Пустая строка.");
-const QString kExponentMoreOpen = QStringLiteral("В показателе степени ( скобок больше, чем ).");
-const QString kExponentMoreClose = QStringLiteral("В показателе степени ) скобок больше, чем (.");
-const QString kPowerFault =
-    QStringLiteral("Возможно при выполнении операции возведения в степень произошло переполнение буфера.");
-const QString kPowerInfinite =
-    QStringLiteral("Невозможно при выполнении операции возведения в степень произошло переполнение буфера.");
-const QString kProductFault =
-    QStringLiteral("Возможно при выполнении операции произведения произошло переполнение буфера.");
-const QString kQuotientFault = QStringLiteral(
-    "Возможно при выполнении операции деления произошло переполнение буфера или деление на нуль.");
-const QString kSumFault = QStringLiteral("Возможно при выполнении операции сложения произошло переполнение буфера.");
-const QString kDifferenceFault =
-    QStringLiteral("Возможно при выполнении операции вычитания произошло переполнение буфера.");
-const QString kMissingOpen = QStringLiteral("Отсутствует скобка ( в строке ");
-const QString kMissingClose = QStringLiteral("Отсутствует скобка ) в строке ");
-const QString kCotangentZero = QStringLiteral("При вычислении котангенса произошло деление на 0.");
-const QString kTangentZero = QStringLiteral("При вычислении тангенса произошло деление на 0.");
-const QString kSecantZero = QStringLiteral("При вычислении секанса произошло деление на 0.");
-const QString kCosecantZero = QStringLiteral("При вычислении косеканса произошло деление на 0.");
-const QString kSinhOverflow = QStringLiteral("Переполнение при вычислении гиперболического синуса.");
-const QString kCoshOverflow = QStringLiteral("Переполнение при вычислении гиперболического косинуса.");
-const QString kTanhZero = QStringLiteral("При вычислении гиперболического тангенса произошло деление на 0.");
-const QString kCothZero = QStringLiteral("При вычислении гиперболического котангенса произошло деление на 0.");
-const QString kExpOverflow = QStringLiteral("Переполнение при вычислении экспоненты.");
-const QString kSquareOverflow = QStringLiteral("Переполнение при вычислении квадрата числа.");
-// A quotient of finite numbers too large for a double: the divisor is tiny,
-// not zero.
-const QString kCotangentOverflow = QStringLiteral("Переполнение при вычислении котангенса.");
-const QString kTangentOverflow = QStringLiteral("Переполнение при вычислении тангенса.");
-const QString kSecantOverflow = QStringLiteral("Переполнение при вычислении секанса.");
-const QString kCosecantOverflow = QStringLiteral("Переполнение при вычислении косеканса.");
-const QString kCothOverflow = QStringLiteral("Переполнение при вычислении гиперболического котангенса.");
 
 // ---- Numbers as text ----------------------------------------------------------
 
@@ -228,7 +197,7 @@ struct Operands {
     double right = 0.0;
 };
 
-QString readOperands(const PassText& s, qsizetype op, bool leftWithoutSign, Operands& o)
+Message readOperands(const PassText& s, qsizetype op, bool leftWithoutSign, Operands& o)
 {
     const QString left = leftOperand(s, op, o.start, leftWithoutSign);
     const QString right = rightOperand(s, op, o.end);
@@ -315,7 +284,7 @@ bool raise(double x, double y, double& result)
 // looks again from there: nothing in front of the result holds an operator of
 // the pass.
 
-QString powerPass(PassText& text, qsizetype& pairs)
+Message powerPass(PassText& text, qsizetype& pairs)
 {
     for (qsizetype from = 0;;) {
         qsizetype op = -1;
@@ -329,16 +298,16 @@ QString powerPass(PassText& text, qsizetype& pairs)
         if (op < 0)
             return {};
         Operands o;
-        if (const QString message = readOperands(text, op, true, o); !message.isEmpty())
+        if (const Message message = readOperands(text, op, true, o); !message.isEmpty())
             return message;
         double r = 0.0;
         if (!raise(o.left, o.right, r))
-            return kPowerFault;
+            return Id::PowerFault;
         from = writeBack(text, o, r, pairs) ? text.doneSize() : 0;
     }
 }
 
-QString productPass(PassText& text, qsizetype& pairs)
+Message productPass(PassText& text, qsizetype& pairs)
 {
     for (qsizetype from = 0;;) {
         qsizetype op = -1;
@@ -348,26 +317,26 @@ QString productPass(PassText& text, qsizetype& pairs)
         if (op < 0)
             return {};
         Operands o;
-        if (const QString message = readOperands(text, op, false, o); !message.isEmpty())
+        if (const Message message = readOperands(text, op, false, o); !message.isEmpty())
             return message;
         double r = 0.0;
         if (text[op] == u'*') {
             r = o.left * o.right;
             if (!std::isfinite(r))
-                return kProductFault;
+                return Id::ProductFault;
         } else {
             if (o.right == 0.0)
-                return kQuotientFault;
+                return Id::QuotientFault;
             r = o.left / o.right;
             if (!std::isfinite(r))
-                return kQuotientFault;
+                return Id::QuotientFault;
         }
         from = writeBack(text, o, r, pairs) ? text.doneSize() : 0;
     }
 }
 
 // A leading sign and the sign of a number's exponent are not operators.
-QString sumPass(PassText& text, qsizetype& pairs)
+Message sumPass(PassText& text, qsizetype& pairs)
 {
     for (qsizetype from = 1;;) {
         qsizetype op = -1;
@@ -377,12 +346,12 @@ QString sumPass(PassText& text, qsizetype& pairs)
         if (op < 0)
             return {};
         Operands o;
-        if (const QString message = readOperands(text, op, false, o); !message.isEmpty())
+        if (const Message message = readOperands(text, op, false, o); !message.isEmpty())
             return message;
         const bool sum = text[op] == u'+';
         const double r = sum ? o.left + o.right : o.left - o.right;
         if (!std::isfinite(r))
-            return sum ? kSumFault : kDifferenceFault;
+            return sum ? Id::SumFault : Id::DifferenceFault;
         from = std::max<qsizetype>(1, writeBack(text, o, r, pairs) ? text.doneSize() : 0);
     }
 }
@@ -390,124 +359,120 @@ QString sumPass(PassText& text, qsizetype& pairs)
 // ---- Functions ------------------------------------------------------------------
 
 // A function's value at x, or its refusal; `arg` is the argument as written.
-using FunctionRule = QString (*)(double x, const QString& arg, double& r);
+using FunctionRule = Message (*)(double x, const QString& arg, double& r);
 
-QString quotient(double numerator, double denominator, const QString& byZero, const QString& overflow, double& r)
+Message quotient(double numerator, double denominator, Id byZero, Id overflow, double& r)
 {
     if (denominator == 0.0)
         return byZero;
     r = numerator / denominator;
-    return std::isfinite(r) ? QString() : overflow;
+    return std::isfinite(r) ? Id::None : overflow;
 }
 
-QString arcsine(double x, const QString& arg, double& r)
+Message arcsine(double x, const QString& arg, double& r)
 {
     if (!(x > -1.0 && x < 1.0))
-        return QStringLiteral("Аргумент для вычисления арксинуса, равный ") + arg
-               + QStringLiteral(", должен лежать в интервале (-1;1).");
+        return {Id::ArcsineDomain, {arg}};
     r = std::asin(x);
     return {};
 }
 
-QString arccosine(double x, const QString& arg, double& r)
+Message arccosine(double x, const QString& arg, double& r)
 {
     if (!(x > -1.0 && x < 1.0))
-        return QStringLiteral("Аргумент  для вычисления арккосинуса, равный ") + arg
-               + QStringLiteral(", должен лежать в интервале (-1;1).");
+        return {Id::ArccosineDomain, {arg}};
     r = std::acos(x);
     return {};
 }
 
-QString cotangent(double x, const QString&, double& r)
+Message cotangent(double x, const QString&, double& r)
 {
-    return quotient(std::cos(x), std::sin(x), kCotangentZero, kCotangentOverflow, r);
+    return quotient(std::cos(x), std::sin(x), Id::CotangentZero, Id::CotangentOverflow, r);
 }
 
-QString tangent(double x, const QString&, double& r)
+Message tangent(double x, const QString&, double& r)
 {
-    return quotient(std::sin(x), std::cos(x), kTangentZero, kTangentOverflow, r);
+    return quotient(std::sin(x), std::cos(x), Id::TangentZero, Id::TangentOverflow, r);
 }
 
-QString naturalLog(double x, const QString& arg, double& r)
+Message naturalLog(double x, const QString& arg, double& r)
 {
     if (!(x > 0.0))
-        return QStringLiteral("Аргумент  для вычисления натурального логарифма, равный ") + arg
-               + QStringLiteral(", должен быть больше нуля.");
+        return {Id::NaturalLogDomain, {arg}};
     r = std::log(x);
     return {};
 }
 
-QString decimalLog(double x, const QString& arg, double& r)
+Message decimalLog(double x, const QString& arg, double& r)
 {
     if (!(x > 0.0))
-        return QStringLiteral("Аргумент  для вычисления десятичного логарифма, равный ") + arg
-               + QStringLiteral(", должен быть больше нуля.");
+        return {Id::DecimalLogDomain, {arg}};
     r = std::log10(x);
     return {};
 }
 
-QString exponential(double x, const QString&, double& r)
+Message exponential(double x, const QString&, double& r)
 {
     r = std::exp(x);
-    return std::isfinite(r) ? QString() : kExpOverflow;
+    return std::isfinite(r) ? Id::None : Id::ExpOverflow;
 }
 
-QString squareRoot(double x, const QString& arg, double& r)
+Message squareRoot(double x, const QString& arg, double& r)
 {
     if (x < 0.0)
-        return QStringLiteral("Квадратный корень из отрицательного числа ") + arg + QLatin1Char('.');
+        return {Id::RootOfNegative, {arg}};
     r = std::sqrt(x);
     return {};
 }
 
-QString square(double x, const QString&, double& r)
+Message square(double x, const QString&, double& r)
 {
     r = x * x;
-    return std::isfinite(r) ? QString() : kSquareOverflow;
+    return std::isfinite(r) ? Id::None : Id::SquareOverflow;
 }
 
-QString secant(double x, const QString&, double& r)
+Message secant(double x, const QString&, double& r)
 {
-    return quotient(1.0, std::cos(x), kSecantZero, kSecantOverflow, r);
+    return quotient(1.0, std::cos(x), Id::SecantZero, Id::SecantOverflow, r);
 }
 
-QString cosecant(double x, const QString&, double& r)
+Message cosecant(double x, const QString&, double& r)
 {
-    return quotient(1.0, std::sin(x), kCosecantZero, kCosecantOverflow, r);
+    return quotient(1.0, std::sin(x), Id::CosecantZero, Id::CosecantOverflow, r);
 }
 
-QString hyperbolicSine(double x, const QString&, double& r)
+Message hyperbolicSine(double x, const QString&, double& r)
 {
     r = std::sinh(x);
-    return std::isinf(r) ? kSinhOverflow : QString();
+    return std::isinf(r) ? Id::SinhOverflow : Id::None;
 }
 
-QString hyperbolicCosine(double x, const QString&, double& r)
+Message hyperbolicCosine(double x, const QString&, double& r)
 {
     r = std::cosh(x);
-    return std::isinf(r) ? kCoshOverflow : QString();
+    return std::isinf(r) ? Id::CoshOverflow : Id::None;
 }
 
-QString hyperbolicTangent(double x, const QString&, double& r)
+Message hyperbolicTangent(double x, const QString&, double& r)
 {
     const double ch = std::cosh(x);
     if (std::isinf(ch))
-        return kCoshOverflow;
+        return Id::CoshOverflow;
     const double sh = std::sinh(x);
     if (std::isinf(sh))
-        return kSinhOverflow;
-    return quotient(sh, ch, kTanhZero, kTanhZero, r);
+        return Id::SinhOverflow;
+    return quotient(sh, ch, Id::TanhZero, Id::TanhZero, r);
 }
 
-QString hyperbolicCotangent(double x, const QString&, double& r)
+Message hyperbolicCotangent(double x, const QString&, double& r)
 {
     const double ch = std::cosh(x);
     if (std::isinf(ch))
-        return kCoshOverflow;
+        return Id::CoshOverflow;
     const double sh = std::sinh(x);
     if (std::isinf(sh))
-        return kSinhOverflow;
-    return quotient(ch, sh, kCothZero, kCothOverflow, r);
+        return Id::SinhOverflow;
+    return quotient(ch, sh, Id::CothZero, Id::CothOverflow, r);
 }
 
 // A function by its upper-case name: a rule that may refuse, or the value of
@@ -544,7 +509,7 @@ bool isNameStop(QChar c)
 
 // Applies the named function to the evaluated argument text `arg`.  An empty
 // name gives the argument itself.
-QString applyFunction(const QString& name, const QString& arg, QString& result)
+Message applyFunction(const QString& name, const QString& arg, QString& result)
 {
     if (name.isEmpty()) {
         result = arg;
@@ -554,14 +519,14 @@ QString applyFunction(const QString& name, const QString& arg, QString& result)
     const auto entry = std::find_if(std::begin(kFunctions), std::end(kFunctions),
                                     [&](const FunctionEntry& e) { return upper == QLatin1String(e.name); });
     if (entry == std::end(kFunctions))
-        return QStringLiteral("Неизвестная функция ") + name;
+        return {Id::UnknownFunction, {name}};
     double x = 0.0;
     if (!toNumber(arg, x))
         return conversionMessage(arg);
     double r = 0.0;
     if (entry->value)
         r = entry->value(x);
-    else if (const QString refusal = entry->rule(x, arg, r); !refusal.isEmpty())
+    else if (const Message refusal = entry->rule(x, arg, r); !refusal.isEmpty())
         return refusal;
     result = numberText(r);
     return {};
@@ -571,7 +536,7 @@ QString applyFunction(const QString& name, const QString& arg, QString& result)
 // finite operands (an overflow, a division by zero, an undefined result) is
 // the power's fault; an infinite result of operands that were not both finite
 // cannot be computed at all.
-QString powerOfBracket(const QString& argument, const QString& exponent, QString& result)
+Message powerOfBracket(const QString& argument, const QString& exponent, QString& result)
 {
     double x = 0.0;
     double y = 0.0;
@@ -582,9 +547,9 @@ QString powerOfBracket(const QString& argument, const QString& exponent, QString
     const double r = std::pow(x, y);
     const bool finiteOperands = std::isfinite(x) && std::isfinite(y);
     if (std::isnan(r) || (std::isinf(r) && finiteOperands))
-        return kPowerFault;
+        return Id::PowerFault;
     if (r == std::numeric_limits<double>::infinity())
-        return kPowerInfinite;
+        return Id::PowerInfinite;
     result = signedNumberText(r);
     return {};
 }
@@ -691,30 +656,29 @@ void EqEvaluator::DeleteVariable(const QString& name)
 
 // ---- Rewriting steps ------------------------------------------------------------
 
-QString EqEvaluator::SetIndexOrder(QString& formula)
+EvaluatorMessage EqEvaluator::indexOrder(QString& formula)
 {
     bool inSuper = false;
     bool inSub = false;
     qsizetype superAt = -1;
     QString out;
     out.reserve(formula.size());
-    const auto refuse = [&](qsizetype i, const char* which) {
+    const auto refuse = [&](qsizetype i, Id which) {
         const int position = static_cast<int>(out.size()) + 1;
         out += QStringView(formula).mid(i);
         formula = out;
-        return QString::fromUtf8(which) + QStringLiteral(" индекс в позиции ") + QString::number(position)
-               + QStringLiteral(" не связан ни с одним выражением.");
+        return Message(which, {QString::number(position)});
     };
     for (qsizetype i = 0; i < formula.size();) {
         const QChar c = formula[i];
         if (c == u'#') {
             if (inSuper)
-                return refuse(i, "Верхний");
+                return refuse(i, Id::UnboundSuperscript);
             inSuper = true;
             superAt = out.size();
         } else if (c == u'!') {
             if (inSub)
-                return refuse(i, "Нижний");
+                return refuse(i, Id::UnboundSubscript);
             inSub = true;
             if (inSuper) {
                 // Move "!..." up to the next level marker in front of the '#'.
@@ -738,9 +702,9 @@ QString EqEvaluator::SetIndexOrder(QString& formula)
     return {};
 }
 
-QString EqEvaluator::ReplaceVariables(QString& formula) const
+EvaluatorMessage EqEvaluator::replaceVariables(QString& formula) const
 {
-    const QString message = SetIndexOrder(formula);
+    const Message message = indexOrder(formula);
     if (!message.isEmpty())
         return message;
     for (const TVarStruct* node = FVarList; node; node = node->Next)
@@ -817,12 +781,12 @@ QString EqEvaluator::GetRightOperand(const QString& formula, int position, int& 
     return operand;
 }
 
-QString EqEvaluator::CalqEqWithoutBracket(QString& formula)
+EvaluatorMessage EqEvaluator::bracketFree(QString& formula)
 {
     SokrashDoubleSign(formula);
     PassText text(formula);
     qsizetype pairs = signPairs(text, 0, text.size());
-    QString message = powerPass(text, pairs);
+    Message message = powerPass(text, pairs);
     if (message.isEmpty()) {
         text.reset(text.whole());
         message = productPass(text, pairs);
@@ -842,16 +806,16 @@ namespace {
 // raised to a power written right after it, then the function named in front
 // of it.  `nameStart` receives where the group starts in `done` (its name
 // included) and `groupEnd` where it ends in `formula` (its power included).
-QString evaluateGroup(const QString& done, qsizetype open, const QString& formula, qsizetype close,
+Message evaluateGroup(const QString& done, qsizetype open, const QString& formula, qsizetype close,
                       QString& value, qsizetype& nameStart, qsizetype& groupEnd)
 {
     QString argument = done.mid(open + 1);
-    if (const QString message = EqEvaluator::CalqEqWithoutBracket(argument); !message.isEmpty())
+    if (const Message message = EqEvaluator::bracketFree(argument); !message.isEmpty())
         return message;
     groupEnd = close;
     if (close + 1 < formula.size() && formula[close + 1] == u'^') {
         const QString exponent = rightOperand(formula, close + 1, groupEnd);
-        if (const QString message = powerOfBracket(argument, exponent, argument); !message.isEmpty())
+        if (const Message message = powerOfBracket(argument, exponent, argument); !message.isEmpty())
             return message;
     }
     nameStart = open;
@@ -862,7 +826,7 @@ QString evaluateGroup(const QString& done, qsizetype open, const QString& formul
 
 } // namespace
 
-QString EqEvaluator::DeleteBrackets(QString& formula)
+EvaluatorMessage EqEvaluator::brackets(QString& formula)
 {
     // The text is `done` (where every bracket is open: its '(' positions are
     // in `opens`) followed by formula from `at` on.
@@ -886,12 +850,12 @@ QString EqEvaluator::DeleteBrackets(QString& formula)
         }
         if (opens.empty()) {
             formula = current(at);
-            return kMissingOpen + formula;
+            return {Id::MissingOpen, {formula}};
         }
         qsizetype nameStart = 0;
         qsizetype groupEnd = 0;
         QString result;
-        const QString message = evaluateGroup(done, opens.back(), formula, at, result, nameStart, groupEnd);
+        const Message message = evaluateGroup(done, opens.back(), formula, at, result, nameStart, groupEnd);
         if (!message.isEmpty()) {
             formula = current(at);
             return message;
@@ -903,20 +867,20 @@ QString EqEvaluator::DeleteBrackets(QString& formula)
     }
     formula = done;
     if (!opens.empty())
-        return kMissingClose + formula;
-    return CalqEqWithoutBracket(formula);
+        return {Id::MissingClose, {formula}};
+    return bracketFree(formula);
 }
 
 // ---- Whole formulas -----------------------------------------------------------
 
-QString EqEvaluator::CalculateEquation(const QString& equation, double& value) const
+EvaluatorMessage EqEvaluator::calculate(const QString& equation, double& value) const
 {
     QString formula = Filter(equation);
     if (formula.isEmpty())
-        return kEmptyFormula;
+        return Id::EmptyFormula;
     formula.replace(u',', u'.');
 
-    QString message = ReplaceVariables(formula);
+    Message message = replaceVariables(formula);
     if (!message.isEmpty())
         return message;
 
@@ -931,10 +895,10 @@ QString EqEvaluator::CalculateEquation(const QString& equation, double& value) c
         const qsizetype opens = exponent.count(u'(');
         const qsizetype closes = exponent.count(u')');
         if (opens > closes)
-            return kExponentMoreOpen;
+            return Id::ExponentMoreOpen;
         if (closes > opens)
-            return kExponentMoreClose;
-        message = DeleteBrackets(exponent);
+            return Id::ExponentMoreClose;
+        message = brackets(exponent);
         if (!message.isEmpty())
             return message;
         grouped += QStringView(formula).mid(copied, hash - copied);
@@ -946,7 +910,7 @@ QString EqEvaluator::CalculateEquation(const QString& equation, double& value) c
     grouped.remove(u'@');
     formula = grouped;
 
-    message = DeleteBrackets(formula);
+    message = brackets(formula);
     if (!message.isEmpty()) {
         value = 0.0;
         return message;
@@ -958,13 +922,13 @@ QString EqEvaluator::CalculateEquation(const QString& equation, double& value) c
     return {};
 }
 
-QString EqEvaluator::CalculateTwoEquations(QString& first, QString& second, double& firstValue,
-                                           double& secondValue) const
+EvaluatorMessage EqEvaluator::calculateTwo(QString& first, QString& second, double& firstValue,
+                                            double& secondValue) const
 {
-    QString message = SetIndexOrder(first);
+    Message message = indexOrder(first);
     if (!message.isEmpty())
         return message;
-    message = SetIndexOrder(second);
+    message = indexOrder(second);
     if (!message.isEmpty())
         return message;
 
@@ -975,29 +939,66 @@ QString EqEvaluator::CalculateTwoEquations(QString& first, QString& second, doub
         substitute(second, node->Name, text);
     }
 
-    message = CalculateEquation(first, firstValue);
+    message = calculate(first, firstValue);
     if (!message.isEmpty())
         return message;
-    return CalculateEquation(second, secondValue);
+    return calculate(second, secondValue);
 }
 
-QString EqEvaluator::CompareEquation(const QString& equation, const QString& other, bool& equal) const
+EvaluatorMessage EqEvaluator::compare(const QString& equation, const QString& other, bool& equal) const
 {
     equal = false;
     randomizeFromClock();
-    QString last;
+    Message last;
     for (int trial = 0; trial < 10; ++trial) {
         QString first = equation;
         QString second = other;
         double a = 0.0;
         double b = 0.0;
-        last = CalculateTwoEquations(first, second, a, b);
+        last = calculateTwo(first, second, a, b);
         if (last.isEmpty() && std::fabs(a - b) > 0.00001)
             return {};
     }
     if (!last.isEmpty())
-        return QStringLiteral("Невозможно вычислить одно или оба выражения при сравнении (") + last
-               + QStringLiteral(").");
+        return {Id::ComparisonFailed, last};
     equal = true;
     return {};
+}
+
+// ---- The messages as text ---------------------------------------------------------
+
+QString EqEvaluator::SetIndexOrder(QString& formula)
+{
+    return indexOrder(formula).text();
+}
+
+QString EqEvaluator::ReplaceVariables(QString& formula) const
+{
+    return replaceVariables(formula).text();
+}
+
+QString EqEvaluator::CalqEqWithoutBracket(QString& formula)
+{
+    return bracketFree(formula).text();
+}
+
+QString EqEvaluator::DeleteBrackets(QString& formula)
+{
+    return brackets(formula).text();
+}
+
+QString EqEvaluator::CalculateEquation(const QString& equation, double& value) const
+{
+    return calculate(equation, value).text();
+}
+
+QString EqEvaluator::CalculateTwoEquations(QString& first, QString& second, double& firstValue,
+                                           double& secondValue) const
+{
+    return calculateTwo(first, second, firstValue, secondValue).text();
+}
+
+QString EqEvaluator::CompareEquation(const QString& equation, const QString& other, bool& equal) const
+{
+    return compare(equation, other, equal).text();
 }

@@ -14,7 +14,9 @@
 // power right after a bracket applies to the bracket's content before the
 // function in front of it ("sin(x)^2" is the sine of x squared).
 //
-// Failures are returned as ready-to-show Russian messages, empty on success.
+// Failures are returned as Russian messages, empty on success; the functions
+// in lower case give the same message as its code and arguments
+// (EvaluatorMessage, whose text() is the Russian message).
 // Nothing throws: overflow, division by zero and domain errors are tested for
 // explicitly.  Every loop removes at least one operator, bracket or marker per
 // round, so no input can make the evaluator run away; whole exponents above
@@ -23,6 +25,8 @@
 // Positions given to and returned by the operand functions are 1-based, as the
 // notation counts them.  QtCore only; usable without a widget.
 #include <QString>
+
+#include "eqedit/evaluatormessage.h"
 
 // One node of the variable list.  New nodes go to the head.
 struct TVarStruct {
@@ -92,6 +96,15 @@ public:
     // clock; unequal as soon as a successful trial differs by more than
     // 0.00001.
     QString CompareEquation(const QString& equation, const QString& other, bool& equal) const;
+
+    // The operations above with the message as its code and arguments.
+    static EvaluatorMessage indexOrder(QString& formula);
+    EvaluatorMessage replaceVariables(QString& formula) const;
+    static EvaluatorMessage bracketFree(QString& formula);
+    static EvaluatorMessage brackets(QString& formula);
+    EvaluatorMessage calculate(const QString& equation, double& value) const;
+    EvaluatorMessage calculateTwo(QString& first, QString& second, double& firstValue, double& secondValue) const;
+    EvaluatorMessage compare(const QString& equation, const QString& other, bool& equal) const;
 
 private:
     TVarStruct* FVarList = nullptr;

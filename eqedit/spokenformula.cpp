@@ -8,6 +8,10 @@
 #include <QStringList>
 
 namespace {
+// The texts written where they are used, translated with tr() in one context.
+class SpokenFormulaTexts {
+    Q_DECLARE_TR_FUNCTIONS(SpokenFormula)
+};
 
 // Russian names of the Greek letters, by the Symbol face code that draws them.
 QString greekName(QChar symbolCode)
@@ -21,9 +25,9 @@ QString greekName(QChar symbolCode)
     if (u >= u'a' && u <= u'z')
         return QCoreApplication::translate("SpokenFormula", names[u - u'a']);
     if (u == u'S')
-        return QCoreApplication::translate("SpokenFormula", "сумма");
+        return SpokenFormulaTexts::tr("сумма");
     if (u >= u'A' && u <= u'Z')
-        return QCoreApplication::translate("SpokenFormula", "большая ") + QCoreApplication::translate("SpokenFormula", names[u - u'A']);
+        return SpokenFormulaTexts::tr("большая %1").arg(QCoreApplication::translate("SpokenFormula", names[u - u'A']));
     return QString(symbolCode);
 }
 
@@ -137,9 +141,9 @@ private:
         if (lvl == m_level)
             return;
         if (lvl == level::Sub)
-            say(QCoreApplication::translate("SpokenFormula", "индекс"));
+            say(SpokenFormulaTexts::tr("индекс"));
         else if (lvl == level::Super)
-            say(QCoreApplication::translate("SpokenFormula", "в степени"));
+            say(SpokenFormulaTexts::tr("в степени"));
         m_level = lvl;
     }
 
@@ -263,25 +267,25 @@ private:
     {
         switch (c.unicode()) {
         case u' ': return;
-        case u'+': say(QCoreApplication::translate("SpokenFormula", "плюс")); return;
-        case u'-': say(QCoreApplication::translate("SpokenFormula", "минус")); return;
-        case u'*': say(QCoreApplication::translate("SpokenFormula", "умножить на")); return;
-        case u'/': say(QCoreApplication::translate("SpokenFormula", "разделить на")); return;
-        case u'=': say(QCoreApplication::translate("SpokenFormula", "равно")); return;
-        case u'^': say(QCoreApplication::translate("SpokenFormula", "в степени")); return;
-        case u'<': say(QCoreApplication::translate("SpokenFormula", "меньше")); return;
-        case u'>': say(QCoreApplication::translate("SpokenFormula", "больше")); return;
+        case u'+': say(SpokenFormulaTexts::tr("плюс")); return;
+        case u'-': say(SpokenFormulaTexts::tr("минус")); return;
+        case u'*': say(SpokenFormulaTexts::tr("умножить на")); return;
+        case u'/': say(SpokenFormulaTexts::tr("разделить на")); return;
+        case u'=': say(SpokenFormulaTexts::tr("равно")); return;
+        case u'^': say(SpokenFormulaTexts::tr("в степени")); return;
+        case u'<': say(SpokenFormulaTexts::tr("меньше")); return;
+        case u'>': say(SpokenFormulaTexts::tr("больше")); return;
         case u'(':
             m_silentClose.append(false);
-            say(QCoreApplication::translate("SpokenFormula", "скобка открывается"));
+            say(SpokenFormulaTexts::tr("скобка открывается"));
             return;
         case u')':
             if (!m_silentClose.isEmpty() && m_silentClose.takeLast())
                 return;
-            say(QCoreApplication::translate("SpokenFormula", "скобка закрывается"));
+            say(SpokenFormulaTexts::tr("скобка закрывается"));
             return;
-        case u'[': say(QCoreApplication::translate("SpokenFormula", "квадратная скобка открывается")); return;
-        case u']': say(QCoreApplication::translate("SpokenFormula", "квадратная скобка закрывается")); return;
+        case u'[': say(SpokenFormulaTexts::tr("квадратная скобка открывается")); return;
+        case u']': say(SpokenFormulaTexts::tr("квадратная скобка закрывается")); return;
         default: say(QString(c)); return;
         }
     }

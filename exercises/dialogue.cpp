@@ -13,9 +13,16 @@
 #include <QMouseEvent>
 #include <QPointingDevice>
 
+namespace {
+// The texts written where they are used, translated with tr() in one context.
+class DialogueTexts {
+    Q_DECLARE_TR_FUNCTIONS(Dialogue)
+};
+} // namespace
+
 QString promptText()
 {
-    return QCoreApplication::translate("Dialogue", "Ваш ответ, коллега:");
+    return DialogueTexts::tr("Ваш ответ, коллега:");
 }
 
 const FeedbackTexts& examplePraises()
@@ -63,7 +70,7 @@ void setCentredText(QLabel* label, const QString& text)
 void announceQuestion(TEqEdit* question)
 {
     if (question)
-        announce(question, QCoreApplication::translate("Dialogue", "Вопрос: ") + spokenFormula(question->Equation()));
+        announce(question, DialogueTexts::tr("Вопрос: %1").arg(spokenFormula(question->Equation())));
 }
 
 void resetAnswerControl(TEqEdit* answer)

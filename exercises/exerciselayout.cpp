@@ -17,6 +17,13 @@
 #include <QPushButton>
 #include <QTimer>
 
+namespace {
+// The texts written where they are used, translated with tr() in one context.
+class ExerciseLayoutTexts {
+    Q_DECLARE_TR_FUNCTIONS(ExerciseLayout)
+};
+} // namespace
+
 ExerciseControls buildExerciseWindow(QWidget* window, const ExerciseLayout& layout)
 {
     setupWindow(window, layout.caption, layout.clientWidth, ExerciseClientHeight, minimiseOnlyWindowFlags());
@@ -27,7 +34,7 @@ ExerciseControls buildExerciseWindow(QWidget* window, const ExerciseLayout& layo
 
     c.picture = new PictureBox(280, 160, window);
     c.picture->move(16, 16);
-    c.picture->setAccessibleName(QCoreApplication::translate("ExerciseLayout", "Схема задачи"));
+    c.picture->setAccessibleName(ExerciseLayoutTexts::tr("Схема задачи"));
 
     c.statement = new CanvasLabel(window);
     c.statement->setGeometry(layout.statement);
@@ -36,9 +43,9 @@ ExerciseControls buildExerciseWindow(QWidget* window, const ExerciseLayout& layo
     c.statement->setTextFormat(Qt::PlainText);
     c.statement->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The text itself is the name; the role of the text is its description.
-    c.statement->setAccessibleDescription(QCoreApplication::translate("ExerciseLayout", "Условие задачи"));
+    c.statement->setAccessibleDescription(ExerciseLayoutTexts::tr("Условие задачи"));
 
-    c.exitButton = new QPushButton(QCoreApplication::translate("ExerciseLayout", "Выход"), window);
+    c.exitButton = new QPushButton(ExerciseLayoutTexts::tr("Выход"), window);
     c.exitButton->setGeometry(16, 192, 89, 33);
 
     c.emptyLabel = new QLabel(window);
@@ -50,7 +57,7 @@ ExerciseControls buildExerciseWindow(QWidget* window, const ExerciseLayout& layo
     c.skipArea->setGeometry(layout.skipArea);
 
     c.questionPanel = raisedPanel(window, QRect(16, 240, 649, 89));
-    c.questionCaption = new QLabel(QCoreApplication::translate("ExerciseLayout", "Вопрос :"), c.questionPanel);
+    c.questionCaption = new QLabel(ExerciseLayoutTexts::tr("Вопрос :"), c.questionPanel);
     c.questionCaption->setFont(pixelFont(QStringLiteral("Arial"), layout.feedbackPixels));
     c.questionCaption->move(8, 12);
 
@@ -62,10 +69,10 @@ ExerciseControls buildExerciseWindow(QWidget* window, const ExerciseLayout& layo
     QFont questionFont = pointFontForPixels(QStringLiteral("MS Sans Serif"), layout.questionPixels);
     questionFont.setFixedPitch(true);
     c.question->setFont(questionFont);
-    c.question->setAccessibleName(QCoreApplication::translate("ExerciseLayout", "Вопрос"));
+    c.question->setAccessibleName(ExerciseLayoutTexts::tr("Вопрос"));
 
     c.answerPanel = raisedPanel(window, QRect(16, 344, 649, 89));
-    c.feedback = new QLabel(QCoreApplication::translate("ExerciseLayout", "Ответ"), c.answerPanel);
+    c.feedback = new QLabel(ExerciseLayoutTexts::tr("Ответ"), c.answerPanel);
     c.feedback->setFont(pixelFont(QStringLiteral("Arial"), layout.feedbackPixels));
     c.feedback->setTextFormat(Qt::PlainText);
     c.feedback->move(layout.feedbackLeft, 12);
@@ -79,7 +86,7 @@ ExerciseControls buildExerciseWindow(QWidget* window, const ExerciseLayout& layo
     c.answer->setGeometry(8, 40, 625, 25);
     c.answer->SetBackColor(buttonFaceColour());
     c.answer->setFont(pointFontForPixels(QStringLiteral("MS Sans Serif"), 19));
-    c.answer->setAccessibleName(QCoreApplication::translate("ExerciseLayout", "Ответ"));
+    c.answer->setAccessibleName(ExerciseLayoutTexts::tr("Ответ"));
 
     c.timer = new QTimer(window);
     c.timer->setInterval(PauseTimerInterval);

@@ -30,9 +30,11 @@ namespace {
 // Wrong answers that end the entrance test.
 constexpr int kWrongAnswerLimit = 5;
 
-const ExerciseLayout& windowLayout()
+// Made for each window, so that the caption is in the language installed
+// when the window is made.
+ExerciseLayout windowLayout()
 {
-    static const ExerciseLayout l{
+    return {
         TKzsForm::tr("Решение контрольной задачи по статике"),
         688,
         QRect(296, 16, 355, 170),
@@ -43,7 +45,6 @@ const ExerciseLayout& windowLayout()
         296,
         16,
     };
-    return l;
 }
 } // namespace
 
@@ -148,7 +149,7 @@ void TKzsForm::Eq2KeyPress(QChar& key)
             if (ExamMode && ++WrongCount >= kWrongAnswerLimit) {
                 ShowMessage(TKzsForm::tr("Вы ответили неверно пять раз. Проверьте свои знания и "
                                            "попробуйте снова. Желаю удачи!"),
-                            kExaminerTitle);
+                            examinerTitle());
                 WrongCount = 0;
                 ExamMode = false;
                 close();

@@ -3,10 +3,15 @@
 #include "formula/packetdata.h"
 #include "formula/packetequation.h"
 
+#include <QCoreApplication>
+
 #include <memory>
 #include <stdexcept>
 
 namespace {
+class ModuleTexts {
+    Q_DECLARE_TR_FUNCTIONS(Message)
+};
 
 // The formula objects of one exercise window.
 struct ExerciseModule {
@@ -27,7 +32,7 @@ template <class T>
 T& existing(const std::unique_ptr<T>& p)
 {
     if (!p)
-        throw std::logic_error("Модули упражнений не инициализированы");
+        throw std::logic_error(ModuleTexts::tr("Модули упражнений не инициализированы").toStdString());
     return *p;
 }
 

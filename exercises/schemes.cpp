@@ -1,8 +1,9 @@
 #include "exercises/schemes.h"
 
-#include "platform/language.h"
-
 #include <QCoreApplication>
+#include <QStringList>
+
+#include <array>
 
 #include "drawing/sharedschemes.h"
 #include "drawing/sketch.h"
@@ -10,16 +11,20 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+// The texts written where they are used, translated with tr() in one context.
+class SchemesTexts {
+    Q_DECLARE_TR_FUNCTIONS(Schemes)
+};
 
 // The problem texts the schemes put into the statement label.
-const TranslatedText kExampleProblem{"Schemes", QT_TRANSLATE_NOOP("Schemes", "    Однородная горизонтальная балка AB опирается на наклонную плоскость и на острие в т. D. Поверхность балки  и наклонная плоскость абсолютно гладкие. Определить силу F, которая обеспечивает равновесие.")};
-const TranslatedText kTask0Problem{"Schemes", QT_TRANSLATE_NOOP("Schemes", "     Однородная колонна весом P опирается на вертикальную стену и на штифт в точке С. Поверхности горизонтальной балки и стены абсолютно гладкие. Весом балки пренебречь. На балку и колонну действуют пары сил с одинаковым по модулю моментом М. ")};
-const TranslatedText kTask0Parts{"Schemes", QT_TRANSLATE_NOOP("Schemes", "    На каждое из рассматриваемых тел дейст- вует произвольная плоская система сил. Си- ловая нагрузка и геометрические размеры ко- нструкции известны. Подумайте, можно ли ре- шить эту задачу ?")};
-const TranslatedText kTask0Column{"Schemes", QT_TRANSLATE_NOOP("Schemes", "Подумайте, какие уравнения равновесия мож- но сейчас составить.")};
-const TranslatedText kTask1Problem{"Schemes", QT_TRANSLATE_NOOP("Schemes", "    Однородная горизонтальная балка AB опи- рается на наклонную плоскость в т. B и за- креплена цилиндрическим шарниром в т. C. Поверхность балки и наклонная плоскость абсолютно гладкие.")};
-const TranslatedText kTask2Problem{"Schemes", QT_TRANSLATE_NOOP("Schemes", "   К абсолютно твердому телу приложена не- которая система сил (красный цвет обозна- чает неизвестные силы, а пурпурный - задан- ные).")};
-const TranslatedText kTask3Problem{"Schemes", QT_TRANSLATE_NOOP("Schemes", "    Изогнутая под прямым углом балка заде- лана в стенку в точке B. Связь в точке B пре- пятствует не только поступательному пере- мещению тела, но и повороту его вокруг этой точки. Реакция в т. B характеризуется силой и парой сил с моментом заделки.")};
-const TranslatedText kTask4Problem{"Schemes", QT_TRANSLATE_NOOP("Schemes", "   Здесь связи представлены нитями. Балка AK подвешена на двух нитях, которые в точке D связаны с третьей, привязанной к потолку. Силы реакции, действующие на балку в точ- ках A и B, направлены вдоль нитей.")};
+constexpr const char* kExampleProblem = QT_TRANSLATE_NOOP("Schemes", "    Однородная горизонтальная балка AB опирается на наклонную плоскость и на острие в т. D. Поверхность балки  и наклонная плоскость абсолютно гладкие. Определить силу F, которая обеспечивает равновесие.");
+constexpr const char* kTask0Problem = QT_TRANSLATE_NOOP("Schemes", "     Однородная колонна весом P опирается на вертикальную стену и на штифт в точке С. Поверхности горизонтальной балки и стены абсолютно гладкие. Весом балки пренебречь. На балку и колонну действуют пары сил с одинаковым по модулю моментом М. ");
+constexpr const char* kTask0Parts = QT_TRANSLATE_NOOP("Schemes", "    На каждое из рассматриваемых тел дейст- вует произвольная плоская система сил. Си- ловая нагрузка и геометрические размеры ко- нструкции известны. Подумайте, можно ли ре- шить эту задачу ?");
+constexpr const char* kTask0Column = QT_TRANSLATE_NOOP("Schemes", "Подумайте, какие уравнения равновесия мож- но сейчас составить.");
+constexpr const char* kTask1Problem = QT_TRANSLATE_NOOP("Schemes", "    Однородная горизонтальная балка AB опи- рается на наклонную плоскость в т. B и за- креплена цилиндрическим шарниром в т. C. Поверхность балки и наклонная плоскость абсолютно гладкие.");
+constexpr const char* kTask2Problem = QT_TRANSLATE_NOOP("Schemes", "   К абсолютно твердому телу приложена не- которая система сил (красный цвет обозна- чает неизвестные силы, а пурпурный - задан- ные).");
+constexpr const char* kTask3Problem = QT_TRANSLATE_NOOP("Schemes", "    Изогнутая под прямым углом балка заде- лана в стенку в точке B. Связь в точке B пре- пятствует не только поступательному пере- мещению тела, но и повороту его вокруг этой точки. Реакция в т. B характеризуется силой и парой сил с моментом заделки.");
+constexpr const char* kTask4Problem = QT_TRANSLATE_NOOP("Schemes", "   Здесь связи представлены нитями. Балка AK подвешена на двух нитях, которые в точке D связаны с третьей, привязанной к потолку. Силы реакции, действующие на балку в точ- ках A и B, направлены вдоль нитей.");
 
 // The scheme on the picture: the picture cleared, labels on white.
 Sketch onPicture(Canvas& c)
@@ -48,11 +53,12 @@ Sketch onStatement(Canvas& c)
     return Sketch(c, kButtonFace);
 }
 
-// A new problem text; what was drawn on the label belonged to the old one.
-void setCaption(const SchemeTarget& t, const QString& text)
+// A new problem text (a source text of the table above, translated here);
+// what was drawn on the label belonged to the old one.
+void setCaption(const SchemeTarget& t, const char* source)
 {
     if (t.setCaption)
-        t.setCaption(text);
+        t.setCaption(QCoreApplication::translate("Schemes", source));
     t.statement.discardDrawing();
 }
 
@@ -78,7 +84,7 @@ void exampleScheme1(const SchemeTarget& t)
     s.label(140, 80, u"C"_s);
     s.label(100, 80, u"D"_s);
     s.label(214, 80, u"B"_s);
-    s.label(40, 20, QCoreApplication::translate("Schemes", "Дано : AB = 2b, AD = a,"));
+    s.label(40, 20, SchemesTexts::tr("Дано : AB = 2b, AD = a,"));
     s.vector(159, 19, u"G"_s);
     s.label(168, 20, u","_s);
     s.symbol(173, 20, u"  a"_s);
@@ -113,10 +119,10 @@ void exampleScheme2(const SchemeTarget& t)
     {
         Sketch s = clearedStatement(t.statement);
         s.fontSize(12);
-        s.label(30, 10, QCoreApplication::translate("Schemes", "Дано : AB = 2b, AD = a, "));
+        s.label(30, 10, SchemesTexts::tr("Дано : AB = 2b, AD = a, "));
         s.vector(200, 9, u"G"_s);
-        s.label(10, 30, QCoreApplication::translate("Schemes", "Главный момент системы сил относительно"));
-        s.label(10, 50, QCoreApplication::translate("Schemes", "точки D имеет вид :"));
+        s.label(10, 30, SchemesTexts::tr("Главный момент системы сил относительно"));
+        s.label(10, 50, SchemesTexts::tr("точки D имеет вид :"));
         s.vector(10, 70, u"L"_s, u"D"_s);
         s.label(40, 70, u"="_s);
         s.vector(50, 70, u"M"_s, u"D"_s);
@@ -132,8 +138,8 @@ void exampleScheme2(const SchemeTarget& t)
         s.bracketedVector(258, 70, u"R"_s, u"B"_s);
         s.label(293, 70, u"."_s);
         s.label(320, 70, u"(1)"_s);
-        s.label(10, 100, QCoreApplication::translate("Schemes", "В (1) первое слагаемое имеет нулевой"));
-        s.label(10, 120, QCoreApplication::translate("Schemes", "радиус-вектор; следовательно,"));
+        s.label(10, 100, SchemesTexts::tr("В (1) первое слагаемое имеет нулевой"));
+        s.label(10, 120, SchemesTexts::tr("радиус-вектор; следовательно,"));
         s.vector(30, 140, u"M"_s, u"D"_s);
         s.bracketedVector(55, 140, u"R"_s, u"D"_s);
         s.label(90, 140, u"="_s);
@@ -147,11 +153,11 @@ void exampleScheme2(const SchemeTarget& t)
 void exampleScheme3(const SchemeTarget& t)
 {
     Sketch s = clearedStatement(t.statement);
-    s.label(30, 10, QCoreApplication::translate("Schemes", "Дано : AB = 2b, AD = a, "));
+    s.label(30, 10, SchemesTexts::tr("Дано : AB = 2b, AD = a, "));
     s.vector(200, 9, u"G"_s);
     s.label(215, 9, u","_s);
-    s.label(10, 30, QCoreApplication::translate("Schemes", "В рассматриваемом случае главный вектор"));
-    s.label(10, 50, QCoreApplication::translate("Schemes", "системы равен :"));
+    s.label(10, 30, SchemesTexts::tr("В рассматриваемом случае главный вектор"));
+    s.label(10, 50, SchemesTexts::tr("системы равен :"));
     s.vector(30, 70, u"R"_s);
     s.label(50, 70, u"="_s);
     s.vector(60, 70, u"F"_s);
@@ -163,8 +169,8 @@ void exampleScheme3(const SchemeTarget& t)
     s.vector(160, 70, u"R"_s, u"B"_s);
     s.label(185, 70, u";"_s);
     s.label(320, 70, u"(1)"_s);
-    s.label(10, 100, QCoreApplication::translate("Schemes", "Главный момент системы сил относительно"));
-    s.label(10, 120, QCoreApplication::translate("Schemes", "точки D имеет вид :"));
+    s.label(10, 100, SchemesTexts::tr("Главный момент системы сил относительно"));
+    s.label(10, 120, SchemesTexts::tr("точки D имеет вид :"));
     s.vector(10, 140, u"L"_s, u"D"_s);
     s.label(40, 140, u"="_s);
     s.vector(50, 140, u"M"_s, u"D"_s);
@@ -187,7 +193,7 @@ void exampleScheme3(const SchemeTarget& t)
 void exampleScheme4(const SchemeTarget& t)
 {
     Sketch s = clearedStatement(t.statement);
-    s.label(10, 10, QCoreApplication::translate("Schemes", "Дано : AB = 2b, AD = a, "));
+    s.label(10, 10, SchemesTexts::tr("Дано : AB = 2b, AD = a, "));
     s.vector(180, 9, u"G"_s);
     s.label(195, 9, u","_s);
     s.label(30, 35, u"X"_s);
@@ -238,7 +244,7 @@ void task0Scheme0(const SchemeTarget& t)
     s.vector(70, 60, u"M"_s);
     s.vector(55, 95, u"P"_s);
     s.vector(135, 85, u"M"_s);
-    s.label(30, 16, QCoreApplication::translate("Schemes", "Дано : AB = 4b, AC = b, DC = 2a,"));
+    s.label(30, 16, SchemesTexts::tr("Дано : AB = 4b, AC = b, DC = 2a,"));
     s.vector(192, 15, u"P"_s);
     s.label(202, 16, u","_s);
     s.vector(206, 15, u"M"_s);
@@ -292,7 +298,7 @@ void task0Scheme5(const SchemeTarget& t)
     s.arrow(210, 110, 230, 110, bgr::Red);
     s.arrow(160, 128, 165, 128, bgr::Magenta);
     s.axisLabels();
-    s.label(30, 16, QCoreApplication::translate("Schemes", "Дано : AB = 4b, AC = b, DC = 2a,"));
+    s.label(30, 16, SchemesTexts::tr("Дано : AB = 4b, AC = b, DC = 2a,"));
     s.label(192, 16, u"P"_s);
     s.label(202, 16, u","_s);
     s.label(206, 16, u"M"_s);
@@ -332,7 +338,7 @@ void task0Scheme7(const SchemeTarget& t)
     s.arrow(80, 90, 80, 70, bgr::Red);
     s.arrow(80, 90, 60, 90, bgr::Red);
     s.axisLabels();
-    s.label(30, 16, QCoreApplication::translate("Schemes", "Дано : DC = 2a, M, P(вес колонны),"));
+    s.label(30, 16, SchemesTexts::tr("Дано : DC = 2a, M, P(вес колонны),"));
     s.label(85, 90, u"C"_s);
     s.label(67, 50, u"M"_s);
     s.label(37, 74, u"P"_s);
@@ -359,7 +365,7 @@ void task0Scheme10(const SchemeTarget& t)
     s.arrow(210, 110, 230, 110, bgr::Red);
     s.arrow(160, 128, 165, 128, bgr::Magenta);
     s.axisLabels();
-    s.label(30, 16, QCoreApplication::translate("Schemes", "Дано : AB = 4b, AC = b, M."));
+    s.label(30, 16, SchemesTexts::tr("Дано : AB = 4b, AC = b, M."));
     s.label(32, 112, u"A"_s);
     s.label(215, 112, u"B"_s);
     s.label(70, 95, u"C"_s);
@@ -448,13 +454,13 @@ void task2Scheme0(const SchemeTarget& t)
     s.label(40, 90, u"A"_s);
     s.label(115, 75, u"B"_s);
     s.labelOn(70, 95, u"C"_s, bgr::Yellow);
-    s.label(160, 10, QCoreApplication::translate("Schemes", "Дано :"));
+    s.label(160, 10, SchemesTexts::tr("Дано :"));
     s.vector(195, 10, u"P"_s);
     s.label(205, 10, u"="_s);
     s.label(215, 10, u"-"_s);
     s.vector(220, 10, u"F"_s);
     s.label(227, 10, u"."_s);
-    s.label(160, 25, QCoreApplication::translate("Schemes", "a - радиус диска."));
+    s.label(160, 25, SchemesTexts::tr("a - радиус диска."));
 }
 
 // Task 3, the problem: the bent beam built into the wall at B; the force F.
@@ -484,55 +490,69 @@ void task4Scheme1(const SchemeTarget& t)
     DrawBeamThreadTensions(t.picture);
 }
 
-// What each scheme shows, for a screen reader.  The schemes that only write
-// into the statement area keep the picture of the scheme before them, so
-// their descriptions repeat what the picture shows.
-const TranslatedText kExampleBeamFreed{"Schemes", QT_TRANSLATE_NOOP("Schemes", "Балка AB освобождена от связей и изображена в осях x, y с началом O. Заданные силы показаны "
+// What each scheme shows, for a screen reader: whole sentences, read one
+// after the other.  The schemes that only write into the statement area keep
+// the picture of the scheme before them, so their descriptions repeat what the
+// picture shows.
+constexpr const char* kExampleBeamFreed = QT_TRANSLATE_NOOP("Schemes", "Балка AB освобождена от связей и изображена в осях x, y с началом O. Заданные силы показаны "
     "пурпурным цветом: вес G приложен в точке C и направлен вниз, сила F приложена к концу A и направлена "
     "вправо. Реакции связей показаны красным цветом: реакция R индекс D в точке D направлена вертикально "
     "вверх, реакция R индекс B в точке B перпендикулярна наклонной плоскости и составляет угол альфа с "
-    "вертикалью.")};
-const TranslatedText kExampleMoment{"Schemes", QT_TRANSLATE_NOOP("Schemes", "главный момент системы сил относительно точки D: L индекс D равен сумме моментов относительно D "
-    "сил R индекс D, F, G и R индекс B")};
-const TranslatedText kTask1Freed{"Schemes", QT_TRANSLATE_NOOP("Schemes", "Балка AB освобождена от связей: шарнир и наклонная плоскость убраны. Реакции показаны красным "
+    "вертикалью.");
+constexpr const char* kTask1Freed = QT_TRANSLATE_NOOP("Schemes", "Балка AB освобождена от связей: шарнир и наклонная плоскость убраны. Реакции показаны красным "
     "цветом: составляющие X индекс A вправо и Y индекс A вверх в точке A, реакция R индекс B в точке B "
     "перпендикулярна наклонной плоскости и составляет угол альфа с вертикальной пунктирной линией. "
-    "Заданные нагрузки показаны пурпурным цветом: пара сил с моментом M и вес P в точке C.")};
-const TranslatedText kTask1X{"Schemes", QT_TRANSLATE_NOOP("Schemes", " Уравнение проекций на ось x: X индекс A минус R индекс B синус альфа.")};
-const TranslatedText kTask1Y{"Schemes", QT_TRANSLATE_NOOP("Schemes", " Уравнение проекций на ось y: Y индекс A минус P плюс R индекс B косинус альфа.")};
-const TranslatedText kTask1M{"Schemes", QT_TRANSLATE_NOOP("Schemes", " Уравнение моментов относительно точки C: M минус P b плюс 2 b R индекс B косинус альфа.")};
+    "Заданные нагрузки показаны пурпурным цветом: пара сил с моментом M и вес P в точке C.");
+constexpr const char* kTask1X = QT_TRANSLATE_NOOP("Schemes", "Уравнение проекций на ось x: X индекс A минус R индекс B синус альфа.");
+constexpr const char* kTask1Y = QT_TRANSLATE_NOOP("Schemes", "Уравнение проекций на ось y: Y индекс A минус P плюс R индекс B косинус альфа.");
+constexpr const char* kTask1M = QT_TRANSLATE_NOOP("Schemes", "Уравнение моментов относительно точки C: M минус P b плюс 2 b R индекс B косинус альфа.");
+
+// The sentences of a description, as source texts; unused places are null.
+using Sentences = std::array<const char*, 4>;
+
+QString describe(const Sentences& sentences)
+{
+    QStringList read;
+    for (const char* sentence : sentences)
+        if (sentence)
+            read.append(QCoreApplication::translate("Schemes", sentence));
+    return read.join(QLatin1Char(' '));
+}
 
 struct ExampleEntry {
     int firstStep;
     int lastStep;
     void (*scheme)(const SchemeTarget&);
-    QString description;
+    Sentences description;
+};
+
+constexpr ExampleEntry kExampleEntries[] = {
+    {0, 0, exampleScheme1,
+     {QT_TRANSLATE_NOOP("Schemes", "Схема задачи: однородная горизонтальная балка AB в осях x, y с началом O опирается на острие в "
+     "точке D и на гладкую наклонную плоскость в точке B; плоскость наклонена к горизонту под углом "
+     "альфа. Заданные силы показаны пурпурным цветом: вес G приложен в точке C и направлен вниз, сила F "
+     "приложена к концу A и направлена вправо. Дано: AB = 2b, AD = a, вес G, угол альфа.")}},
+    {1, 2, exampleScheme2,
+     {kExampleBeamFreed,
+      QT_TRANSLATE_NOOP("Schemes", "В поле условия записан главный момент системы сил относительно точки D: L индекс D равен "
+      "сумме моментов относительно D сил R индекс D, F, G и R индекс B (1); первое слагаемое равно нулю, так как "
+      "его радиус-вектор нулевой.")}},
+    {3, 6, exampleScheme3,
+     {kExampleBeamFreed,
+      QT_TRANSLATE_NOOP("Schemes", "В поле условия записаны главный вектор системы: R равен сумме сил F, G, R индекс D и "
+      "R индекс B (1), и главный момент системы сил относительно точки D: L индекс D равен сумме моментов "
+      "относительно D сил R индекс D, F, G и R индекс B (2).")}},
+    {7, 7, exampleScheme4,
+     {kExampleBeamFreed,
+      QT_TRANSLATE_NOOP("Schemes", "В поле условия записаны три уравнения равновесия (1). Сумма проекций на ось x: F минус "
+      "R индекс B синус альфа равно нулю. Сумма проекций на ось y: R индекс D минус G плюс R индекс B "
+      "косинус альфа равно нулю. Сумма моментов относительно точки D: R индекс B на (2b минус a) "
+      "косинус альфа минус G на (b минус a) равно нулю.")}},
 };
 
 const ExampleEntry* exampleEntry(int step)
 {
-    static const ExampleEntry table[] = {
-        {0, 0, exampleScheme1,
-         QCoreApplication::translate("Schemes", "Схема задачи: однородная горизонтальная балка AB в осях x, y с началом O опирается на острие в "
-         "точке D и на гладкую наклонную плоскость в точке B; плоскость наклонена к горизонту под углом "
-         "альфа. Заданные силы показаны пурпурным цветом: вес G приложен в точке C и направлен вниз, сила F "
-         "приложена к концу A и направлена вправо. Дано: AB = 2b, AD = a, вес G, угол альфа.")},
-        {1, 2, exampleScheme2,
-         kExampleBeamFreed + QCoreApplication::translate("Schemes", " В поле условия записан ") + kExampleMoment +
-             QCoreApplication::translate("Schemes", " (1); первое слагаемое равно нулю, так как его радиус-вектор нулевой.")},
-        {3, 6, exampleScheme3,
-         kExampleBeamFreed +
-             QCoreApplication::translate("Schemes", " В поле условия записаны главный вектор системы: R равен сумме сил F, G, R индекс D и "
-             "R индекс B (1), и ") +
-             kExampleMoment + u" (2)."_s},
-        {7, 7, exampleScheme4,
-         kExampleBeamFreed +
-             QCoreApplication::translate("Schemes", " В поле условия записаны три уравнения равновесия (1). Сумма проекций на ось x: F минус "
-             "R индекс B синус альфа равно нулю. Сумма проекций на ось y: R индекс D минус G плюс R индекс B "
-             "косинус альфа равно нулю. Сумма моментов относительно точки D: R индекс B на (2b минус a) "
-             "косинус альфа минус G на (b минус a) равно нулю.")},
-    };
-    for (const ExampleEntry& e : table)
+    for (const ExampleEntry& e : kExampleEntries)
         if (step >= e.firstStep && step <= e.lastStep)
             return &e;
     return nullptr;
@@ -542,70 +562,71 @@ struct TaskEntry {
     int task;
     int step;
     void (*scheme)(const SchemeTarget&);
-    QString description;
+    Sentences description;
+};
+
+constexpr TaskEntry kTaskEntries[] = {
+    {0, 0, task0Scheme0,
+     {QT_TRANSLATE_NOOP("Schemes", "Схема задачи: однородная колонна DC весом P опирается в точке D на гладкую вертикальную стену, "
+     "с которой образует угол альфа, а в точке C на штифт горизонтальной балки AB. Балка AB лежит на "
+     "катковой опоре в точке A и на шарнирно-неподвижной опоре в точке B. Заданные нагрузки показаны "
+     "пурпурным цветом: вес колонны P и пары сил с моментом M на колонне и на балке. Дано: AB = 4b, "
+     "AC = b, DC = 2a, P, M, угол альфа.")}},
+    {0, 5, task0Scheme5,
+     {QT_TRANSLATE_NOOP("Schemes", "Система расчленена: колонна DC изображена над балкой AB. Неизвестные реакции показаны красным "
+     "цветом: реакция стены R индекс D в точке D; составляющие X индекс C и Y индекс C в точке C на "
+     "колонне и противоположно направленные им на балке; реакция R индекс A катковой опоры в точке A; "
+     "составляющие X индекс B и Y индекс B в точке B. Заданные пары сил с моментом M и вес колонны P "
+     "показаны пурпурным цветом. Угол альфа между колонной и стеной отмечен в точке D.")}},
+    {0, 7, task0Scheme7,
+     {QT_TRANSLATE_NOOP("Schemes", "Колонна DC отдельно со всеми силами. Заданные вес P и пара сил с моментом M показаны пурпурным "
+     "цветом; неизвестные реакции показаны красным цветом: R индекс D в точке D, X индекс C и Y индекс C "
+     "в точке C. Угол альфа между колонной и стеной отмечен в точке D. Дано: DC = 2a, M, P (вес "
+     "колонны), угол альфа.")}},
+    {0, 10, task0Scheme10,
+     {QT_TRANSLATE_NOOP("Schemes", "Балка AB отдельно со всеми силами. Заданная пара сил с моментом M показана пурпурным цветом; "
+     "неизвестные силы показаны красным цветом: реакция R индекс A в точке A, составляющие X индекс B и "
+     "Y индекс B в точке B и силы X индекс C и Y индекс C, с которыми колонна действует на балку в точке "
+     "C. Дано: AB = 4b, AC = b, M.")}},
+    {1, 0, task1Scheme0,
+     {QT_TRANSLATE_NOOP("Schemes", "Схема задачи: однородная горизонтальная балка AB в осях x, y с началом O закреплена "
+     "цилиндрическим шарниром в точке A и опирается в точке B на гладкую наклонную плоскость, "
+     "наклоненную к горизонту под углом альфа. Заданные нагрузки показаны пурпурным цветом: пара сил с "
+     "моментом M и вес P, приложенный в точке C и направленный вниз. Дано: AB = 2b, M, P, угол альфа.")}},
+    {1, 1, task1Scheme1, {kTask1Freed}},
+    {1, 2, task1Scheme2, {kTask1Freed, kTask1X}},
+    {1, 3, task1Scheme3, {kTask1Freed, kTask1X, kTask1Y}},
+    {1, 4, task1Scheme4, {kTask1Freed, kTask1X, kTask1Y, kTask1M}},
+    {2, 0, task2Scheme0,
+     {QT_TRANSLATE_NOOP("Schemes", "Желтый диск радиуса a с центром C и горизонтальным пунктирным диаметром AB. Заданные силы "
+     "показаны пурпурным цветом: сила F приложена в точке A и направлена вверх, сила P приложена в "
+     "центре C и направлена вниз, P = минус F. Неизвестная реакция в точке B показана красным цветом: "
+     "составляющие X индекс B вправо и Y индекс B вверх и момент M индекс B, изображенный дугой со "
+     "стрелкой.")}},
+    {3, 0, task3Scheme0,
+     {QT_TRANSLATE_NOOP("Schemes", "Схема задачи: балка, изогнутая под прямым углом, в осях x, y с началом O заделана в стену в точке "
+     "B. Горизонтальная часть BA длиной b, вертикальная часть AC длиной a. Заданная сила F показана "
+     "пурпурным цветом: она приложена в нижней точке C под углом альфа к вертикали. Дано: AB = b, "
+     "AC = a, F, угол альфа.")}},
+    {3, 1, task3Scheme1,
+     {QT_TRANSLATE_NOOP("Schemes", "Балка освобождена от заделки: стена убрана, реакция заделки в точке B показана красным цветом: "
+     "составляющие X индекс B вправо и Y индекс B вверх и момент заделки M индекс B, изображенный дугой "
+     "со стрелкой. Заданная сила F в точке C под углом альфа к вертикали показана пурпурным цветом.")}},
+    {4, 0, task4Scheme0,
+     {QT_TRANSLATE_NOOP("Schemes", "Схема задачи: серая балка AK подвешена на двух нитях, идущих из точек A и B к узлу D; узел D "
+     "привязан нитью DC к потолку в точке C. Нить из точки A образует с балкой угол альфа, нить из "
+     "точки B угол бета. Заданный вес балки P показан пурпурным цветом: он приложен в точке O и направлен "
+     "вниз. Дано: AO = a, OB = b, углы альфа и бета.")}},
+    {4, 1, task4Scheme1,
+     {QT_TRANSLATE_NOOP("Schemes", "Нити заменены силами натяжения, показанными красным цветом: T индекс A в точке A и T индекс B в "
+     "точке B направлены вдоль нитей к узлу D; в узле D действуют T индекс A и T индекс B в обратную "
+     "сторону и T индекс C вверх. Через узел D проведена пунктирная вертикаль, оси x и y изображены "
+     "внизу слева. Вес балки P в точке O показан пурпурным цветом; отмечены углы альфа и бета.")}},
 };
 
 const TaskEntry* taskEntry(int task, int step)
 {
-    static const TaskEntry table[] = {
-        {0, 0, task0Scheme0,
-         QCoreApplication::translate("Schemes", "Схема задачи: однородная колонна DC весом P опирается в точке D на гладкую вертикальную стену, "
-         "с которой образует угол альфа, а в точке C на штифт горизонтальной балки AB. Балка AB лежит на "
-         "катковой опоре в точке A и на шарнирно-неподвижной опоре в точке B. Заданные нагрузки показаны "
-         "пурпурным цветом: вес колонны P и пары сил с моментом M на колонне и на балке. Дано: AB = 4b, "
-         "AC = b, DC = 2a, P, M, угол альфа.")},
-        {0, 5, task0Scheme5,
-         QCoreApplication::translate("Schemes", "Система расчленена: колонна DC изображена над балкой AB. Неизвестные реакции показаны красным "
-         "цветом: реакция стены R индекс D в точке D; составляющие X индекс C и Y индекс C в точке C на "
-         "колонне и противоположно направленные им на балке; реакция R индекс A катковой опоры в точке A; "
-         "составляющие X индекс B и Y индекс B в точке B. Заданные пары сил с моментом M и вес колонны P "
-         "показаны пурпурным цветом. Угол альфа между колонной и стеной отмечен в точке D.")},
-        {0, 7, task0Scheme7,
-         QCoreApplication::translate("Schemes", "Колонна DC отдельно со всеми силами. Заданные вес P и пара сил с моментом M показаны пурпурным "
-         "цветом; неизвестные реакции показаны красным цветом: R индекс D в точке D, X индекс C и Y индекс C "
-         "в точке C. Угол альфа между колонной и стеной отмечен в точке D. Дано: DC = 2a, M, P (вес "
-         "колонны), угол альфа.")},
-        {0, 10, task0Scheme10,
-         QCoreApplication::translate("Schemes", "Балка AB отдельно со всеми силами. Заданная пара сил с моментом M показана пурпурным цветом; "
-         "неизвестные силы показаны красным цветом: реакция R индекс A в точке A, составляющие X индекс B и "
-         "Y индекс B в точке B и силы X индекс C и Y индекс C, с которыми колонна действует на балку в точке "
-         "C. Дано: AB = 4b, AC = b, M.")},
-        {1, 0, task1Scheme0,
-         QCoreApplication::translate("Schemes", "Схема задачи: однородная горизонтальная балка AB в осях x, y с началом O закреплена "
-         "цилиндрическим шарниром в точке A и опирается в точке B на гладкую наклонную плоскость, "
-         "наклоненную к горизонту под углом альфа. Заданные нагрузки показаны пурпурным цветом: пара сил с "
-         "моментом M и вес P, приложенный в точке C и направленный вниз. Дано: AB = 2b, M, P, угол альфа.")},
-        {1, 1, task1Scheme1, kTask1Freed},
-        {1, 2, task1Scheme2, kTask1Freed + kTask1X},
-        {1, 3, task1Scheme3, kTask1Freed + kTask1X + kTask1Y},
-        {1, 4, task1Scheme4, kTask1Freed + kTask1X + kTask1Y + kTask1M},
-        {2, 0, task2Scheme0,
-         QCoreApplication::translate("Schemes", "Желтый диск радиуса a с центром C и горизонтальным пунктирным диаметром AB. Заданные силы "
-         "показаны пурпурным цветом: сила F приложена в точке A и направлена вверх, сила P приложена в "
-         "центре C и направлена вниз, P = минус F. Неизвестная реакция в точке B показана красным цветом: "
-         "составляющие X индекс B вправо и Y индекс B вверх и момент M индекс B, изображенный дугой со "
-         "стрелкой.")},
-        {3, 0, task3Scheme0,
-         QCoreApplication::translate("Schemes", "Схема задачи: балка, изогнутая под прямым углом, в осях x, y с началом O заделана в стену в точке "
-         "B. Горизонтальная часть BA длиной b, вертикальная часть AC длиной a. Заданная сила F показана "
-         "пурпурным цветом: она приложена в нижней точке C под углом альфа к вертикали. Дано: AB = b, "
-         "AC = a, F, угол альфа.")},
-        {3, 1, task3Scheme1,
-         QCoreApplication::translate("Schemes", "Балка освобождена от заделки: стена убрана, реакция заделки в точке B показана красным цветом: "
-         "составляющие X индекс B вправо и Y индекс B вверх и момент заделки M индекс B, изображенный дугой "
-         "со стрелкой. Заданная сила F в точке C под углом альфа к вертикали показана пурпурным цветом.")},
-        {4, 0, task4Scheme0,
-         QCoreApplication::translate("Schemes", "Схема задачи: серая балка AK подвешена на двух нитях, идущих из точек A и B к узлу D; узел D "
-         "привязан нитью DC к потолку в точке C. Нить из точки A образует с балкой угол альфа, нить из "
-         "точки B угол бета. Заданный вес балки P показан пурпурным цветом: он приложен в точке O и направлен "
-         "вниз. Дано: AO = a, OB = b, углы альфа и бета.")},
-        {4, 1, task4Scheme1,
-         QCoreApplication::translate("Schemes", "Нити заменены силами натяжения, показанными красным цветом: T индекс A в точке A и T индекс B в "
-         "точке B направлены вдоль нитей к узлу D; в узле D действуют T индекс A и T индекс B в обратную "
-         "сторону и T индекс C вверх. Через узел D проведена пунктирная вертикаль, оси x и y изображены "
-         "внизу слева. Вес балки P в точке O показан пурпурным цветом; отмечены углы альфа и бета.")},
-    };
-    for (const TaskEntry& e : table)
+    for (const TaskEntry& e : kTaskEntries)
         if (e.task == task && e.step == step)
             return &e;
     return nullptr;
@@ -640,11 +661,11 @@ bool DrawTaskScheme(int task, int step, const SchemeTarget& target)
 QString exampleSchemeDescription(int step)
 {
     const ExampleEntry* e = exampleEntry(step);
-    return e ? e->description : QString();
+    return e ? describe(e->description) : QString();
 }
 
 QString taskSchemeDescription(int task, int step)
 {
     const TaskEntry* e = taskEntry(task, step);
-    return e ? e->description : QString();
+    return e ? describe(e->description) : QString();
 }

@@ -22,9 +22,11 @@ namespace {
 // The pause after feedback, set on every activation.
 constexpr int kPauseInterval = 1300;
 
-const ExerciseLayout& windowLayout()
+// Made for each window, so that the caption is in the language installed
+// when the window is made.
+ExerciseLayout windowLayout()
 {
-    static const ExerciseLayout l{
+    return {
         TUrForm::tr("Составление уравнений равновесия"),
         680,
         QRect(320, 16, 345, 170),
@@ -35,7 +37,6 @@ const ExerciseLayout& windowLayout()
         304,
         17,
     };
-    return l;
 }
 } // namespace
 

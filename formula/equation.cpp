@@ -11,26 +11,23 @@
 
 namespace {
 
-constexpr char kDivisionByZero[] = "Ошибка: Деление на нуль";
-constexpr char kLogarithmOfZero[] = "Ошибка: нуль в аргументе логарифма";
-constexpr char kCotangentOfZero[] = "Ошибка: ноль в аргументе котангенса";
 // Each bracket level costs the parser a few nested calls; this bound is never
 // reached by a text within kMaxBracketDepth.
 constexpr int kMaxParseDepth = 4 * kMaxBracketDepth + 64;
 
 [[noreturn]] void emptyOperand()
 {
-    throw FormulaParseError("Ошибка в записи формулы: пропущен операнд");
+    throw FormulaParseError(FormulaMessage::MissingOperand);
 }
 
 [[noreturn]] void invalidOperation()
 {
-    throw FloatingPointError("Ошибка вычисления: недопустимая операция (неопределённое значение)");
+    throw FloatingPointError(FormulaMessage::InvalidOperation);
 }
 
 [[noreturn]] void overflow()
 {
-    throw FloatingPointError("Ошибка вычисления: переполнение");
+    throw FloatingPointError(FormulaMessage::Overflow);
 }
 
 long double epsilon()
@@ -98,9 +95,9 @@ long double combine(Operator operation, long double a, long double b)
 
 // The value of function code on x; a guard that fires gives 1 and names its
 // error in error instead of recording it.
-long double callFunction(FunctionId code, long double x, const char*& error)
+long double callFunction(FunctionId code, long double x, FormulaMessage& error)
 {
-    error = nullptr;
+    error = FormulaMessage::None;
     switch (code) {
     case FunctionId::Cos: return std::cos(x);
     case FunctionId::Sin: return std::sin(x);
@@ -108,7 +105,7 @@ long double callFunction(FunctionId code, long double x, const char*& error)
         const long double halfPi = static_cast<long double>(kPi) / 2;
         const long double a = std::fabs(tested(x));
         if (halfPi - 3 * epsilon() < a && a < halfPi + 3 * epsilon()) {
-            error = kCotangentOfZero;
+            error = FormulaMessage::CotangentOfZero;
             return 1;
         }
         return std::tan(x);
@@ -116,17 +113,17 @@ long double callFunction(FunctionId code, long double x, const char*& error)
     case FunctionId::Cotan:
         if (std::fabs(tested(x)) >= 2 * epsilon())
             return 1 / std::tan(x);
-        error = kCotangentOfZero;
+        error = FormulaMessage::CotangentOfZero;
         return 1;
     case FunctionId::Log:
         if (std::fabs(tested(x)) >= epsilon())
             return std::log10(x);
-        error = kLogarithmOfZero;
+        error = FormulaMessage::LogarithmOfZero;
         return 1;
     case FunctionId::Ln:
         if (std::fabs(tested(x)) >= epsilon())
             return std::log(x);
-        error = kLogarithmOfZero;
+        error = FormulaMessage::LogarithmOfZero;
         return 1;
     case FunctionId::Exp: return std::exp(x);
     case FunctionId::Abs: return std::fabs(x);
@@ -139,9 +136,9 @@ long double callFunction(FunctionId code, long double x, const char*& error)
 
 long double recordingCall(FunctionId code, long double x)
 {
-    const char* error = nullptr;
+    FormulaMessage error = FormulaMessage::None;
     const long double r = callFunction(code, x, error);
-    if (error != nullptr)
+    if (error != FormulaMessage::None)
         recordError(2, error);
     return r;
 }
@@ -258,7 +255,7 @@ long double MyDiv(long double a, long double b)
 {
     if (std::fabs(tested(b)) >= epsilon())
         return checked(a, b, a / b);
-    recordError(2, kDivisionByZero);
+    recordError(2, FormulaMessage::DivisionByZero);
     return 1;
 }
 
@@ -292,7 +289,7 @@ long double MyTan(long double x)
 TMyEquation::TMyEquation(std::string_view text)
 {
     if (text.size() > kMaxFormulaLength)
-        throw FormulaParseError("Ошибка в записи формулы: формула слишком длинная");
+        throw FormulaParseError(FormulaMessage::FormulaTooLong);
     long depth = 0;
     long deepest = 0;
     for (const char c : text) {
@@ -302,7 +299,7 @@ TMyEquation::TMyEquation(std::string_view text)
             --depth;
     }
     if (deepest > kMaxBracketDepth)
-        throw FormulaParseError("Ошибка в записи формулы: слишком глубокая вложенность скобок");
+        throw FormulaParseError(FormulaMessage::NestingTooDeep);
     parse(text, 0);
 }
 
@@ -334,7 +331,7 @@ TMyEquation::~TMyEquation()
 void TMyEquation::parse(std::string_view text, int depth)
 {
     if (depth > kMaxParseDepth)
-        throw FormulaParseError("Ошибка в записи формулы: слишком глубокая вложенность скобок");
+        throw FormulaParseError(FormulaMessage::NestingTooDeep);
     if (text.empty())
         emptyOperand();
     std::string prefixed;  // "-a" reads as "0-a"
@@ -451,14 +448,14 @@ long double TMyEquation::apply(long double x) const
     if (Function == FunctionId::None || Function == FunctionId::Up)
         return x;
     if (!(m_memoValid && x == m_memoArgument && std::signbit(x) == std::signbit(m_memoArgument))) {
-        const char* error = nullptr;
+        FormulaMessage error = FormulaMessage::None;
         const long double result = callFunction(Function, x, error);
         m_memoResult = result;
         m_memoError = error;
         m_memoArgument = x;
         m_memoValid = true;
     }
-    if (m_memoError != nullptr)
+    if (m_memoError != FormulaMessage::None)
         recordError(2, m_memoError);
     return m_memoResult;
 }

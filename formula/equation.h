@@ -20,6 +20,7 @@
 #include <string>
 #include <string_view>
 
+#include "formula/messages.h"
 #include "formula/packetdata.h"
 #include "formula/text.h"
 
@@ -100,7 +101,7 @@ private:
     mutable bool m_memoValid = false;
     mutable long double m_memoArgument = 0;
     mutable long double m_memoResult = 0;
-    mutable const char* m_memoError = nullptr;
+    mutable FormulaMessage m_memoError = FormulaMessage::None;
 };
 
 // A canonical one-line form of a chain and everything under it, for tests and

@@ -2,14 +2,29 @@
 // Faults that end a comparison without a verdict.  Expected failures (a missing
 // variable, a division by zero, an unbalanced bracket) are recorded in MyStat
 // instead; these exceptions are for input that cannot be examined at all or
-// for an invalid floating-point operation.  Messages are Russian and shown to
-// the student as they stand.
+// for an invalid floating-point operation.  what() is the engine's Russian
+// message; message() and args() give it as a code for a program that words it
+// in its own language.
 #include <stdexcept>
 #include <string>
+#include <vector>
+
+#include "formula/messages.h"
 
 class FormulaError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit FormulaError(FormulaMessage message, std::vector<std::string> args = {})
+        : std::runtime_error(formulaMessageText(message, args))
+        , m_message(message)
+        , m_args(std::move(args))
+    {
+    }
+    FormulaMessage message() const { return m_message; }
+    const std::vector<std::string>& args() const { return m_args; }
+
+private:
+    FormulaMessage m_message;
+    std::vector<std::string> m_args;
 };
 
 // The text cannot be parsed: an operand left empty by an operator ("+a",

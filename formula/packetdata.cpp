@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr char kEmptyKey[] = "Ошибка: пустой параметр при обращении к таблице";
 constexpr std::size_t kMissing = static_cast<std::size_t>(-1);
 
 std::uint64_t nextGeneration()
@@ -16,7 +15,7 @@ std::uint64_t nextGeneration()
 
 void recordMissing(const std::string& key)
 {
-    recordError(3, "Ошибка: нет такой переменной \"" + key + "\"");
+    recordError(3, FormulaMessage::NoSuchVariable, {key});
 }
 
 } // namespace
@@ -31,7 +30,8 @@ TMyVariableRef::TMyVariableRef(std::string_view name)
     TMyStat saved = MyStat;
     m_key = TMyPacketData::NormalizeName(name);
     m_statusCode = MyStat.Code;
-    m_statusMessage = MyStat.Message;
+    m_statusMessage = MyStat.MessageId;
+    m_statusArgs = MyStat.MessageArgs;
     MyStat = std::move(saved);
 }
 
@@ -99,7 +99,7 @@ long double TMyPacketData::valueAt(std::size_t index) const
 long double TMyPacketData::lookup(const std::string& key) const
 {
     if (key.empty()) {
-        recordError(3, kEmptyKey);
+        recordError(3, FormulaMessage::EmptyKey);
         return 0;
     }
     const std::size_t index = find(key);
@@ -114,7 +114,7 @@ void TMyPacketData::AddVariable(std::string_view name, std::string_view value)
 {
     std::string key = NormalizeName(name);
     if (key.empty()) {
-        recordError(3, kEmptyKey);
+        recordError(3, FormulaMessage::EmptyKey);
         return;
     }
     const std::size_t index = find(key);
@@ -138,13 +138,13 @@ long double TMyPacketData::GetVariable(const TMyVariableRef& ref) const
 {
     // The status NormalizeName would leave for this name.
     MyStat.Code = ref.m_statusCode;
-    if (ref.m_statusMessage.empty())
-        MyStat.Message.clear();
+    if (ref.m_statusMessage == FormulaMessage::None)
+        clearMessage();
     else
-        MyStat.Message = ref.m_statusMessage;
+        setError(ref.m_statusCode, ref.m_statusMessage, ref.m_statusArgs);
 
     if (ref.m_key.empty()) {
-        recordError(3, kEmptyKey);
+        recordError(3, FormulaMessage::EmptyKey);
         return 0;
     }
     if (ref.m_generation != m_generation) {
@@ -162,7 +162,7 @@ void TMyPacketData::SetVariable(std::string_view name, std::string_view value)
 {
     const std::string key = NormalizeName(name);
     if (key.empty()) {
-        recordError(3, kEmptyKey);
+        recordError(3, FormulaMessage::EmptyKey);
         return;
     }
     const std::size_t index = find(key);
@@ -178,7 +178,7 @@ void TMyPacketData::DeleteVariable(std::string_view name)
 {
     const std::string key = NormalizeName(name);
     if (key.empty()) {
-        recordError(3, kEmptyKey);
+        recordError(3, FormulaMessage::EmptyKey);
         return;
     }
     const std::size_t index = find(key);

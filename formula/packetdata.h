@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "formula/messages.h"
+
 class TMyPacketData;
 
 // A variable name resolved once for repeated lookups (the parse tree keeps one
@@ -24,7 +26,8 @@ private:
     friend class TMyPacketData;
     std::string m_key;
     std::uint8_t m_statusCode = 0;     // the status NormalizeName leaves
-    std::string m_statusMessage;
+    FormulaMessage m_statusMessage = FormulaMessage::None;
+    std::vector<std::string> m_statusArgs;
     mutable std::uint64_t m_generation = 0;  // table content the index belongs to
     mutable std::size_t m_index = 0;
 };

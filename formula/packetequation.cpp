@@ -15,7 +15,7 @@ constexpr int kAgreementsNeeded = 5;
 
 [[noreturn]] void tooLong()
 {
-    throw FormulaParseError("Ошибка в записи формулы: формула слишком длинная");
+    throw FormulaParseError(FormulaMessage::FormulaTooLong);
 }
 
 // r / 100 as decimal text with ",": 0 gives "0", 5 "0,05", 32767 "327,67".
@@ -63,8 +63,7 @@ std::string TMyPacketEquation::Compare(const std::string& typed, const TMyPacket
         tooLong();
     const std::string t = NormalizeEquation(typed);
     if (t.empty() || m_text.empty() || !m_root) {
-        MyStat.Code = 4;
-        MyStat.Message = "Ошибка: Несчем сравнивать";
+        setError(4, FormulaMessage::NothingToCompare);
         return kVerdictEmpty;
     }
 
@@ -89,15 +88,15 @@ std::string TMyPacketEquation::Compare(const std::string& typed, const TMyPacket
     do {
         for (const std::string& name : freeNames)
             work.SetVariable(name, hundredths(random15() % 100000));
-        MyStat.Message.clear();
+        clearMessage();
         const double reference = narrowToDouble(m_root->Evaluate(*values));
         const double answer = narrowToDouble(typedTree.Evaluate(*values));
         if (MyStat.Message.empty()) {
             if (std::isnan(reference) || std::isnan(answer))
-                throw FloatingPointError("Ошибка вычисления: значение не является числом");
+                throw FloatingPointError(FormulaMessage::ValueNotANumber);
             const long double difference = static_cast<long double>(reference) - answer;
             if (std::isnan(difference))
-                throw FloatingPointError("Ошибка вычисления: недопустимая операция (неопределённое значение)");
+                throw FloatingPointError(FormulaMessage::InvalidOperation);
             if (std::fabs(difference) >= MyStat.Epsilon) {
                 same = false;
                 agreements = kTrials;

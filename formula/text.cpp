@@ -176,7 +176,7 @@ bool readDecimal(std::string_view text, Float& value)
 
 [[noreturn]] void notANumber(std::string_view text)
 {
-    throw NumberFormatError("Ошибка: \"" + std::string(text) + "\" не является числом");
+    throw NumberFormatError(FormulaMessage::NotANumber, {std::string(text)});
 }
 
 } // namespace
@@ -192,9 +192,7 @@ std::string NormalizeEquation(std::string_view text)
             --depth;
     }
     if (depth != 0) {
-        MyStat.Code = 4;
-        MyStat.Message = depth > 0 ? "Ошибка: нехватает закрывающей скобки"
-                                   : "Ошибка: нехватает открывающей скобки";
+        setError(4, depth > 0 ? FormulaMessage::MissingClosingBracket : FormulaMessage::MissingOpeningBracket);
         return {};
     }
     std::string s;
@@ -266,7 +264,7 @@ long double StrToNumber(std::string_view text)
     if (!readDecimalNumber(c, value))
         notANumber(text);
     if (std::isinf(value))
-        throw NumberFormatError("Ошибка: число \"" + std::string(text) + "\" слишком велико");
+        throw NumberFormatError(FormulaMessage::NumberTooLarge, {std::string(text)});
     return value;
 }
 

@@ -1,8 +1,18 @@
 #include "platform/guard.h"
 
+#include "formula/errors.h"
+#include "platform/enginemessages.h"
 #include "platform/messages.h"
 
+#include <QCoreApplication>
+
 #include <new>
+
+namespace {
+class GuardTexts {
+    Q_DECLARE_TR_FUNCTIONS(Message)
+};
+} // namespace
 
 void reportCurrentException() noexcept
 {
@@ -11,11 +21,14 @@ void reportCurrentException() noexcept
         try {
             throw;
         } catch (const std::bad_alloc&) {
-            text = QStringLiteral("Недостаточно памяти для выполнения операции.");
+            text = GuardTexts::tr("Недостаточно памяти для выполнения операции.");
+        } catch (const FormulaError& e) {
+            text = translatedMessage(e);
         } catch (const std::exception& e) {
+            // Any other fault says what it is in the program's language already.
             text = QString::fromUtf8(e.what());
         } catch (...) {
-            text = QStringLiteral("Непредвиденная ошибка.");
+            text = GuardTexts::tr("Непредвиденная ошибка.");
         }
         ShowError(text);
     } catch (...) {

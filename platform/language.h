@@ -7,7 +7,6 @@
 // The language is chosen once at start-up: `--lang ru` or `--lang en` on the
 // command line, otherwise English when the desktop's first UI language is
 // English, Russian for every other language.
-#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -27,9 +26,14 @@ Language chooseLanguage(const QStringList& uiLanguages, const QString& requested
 QString languageArgument(const QStringList& arguments);
 
 // Installs the program's catalogue for the language (none for Russian, the
-// source language) and remembers the choice.  Returns false when the
-// catalogue could not be loaded; the texts then stay Russian.  Installing
-// again replaces the previous catalogue.
+// source language) and Qt's own texts in it (Qt's Russian catalogue for
+// Russian; Qt speaks English by itself), and remembers the choice.  Returns
+// false when the program's catalogue could not be loaded; the texts then stay
+// Russian.  A missing Qt catalogue is said on standard error and leaves Qt's
+// texts English.  Installing again replaces both catalogues.  Start-up calls
+// it once, before any window exists (installStartupLanguage); a text is
+// translated when it is read, so what is made afterwards speaks the language
+// installed last.
 bool installLanguage(Language language);
 
 // Chooses the language from the arguments and the desktop's UI languages and
@@ -42,37 +46,3 @@ QString translateText(Language language, const char* context, const char* source
 
 // The language installed last; Russian before any installation.
 Language currentLanguage();
-
-// A text kept in a namespace-scope constant: marked for translation where it
-// is defined and translated each time it is read, so it follows the catalogue
-// installed at start-up, after the constant was made.  Define it as
-//   inline const TranslatedText kName{"Context", QT_TRANSLATE_NOOP("Context", "текст")};
-class TranslatedText {
-public:
-    constexpr TranslatedText(const char* context, const char* source)
-        : m_context(context), m_source(source)
-    {
-    }
-    QString text() const { return QCoreApplication::translate(m_context, m_source); }
-    operator QString() const { return text(); }
-    template <class... Args>
-    QString arg(Args&&... args) const
-    {
-        return text().arg(std::forward<Args>(args)...);
-    }
-    const char* source() const { return m_source; }
-
-private:
-    const char* m_context;
-    const char* m_source;
-};
-
-// The text of a message box or of a message of the formula engine or of the
-// equation control's evaluator, in the installed language.  The engines stay
-// free of Qt and speak Russian; every message they can give is listed once,
-// with its variable parts as %1, and translated here.  A text not in the list
-// (already translated, or a value) comes back unchanged.
-QString translateMessage(const QString& text);
-
-// The Russian texts translateMessage knows, with their variable parts as %1.
-QStringList translatedMessageSources();

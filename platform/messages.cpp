@@ -1,21 +1,21 @@
 #include "platform/messages.h"
 
-#include "platform/language.h"
-
 #include <QApplication>
 #include <QWidget>
 
 namespace {
+class MessageTexts {
+    Q_DECLARE_TR_FUNCTIONS(Message)
+};
+
 MessageHook& hook()
 {
     static MessageHook h;
     return h;
 }
 
-void show(QMessageBox::Icon icon, const QString& sourceText, const QString& sourceTitle)
+void show(QMessageBox::Icon icon, const QString& text, const QString& title)
 {
-    const QString text = translateMessage(sourceText);
-    const QString title = translateMessage(sourceTitle);
     if (hook()) {
         hook()({icon, title, text});
         return;
@@ -24,6 +24,16 @@ void show(QMessageBox::Icon icon, const QString& sourceText, const QString& sour
     box.exec();
 }
 } // namespace
+
+QString appTitle()
+{
+    return MessageTexts::tr("ВЕКТУМ-W");
+}
+
+QString examinerTitle()
+{
+    return MessageTexts::tr("КОНТРОЛЕР");
+}
 
 MessageHook setMessageHook(MessageHook h)
 {

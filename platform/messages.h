@@ -1,13 +1,16 @@
 #pragma once
 // Message boxes.  Every box of the program goes through ShowMessage (Warning
-// icon, one OK button, modal) or ShowError (Critical icon).  A test installs a
-// hook to capture the boxes instead of blocking in a modal loop.
+// icon, one OK button, modal) or ShowError (Critical icon).  Their texts and
+// titles are translated by the caller, tr() like every other text.  A test
+// installs a hook to capture the boxes instead of blocking in a modal loop.
 #include <QMessageBox>
 #include <QString>
 #include <functional>
 
-inline const QString kAppTitle = QStringLiteral("ВЕКТУМ-W");
-inline const QString kExaminerTitle = QStringLiteral("КОНТРОЛЕР");
+// The program's name, the title of its boxes, in the installed language.
+QString appTitle();
+// The Examiner's name, the title of the entrance test's boxes.
+QString examinerTitle();
 
 struct ShownMessage {
     QMessageBox::Icon icon;
@@ -22,7 +25,7 @@ using MessageHook = std::function<void(const ShownMessage&)>;
 MessageHook setMessageHook(MessageHook hook);
 
 // A modal box with the Warning icon and one OK button.
-void ShowMessage(const QString& text, const QString& title = kAppTitle);
+void ShowMessage(const QString& text, const QString& title = appTitle());
 
 // A modal box with the Critical icon: the report of a fault that ended a handler.
-void ShowError(const QString& text, const QString& title = kAppTitle);
+void ShowError(const QString& text, const QString& title = appTitle());

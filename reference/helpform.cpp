@@ -146,8 +146,8 @@ void buildGreekPage(QWidget* page)
     const QString gap = QStringLiteral("        ");
     QLabel* intro = flow.paragraph(
         "Label1", THelpForm::tr("     Для  набора греческой буквы следует предварительно нажать функциональную "
-                                 "клавишу") + gap + THelpForm::tr(", а затем - соответствующий этой букве аналог в "
-                                                                   "латинском регистре."));
+                                 "клавишу%1, а затем - соответствующий этой букве аналог в латинском регистре.")
+                      .arg(gap));
     QLabel* key = addTextAt(content, "Label2", {294, 48}, QStringLiteral("F3"), fromBgr(0xFF0000));
     placeInGap(intro, key, gap);
     flow.skip(6);

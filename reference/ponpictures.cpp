@@ -7,6 +7,13 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+// The texts written where they are used, translated with tr() in one context.
+class ReferencePicturesTexts {
+    Q_DECLARE_TR_FUNCTIONS(ReferencePictures)
+};
+} // namespace
+
 void DrawImage1(Canvas& c)
 {
     Sketch s(c);
@@ -30,7 +37,7 @@ void DrawImage1(Canvas& c)
     s.labelOn(85, 85, u"C"_s, bgr::Yellow);
     s.labelOn(65, 55, u"A"_s, bgr::Yellow);
     s.labelOn(85, 55, u"B"_s, bgr::Yellow);
-    s.label(20, 10, QCoreApplication::translate("ReferencePictures", "Дано :"));
+    s.label(20, 10, ReferencePicturesTexts::tr("Дано :"));
     s.vector(80, 9, u"G"_s);
     s.font(kSymbolFace);
     s.text(90, 10, u", a, b"_s);
@@ -126,7 +133,7 @@ void DrawImage5(Canvas& c)
     s.vector(10, 78, u"F"_s, u"1"_s);
     s.vector(117, 140, u"F"_s, u"2"_s);
     s.labelOn(65, 85, u"C"_s, bgr::Yellow);
-    s.label(20, 10, QCoreApplication::translate("ReferencePictures", "Дано :"));
+    s.label(20, 10, ReferencePicturesTexts::tr("Дано :"));
     s.vector(55, 10, u"F"_s);
     s.label(63, 10, u","_s);
     s.label(70, 10, u"R,"_s);
@@ -167,7 +174,7 @@ void DrawImage6(Canvas& c)
     s.label(60, 107, u"M"_s, u"A"_s);
     s.labelOn(123, 83, u"O"_s, bgr::Yellow);
     s.labelOn(95, 67, u"C"_s, bgr::Yellow);
-    s.label(20, 10, QCoreApplication::translate("ReferencePictures", "Дано :"));
+    s.label(20, 10, ReferencePicturesTexts::tr("Дано :"));
     s.label(55, 10, u"F"_s);
     s.label(63, 10, u","_s);
     s.label(76, 10, u", AC=CO=R"_s);

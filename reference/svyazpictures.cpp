@@ -7,6 +7,13 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+// The texts written where they are used, translated with tr() in one context.
+class ReferencePicturesTexts {
+    Q_DECLARE_TR_FUNCTIONS(ReferencePictures)
+};
+} // namespace
+
 // The schemes of the first three pages are the control tasks' schemes as well.
 void DrawSh(Canvas& c)
 {
@@ -58,7 +65,7 @@ void DrawIm(Canvas& c)
     s.brushHatched();
     s.rectangle(10, 140, 90, 150);
     pencil(s);
-    s.label(100, 20, QCoreApplication::translate("ReferencePictures", "Дано :"));
+    s.label(100, 20, ReferencePicturesTexts::tr("Дано :"));
     s.vector(135, 19, u"P"_s);
     s.label(143, 20, u","_s);
     s.label(22, 120, u"A"_s);
@@ -80,7 +87,7 @@ void DrawIm2(Canvas& c)
     s.arrow(30, 125, 70, 125, bgr::Red);
     s.arrow(40, 130, 40, 90, bgr::Red);
     s.arrow(70, 60, 30, 40, bgr::Red);
-    s.label(100, 20, QCoreApplication::translate("ReferencePictures", "Дано :"));
+    s.label(100, 20, ReferencePicturesTexts::tr("Дано :"));
     s.label(135, 20, u"P"_s);
     s.label(143, 20, u","_s);
     s.label(22, 120, u"A"_s);

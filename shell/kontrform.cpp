@@ -33,7 +33,10 @@ void TKontrForm::Button1Click()
         hide();
         return;
     }
-    ShowMessage(kEntranceTestText, kExaminerTitle);
+    // The announcement of the entrance test.
+    ShowMessage(tr("    Прежде чем Вы приступите к вычислению матрицы, Вам придется ответить на несколько тестовых "
+                   "вопросов. При пяти неправильных ответах КОНТРОЛЕР прекращает работу и вызывает РЕПЕТИТОР."),
+                examinerTitle());
     ExamMode = true;
     takePlace(this, KzsForm);
 }

@@ -6,11 +6,6 @@
 
 class QPushButton;
 
-// The announcement of the entrance test, shown under the Examiner's title.
-inline const QString kEntranceTestText = QStringLiteral(
-    "    Прежде чем Вы приступите к вычислению матрицы, Вам придется ответить на несколько тестовых "
-    "вопросов. При пяти неправильных ответах КОНТРОЛЕР прекращает работу и вызывает РЕПЕТИТОР.");
-
 class TKontrForm : public ModeMenu {
     Q_OBJECT
 public:

@@ -27,7 +27,7 @@ TMainForm::TMainForm(QWidget* parent)
     const QFont bold = pixelFont(kArial, 17, true);
     const Qt::Alignment bottom = Qt::AlignLeft | Qt::AlignBottom;
 
-    addTitlePanel(this, 16, 16, kMainVersionText)->setObjectName(QStringLiteral("Panel1"));
+    addTitlePanel(this, 16, 16, ModeMenu::mainVersionText())->setObjectName(QStringLiteral("Panel1"));
     raisedPanel(this, 376, 16, 297, 65)->setObjectName(QStringLiteral("Panel3"));
 
     QFrame* body = raisedPanel(this, 16, 96, 657, 337);

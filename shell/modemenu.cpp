@@ -37,7 +37,7 @@ ModeMenu::ModeMenu(const Texts& texts, QWidget* parent)
     greeting->setObjectName(QStringLiteral("Panel1"));
     fixedLabel(greeting, 8, 20, 281, 25, texts.greeting, text, Qt::AlignHCenter | Qt::AlignTop);
 
-    addTitlePanel(this, 376, 16, kMenuVersionText)->setObjectName(QStringLiteral("Panel2"));
+    addTitlePanel(this, 376, 16, menuVersionText())->setObjectName(QStringLiteral("Panel2"));
 
     Panel3 = raisedPanel(this, 16, 96, 657, 337);
     Panel3->setObjectName(QStringLiteral("Panel3"));
@@ -61,4 +61,14 @@ void ModeMenu::closeEvent(QCloseEvent* event)
         event->ignore();
     else
         event->accept();
+}
+
+QString ModeMenu::mainVersionText()
+{
+    return tr("Верcия 1.0");
+}
+
+QString ModeMenu::menuVersionText()
+{
+    return tr("Верcия 1.0 ");
 }

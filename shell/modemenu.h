@@ -7,8 +7,6 @@
 // top right and a body panel with the mode's description, the prompt and one
 // button per section, 33 pixels high.  A menu is left only through its own
 // buttons; a close request from the desktop is refused.
-#include "platform/language.h"
-
 #include <QFrame>
 #include <QString>
 #include <QWidget>
@@ -17,10 +15,6 @@ class QPushButton;
 
 // Builds the title panel at (left, top), 297 x 65, inside parent.
 QFrame* addTitlePanel(QWidget* parent, int left, int top, const QString& version);
-
-// Version texts as the two kinds of window show them; the fourth letter is a Latin c.
-inline const TranslatedText kMainVersionText{"ModeMenu", QT_TRANSLATE_NOOP("ModeMenu", "Верcия 1.0")};
-inline const TranslatedText kMenuVersionText{"ModeMenu", QT_TRANSLATE_NOOP("ModeMenu", "Верcия 1.0 ")};
 
 class ModeMenu : public QWidget {
     Q_OBJECT
@@ -32,6 +26,10 @@ public:
         int textPixels;   // height of every text of the menu, buttons included
         int firstButtonTop;
     };
+
+    // Version texts as the two kinds of window show them; the fourth letter is a Latin c.
+    static QString mainVersionText();
+    static QString menuVersionText();
 
 protected:
     ModeMenu(const Texts& texts, QWidget* parent);

@@ -16,7 +16,6 @@
 #include "platform/forms.h"
 #include "platform/guard.h"
 #include "platform/language.h"
-#include "platform/translations.h"
 #include "shell/repform.h"
 #include "shell/reshform.h"
 #include "solver/forms/askform.h"
@@ -64,8 +63,6 @@ void createWindows()
     if (!registry().isEmpty())
         return;   // the windows exist once per run
     installFontSubstitutions();
-    if (currentLanguage() == Language::Russian)
-        installQtTranslations();   // Qt's own texts follow the program's language
     installAccessibility();
     // The main window alone decides when the program ends: hiding or closing
     // the last visible other window must not end it, and hidden windows must
@@ -116,6 +113,8 @@ int runProgram(int argc, char** argv)
     int rc = 0;
     {
         GuardedApplication app(argc, argv);
+        // The one place the language is installed: the program's texts and
+        // Qt's own, before any window exists.
         installStartupLanguage(app.arguments());
         try {
             createWindows();

@@ -113,8 +113,8 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
         <translation>Colleague, you are wrong again!</translation>
     </message>
     <message>
-        <source>Вопрос: </source>
-        <translation>Question: </translation>
+        <source>Вопрос: %1</source>
+        <translation>Question: %1</translation>
     </message>
 </context>
 <context>
@@ -161,18 +161,6 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
     <message>
         <source>Непредвиденная ошибка.</source>
         <translation>Unexpected error.</translation>
-    </message>
-    <message>
-        <source>Ошибка! Введены не все данные.</source>
-        <translation>Error! Not all the data have been entered.</translation>
-    </message>
-    <message>
-        <source>Ошибка! Матрица A является вырожденной.</source>
-        <translation>Error! Matrix A is singular.</translation>
-    </message>
-    <message>
-        <source>Ошибка! Решение не может быть вычислено: числа выходят за пределы допустимого диапазона.</source>
-        <translation>Error! The solution cannot be computed: the numbers are outside the allowed range.</translation>
     </message>
     <message>
         <source>Ошибка: пустой параметр при обращении к таблице</source>
@@ -371,10 +359,6 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
         <translation>The exercise modules are not initialised</translation>
     </message>
     <message>
-        <source>    Прежде чем Вы приступите к вычислению матрицы, Вам придется ответить на несколько тестовых вопросов. При пяти неправильных ответах КОНТРОЛЕР прекращает работу и вызывает РЕПЕТИТОР.</source>
-        <translation>    Before you go on to compute the matrix, you will have to answer a few test questions. After five wrong answers the EXAMINER stops and calls the TUTOR.</translation>
-    </message>
-    <message>
         <source>Переполнение при вычислении котангенса.</source>
         <translation>Overflow while computing a cotangent.</translation>
     </message>
@@ -539,44 +523,12 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
         <translation>Free-body diagram of beam AB in the x, y axes with origin O. The given forces are shown in magenta: the weight G acts at point C downwards, the force F acts at end A to the right. The support reactions are shown in red: the reaction R sub D at point D points vertically upwards, the reaction R sub B at point B is normal to the inclined plane and makes the angle alpha with the vertical.</translation>
     </message>
     <message>
-        <source>главный момент системы сил относительно точки D: L индекс D равен сумме моментов относительно D сил R индекс D, F, G и R индекс B</source>
-        <translation>the resultant moment of the forces about point D: L sub D equals the sum of the moments about D of the forces R sub D, F, G and R sub B</translation>
-    </message>
-    <message>
         <source>Балка AB освобождена от связей: шарнир и наклонная плоскость убраны. Реакции показаны красным цветом: составляющие X индекс A вправо и Y индекс A вверх в точке A, реакция R индекс B в точке B перпендикулярна наклонной плоскости и составляет угол альфа с вертикальной пунктирной линией. Заданные нагрузки показаны пурпурным цветом: пара сил с моментом M и вес P в точке C.</source>
         <translation>Free-body diagram of beam AB: the pin and the inclined plane are removed. The reactions are shown in red: the components X sub A to the right and Y sub A upwards at point A, the reaction R sub B at point B normal to the inclined plane, at the angle alpha to the dashed vertical line. The given loads are shown in magenta: a couple of moment M and the weight P at point C.</translation>
     </message>
     <message>
-        <source> Уравнение проекций на ось x: X индекс A минус R индекс B синус альфа.</source>
-        <translation> Equation of projections on the x axis: X sub A minus R sub B sine alpha.</translation>
-    </message>
-    <message>
-        <source> Уравнение проекций на ось y: Y индекс A минус P плюс R индекс B косинус альфа.</source>
-        <translation> Equation of projections on the y axis: Y sub A minus P plus R sub B cosine alpha.</translation>
-    </message>
-    <message>
-        <source> Уравнение моментов относительно точки C: M минус P b плюс 2 b R индекс B косинус альфа.</source>
-        <translation> Equation of moments about point C: M minus P b plus 2 b R sub B cosine alpha.</translation>
-    </message>
-    <message>
         <source>Схема задачи: однородная горизонтальная балка AB в осях x, y с началом O опирается на острие в точке D и на гладкую наклонную плоскость в точке B; плоскость наклонена к горизонту под углом альфа. Заданные силы показаны пурпурным цветом: вес G приложен в точке C и направлен вниз, сила F приложена к концу A и направлена вправо. Дано: AB = 2b, AD = a, вес G, угол альфа.</source>
         <translation>Problem diagram: a uniform horizontal beam AB in the x, y axes with origin O rests on a knife edge at point D and on a smooth inclined plane at point B; the plane makes the angle alpha with the horizontal. The given forces are shown in magenta: the weight G acts at point C downwards, the force F acts at end A to the right. Given: AB = 2b, AD = a, weight G, angle alpha.</translation>
-    </message>
-    <message>
-        <source> В поле условия записан </source>
-        <translation> The statement area shows </translation>
-    </message>
-    <message>
-        <source> (1); первое слагаемое равно нулю, так как его радиус-вектор нулевой.</source>
-        <translation> (1); the first term is zero because its position vector is zero.</translation>
-    </message>
-    <message>
-        <source> В поле условия записаны главный вектор системы: R равен сумме сил F, G, R индекс D и R индекс B (1), и </source>
-        <translation> The statement area shows the resultant force of the system: R equals the sum of the forces F, G, R sub D and R sub B (1), and </translation>
-    </message>
-    <message>
-        <source> В поле условия записаны три уравнения равновесия (1). Сумма проекций на ось x: F минус R индекс B синус альфа равно нулю. Сумма проекций на ось y: R индекс D минус G плюс R индекс B косинус альфа равно нулю. Сумма моментов относительно точки D: R индекс B на (2b минус a) косинус альфа минус G на (b минус a) равно нулю.</source>
-        <translation> The statement area shows the three equilibrium equations (1). Sum of projections on the x axis: F minus R sub B sine alpha equals zero. Sum of projections on the y axis: R sub D minus G plus R sub B cosine alpha equals zero. Sum of moments about point D: R sub B times (2b minus a) cosine alpha minus G times (b minus a) equals zero.</translation>
     </message>
     <message>
         <source>Схема задачи: однородная колонна DC весом P опирается в точке D на гладкую вертикальную стену, с которой образует угол альфа, а в точке C на штифт горизонтальной балки AB. Балка AB лежит на катковой опоре в точке A и на шарнирно-неподвижной опоре в точке B. Заданные нагрузки показаны пурпурным цветом: вес колонны P и пары сил с моментом M на колонне и на балке. Дано: AB = 4b, AC = b, DC = 2a, P, M, угол альфа.</source>
@@ -617,6 +569,30 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
     <message>
         <source>Нити заменены силами натяжения, показанными красным цветом: T индекс A в точке A и T индекс B в точке B направлены вдоль нитей к узлу D; в узле D действуют T индекс A и T индекс B в обратную сторону и T индекс C вверх. Через узел D проведена пунктирная вертикаль, оси x и y изображены внизу слева. Вес балки P в точке O показан пурпурным цветом; отмечены углы альфа и бета.</source>
         <translation>The strings are replaced by their tensions, shown in red: T sub A at point A and T sub B at point B point along the strings towards the knot D; at the knot D, T sub A and T sub B act the opposite way and T sub C upwards. A dashed vertical line passes through the knot D; the x and y axes are drawn at the bottom left. The beam weight P at point O is shown in magenta; the angles alpha and beta are marked.</translation>
+    </message>
+    <message>
+        <source>Уравнение проекций на ось x: X индекс A минус R индекс B синус альфа.</source>
+        <translation>Equation of projections on the x axis: X sub A minus R sub B sine alpha.</translation>
+    </message>
+    <message>
+        <source>Уравнение проекций на ось y: Y индекс A минус P плюс R индекс B косинус альфа.</source>
+        <translation>Equation of projections on the y axis: Y sub A minus P plus R sub B cosine alpha.</translation>
+    </message>
+    <message>
+        <source>Уравнение моментов относительно точки C: M минус P b плюс 2 b R индекс B косинус альфа.</source>
+        <translation>Equation of moments about point C: M minus P b plus 2 b R sub B cosine alpha.</translation>
+    </message>
+    <message>
+        <source>В поле условия записан главный момент системы сил относительно точки D: L индекс D равен сумме моментов относительно D сил R индекс D, F, G и R индекс B (1); первое слагаемое равно нулю, так как его радиус-вектор нулевой.</source>
+        <translation>The statement area shows the resultant moment of the forces about point D: L sub D equals the sum of the moments about D of the forces R sub D, F, G and R sub B (1); the first term is zero because its position vector is zero.</translation>
+    </message>
+    <message>
+        <source>В поле условия записаны главный вектор системы: R равен сумме сил F, G, R индекс D и R индекс B (1), и главный момент системы сил относительно точки D: L индекс D равен сумме моментов относительно D сил R индекс D, F, G и R индекс B (2).</source>
+        <translation>The statement area shows the resultant force of the system: R equals the sum of the forces F, G, R sub D and R sub B (1), and the resultant moment of the forces about point D: L sub D equals the sum of the moments about D of the forces R sub D, F, G and R sub B (2).</translation>
+    </message>
+    <message>
+        <source>В поле условия записаны три уравнения равновесия (1). Сумма проекций на ось x: F минус R индекс B синус альфа равно нулю. Сумма проекций на ось y: R индекс D минус G плюс R индекс B косинус альфа равно нулю. Сумма моментов относительно точки D: R индекс B на (2b минус a) косинус альфа минус G на (b минус a) равно нулю.</source>
+        <translation>The statement area shows the three equilibrium equations (1). Sum of projections on the x axis: F minus R sub B sine alpha equals zero. Sum of projections on the y axis: R sub D minus G plus R sub B cosine alpha equals zero. Sum of moments about point D: R sub B times (2b minus a) cosine alpha minus G times (b minus a) equals zero.</translation>
     </message>
 </context>
 <context>
@@ -797,8 +773,20 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
         <translation>Exit</translation>
     </message>
     <message>
-        <source>Вычисленные значения неизвестных: </source>
-        <translation>Computed values of the unknowns: </translation>
+        <source>Ошибка! Решение не может быть вычислено: числа выходят за пределы допустимого диапазона.</source>
+        <translation>Error! The solution cannot be computed: the numbers are outside the allowed range.</translation>
+    </message>
+    <message>
+        <source>Ошибка! Введены не все данные.</source>
+        <translation>Error! Not all the data have been entered.</translation>
+    </message>
+    <message>
+        <source>Ошибка! Матрица A является вырожденной.</source>
+        <translation>Error! Matrix A is singular.</translation>
+    </message>
+    <message>
+        <source>Вычисленные значения неизвестных: %1</source>
+        <translation>Computed values of the unknowns: %1</translation>
     </message>
 </context>
 <context>
@@ -902,10 +890,6 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
     <message>
         <source>сумма</source>
         <translation>sum</translation>
-    </message>
-    <message>
-        <source>большая </source>
-        <translation>capital </translation>
     </message>
     <message>
         <source>арккотангенс</source>
@@ -1039,6 +1023,10 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
         <source>квадратная скобка закрывается</source>
         <translation>close square bracket</translation>
     </message>
+    <message>
+        <source>большая %1</source>
+        <translation>capital %1</translation>
+    </message>
 </context>
 <context>
     <name>TAskForm</name>
@@ -1111,14 +1099,6 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
 </context>
 <context>
     <name>THelpForm</name>
-    <message>
-        <source>     Для  набора греческой буквы следует предварительно нажать функциональную клавишу</source>
-        <translation>     To type a Greek letter, first press the function key</translation>
-    </message>
-    <message>
-        <source>, а затем - соответствующий этой букве аналог в латинском регистре.</source>
-        <translation>, and then the Latin letter that stands for it.</translation>
-    </message>
     <message>
         <source>Аналоги для строчных букв греческого алфавита:</source>
         <translation>Latin keys for the lower-case Greek letters:</translation>
@@ -1195,6 +1175,10 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
         <source>Ответы на вопросы системы</source>
         <translation>Answering questions</translation>
     </message>
+    <message>
+        <source>     Для  набора греческой буквы следует предварительно нажать функциональную клавишу%1, а затем - соответствующий этой букве аналог в латинском регистре.</source>
+        <translation>     To type a Greek letter, first press the function key%1, and then the Latin letter that stands for it.</translation>
+    </message>
 </context>
 <context>
     <name>TKontrForm</name>
@@ -1217,6 +1201,10 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
     <message>
         <source>Завершение работы с подсистемой КОНТРОЛЕР</source>
         <translation>Leave the EXAMINER</translation>
+    </message>
+    <message>
+        <source>    Прежде чем Вы приступите к вычислению матрицы, Вам придется ответить на несколько тестовых вопросов. При пяти неправильных ответах КОНТРОЛЕР прекращает работу и вызывает РЕПЕТИТОР.</source>
+        <translation>    Before you go on to compute the matrix, you will have to answer a few test questions. After five wrong answers the EXAMINER stops and calls the TUTOR.</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
 #include "shell/mainform.h"
 #include "platform/forms.h"
 #include "platform/guard.h"
+#include "platform/language.h"
 #include "shell/startup.h"
 
 #include <QApplication>
@@ -86,6 +87,7 @@ bool startupOnce()
     bool painted = false;
     {
         GuardedApplication app(appArgc, appArgv);
+        installStartupLanguage(app.arguments());
         createWindows();
         painted = waitForFirstPaint(MainForm);
         destroyWindows();

@@ -1,7 +1,5 @@
 #include "solver/forms/solverwindow.h"
 
-#include "platform/language.h"
-
 #include "platform/accessibility.h"
 #include "platform/deferred.h"
 #include "platform/fonts.h"
@@ -24,8 +22,6 @@
 #include <QPushButton>
 
 namespace {
-
-const TranslatedText kCaption{"SolverWindow", QT_TRANSLATE_NOOP("SolverWindow", "Решение системы AX = B")};
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& at,
                   Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
@@ -72,9 +68,14 @@ SolverWindow::SolverWindow(const SolverLayout& layout, QWidget* parent)
     , x(n, 0.0)
     , trial(n, 0.0)
 {
-    setupWindow(this, kCaption, layout.clientWidth, layout.clientHeight, minimiseOnlyWindowFlags());
+    setupWindow(this, tr("Решение системы AX = B"), layout.clientWidth, layout.clientHeight, minimiseOnlyWindowFlags());
     centreOnDesktop(this);
     buildWhenPolished(this, [this, layout] { buildContents(layout); });
+}
+
+QString SolverWindow::outOfRangeText()
+{
+    return tr("Ошибка! Решение не может быть вычислено: числа выходят за пределы допустимого диапазона.");
 }
 
 void SolverWindow::buildContents(const SolverLayout& layout)
@@ -158,7 +159,7 @@ void SolverWindow::Button1Click()
     for (int k = 0; k < n * n + n; ++k) {
         const std::optional<double> value = readNumber(m_inputs[k]->text(), locale);
         if (!value) {
-            ShowMessage(kMissingDataText);
+            ShowMessage(tr("Ошибка! Введены не все данные."));
             return;
         }
         if (k < n * n)
@@ -170,16 +171,16 @@ void SolverWindow::Button1Click()
     DecomposeLU(A.data(), n, LU.data(), exchange.data(), scale.data(), singular);
     bool solved = false;
     if (singular) {
-        ShowMessage(kSingularText);
+        ShowMessage(tr("Ошибка! Матрица A является вырожденной."));
     } else if (!allFinite(LU.data(), n * n)) {
-        ShowMessage(kOutOfRangeText);
+        ShowMessage(outOfRangeText());
     } else {
         SolveLU(LU.data(), exchange.data(), n, b.data(), trial.data());
         solved = allFinite(trial.data(), n);
         if (solved)
             x = trial;
         else
-            ShowMessage(kOutOfRangeText);
+            ShowMessage(outOfRangeText());
     }
     writeResults();
     // The solution is spoken at once; the errors are in their message boxes.
@@ -192,7 +193,7 @@ void SolverWindow::announceResults()
     QStringList parts;
     for (QLineEdit* box : m_results)
         parts.append(box->objectName() + QStringLiteral(" = ") + box->text());
-    announce(this, SolverWindow::tr("Вычисленные значения неизвестных: ") + parts.join(QStringLiteral("; ")));
+    announce(this, SolverWindow::tr("Вычисленные значения неизвестных: %1").arg(parts.join(QStringLiteral("; "))));
 }
 
 void SolverWindow::Button2Click()

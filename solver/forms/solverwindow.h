@@ -16,11 +16,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-inline const QString kMissingDataText = QStringLiteral("Ошибка! Введены не все данные.");
-inline const QString kSingularText = QStringLiteral("Ошибка! Матрица A является вырожденной.");
-inline const QString kOutOfRangeText = QStringLiteral(
-    "Ошибка! Решение не может быть вычислено: числа выходят за пределы допустимого диапазона.");
-
 struct SolverLayout {
     int order;
     int clientWidth;
@@ -74,6 +69,7 @@ private:
     bool EditKeyPress(QLineEdit* box, QKeyEvent* key);
     void focusNextAfter(QLineEdit* box);
     void writeResults();
+    static QString outOfRangeText();
 
     const int n;
     std::vector<double> A;

@@ -177,7 +177,7 @@ TEST(SetEquation, LoadingTheSameTextAgainClearsTheStatus)
     const TMyPacketData table = statementTable();
     TMyPacketEquation reference;
     reference.SetEquation("F*G");
-    recordError(2, "pending");
+    recordError(2, FormulaMessage::DivisionByZero);
     reference.SetEquation("F*G");
     EXPECT_EQ(MyStat.Code, 0);
     EXPECT_EQ(MyStat.Message, "");

@@ -201,11 +201,11 @@ TEST(PacketData, EveryOperationClearsTheStatusFirst)
 {
     TMyPacketData table;
     table.AddVariable("x", "2");
-    recordError(2, "earlier");
+    recordError(2, FormulaMessage::DivisionByZero);
     EXPECT_EQ(table.GetVariable("x"), 2.0L);
     EXPECT_EQ(MyStat.Code, 0);
     EXPECT_EQ(MyStat.Message, "");
-    recordError(2, "earlier");
+    recordError(2, FormulaMessage::DivisionByZero);
     table.SetVariable("x", "7");
     EXPECT_EQ(MyStat.Message, "");
     EXPECT_EQ(table.GetVariable("x"), 7.0L);

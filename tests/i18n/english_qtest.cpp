@@ -4,12 +4,15 @@
 #include "app/commandline.h"
 #include "drawing/canvaslabel.h"
 #include "eqedit/eqlayout.h"
+#include "eqedit/evaluatorwording.h"
 #include "eqedit/spokenformula.h"
 #include "eqedit/teqedit.h"
 #include "exercises/kzsform.h"
 #include "exercises/taskscript.h"
 #include "exercises/examplescript.h"
 #include "exercises/urform.h"
+#include "formula/equation.h"
+#include "platform/enginemessages.h"
 #include "platform/forms.h"
 #include "platform/guard.h"
 #include "platform/language.h"
@@ -228,33 +231,51 @@ private slots:
         QCOMPARE(shown[0].title, QStringLiteral("VEKTUM-W"));
     }
 
-    // The engines' Russian messages, whole or with their variable parts.
+    // The engines' messages, worded from their codes, whole or with their
+    // variable parts.
     void engineMessages_data()
     {
-        QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("english");
-        QTest::newRow("formula engine") << QStringLiteral("Ошибка: Деление на нуль")
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("formula engine") << translatedMessage(FormulaMessage::DivisionByZero)
                                         << QStringLiteral("Error: Division by zero");
-        QTest::newRow("with a name") << QStringLiteral("Ошибка: нет такой переменной \"R!B@\"")
+        QTest::newRow("with a name") << translatedMessage(FormulaMessage::NoSuchVariable, {"R!B@"})
                                      << QStringLiteral("Error: no such variable \"R!B@\"");
-        QTest::newRow("with a number") << QStringLiteral("Ошибка: число \"1e999\" слишком велико")
+        QTest::newRow("with a number") << translatedMessage(FormulaMessage::NumberTooLarge, {"1e999"})
                                        << QStringLiteral("Error: the number \"1e999\" is too large");
-        QTest::newRow("evaluator") << QStringLiteral("Аргумент  для вычисления натурального логарифма, равный -2, "
-                                                     "должен быть больше нуля.")
+        QTest::newRow("evaluator") << translatedMessage(EvaluatorMessage(EvaluatorMessageId::NaturalLogDomain, {"-2"}))
                                    << QStringLiteral("The argument of the natural logarithm, -2, must be greater "
                                                      "than zero.");
-        QTest::newRow("nested") << QStringLiteral("Невозможно вычислить одно или оба выражения при сравнении "
-                                                  "(Неизвестная функция FOO).")
+        const EvaluatorMessage unknown(EvaluatorMessageId::UnknownFunction, {QStringLiteral("FOO")});
+        QTest::newRow("nested") << translatedMessage(EvaluatorMessage(EvaluatorMessageId::ComparisonFailed, unknown))
                                 << QStringLiteral("One or both expressions cannot be evaluated for the comparison "
                                                   "(Unknown function FOO).");
-        QTest::newRow("not a message") << QStringLiteral("12.5") << QStringLiteral("12.5");
-        QTest::newRow("empty") << QString() << QString();
+        QTest::newRow("no message") << translatedMessage(FormulaMessage::None) << QString();
+        QTest::newRow("no evaluator message") << translatedMessage(EvaluatorMessage()) << QString();
     }
     void engineMessages()
     {
-        QFETCH(QString, message);
         QFETCH(QString, english);
-        QCOMPARE(translateMessage(message), english);
+        QFETCH(QString, expected);
+        QCOMPARE(english, expected);
+    }
+
+    // Every code of both engines has an English text that keeps its argument.
+    void everyEngineMessageInEnglish()
+    {
+        const std::string mark = "<arg>";
+        for (int code = 1; code < kFormulaMessageCount; ++code) {
+            const auto message = static_cast<FormulaMessage>(code);
+            const QString text = translatedMessage(message, {mark});
+            QVERIFY2(!hasCyrillic(text) && !text.isEmpty(), qPrintable(text));
+            QCOMPARE(text.contains(QLatin1String("<arg>")), formulaMessageArity(message) > 0);
+        }
+        for (int code = 1; code < kEvaluatorMessageCount; ++code) {
+            const auto id = static_cast<EvaluatorMessageId>(code);
+            const QString text = translatedMessage(EvaluatorMessage(id, {QStringLiteral("<arg>")}));
+            QVERIFY2(!hasCyrillic(text) && !text.isEmpty(), qPrintable(text));
+            QCOMPARE(text.contains(QLatin1String("<arg>")), EvaluatorMessage::pattern(id).contains(QLatin1String("%1")));
+        }
     }
 
     // A fault that ends a handler is reported in English too.
@@ -263,7 +284,7 @@ private slots:
         QList<ShownMessage> shown;
         const MessageHook previous = setMessageHook([&shown](const ShownMessage& m) { shown.append(m); });
         try {
-            throw std::runtime_error("Ошибка вычисления: переполнение");
+            narrowToDouble(1e400L);   // beyond the range of a double: the engine's overflow
         } catch (...) {
             reportCurrentException();
         }

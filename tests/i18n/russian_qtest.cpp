@@ -1,6 +1,7 @@
 // Russian stays the default: without `--lang`, a desktop in any language but
 // English gets the Russian texts, unchanged; the choice of language by option
 // and by the desktop's languages.
+#include "platform/enginemessages.h"
 #include "platform/forms.h"
 #include "platform/guard.h"
 #include "platform/language.h"
@@ -93,7 +94,7 @@ private slots:
         QCOMPARE(shown.size(), 1);
         QCOMPARE(shown[0].text, QStringLiteral("Ошибка! Введены не все данные."));
         QCOMPARE(shown[0].title, QStringLiteral("ВЕКТУМ-W"));
-        QCOMPARE(translateMessage(QStringLiteral("Ошибка: Деление на нуль")), QStringLiteral("Ошибка: Деление на нуль"));
+        QCOMPARE(translatedMessage(FormulaMessage::DivisionByZero), QStringLiteral("Ошибка: Деление на нуль"));
         destroyWindows();
         stopModules();
     }

@@ -260,7 +260,7 @@ private slots:
         BoxCapture capture;
         bool failOnce = true;
         capture.onBox = [&failOnce](const ShownMessage& box) {
-            if (box.title == kExaminerTitle && failOnce) {
+            if (box.title == examinerTitle() && failOnce) {
                 failOnce = false;
                 throw std::runtime_error("Окно сообщения недоступно");
             }
@@ -285,9 +285,9 @@ private slots:
         QVERIFY(secondClickDone);
         QCOMPARE(capture.boxes.size(), 3);
         QCOMPARE(capture.boxes[1].icon, QMessageBox::Critical);
-        QCOMPARE(capture.boxes[1].title, kAppTitle);
+        QCOMPARE(capture.boxes[1].title, appTitle());
         QCOMPARE(capture.boxes[1].text, QStringLiteral("Окно сообщения недоступно"));
-        QCOMPARE(capture.boxes[2].title, kExaminerTitle);
+        QCOMPARE(capture.boxes[2].title, examinerTitle());
         QVERIFY(ExamMode);
         QVERIFY(KzsForm->isVisible());
     }

@@ -1,0 +1,38 @@
+#pragma once
+// What the formula engine reports: a message code with its arguments, and the
+// Russian text that code gives.  The engine's status record and its exceptions
+// carry both; a program that shows a message to its user words it from the
+// code in its own language, the text stays what the engine has always said.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+enum class FormulaMessage : std::uint8_t {
+    None = 0,
+    EmptyKey,                // a table lookup with an empty name
+    NoSuchVariable,          // %1 the name
+    DivisionByZero,
+    LogarithmOfZero,
+    CotangentOfZero,
+    MissingOperand,
+    InvalidOperation,
+    Overflow,
+    FormulaTooLong,
+    NestingTooDeep,
+    NotANumber,              // %1 the text
+    MissingClosingBracket,
+    MissingOpeningBracket,
+    NumberTooLarge,          // %1 the text
+    NothingToCompare,
+    ValueNotANumber,
+};
+
+// One past the last code, for walking every code.
+inline constexpr int kFormulaMessageCount = static_cast<int>(FormulaMessage::ValueNotANumber) + 1;
+
+// The Russian text of a code, its arguments put in the places of %1, %2...
+// (a missing argument leaves its place empty).  "" for FormulaMessage::None.
+std::string formulaMessageText(FormulaMessage code, const std::vector<std::string>& args = {});
+
+// How many arguments a code takes.
+int formulaMessageArity(FormulaMessage code);

@@ -1,0 +1,17 @@
+#pragma once
+// The formula engine's messages in the program's language.  The engine
+// reports a code with its arguments (formula/messages.h); each code has one
+// translatable text here, with %1... where its arguments go.
+#include <QString>
+
+#include <string>
+#include <vector>
+
+#include "formula/messages.h"
+
+class FormulaError;
+
+// The text of a code with its arguments, in the installed language.
+QString translatedMessage(FormulaMessage message, const std::vector<std::string>& args = {});
+// The text of the message an engine exception carries.
+QString translatedMessage(const FormulaError& error);
