@@ -311,8 +311,11 @@ TEST(Tutoring, FalseAcceptanceOfTypicalMistakes)
         double before = 0;
         double worst = 0;
         double afterWorst = 0;
+        double after = 0;
         int instances = 0;
     };
+    int coincidences = 0;
+    int passed = 0;
     std::map<std::string, Figure> figures;
     for (const Instance& in : instances) {
         ASSERT_GT(in.counted, kPoints / 2) << in.where << ": " << in.typedText;
@@ -326,13 +329,18 @@ TEST(Tutoring, FalseAcceptanceOfTypicalMistakes)
         f.before += p;
         f.worst = std::max(f.worst, p);
         f.afterWorst = std::max(f.afterWorst, after);
+        f.after += std::pow(p, 1 + kConfirmationPoints);
         ++f.instances;
+        coincidences += in.agreed;
+        passed += in.confirmed;
     }
-    std::printf("%-26s %9s %10s %10s %16s\n", "mistake", "instances", "mean 1 pt", "worst 1 pt",
-                "bound after");
+    std::printf("%-26s %9s %10s %10s %12s %12s\n", "mistake", "instances", "mean 1 pt", "worst 1 pt",
+                "mean after", "bound after");
     for (auto& [kind, f] : figures)
-        std::printf("%-26s %9d %9.2f%% %9.2f%% %16.3g\n", kind.c_str(), f.instances, 100 * f.before / f.instances,
-                    100 * f.worst, f.afterWorst);
+        std::printf("%-26s %9d %9.2f%% %9.2f%% %12.3g %12.3g\n", kind.c_str(), f.instances,
+                    100 * f.before / f.instances, 100 * f.worst, f.after / f.instances, f.afterWorst);
+    std::printf("accepted at the step's point by coincidence: %d; of these passed the %d further points: %d\n",
+                coincidences, kConfirmationPoints, passed);
     for (const char* kind : {"one term's sign reversed", "sin and cos swapped", "a term left out", "a wrong lever arm",
                              "tan written as sin", "N typed for Y"})
         EXPECT_GT(figures[kind].instances, 0) << kind;
