@@ -2,6 +2,8 @@
 
 #include "eqedit/spokenformula.h"
 #include "eqedit/teqedit.h"
+#include "exercises/hints.h"
+#include "exercises/tutoring.h"
 #include "formula/packetdata.h"
 #include "formula/packetequation.h"
 #include "formula/random.h"
@@ -83,12 +85,17 @@ void resetAnswerControl(TEqEdit* answer)
 }
 
 Verdict checkAnswer(TMyPacketEquation& equation, const TMyPacketData& table, const QString& reference,
-                    const QString& typed)
+                    const QString& typed, const std::vector<std::string>& randomNames, PointGenerator& points)
 {
     equation.SetEquation(reference.toStdString());
-    const std::string verdict = equation.Compare(typed.toStdString(), table);
-    if (verdict == kVerdictEqual)
+    const std::string text = typed.toStdString();
+    const std::string verdict = equation.Compare(text, table);
+    if (verdict == kVerdictEqual) {
+        // One point can let a wrong formula through by coincidence.
+        if (equation.Root() && !confirmAtMorePoints(*equation.Root(), text, table, randomNames, points))
+            return Verdict::NotEqual;
         return Verdict::Equal;
+    }
     if (verdict == kVerdictNotEqual)
         return Verdict::NotEqual;
     if (verdict == kVerdictError)
@@ -135,9 +142,10 @@ bool activationLeavesProgramWindows()
     const QWidget* next = QApplication::activeWindow();
     if (!next)
         return true;
-    if (qobject_cast<const QMessageBox*>(next))
+    if (qobject_cast<const QMessageBox*>(next) || qobject_cast<const HintBox*>(next))
         return true;
-    return qobject_cast<const QMessageBox*>(QApplication::activeModalWidget()) != nullptr;
+    const QWidget* modal = QApplication::activeModalWidget();
+    return qobject_cast<const QMessageBox*>(modal) || qobject_cast<const HintBox*>(modal);
 }
 } // namespace
 

@@ -8,7 +8,10 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <string>
+#include <vector>
 
+class PointGenerator;
 class TEqEdit;
 class TMyPacketData;
 class TMyPacketEquation;
@@ -40,9 +43,12 @@ void resetAnswerControl(TEqEdit* answer);
 enum class Verdict { Equal, NotEqual, CompareError, Empty, None };
 
 // Loads the reference into the formula object and compares the typed text
-// with it over the table.  Exceptions of the engine pass through (no verdict).
+// with it over the table.  An equal verdict stands only when the typed text
+// also agrees at further points of the step's random variables, drawn from
+// `points`; otherwise the answer is wrong.  Exceptions of the engine pass
+// through (no verdict).
 Verdict checkAnswer(TMyPacketEquation& equation, const TMyPacketData& table, const QString& reference,
-                    const QString& typed);
+                    const QString& typed, const std::vector<std::string>& randomNames, PointGenerator& points);
 
 // The invisible skip area: a caption-less label that reports a left click.
 // A double click is one click: its second press and release report nothing.

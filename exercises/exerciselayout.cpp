@@ -48,6 +48,12 @@ ExerciseControls buildExerciseWindow(QWidget* window, const ExerciseLayout& layo
     c.exitButton = new QPushButton(ExerciseLayoutTexts::tr("Выход"), window);
     c.exitButton->setGeometry(16, 192, 89, 33);
 
+    c.helpButton = new QPushButton(QCoreApplication::translate("ExerciseLayout", "Подсказка"), window);
+    c.helpButton->setGeometry(120, 192, 89, 33);
+    c.helpButton->setObjectName(QStringLiteral("HelpButton"));
+    c.helpButton->setAccessibleDescription(
+        QCoreApplication::translate("ExerciseLayout", "Что не так с ответом; после трёх неверных ответов — правильный ответ (F2)"));
+
     c.emptyLabel = new QLabel(window);
     c.emptyLabel->move(16, 208);
     // It overlaps the exit button's corner but has no role: clicks pass through.

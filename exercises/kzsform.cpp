@@ -18,6 +18,7 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 namespace Kzs {
@@ -59,6 +60,7 @@ TKzsForm::TKzsForm(QWidget* parent)
     Sh = c.picture;
     Dn = c.statement;
     Button1 = c.exitButton;
+    HelpButton = c.helpButton;
     Label1 = c.emptyLabel;
     LClick = c.skipArea;
     Panel1 = c.questionPanel;
@@ -70,6 +72,12 @@ TKzsForm::TKzsForm(QWidget* parent)
     Timer = c.timer;
 
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(HelpButton, &QPushButton::clicked, this, [this] { HelpButtonClick(); });
+    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F2), this);
+    connect(helpKey, &QShortcut::activated, this, [this] {
+        if (HelpButton->isVisible())
+            HelpButtonClick();
+    });
     connect(Timer, &QTimer::timeout, this, [this] { TimerTimer(); });
     LClick->OnClick = [this] { LClickClick(); };
     Eq2->OnKeyPress = [this](QChar& key) { Eq2KeyPress(key); };
@@ -107,6 +115,9 @@ void TKzsForm::FormActivate()
         Task = 0;
         WrongCount = 0;
         Step = 0;
+        m_help.newQuestion();
+        // The exam gives no help.
+        HelpButton->setVisible(!ExamMode);
         randomizeFromClock();
         Task = static_cast<int>(randomBelow(kTaskCount));
         DrawScheme(Task, 0);
@@ -134,9 +145,10 @@ void TKzsForm::Eq2KeyPress(QChar& key)
     if (key != QChar(13))
         return;
     guarded([&] {
-        switch (checkAnswer(kzsEquation(), kzsData(), m_reference, Eq2->Equation())) {
+        switch (checkAnswer(kzsEquation(), kzsData(), m_reference, Eq2->Equation(), taskVariableNames(), m_help.generator())) {
         case Verdict::Equal:
             ShowPraise();
+            m_help.newQuestion();
             resetAnswerControl(Eq2);
             SetupStep(Task, Step);
             ++Step;
@@ -146,6 +158,7 @@ void TKzsForm::Eq2KeyPress(QChar& key)
             Eq1->SetEquation(QString());
             break;
         case Verdict::NotEqual:
+            m_help.wrongAnswer(Eq2->Equation());
             if (ExamMode && ++WrongCount >= kWrongAnswerLimit) {
                 ShowMessage(TKzsForm::tr("Вы ответили неверно пять раз. Проверьте свои знания и "
                                            "попробуйте снова. Желаю удачи!"),
@@ -182,9 +195,20 @@ void TKzsForm::LClickClick()
 {
     guarded([&] {
         resetAnswerControl(Eq2);
+        m_help.newQuestion();
         ++Step;
         DrawScheme(Task, Step);
         SetupStep(Task, Step);
+    });
+}
+
+void TKzsForm::HelpButtonClick()
+{
+    guarded([&] {
+        if (ExamMode || m_reference.isEmpty())
+            return;
+        showHint(m_help.nextHint(m_question, m_reference, kzsData(), taskVariableNames()), this);
+        Eq2->setFocus();
     });
 }
 
@@ -202,6 +226,7 @@ void TKzsForm::SetupStep(int task, int step)
         Eq1->SetEquation(QCoreApplication::translate("Script", s.question));
         announceQuestion(Eq1);
         m_reference = QString::fromUtf8(s.reference);
+        m_question = s.question;
     } else if (step == kTaskFinishStep(task)) {
         if (ExamMode)
             ExamPassed = true;

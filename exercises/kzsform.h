@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "exercises/dialogue.h"
+#include "exercises/hints.h"
 
 class CanvasLabel;
 class PictureBox;
@@ -30,6 +31,7 @@ public:
     PictureBox* Sh;
     CanvasLabel* Dn;
     QPushButton* Button1;
+    QPushButton* HelpButton;  // "Подсказка", also F2; absent in the exam
     QLabel* Label1;
     ClickArea* LClick;
     QFrame* Panel1;
@@ -50,6 +52,10 @@ public:
     void Eq2KeyPress(QChar& key);
     void TimerTimer();
     void LClickClick();
+    void HelpButtonClick();
+
+    // What the help knows about the question on screen.
+    TutorHelp& help() { return m_help; }
 
 signals:
     // The window has closed to go back to a menu: by its exit button, by a
@@ -74,5 +80,7 @@ private:
     void LeaveTask();
 
     QString m_reference;
+    const char* m_question = nullptr;  // the source text of the reference's question
+    TutorHelp m_help;
     ActivationGate m_activation;
 };

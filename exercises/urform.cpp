@@ -16,6 +16,7 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 namespace {
@@ -47,6 +48,7 @@ TUrForm::TUrForm(QWidget* parent)
     Shema = c.picture;
     Dano = c.statement;
     Button1 = c.exitButton;
+    HelpButton = c.helpButton;
     Label1 = c.emptyLabel;
     LClick = c.skipArea;
     Panel1 = c.questionPanel;
@@ -58,6 +60,12 @@ TUrForm::TUrForm(QWidget* parent)
     Timer1 = c.timer;
 
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(HelpButton, &QPushButton::clicked, this, [this] { HelpButtonClick(); });
+    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F2), this);
+    connect(helpKey, &QShortcut::activated, this, [this] {
+        if (HelpButton->isVisible())
+            HelpButtonClick();
+    });
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     LClick->OnClick = [this] { LClickClick(); };
     EqEdit2->OnKeyPress = [this](QChar& key) { EqEdit2KeyPress(key); };
@@ -98,6 +106,7 @@ void TUrForm::FormActivate()
 {
     guarded([&] {
         Step = 0;
+        m_help.newQuestion();
         Shema->show();
         DrawScheme(0);
         Timer1->stop();
@@ -127,9 +136,10 @@ void TUrForm::EqEdit2KeyPress(QChar& key)
     if (key != QChar(13))
         return;
     guarded([&] {
-        switch (checkAnswer(urEquation(), urData(), m_reference, EqEdit2->Equation())) {
+        switch (checkAnswer(urEquation(), urData(), m_reference, EqEdit2->Equation(), exampleVariableNames(), m_help.generator())) {
         case Verdict::Equal:
             ShowPraise();
+            m_help.newQuestion();
             resetAnswerControl(EqEdit2);
             DrawScheme(Step);
             SetupStep(Step);
@@ -139,6 +149,7 @@ void TUrForm::EqEdit2KeyPress(QChar& key)
             EqEdit1->SetEquation(QString());
             break;
         case Verdict::NotEqual:
+            m_help.wrongAnswer(EqEdit2->Equation());
             ShowScold();
             if (!Timer1->isActive())
                 Timer1->start();
@@ -166,9 +177,20 @@ void TUrForm::LClickClick()
 {
     guarded([&] {
         resetAnswerControl(EqEdit2);
+        m_help.newQuestion();
         ++Step;
         DrawScheme(Step - 1);
         SetupStep(Step);
+    });
+}
+
+void TUrForm::HelpButtonClick()
+{
+    guarded([&] {
+        if (m_reference.isEmpty())
+            return;
+        showHint(m_help.nextHint(m_question, m_reference, urData(), exampleVariableNames()), this);
+        EqEdit2->setFocus();
     });
 }
 
@@ -186,6 +208,7 @@ void TUrForm::SetupStep(int step)
         EqEdit1->SetEquation(QCoreApplication::translate("Script", s.question));
         announceQuestion(EqEdit1);
         m_reference = QString::fromUtf8(s.reference);
+        m_question = s.question;
     } else if (step == kExampleFinishStep) {
         ShowMessage(TUrForm::tr("Поздравляю! Теперь вы без труда сможете составить уравнения "
                                    "равновесия для плоской системы сил."));

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "exercises/dialogue.h"
+#include "exercises/hints.h"
 
 class CanvasLabel;
 class PictureBox;
@@ -22,6 +23,7 @@ public:
     PictureBox* Shema;
     CanvasLabel* Dano;
     QPushButton* Button1;
+    QPushButton* HelpButton;  // "Подсказка", also F2; absent in the exam
     QLabel* Label1;
     ClickArea* LClick;
     QFrame* Panel1;
@@ -44,6 +46,10 @@ public:
     void EqEdit2KeyPress(QChar& key);
     void Timer1Timer();
     void LClickClick();
+    void HelpButtonClick();
+
+    // What the help knows about the question on screen.
+    TutorHelp& help() { return m_help; }
 
 signals:
     // The window has closed to go back to the Tutor menu at its place: by its
@@ -65,5 +71,7 @@ private:
     void ShowScold();
 
     QString m_reference;
+    const char* m_question = nullptr;  // the source text of the reference's question
+    TutorHelp m_help;
     ActivationGate m_activation;
 };

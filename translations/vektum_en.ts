@@ -143,6 +143,81 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
         <source>Ответ</source>
         <translation>Answer</translation>
     </message>
+    <message>
+        <source>Подсказка</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>Что не так с ответом; после трёх неверных ответов — правильный ответ (F2)</source>
+        <translation>What is wrong with the answer; after three wrong answers, the right answer (F2)</translation>
+    </message>
+</context>
+<context>
+    <name>Hint</name>
+    <message>
+        <source>Ответ противоположен верному: «да» — это Y, «нет» — это N.</source>
+        <translation>Your answer is the opposite of the right one: yes is Y, no is N.</translation>
+    </message>
+    <message>
+        <source>Все знаки противоположны верным: проверьте, как направлены оси и силы.</source>
+        <translation>Every sign is the opposite of the right one: check which way the axes and the forces point.</translation>
+    </message>
+    <message>
+        <source>Неверен знак этого слагаемого:</source>
+        <translation>The sign of this term is wrong:</translation>
+    </message>
+    <message>
+        <source>Не хватает слагаемого:</source>
+        <translation>A term is missing:</translation>
+    </message>
+    <message>
+        <source>Лишнее слагаемое (оно записано дважды или уже учтено):</source>
+        <translation>An extra term (written twice or already counted):</translation>
+    </message>
+    <message>
+        <source>В этом слагаемом перепутаны синус и косинус (или тангенс и котангенс):</source>
+        <translation>Sine and cosine (or tangent and cotangent) are swapped in this term:</translation>
+    </message>
+    <message>
+        <source>В этом слагаемом неверен множитель (плечо силы или проекция):</source>
+        <translation>This term has a wrong factor (the lever arm or the projection):</translation>
+    </message>
+    <message>
+        <source>Число %1 не подходит. Проверьте ещё раз по схеме.</source>
+        <translation>The number %1 is not right. Check it again against the scheme.</translation>
+    </message>
+    <message>
+        <source>Ответ здесь — число. Посчитайте по схеме: у шарнира две составляющие реакции, у гладкой опоры и нити одна, у заделки две и момент; на тело — три уравнения.</source>
+        <translation>The answer here is a number. Count on the scheme: a hinge gives two components of its reaction, a smooth support or a thread one, a built-in end two and a moment; each body gives three equations.</translation>
+    </message>
+    <message>
+        <source>На этот вопрос отвечают буквой: Y — да, N — нет.</source>
+        <translation>This question is answered with a letter: Y for yes, N for no.</translation>
+    </message>
+    <message>
+        <source>Сумма проекций: возьмите каждую силу схемы, и реакции тоже. Проекция на ось равна силе, умноженной на косинус угла с осью; знак плюс, если сила смотрит по оси.</source>
+        <translation>A sum of projections: take every force of the scheme, the reactions too. The projection on an axis is the force times the cosine of its angle with the axis; plus when the force points along the axis.</translation>
+    </message>
+    <message>
+        <source>Сумма моментов: для каждой силы найдите плечо — расстояние от точки до линии её действия. Момент равен силе на плечо, плюс при повороте против часовой стрелки; пара входит своим моментом.</source>
+        <translation>A sum of moments: for every force find its lever arm, the distance from the point to its line of action. The moment is the force times the arm, plus when it turns anticlockwise; a couple enters with its own moment.</translation>
+    </message>
+    <message>
+        <source>Выражение для неизвестной: возьмите уравнения равновесия, в которые она входит, и выразите её через заданные величины.</source>
+        <translation>An expression for an unknown: take the equilibrium equations it appears in and express it through the given quantities.</translation>
+    </message>
+    <message>
+        <source>Правильный ответ (введите его, чтобы продолжить):</source>
+        <translation>The right answer (type it to go on):</translation>
+    </message>
+    <message>
+        <source>Нажмите «Подсказка» ещё раз, чтобы увидеть правильный ответ.</source>
+        <translation>Press “Hint” once more to see the right answer.</translation>
+    </message>
+    <message>
+        <source>Формула</source>
+        <translation>Formula</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

@@ -1,5 +1,6 @@
 // The control task's dialogue, driven through its handlers and through Enter
 // in its answer control: tasks, exam mode and the ways out.
+#include <QApplication>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -8,6 +9,7 @@
 #include "drawing/picturebox.h"
 #include "eqedit/teqedit.h"
 #include "exercises/dialogue.h"
+#include "exercises/hints.h"
 #include "exercises/kzsform.h"
 #include "exercises/modules.h"
 #include "exercises/taskscript.h"
@@ -365,6 +367,92 @@ private slots:
         TypeAnswer(form->Eq2, moment2);
         QVERIFY(isOneOf(form->AscLabel->text(), reproaches()));
         QCOMPARE(Kzs::Step, 3);
+    }
+
+    // A wrong formula that happens to agree at the step's own point (R!B is 0
+    // there) is judged wrong, in the exam too, where it counts.
+    void wrongFormulaAgreeingAtTheStepPoint_data()
+    {
+        QTest::addColumn<bool>("exam");
+        QTest::newRow("tutor") << false;
+        QTest::newRow("exam") << true;
+    }
+    void wrongFormulaAgreeingAtTheStepPoint()
+    {
+        QFETCH(bool, exam);
+        ExamMode = exam;
+        openAt(1, 1);
+        kzsData().AddVariable("R!B", "0");
+        TypeAnswer(form->Eq2, QStringLiteral("X!A@+R!B@*sin(~a)"));
+        QVERIFY(isOneOf(form->AscLabel->text(), reproaches()));
+        QCOMPARE(Kzs::Step, 1);
+        QCOMPARE(Kzs::WrongCount, exam ? 1 : 0);
+        ExamMode = false;
+    }
+
+    // Outside the exam the help button (and F2) gives the advice of the kind
+    // of question, then the diagnosis of the last wrong answer, and after three
+    // wrong answers the reference answer; in the exam there is no help.
+    void helpInAndOutOfTheExam_data()
+    {
+        QTest::addColumn<bool>("exam");
+        QTest::newRow("tutor") << false;
+        QTest::newRow("exam") << true;
+    }
+    void helpInAndOutOfTheExam()
+    {
+        QFETCH(bool, exam);
+        std::vector<ShownHint> hints;
+        const HintHook old = setHintHook([&](const ShownHint& h) { hints.push_back(h); });
+        ExamMode = exam;
+        form->show();
+        QApplication::setActiveWindow(form);
+        openAt(1, 1);
+        QCOMPARE(form->HelpButton->isVisible(), !exam);
+        auto pressF2 = [&] { QTest::keyClick(form->Eq2, Qt::Key_F2); };
+
+        pressF2();
+        form->HelpButtonClick();
+        if (exam) {
+            QVERIFY(hints.empty());
+            TypeAnswer(form->Eq2, QStringLiteral("X!A@+R!B@*sin(~a)"));
+            pressF2();
+            QVERIFY(hints.empty());
+            ExamMode = false;
+            setHintHook(old);
+            return;
+        }
+        QCOMPARE(hints.size(), std::size_t{2});
+        QCOMPARE(hints[0].text, adviceText(QuestionKind::Projection));
+        QVERIFY(hints[0].formula.isEmpty());
+
+        const QString sign = QStringLiteral("X!A@+R!B@*sin(~a)");
+        TypeAnswer(form->Eq2, sign);
+        form->TimerTimer();
+        pressF2();
+        QCOMPARE(hints.size(), std::size_t{3});
+        QCOMPARE(hints.back().text, diagnosisText({Mistake::TermSign, "", ""}, QuestionKind::Projection));
+        QCOMPARE(hints.back().formula, QStringLiteral("R!B@*sin(~a)"));
+        QVERIFY(hints.back().note.isEmpty());
+
+        // The third wrong answer: its diagnosis says the answer can be seen,
+        // the next press shows it without the zero prefix; the step stays.
+        TypeAnswer(form->Eq2, QStringLiteral("X!A@"));
+        form->TimerTimer();
+        TypeAnswer(form->Eq2, sign);
+        form->TimerTimer();
+        form->HelpButtonClick();
+        QVERIFY(!hints.back().note.isEmpty());
+        form->HelpButtonClick();
+        QCOMPARE(hints.back().formula, QStringLiteral("X!A@-R!B@*sin(~a)"));
+        QCOMPARE(Kzs::Step, 1);
+
+        // A new question starts afresh.
+        answerRight();
+        form->TimerTimer();
+        form->HelpButtonClick();
+        QVERIFY(hints.back().formula.isEmpty());
+        setHintHook(old);
     }
 };
 

@@ -1,5 +1,6 @@
 // The worked example's dialogue, driven through its handlers and through Enter
 // in its answer control.
+#include <QAccessible>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QMessageBox>
@@ -12,7 +13,9 @@
 #include "drawing/picturebox.h"
 #include "eqedit/teqedit.h"
 #include "exercises/dialogue.h"
+#include "eqedit/spokenformula.h"
 #include "exercises/examplescript.h"
+#include "exercises/hints.h"
 #include "exercises/modules.h"
 #include "exercises/urform.h"
 #include "formula/packetdata.h"
@@ -434,6 +437,33 @@ private slots:
         QApplication::setActiveWindow(form);
         QCOMPARE(form->Step, 0);
         QCOMPARE(form->EqEdit1->Equation(), question(0));
+        QApplication::setActiveWindow(nullptr);
+    }
+
+    // The hint box over the window is a box like a message box: taking the
+    // activation and giving it back keeps the step; a screen reader gets it
+    // as a dialog whose description says the sentence and the formula in
+    // words, and its formula is shown in the notation.
+    void hintBoxIsABoxOverTheWindow()
+    {
+        openAt(0);
+        QApplication::setActiveWindow(form);
+        form->Step = 4;
+        const ShownHint hint{QStringLiteral("Неверен знак этого слагаемого:"), QStringLiteral("R!B@*sin(~a)"), QString()};
+        HintBox box(hint, form);
+        box.show();
+        QApplication::setActiveWindow(&box);
+        QCOMPARE(form->Step, 4);
+        QCOMPARE(box.formulaBox()->Equation(), hint.formula);
+        QVERIFY(!box.formulaBox()->isEnabled());
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&box);
+        QCOMPARE(a->role(), QAccessible::Dialog);
+        const QString description = a->text(QAccessible::Description);
+        QVERIFY2(description.startsWith(hint.text) && description.contains(spokenFormula(hint.formula)),
+                 qPrintable(description));
+        box.hide();
+        QApplication::setActiveWindow(form);
+        QCOMPARE(form->Step, 4);
         QApplication::setActiveWindow(nullptr);
     }
 

@@ -16,6 +16,7 @@
 // (The exercise windows draw their own numbers from the clock, so a replay
 // follows the same input but not always the same questions.)
 #include "eqedit/teqedit.h"
+#include "exercises/hints.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
 #include "platform/forms.h"
@@ -314,12 +315,14 @@ private:
             return;
         const QList<QWidget*> shown = programWindows();
         QWidget* modal = shownModal();
-        if (modal && !createdWindows().contains(modal))
+        // The hint box of the exercises stands over its window like a message box.
+        const bool hint = qobject_cast<HintBox*>(modal) != nullptr;
+        if (modal && !hint && !createdWindows().contains(modal))
             return fail(QStringLiteral("a modal window not of the program: %1").arg(modal->metaObject()->className()));
         // A modal dialog stands over the menu that opened it; a window made
         // modal while it takes another's place stands alone.
-        const int expected = !modal ? 1 : qobject_cast<QDialog*>(modal) ? 2 : 1;
-        if (shown.size() != expected || (modal && !shown.contains(modal))) {
+        const int expected = !modal || hint ? 1 : qobject_cast<QDialog*>(modal) ? 2 : 1;
+        if (shown.size() != expected || (modal && !hint && !shown.contains(modal))) {
             QStringList names;
             for (QWidget* w : shown)
                 names << w->metaObject()->className();

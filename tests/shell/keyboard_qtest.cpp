@@ -118,8 +118,8 @@ void KeyboardTest::focusEntersAndTabGoesRound_data()
                               << QStringList{"Решение системы линейных уравнений",
                                              "Завершение работы с подсистемой КОНТРОЛЕР"};
     // The exercises open in the answer box; the skip area is no stop.
-    QTest::newRow("worked example") << "UrForm" << QStringList{"Ответ", "Выход"};
-    QTest::newRow("control task") << "KzsForm" << QStringList{"Ответ", "Выход"};
+    QTest::newRow("worked example") << "UrForm" << QStringList{"Ответ", "Выход", "Подсказка"};
+    QTest::newRow("control task") << "KzsForm" << QStringList{"Ответ", "Выход", "Подсказка"};
     QTest::newRow("method") << "MetodForm" << QStringList{"OK"};
     QTest::newRow("order choice") << "AskForm" << QStringList{"6", "9"};
     QTest::newRow("order 6") << "MatrixForm"
