@@ -100,7 +100,7 @@ QString diagnosisText(const Diagnosis& diagnosis, QuestionKind kind)
 HintBox::HintBox(const ShownHint& hint, QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(kAppTitle);
+    setWindowTitle(appTitle());
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     auto* label = new QLabel(hint.text, this);
@@ -140,7 +140,7 @@ HintBox::HintBox(const ShownHint& hint, QWidget* parent)
         spoken += QLatin1Char(' ') + spokenFormula(hint.formula);
     if (!hint.note.isEmpty())
         spoken += QLatin1Char(' ') + hint.note;
-    setAccessibleName(kAppTitle);
+    setAccessibleName(appTitle());
     setAccessibleDescription(spoken);
     label->setAccessibleName(hint.text);
     announce(label, spoken);
