@@ -8,10 +8,7 @@
 # translations come from the system's Qt.
 include(GNUInstallDirs)
 
-# The program's id, reverse-DNS under the reserved "local" domain (the project
-# has no public address): the names of the desktop entry, the metainfo and the
-# icon.
-set(VEKTUM_APP_ID local.vektum.Vektum)
+# VEKTUM_APP_ID, the program's id, is set by the top-level CMakeLists.txt.
 set(data ${PROJECT_SOURCE_DIR}/data)
 
 install(FILES ${data}/${VEKTUM_APP_ID}.desktop

@@ -9,7 +9,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QMessageBox>
+#include <QDialog>
 #include <QMouseEvent>
 #include <QPointingDevice>
 
@@ -122,15 +122,17 @@ void ClickArea::mouseDoubleClickEvent(QMouseEvent* event)
 
 namespace {
 // The window that takes the activation is not one of the program's own
-// windows: another application, or a message box.
+// windows: another application, or a dialog shown modally over the window (a
+// message box, the help or the About window), after which it goes on where it
+// was.
 bool activationLeavesProgramWindows()
 {
     const QWidget* next = QApplication::activeWindow();
     if (!next)
         return true;
-    if (qobject_cast<const QMessageBox*>(next))
+    if (qobject_cast<const QDialog*>(next) && next->isModal())
         return true;
-    return qobject_cast<const QMessageBox*>(QApplication::activeModalWidget()) != nullptr;
+    return qobject_cast<const QDialog*>(QApplication::activeModalWidget()) != nullptr;
 }
 } // namespace
 

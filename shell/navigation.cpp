@@ -2,7 +2,9 @@
 
 #include "exercises/kzsform.h"
 #include "exercises/urform.h"
+#include "platform/about.h"
 #include "platform/forms.h"
+#include "platform/guard.h"
 #include "platform/windows.h"
 #include "reference/metodform.h"
 #include "shell/kontrform.h"
@@ -11,6 +13,12 @@
 #include "solver/forms/askform.h"
 #include "solver/forms/matrix2form.h"
 #include "solver/forms/matrixform.h"
+#include "reference/helpform.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QKeySequence>
+#include <QShortcut>
 
 namespace {
 // Shows a window where it stands; nothing when it does not exist.
@@ -26,6 +34,28 @@ QWidget* taskMenu()
     if (ExamMode)
         return KontrForm;
     return RepForm;
+}
+
+// The dialog open modally, if any (a window made modal while it takes
+// another's place, as the solver windows are, is no dialog over another).
+QDialog* openDialog()
+{
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    return dialog && dialog->isVisible() ? dialog : nullptr;
+}
+
+void helpKey()
+{
+    if (HelpForm && !openDialog())
+        HelpForm->exec();
+}
+
+void aboutKey()
+{
+    QDialog* dialog = openDialog();
+    if (dialog && dialog != static_cast<QWidget*>(HelpForm))
+        return;
+    showAboutWindow(dialog ? dialog : QApplication::activeWindow());
 }
 
 template <class Window, class Signal, class Step>
@@ -54,4 +84,14 @@ void connectWindows()
     on(Matrix2Form, &SolverWindow::leaveRequested, [] { showWindow(KontrForm); });
 
     on(MetodForm, &TMetodForm::leaveRequested, [] { takePlace(MetodForm, ReshForm); });
+}
+
+void connectHelpKeys(const QList<QWidget*>& windows)
+{
+    for (QWidget* window : windows) {
+        auto* help = new QShortcut(QKeySequence(Qt::Key_F1), window);
+        QObject::connect(help, &QShortcut::activated, window, [] { guarded(helpKey); });
+        auto* about = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F1), window);
+        QObject::connect(about, &QShortcut::activated, window, [] { guarded(aboutKey); });
+    }
 }
