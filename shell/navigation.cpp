@@ -17,8 +17,8 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QKeySequence>
-#include <QShortcut>
+#include <QKeyEvent>
+#include <QPointer>
 
 namespace {
 // Shows a window where it stands; nothing when it does not exist.
@@ -50,13 +50,49 @@ void helpKey()
         HelpForm->exec();
 }
 
-void aboutKey()
+void aboutKey(QWidget* window)
 {
     QDialog* dialog = openDialog();
     if (dialog && dialog != static_cast<QWidget*>(HelpForm))
         return;
-    showAboutWindow(dialog ? dialog : QApplication::activeWindow());
+    showAboutWindow(dialog ? dialog : window);
 }
+
+// F1 and Ctrl+F1 as they reach a widget of one of the windows: from the
+// focus, whether or not the desktop reports the window active.
+class HelpKeys : public QObject {
+public:
+    HelpKeys(const QList<QWidget*>& windows, QObject* parent) : QObject(parent)
+    {
+        for (QWidget* w : windows)
+            m_windows.append(w);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+        if (key->key() != Qt::Key_F1 || (mods != Qt::NoModifier && mods != Qt::ControlModifier))
+            return false;
+        QWidget* window = static_cast<QWidget*>(watched)->window();
+        if (!m_windows.contains(window) && !qobject_cast<AboutWindow*>(window))
+            return false;
+        if (!key->isAutoRepeat())
+            guarded([&] {
+                if (mods == Qt::NoModifier)
+                    helpKey();
+                else
+                    aboutKey(window);
+            });
+        return true;
+    }
+
+private:
+    QList<QPointer<QWidget>> m_windows;
+};
 
 template <class Window, class Signal, class Step>
 void on(Window* window, Signal signal, Step step)
@@ -88,10 +124,8 @@ void connectWindows()
 
 void connectHelpKeys(const QList<QWidget*>& windows)
 {
-    for (QWidget* window : windows) {
-        auto* help = new QShortcut(QKeySequence(Qt::Key_F1), window);
-        QObject::connect(help, &QShortcut::activated, window, [] { guarded(helpKey); });
-        auto* about = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F1), window);
-        QObject::connect(about, &QShortcut::activated, window, [] { guarded(aboutKey); });
-    }
+    if (windows.isEmpty() || !qApp)
+        return;
+    // Lives as long as the first window; gone with it, it filters no more.
+    qApp->installEventFilter(new HelpKeys(windows, windows.first()));
 }
