@@ -46,7 +46,7 @@ QDialog* openDialog()
 
 void helpKey()
 {
-    if (HelpForm && !openDialog())
+    if (HelpForm && !HelpForm->isVisible() && !openDialog())
         HelpForm->exec();
 }
 

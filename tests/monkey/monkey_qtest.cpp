@@ -353,7 +353,10 @@ private:
         QWidget* modal = shownModal();
         // A modal window opened from one being driven (the About window from
         // the help window) is driven in its own loop, inside.
-        if (!modal || modal == m_driven || QThread::currentThread()->loopLevel() < 2)
+        // Only a dialog runs a loop of its own; a window made modal without
+        // one (a solver window under the help window) gets its events from
+        // the program's loop.
+        if (!qobject_cast<QDialog*>(modal) || modal == m_driven || QThread::currentThread()->loopLevel() < 2)
             return;
         const QPointer<QWidget> outer = m_driven;
         m_driven = modal;
