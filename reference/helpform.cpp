@@ -267,6 +267,8 @@ const KeySection kKeySections[] = {
       {"Ctrl+Z", QT_TRANSLATE_NOOP("THelpForm", "отменить последнюю правку")},
       {"Ctrl+Y, Ctrl+Shift+Z", QT_TRANSLATE_NOOP("THelpForm", "вернуть отменённую правку")},
       {"Enter", QT_TRANSLATE_NOOP("THelpForm", "проверить ответ")}}},
+    // The row of the exercise windows' hint button and its key is added
+    // here together with that button.
     {QT_TRANSLATE_NOOP("THelpForm", "Решение системы уравнений"),
      {{QT_TRANSLATE_NOOP("THelpForm", "Цифры, минус, точка или запятая"),
        QT_TRANSLATE_NOOP("THelpForm", "ввод числа; другие знаки поле не принимает")},
