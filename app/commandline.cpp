@@ -1,7 +1,7 @@
 #include "app/commandline.h"
 
+#include "platform/about.h"
 #include "platform/language.h"
-#include "version.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -59,11 +59,33 @@ bool isOptionWithoutValue(const QString& argument, const QString& name)
     return argument == QLatin1Char('-') + name || argument == QStringLiteral("--") + name;
 }
 
+// The option that lacks its value, as typed.  The parser takes the argument
+// after a value option written without "=" as its value, whatever it looks
+// like, so only such an option with nothing after it lacks one; "--" ends
+// the options.
+QString optionLackingValue(const QStringList& arguments, const QStringList& valueOptions)
+{
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (argument == QLatin1String("--"))
+            break;
+        for (const QString& name : valueOptions) {
+            if (!isOptionWithoutValue(argument, name))
+                continue;
+            if (i + 1 == arguments.size())
+                return argument;
+            ++i;   // its value
+            break;
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 QString versionText(Language language)
 {
-    return text(language, QT_TRANSLATE_NOOP("CommandLine", "ВЕКТУМ-W, версия %1\n")).arg(QStringLiteral(VEKTUM_VERSION));
+    return text(language, QT_TRANSLATE_NOOP("CommandLine", "ВЕКТУМ-W, версия %1\n")).arg(programVersion());
 }
 
 QString helpText(const QString& program, Language language)
@@ -111,11 +133,10 @@ CommandLineOutcome parseCommandLine(const QStringList& arguments)
             return usageError(language, program, text(language, QT_TRANSLATE_NOOP("CommandLine", "неизвестный параметр «%1»")).arg(typedOption(arguments, unknown.first())));
         // The only other failure is an option that needs a value given last.
         valueOptions << QStringLiteral("lang");
-        for (const QString& argument : arguments.mid(1))
-            for (const QString& name : valueOptions)
-                if (isOptionWithoutValue(argument, name))
-                    return usageError(language, program,
-                                      text(language, QT_TRANSLATE_NOOP("CommandLine", "у параметра «%1» нет значения")).arg(argument));
+        const QString lacking = optionLackingValue(arguments, valueOptions);
+        if (!lacking.isEmpty())
+            return usageError(language, program,
+                              text(language, QT_TRANSLATE_NOOP("CommandLine", "у параметра «%1» нет значения")).arg(lacking));
         return usageError(language, program, text(language, QT_TRANSLATE_NOOP("CommandLine", "неверная командная строка")));
     }
     Language chosen = language;

@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "app/programicon.h"
+#include "platform/about.h"
 #include "shell/startup.h"
 
 #include <QCoreApplication>
@@ -10,15 +11,19 @@
 
 namespace {
 // Runs from the application object's constructor, before any window exists,
-// so that every window gets the program's icon.
-void setProgramIcon()
+// so that every window gets the program's icon and names its desktop entry
+// (<id>.desktop), by which a Wayland desktop matches the windows to the menu
+// entry and its icon.
+void setProgramIdentity()
 {
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         QGuiApplication::setWindowIcon(programIcon());
+        QGuiApplication::setDesktopFileName(programId());
+    }
 }
 } // namespace
 
-Q_COREAPP_STARTUP_FUNCTION(setProgramIcon)
+Q_COREAPP_STARTUP_FUNCTION(setProgramIdentity)
 
 int main(int argc, char** argv)
 {

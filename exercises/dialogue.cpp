@@ -2,7 +2,6 @@
 
 #include "eqedit/spokenformula.h"
 #include "eqedit/teqedit.h"
-#include "exercises/hints.h"
 #include "exercises/tutoring.h"
 #include "formula/packetdata.h"
 #include "formula/packetequation.h"
@@ -11,7 +10,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QMessageBox>
+#include <QDialog>
 #include <QMouseEvent>
 #include <QPointingDevice>
 
@@ -136,16 +135,17 @@ void ClickArea::mouseDoubleClickEvent(QMouseEvent* event)
 
 namespace {
 // The window that takes the activation is not one of the program's own
-// windows: another application, or a message box.
+// windows: another application, or a dialog shown modally over the window (a
+// message box, the help or the About window), after which it goes on where it
+// was.
 bool activationLeavesProgramWindows()
 {
     const QWidget* next = QApplication::activeWindow();
     if (!next)
         return true;
-    if (qobject_cast<const QMessageBox*>(next) || qobject_cast<const HintBox*>(next))
+    if (qobject_cast<const QDialog*>(next) && next->isModal())
         return true;
-    const QWidget* modal = QApplication::activeModalWidget();
-    return qobject_cast<const QMessageBox*>(modal) || qobject_cast<const HintBox*>(modal);
+    return qobject_cast<const QDialog*>(QApplication::activeModalWidget()) != nullptr;
 }
 } // namespace
 

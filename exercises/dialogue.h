@@ -69,8 +69,9 @@ private:
 };
 
 // Activation of a window counts only when it moves between windows of the
-// program: losing the focus to a message box of the program or to another
-// application, and getting it back from there, is not a change of window.
+// program: losing the focus to a dialog shown modally over the window (a
+// message box, the help or the About window) or to another application, and
+// getting it back from there, is not a change of window.
 class ActivationGate {
 public:
     // On QEvent::WindowDeactivate: true when the window handler should run.

@@ -2,6 +2,7 @@
 
 #include "eqedit/teqedit.h"
 #include "reference/pagebuilder.h"
+#include "platform/about.h"
 #include "platform/colours.h"
 #include "platform/deferred.h"
 #include "platform/fonts.h"
@@ -13,6 +14,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTextLayout>
@@ -227,6 +229,108 @@ void buildAnswerPage(QWidget* page)
     flow.box("EqEdit2", QStringLiteral("   N"));
 }
 
+// The keys of the program, by window: the key in blue, as the Greek letters'
+// page shows F3, and what it does beside it.
+struct KeyRow {
+    const char* keys;
+    const char* action;
+};
+struct KeySection {
+    const char* title;
+    std::initializer_list<KeyRow> rows;
+};
+
+const KeySection kKeySections[] = {
+    {QT_TRANSLATE_NOOP("THelpForm", "Во всех окнах"),
+     {{"F1", QT_TRANSLATE_NOOP("THelpForm", "информация о работе с системой (это окно)")},
+      {"Ctrl+F1", QT_TRANSLATE_NOOP("THelpForm", "сведения о программе")},
+      {"Tab, Shift+Tab", QT_TRANSLATE_NOOP("THelpForm", "к следующему, к предыдущему элементу окна")},
+      {QT_TRANSLATE_NOOP("THelpForm", "Enter, Пробел"), QT_TRANSLATE_NOOP("THelpForm", "нажать выделенную кнопку")}}},
+    {QT_TRANSLATE_NOOP("THelpForm", "Окна со страницами (основные понятия, виды связей, эта справка)"),
+     {{"Ctrl+Tab, Ctrl+PgDown", QT_TRANSLATE_NOOP("THelpForm", "следующая страница")},
+      {"Ctrl+Shift+Tab, Ctrl+PgUp", QT_TRANSLATE_NOOP("THelpForm", "предыдущая страница")},
+      {QT_TRANSLATE_NOOP("THelpForm", "Стрелки на вкладке"),
+       QT_TRANSLATE_NOOP("THelpForm", "предыдущая или следующая вкладка")},
+      {QT_TRANSLATE_NOOP("THelpForm", "Home, End на вкладке"),
+       QT_TRANSLATE_NOOP("THelpForm", "первая или последняя вкладка")},
+      {"Esc", QT_TRANSLATE_NOOP("THelpForm", "закрыть окно")}}},
+    {QT_TRANSLATE_NOOP("THelpForm", "Поле ответа в упражнениях"),
+     {{QT_TRANSLATE_NOOP("THelpForm", "Стрелка вверх"),
+       QT_TRANSLATE_NOOP("THelpForm", "в верхнюю позицию (показатель степени) или обратно из нижней")},
+      {QT_TRANSLATE_NOOP("THelpForm", "Стрелка вниз"),
+       QT_TRANSLATE_NOOP("THelpForm", "в нижнюю позицию (индекс) или обратно из верхней")},
+      {"F3", QT_TRANSLATE_NOOP("THelpForm", "следующая буква будет греческой")},
+      {QT_TRANSLATE_NOOP("THelpForm", "Стрелки влево, вправо"),
+       QT_TRANSLATE_NOOP("THelpForm", "курсор на знак назад, вперёд")},
+      {"Home, End", QT_TRANSLATE_NOOP("THelpForm", "курсор в начало, в конец формулы")},
+      {"Backspace, Delete", QT_TRANSLATE_NOOP("THelpForm", "стереть знак слева, справа от курсора")},
+      {"Ctrl+Z", QT_TRANSLATE_NOOP("THelpForm", "отменить последнюю правку")},
+      {"Ctrl+Y, Ctrl+Shift+Z", QT_TRANSLATE_NOOP("THelpForm", "вернуть отменённую правку")},
+      {"Enter", QT_TRANSLATE_NOOP("THelpForm", "проверить ответ")}}},
+    // The row of the exercise windows' hint button and its key is added
+    // here together with that button.
+    {QT_TRANSLATE_NOOP("THelpForm", "Решение системы уравнений"),
+     {{QT_TRANSLATE_NOOP("THelpForm", "Цифры, минус, точка или запятая"),
+       QT_TRANSLATE_NOOP("THelpForm", "ввод числа; другие знаки поле не принимает")},
+      {"Enter", QT_TRANSLATE_NOOP("THelpForm", "к следующему полю, после последнего к кнопке «Считать»")}}},
+};
+
+constexpr int kKeyColumn = 190;
+constexpr int kColumnGap = 12;
+
+// A wrapped text of the given width at (x, y), as high as its lines.
+QLabel* columnText(QWidget* page, const QByteArray& name, int x, int y, int width, const QString& text,
+                   int flags = Plain)
+{
+    QLabel* label = addText(page, name.constData(), {x, y, width, 1}, text, flags | Wrapped);
+    label->resize(width, label->heightForWidth(width));
+    return label;
+}
+
+void buildKeysPage(QWidget* page)
+{
+    QWidget* content = addScrollBox(page, "ScrollBox5");
+    int y = kMargin;
+    const QColor blue = fromBgr(0xFF0000);
+    const int actionLeft = kMargin + kKeyColumn + kColumnGap;
+    const int actionWidth = kTextWidth - kKeyColumn - kColumnGap;
+    int section = 0;
+    int row = 0;
+    for (const KeySection& s : kKeySections) {
+        if (section > 0)
+            y += 10;
+        QLabel* title = columnText(content, "Title" + QByteArray::number(++section), kMargin, y, kTextWidth,
+                                   THelpForm::tr(s.title), Underlined);
+        y += title->height() + 6;
+        for (const KeyRow& r : s.rows) {
+            ++row;
+            QLabel* keys = columnText(content, "Key" + QByteArray::number(row), kMargin, y, kKeyColumn,
+                                      THelpForm::tr(r.keys));
+            QPalette palette = keys->palette();
+            palette.setColor(QPalette::WindowText, blue);
+            keys->setPalette(palette);
+            QLabel* action = columnText(content, "Action" + QByteArray::number(row), actionLeft, y, actionWidth,
+                                        THelpForm::tr(r.action));
+            // Read as one: what the key does, and the key.
+            action->setAccessibleDescription(keys->text());
+            y += std::max(keys->height(), action->height()) + 4;
+        }
+    }
+    content->resize(kTextWidth + 2 * kMargin, y + kMargin);
+
+    // Below the list, outside the scroll box: the About window.
+    auto* about = new QPushButton(THelpForm::tr("О программе"), page);
+    about->setObjectName(QStringLiteral("AboutButton"));
+    about->setAutoDefault(false);
+    about->setMinimumWidth(105);
+    auto* row2 = new QHBoxLayout;
+    row2->setContentsMargins(kMargin, 4, kMargin, 6);
+    row2->addStretch();
+    row2->addWidget(about);
+    static_cast<QVBoxLayout*>(page->layout())->addLayout(row2);
+    QObject::connect(about, &QPushButton::clicked, page, [page] { guarded([page] { showAboutWindow(page->window()); }); });
+}
+
 } // namespace
 
 THelpForm::THelpForm(QWidget* parent)
@@ -247,6 +351,7 @@ void THelpForm::buildContents()
     buildFormulaPage(addPage(m_pages, "TabSheet2", THelpForm::tr("Набор выражения, формулы")));
     buildPowerPage(addPage(m_pages, "TabSheet3", THelpForm::tr("Особенности набора формул")));
     buildAnswerPage(addPage(m_pages, "TabSheet4", THelpForm::tr("Ответы на вопросы системы")));
+    buildKeysPage(addPage(m_pages, "TabSheet5", THelpForm::tr("Клавиши")));
     m_pages->setCurrentIndex(0);
 
     QFrame* panel = raisedPanel(this, {0, kClientHeight - kPanelHeight, kClientWidth, kPanelHeight});

@@ -1,7 +1,9 @@
 #pragma once
 // The help window: how formulas and answers are typed into the equation boxes
 // (Greek letters, indices and exponents, the particulars of formulas, yes and
-// no answers).  Shown modally; "OK" hides it and keeps the active page.
+// no answers), and on a last page every key the program reacts to, by window,
+// with the way to the About window.  Shown modally; "OK" hides it and keeps
+// the active page.
 #include <QDialog>
 
 class TabPages;

@@ -2,7 +2,9 @@
 
 #include "exercises/kzsform.h"
 #include "exercises/urform.h"
+#include "platform/about.h"
 #include "platform/forms.h"
+#include "platform/guard.h"
 #include "platform/windows.h"
 #include "reference/metodform.h"
 #include "shell/kontrform.h"
@@ -11,6 +13,12 @@
 #include "solver/forms/askform.h"
 #include "solver/forms/matrix2form.h"
 #include "solver/forms/matrixform.h"
+#include "reference/helpform.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QPointer>
 
 namespace {
 // Shows a window where it stands; nothing when it does not exist.
@@ -27,6 +35,64 @@ QWidget* taskMenu()
         return KontrForm;
     return RepForm;
 }
+
+// The dialog open modally, if any (a window made modal while it takes
+// another's place, as the solver windows are, is no dialog over another).
+QDialog* openDialog()
+{
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    return dialog && dialog->isVisible() ? dialog : nullptr;
+}
+
+void helpKey()
+{
+    if (HelpForm && !HelpForm->isVisible() && !openDialog())
+        HelpForm->exec();
+}
+
+void aboutKey(QWidget* window)
+{
+    QDialog* dialog = openDialog();
+    if (dialog && dialog != static_cast<QWidget*>(HelpForm))
+        return;
+    showAboutWindow(dialog ? dialog : window);
+}
+
+// F1 and Ctrl+F1 as they reach a widget of one of the windows: from the
+// focus, whether or not the desktop reports the window active.
+class HelpKeys : public QObject {
+public:
+    HelpKeys(const QList<QWidget*>& windows, QObject* parent) : QObject(parent)
+    {
+        for (QWidget* w : windows)
+            m_windows.append(w);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+        if (key->key() != Qt::Key_F1 || (mods != Qt::NoModifier && mods != Qt::ControlModifier))
+            return false;
+        QWidget* window = static_cast<QWidget*>(watched)->window();
+        if (!m_windows.contains(window) && !qobject_cast<AboutWindow*>(window))
+            return false;
+        if (!key->isAutoRepeat())
+            guarded([&] {
+                if (mods == Qt::NoModifier)
+                    helpKey();
+                else
+                    aboutKey(window);
+            });
+        return true;
+    }
+
+private:
+    QList<QPointer<QWidget>> m_windows;
+};
 
 template <class Window, class Signal, class Step>
 void on(Window* window, Signal signal, Step step)
@@ -54,4 +120,12 @@ void connectWindows()
     on(Matrix2Form, &SolverWindow::leaveRequested, [] { showWindow(KontrForm); });
 
     on(MetodForm, &TMetodForm::leaveRequested, [] { takePlace(MetodForm, ReshForm); });
+}
+
+void connectHelpKeys(const QList<QWidget*>& windows)
+{
+    if (windows.isEmpty() || !qApp)
+        return;
+    // Lives as long as the first window; gone with it, it filters no more.
+    qApp->installEventFilter(new HelpKeys(windows, windows.first()));
 }

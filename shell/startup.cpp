@@ -86,6 +86,7 @@ void createWindows()
     create<TMatrix2Form, &Matrix2Form>();
     create<TAskForm, &AskForm>();
     connectWindows();
+    connectHelpKeys(createdWindows());
 
     MainForm->show();
 }

@@ -1,21 +1,25 @@
 // Makes the README's screenshots: starts the program's windows on the offscreen
-// platform and saves four of them as PNG files, each grabbed at its own size:
+// platform and saves six of them as PNG files, each grabbed at its own size:
 //   main.png       the main window
 //   example.png    the worked example at its fifth question, with its scheme and the answer typed
 //   reference.png  the first page of the basic concepts
 //   solver.png     the order-9 solver with a solved system
+//   keys.png       the help window's page of keys
+//   about.png      the About window
 //
 //   vektum_screenshots [folder] [--lang en]   (the current folder, Russian, by default)
 //
-// Exit status 0 when all four were written; a message box shown on the way
+// Exit status 0 when all six were written; a message box shown on the way
 // (which would stand for a fault) is printed and makes the status 1.
 #include "exercises/urform.h"
+#include "platform/about.h"
 #include "platform/forms.h"
 #include "platform/guard.h"
 #include "platform/language.h"
 #include "platform/messages.h"
 #include "platform/tabpages.h"
 #include "eqedit/teqedit.h"
+#include "reference/helpform.h"
 #include "reference/ponform.h"
 #include "shell/mainform.h"
 #include "shell/startup.h"
@@ -102,7 +106,17 @@ bool shoot(const QDir& folder)
     Matrix2Form->FormActivate();
     fillSolver(Matrix2Form);
     Matrix2Form->Button1Click();
-    return save(Matrix2Form, folder, "solver.png");
+    if (!save(Matrix2Form, folder, "solver.png"))
+        return false;
+
+    HelpForm->pages()->setCurrentIndex(HelpForm->pages()->count() - 1);
+    HelpForm->show();
+    if (!save(HelpForm, folder, "keys.png"))
+        return false;
+
+    AboutWindow about;
+    about.show();
+    return save(&about, folder, "about.png");
 }
 
 } // namespace

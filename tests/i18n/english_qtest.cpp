@@ -201,6 +201,8 @@ private slots:
                                           << QStringLiteral("vektum: неизвестный язык «fr»: допустимы ru и en");
         QTest::newRow("language missing") << QStringList{"--lang"} << 2
                                           << QStringLiteral("vektum: у параметра «--lang» нет значения");
+        QTest::newRow("value missing in English") << QStringList{"--lang", "en", "-platform"} << 2
+                                                  << QStringLiteral("vektum: option \"-platform\" has no value\n");
         QTest::newRow("starts in English") << QStringList{"--lang", "en"} << -1 << QString();
     }
     void commandLine()

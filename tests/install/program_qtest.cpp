@@ -65,8 +65,18 @@ private slots:
                                             << QStringLiteral("неизвестный параметр «--colour»");
         QTest::newRow("letters are no short options") << QStringList{"-hv"} << true << 2
                                                       << QStringLiteral("неизвестный параметр «-hv»");
-        QTest::newRow("value missing") << QStringList{"-platform"} << true << 2
-                                       << QStringLiteral("у параметра «-platform» нет значения");
+        // The option named is the one that lacks its value, not the first
+        // option that takes one; whatever follows an option is its value.
+        const QString lacks = QStringLiteral("у параметра «%1» нет значения");
+        QTest::newRow("value missing") << QStringList{"-platform"} << true << 2 << lacks.arg("-platform");
+        QTest::newRow("value missing after --lang ru")
+            << QStringList{"--lang", "ru", "-platform"} << true << 2 << lacks.arg("-platform");
+        QTest::newRow("value missing after -style=")
+            << QStringList{"-style=Fusion", "--lang"} << true << 2 << lacks.arg("--lang");
+        QTest::newRow("value missing after a Qt option's value")
+            << QStringList{"-platform", "offscreen", "--qwindowtitle"} << true << 2 << lacks.arg("--qwindowtitle");
+        QTest::newRow("an option as a value")
+            << QStringList{"-platform", "-style", "-style"} << true << 2 << lacks.arg("-style");
         QTest::newRow("a file") << QStringList{"task.txt"} << true << 2
                                 << QStringLiteral("лишний аргумент «task.txt»");
     }

@@ -17,7 +17,10 @@ set(expected
   usr/share/icons/hicolor/48x48/apps/${APP_ID}.png
   usr/share/icons/hicolor/128x128/apps/${APP_ID}.png
   usr/share/icons/hicolor/256x256/apps/${APP_ID}.png
-  usr/share/doc/vektum/copyright)
+  usr/share/doc/vektum/copyright
+  usr/share/doc/vektum/changelog.gz
+  usr/share/man/man1/vektum.1.gz
+  usr/share/man/ru/man1/vektum.1.gz)
 set(missing)
 foreach(f IN LISTS expected)
   if(NOT EXISTS ${STAGE}/${f} OR IS_DIRECTORY ${STAGE}/${f})

@@ -17,6 +17,7 @@
 // follows the same input but not always the same questions.)
 #include "eqedit/teqedit.h"
 #include "exercises/hints.h"
+#include "platform/about.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
 #include "platform/forms.h"
@@ -51,7 +52,8 @@ const QStringList kAnswers{"F", "0", "Y", "N", "2", "4", "-G", "~p/2-~a", "F-R!B
                            "G*b-R!D@*(2*b-a)", "1e308*10", "1,5", "-3.25"};
 const Qt::Key kKeys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Tab,   Qt::Key_Backtab,
                          Qt::Key_Left,   Qt::Key_Right, Qt::Key_Up,     Qt::Key_Down,  Qt::Key_Home,
-                         Qt::Key_End,    Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_F3, Qt::Key_Space};
+                         Qt::Key_End,    Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_F3, Qt::Key_Space,
+                         Qt::Key_F1};
 
 // The editing invariants of one control, through its public model; "" when
 // they hold.
@@ -317,6 +319,14 @@ private:
         QWidget* modal = shownModal();
         // The hint box of the exercises stands over its window like a message box.
         const bool hint = qobject_cast<HintBox*>(modal) != nullptr;
+        // The About window, made when asked for, stands over the window that
+        // asked; below it the same rules hold.
+        if (auto* about = qobject_cast<AboutWindow*>(modal)) {
+            QWidget* under = about->parentWidget();
+            if (!under || !under->isVisible())
+                return fail(QStringLiteral("the About window stands over no shown window"));
+            modal = under->isModal() ? under : nullptr;
+        }
         if (modal && !hint && !createdWindows().contains(modal))
             return fail(QStringLiteral("a modal window not of the program: %1").arg(modal->metaObject()->className()));
         // A modal dialog stands over the menu that opened it; a window made
@@ -344,9 +354,21 @@ private:
     void driveModal()
     {
         QWidget* modal = shownModal();
-        if (!modal || m_inModal || QThread::currentThread()->loopLevel() < 2)
+        // A modal window opened from one being driven (the About window from
+        // the help window) is driven in its own loop, inside.
+        // Only a dialog runs a loop of its own; a window made modal without
+        // one (a solver window under the help window) gets its events from
+        // the program's loop.
+        if (!qobject_cast<QDialog*>(modal) || modal == m_driven || QThread::currentThread()->loopLevel() < 2)
             return;
-        m_inModal = true;
+        const QPointer<QWidget> outer = m_driven;
+        m_driven = modal;
+        // The watch that runs this fires no more until it returns: a modal
+        // window opened from this one is found by a watch of its own.
+        QTimer inner;
+        inner.setInterval(0);
+        QObject::connect(&inner, &QTimer::timeout, [this] { driveModal(); });
+        inner.start();
         ++m_modals;
         check();
         const int count = 1 + pick(30);
@@ -361,7 +383,7 @@ private:
             else
                 modal->close();
         }
-        m_inModal = false;
+        m_driven = outer;
     }
 
     std::mt19937 m_gen;
@@ -371,7 +393,7 @@ private:
     int m_modals = 0;
     int m_runs = 0;
     int m_engineFaults = 0;
-    bool m_inModal = false;
+    QPointer<QWidget> m_driven;   // the modal window being driven
     QString m_failure;
     QStringList m_recent;
 };
