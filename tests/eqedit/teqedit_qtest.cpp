@@ -2,7 +2,7 @@
 // caret out; painting, focus, colours and accessibility.
 #include "eqedit/teqedit.h"
 #include "platform/colours.h"
-#include "platform/messages.h"
+#include "messagecapture.h"
 
 #include <QAccessible>
 #include <QDir>
@@ -206,13 +206,11 @@ void TestTEqEdit::onMouseDownComesBeforeTheCaretMoves()
 
 void TestTEqEdit::faultInKeyHandlerIsReported()
 {
-    QStringList boxes;
-    const MessageHook old = setMessageHook([&](const ShownMessage& m) { boxes << m.text; });
+    MessageCapture capture;
     TEqEdit w;
     w.OnKeyPress = [](QChar&) { throw std::runtime_error("сбой"); };
     QTest::keyClicks(&w, QStringLiteral("ab"));
-    setMessageHook(old);
-    QCOMPARE(boxes, QStringList({QStringLiteral("сбой"), QStringLiteral("сбой")}));
+    QCOMPARE(capture.texts(), QStringList({QStringLiteral("сбой"), QStringLiteral("сбой")}));
     QCOMPARE(w.Equation(), QStringLiteral("ab"));
 }
 

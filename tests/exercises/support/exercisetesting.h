@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "exercises/schemes.h"
-#include "platform/messages.h"
+#include "messagecapture.h"
 
 class QLabel;
 class QWidget;
@@ -26,9 +26,14 @@ public:
     ExerciseTestBed(const ExerciseTestBed&) = delete;
     ExerciseTestBed& operator=(const ExerciseTestBed&) = delete;
 
-    std::vector<ShownMessage> boxes;
     // Hides every menu and forgets the boxes shown so far.
     void reset();
+
+private:
+    MessageCapture m_capture;
+
+public:
+    QList<ShownMessage>& boxes = m_capture.boxes;
 };
 
 // Gives each named variable a distinct value (3, 4, 5, ... in order), so that
