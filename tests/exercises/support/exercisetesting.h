@@ -19,7 +19,7 @@ class CanvasLabel;
 
 // Creates the menus and the order-choice window the exercise windows show,
 // the exercise modules' objects, and captures every message box.
-class ExerciseTestBed {
+class ExerciseTestBed : public MessageCapture {
 public:
     ExerciseTestBed();
     ~ExerciseTestBed();
@@ -28,12 +28,6 @@ public:
 
     // Hides every menu and forgets the boxes shown so far.
     void reset();
-
-private:
-    MessageCapture m_capture;
-
-public:
-    QList<ShownMessage>& boxes = m_capture.boxes;
 };
 
 // Gives each named variable a distinct value (3, 4, 5, ... in order), so that
