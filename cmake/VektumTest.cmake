@@ -9,6 +9,8 @@
 # the libraries whose headers it includes.  The folder's support/*.cpp is
 # compiled into every test of the folder; Qt Test is linked only into the Qt
 # Test executables, so support code used by a GoogleTest must not need it.
+# What tests of several folders share is the library vektum_test_support
+# (tests/support), named in LIBS or QTEST_LIBS like any other.
 find_package(GTest REQUIRED)
 find_package(Qt6 REQUIRED COMPONENTS Test)
 

@@ -93,8 +93,7 @@ void EqEditModel::leftScrollTest()
         // A step of the caret is at most two characters, but keep the caret in
         // view whatever happened.
         FFirstVisible = std::min(FFirstVisible, FCaretIndex + 1);
-        while (caretAfterGreekMarker(FFirstVisible - 1))
-            --FFirstVisible;
+        FFirstVisible = greekLetterStart(FFirstVisible - 1) + 1;
         FVisibleText = tailFromFirstVisible();
         trim();
         recomputeCaretX();
@@ -102,13 +101,25 @@ void EqEditModel::leftScrollTest()
     }
 }
 
-// The view starts after the characters up to the next one (a '~' and its
-// letter are one character).
-void EqEditModel::stepFirstVisible()
+// The view starts after the characters up to the next one (a '~', the
+// markers after it and its letter are one character), but never right of the
+// caret; false when the view could not move.
+bool EqEditModel::stepFirstVisible()
 {
-    ++FFirstVisible;
-    while (caretAfterGreekMarker(FFirstVisible - 1))
-        ++FFirstVisible;
+    const int next = greekLetterEnd(FFirstVisible);
+    if (next > FCaretIndex)
+        return false;
+    FFirstVisible = next + 1;
+    return true;
+}
+
+// The first index at or after `index` where a view may start without
+// passing the caret: past the Greek letter `index` lies in, or back to its '~'
+// when the caret stands inside the letter.
+int EqEditModel::viewStartFrom(int index) const
+{
+    const int end = greekLetterEnd(index);
+    return end <= FCaretIndex ? end : greekLetterStart(index);
 }
 
 // Scrolls right one character at a time until the caret is left of Wc (or
@@ -125,10 +136,8 @@ void EqEditModel::keepCaretInView()
         }
         return;
     }
-    while (FCaretX >= caretLimit() && FFirstVisible - 1 < FCaretIndex) {
-        stepFirstVisible();
+    while (FCaretX >= caretLimit() && FFirstVisible - 1 < FCaretIndex && stepFirstVisible())
         recomputeCaretX();
-    }
     FVisibleText = tailFromFirstVisible();
     trim();
 }
@@ -142,11 +151,11 @@ void EqEditModel::scrollToCaret()
         ++FFirstVisible;
         text.remove(0, 1);
     }
-    // Never between a '~' and its letter: the letter goes too.
-    while (caretAfterGreekMarker(FFirstVisible - 1)) {
-        ++FFirstVisible;
-        text.remove(0, 1);
-    }
+    // Never inside a Greek letter: the letter goes too, or, when the caret
+    // stands inside it, the view starts at its '~'.
+    const int start = viewStartFrom(FFirstVisible - 1);
+    FFirstVisible = start + 1;
+    text = FEqText.mid(start, FCaretIndex - start);
     FVisibleText = text;
     recomputeCaretX();
     trim();
@@ -167,6 +176,72 @@ void EqEditModel::notify()
 bool EqEditModel::caretAfterGreekMarker(int index) const
 {
     return index > 0 && index < FEqText.size() && FEqText.at(index - 1) == u'~';
+}
+
+// Inside a Greek letter: after its '~', or after a level marker that follows
+// the '~' (the letter after the markers is still the Greek one).
+bool EqEditModel::insideGreekLetter(int index) const
+{
+    if (index <= 0 || index >= FEqText.size())
+        return false;
+    int i = index - 1;
+    while (i >= 0 && isLevelMarker(FEqText.at(i)))
+        --i;
+    return i >= 0 && FEqText.at(i) == u'~';
+}
+
+int EqEditModel::greekLetterStart(int index) const
+{
+    while (insideGreekLetter(index))
+        --index;
+    return index;
+}
+
+int EqEditModel::greekLetterEnd(int index) const
+{
+    while (insideGreekLetter(index))
+        ++index;
+    return index;
+}
+
+QString EqEditModel::brokenInvariant() const
+{
+    const QString& text = FEqText;
+    const int length = int(text.size());
+    const int first = FFirstVisible;
+    const int caret = FCaretIndex;
+    const auto broken = [&](const char* what) {
+        return QStringLiteral("%1 (text \"%2\", caret %3, first shown %4, caret x %5, width %6)")
+            .arg(QLatin1String(what), text)
+            .arg(caret)
+            .arg(first)
+            .arg(FCaretX)
+            .arg(m_width);
+    };
+    if (first < 1)
+        return broken("first shown position below 1");
+    if (caret < first - 1 || caret > length)
+        return broken("caret outside the text or left of the view");
+    if (caretAfterGreekMarker(caret))
+        return broken("caret between '~' and its letter");
+    if (insideGreekLetter(first - 1))
+        return broken("view starts inside a Greek letter");
+    if (!text.mid(first - 1).startsWith(FVisibleText))
+        return broken("shown text is not the start of the tail");
+    const State start = visibleStartLevel();
+    const QString toCaret = text.mid(first - 1, caret - (first - 1));
+    if (FCaretX != EqWidth(toCaret, start, *m_metrics))
+        return broken("caret x is not the width up to the caret");
+    if (EqWidth(FVisibleText, start, *m_metrics) > std::max(0, textLimit()))
+        return broken("shown text wider than the control");
+    // A caret inside a Greek letter whose '~' starts the view has nothing
+    // drawn before it: on a control too narrow for anything it stays there.
+    const bool onlyMarkersBefore = std::all_of(toCaret.begin(), toCaret.end(), isMarker);
+    if (caret - (first - 1) > FVisibleText.size() && !onlyMarkersBefore)
+        return broken("caret right of the shown text");
+    if (FCaretX >= caretLimit() && !onlyMarkersBefore)
+        return broken("caret at or right of the caret limit");
+    return {};
 }
 
 void EqEditModel::insertMarker(QChar marker)
@@ -336,8 +411,7 @@ void EqEditModel::cursorForward()
     FFirstVisible = std::max(1, FFirstVisible);
     // Five characters may end inside a Greek letter, and five narrow ones
     // (or markers) may not make room for the caret.
-    while (caretAfterGreekMarker(FFirstVisible - 1))
-        ++FFirstVisible;
+    FFirstVisible = viewStartFrom(FFirstVisible - 1) + 1;
     FVisibleText = tailFromFirstVisible();
     trim();
     recomputeCaretX();
@@ -394,7 +468,7 @@ void EqEditModel::keyPress(QChar ch)
             recomputeCaretX();
             // A letter typed after a '~' at the start of the view makes the
             // view start inside the pair: the scroll takes the letter too.
-            if (FCaretX >= caretLimit() || caretAfterGreekMarker(FFirstVisible - 1))
+            if (FCaretX >= caretLimit() || insideGreekLetter(FFirstVisible - 1))
                 scrollToCaret();
             trim();
             notify();

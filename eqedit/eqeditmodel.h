@@ -8,9 +8,12 @@
 //  - 1 <= FFirstVisible and FFirstVisible - 1 <= FCaretIndex <= FEqText length;
 //  - FCaretX is the width of FEqText from FFirstVisible up to the caret, laid
 //    out from the level in effect at FFirstVisible;
-//  - the caret never stands between a '~' and the character after it, and the
-//    view never starts there;
-//  - the caret is left of Wc, unless the view starts at the caret.
+//  - the caret never stands between a '~' and the character after it;
+//  - the view never starts inside a Greek letter: after its '~', or after a
+//    level marker that stands between the '~' and the letter ("~!a" is one
+//    Greek letter, a subscript alpha);
+//  - unless nothing but markers stands between the view's start and the
+//    caret, the caret is not right of the shown text and is left of Wc.
 //
 // The view is bounded by the caret limit Wc = width - caret width - 2 x bevel
 // (the caret stays left of it) and the text limit Wt = width - 2 x bevel (the
@@ -63,6 +66,11 @@ public:
     int caretLimit() const { return m_width - m_caretWidth - 2 * m_bevelWidth; }
     int textLimit() const { return m_width - 2 * m_bevelWidth; }
 
+    // The first of the invariants above that does not hold, with the state
+    // that breaks it; empty when all hold.  For tests, fuzzing and checks
+    // from outside: the model keeps them after every operation.
+    QString brokenInvariant() const;
+
     // The level at which the visible part starts.
     State visibleStartLevel() const;
     // The visible part laid out for painting.
@@ -107,12 +115,18 @@ private:
     void trim();
     void leftScrollTest();
     void scrollToCaret();
-    void stepFirstVisible();
+    bool stepFirstVisible();
+    int viewStartFrom(int index) const;
     void keepCaretInView();
     void refuse();
     void notify();
     void insertMarker(QChar marker);
     bool caretAfterGreekMarker(int index) const;
+    bool insideGreekLetter(int index) const;
+    // The index of the '~' of the Greek letter `index` lies in, and the index
+    // after that letter; `index` itself when it lies in none.
+    int greekLetterStart(int index) const;
+    int greekLetterEnd(int index) const;
     void relayout();
 
     const EqMetrics* m_metrics;

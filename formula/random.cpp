@@ -1,10 +1,17 @@
 #include "formula/random.h"
 
 #include <ctime>
+#include <utility>
 
 namespace {
 RandomState g_state{0, 0};
+
+SeedSource& seedSource()
+{
+    static SeedSource source;
+    return source;
 }
+} // namespace
 
 void randomSeed(std::uint32_t seed)
 {
@@ -15,7 +22,13 @@ void randomSeed(std::uint32_t seed)
 
 void randomizeFromClock()
 {
-    randomSeed(static_cast<std::uint32_t>(std::time(nullptr)));
+    const SeedSource& source = seedSource();
+    randomSeed(source ? source() : static_cast<std::uint32_t>(std::time(nullptr)));
+}
+
+SeedSource setSeedSource(SeedSource source)
+{
+    return std::exchange(seedSource(), std::move(source));
 }
 
 int random15()

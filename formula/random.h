@@ -11,10 +11,18 @@
 //    top bit cleared) mod n.  For n = 0 it yields 0 and leaves the state alone.
 // Used from the user-interface thread only.
 #include <cstdint>
+#include <functional>
 
 void randomSeed(std::uint32_t seed);
-// Seeds with the current time in whole seconds.
+// Seeds with the current time in whole seconds, or with the next number of the
+// seed source when one is set.
 void randomizeFromClock();
+
+// Replaces the clock as the source of randomizeFromClock's seeds, so that a
+// test run that reseeds from the clock replays exactly; an empty source
+// restores the clock.  Returns the previous source.  The program never sets one.
+using SeedSource = std::function<std::uint32_t()>;
+SeedSource setSeedSource(SeedSource source);
 int random15();
 std::uint32_t randomBelow(std::uint32_t n);
 

@@ -175,6 +175,49 @@ TEST(EqEvaluator, RefusesWithExactMessages)
     }
 }
 
+// Each function at the very edge of its domain: the edge belongs to the side
+// the function's table gives it (a root of 0 is 0; the arc functions refuse
+// both ends of their open interval; the logarithms refuse 0 and take the
+// smallest positive numbers), and a value just inside is computed.
+TEST(EqEvaluator, DomainEdgesFallOnTheirSide)
+{
+    const struct {
+        const char* formula;
+        std::optional<double> value;   // none: refused with the message
+        const char* message;
+    } cases[] = {
+        {"sqrt(0)", 0.0, ""},
+        {"sqrt(1e-300)", 1e-150, ""},
+        {"sqrt(-1e-300)", {}, "Квадратный корень из отрицательного числа -1e-300."},
+        {"ln(1e-300)", std::log(1e-300), ""},
+        {"ln(-1e-300)", {}, "Аргумент  для вычисления натурального логарифма, равный -1e-300, должен быть больше нуля."},
+        {"lg(1e-300)", -300.0, ""},
+        {"lg(0)", {}, "Аргумент  для вычисления десятичного логарифма, равный 0, должен быть больше нуля."},
+        {"arcsin(-1)", {}, "Аргумент для вычисления арксинуса, равный -1, должен лежать в интервале (-1;1)."},
+        {"arcsin(0.999999)", std::asin(0.999999), ""},
+        {"arcsin(-0.999999)", std::asin(-0.999999), ""},
+        {"arccos(-1)", {}, "Аргумент  для вычисления арккосинуса, равный -1, должен лежать в интервале (-1;1)."},
+        {"arccos(1)", {}, "Аргумент  для вычисления арккосинуса, равный 1, должен лежать в интервале (-1;1)."},
+        {"arccos(-0.999999)", std::acos(-0.999999), ""},
+        {"ctg(1e-300)", std::cos(1e-300) / std::sin(1e-300), ""},
+        {"cosec(1e-300)", 1 / std::sin(1e-300), ""},
+        {"cth(1e-300)", std::cosh(1e-300) / std::sinh(1e-300), ""},
+        {"th(0)", 0.0, ""},
+        {"sh(710)", std::sinh(710.0), ""},
+        {"ch(-710)", std::cosh(-710.0), ""},
+        {"exp(709)", std::exp(709.0), ""},
+    };
+    for (const auto& c : cases) {
+        EqEvaluator e;
+        double value = -12345;
+        const QString message = e.CalculateEquation(QString::fromUtf8(c.formula), value);
+        EXPECT_EQ(str(message), c.message) << c.formula;
+        if (c.value) {
+            EXPECT_NEAR(value, *c.value, 1e-12 * std::max(1.0, std::fabs(*c.value))) << c.formula;
+        }
+    }
+}
+
 TEST(EqEvaluator, ValueIsZeroedOnlyWhenTheBracketStageFails)
 {
     EqEvaluator e;

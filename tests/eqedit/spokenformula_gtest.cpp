@@ -59,6 +59,24 @@ TEST(spokenFormula, ReadsFormulasInRussianWords)
     }
 }
 
+// Every relation sign is read as its word, between the two sides.
+TEST(spokenFormula, ReadsEveryRelationSign)
+{
+    const SpokenCase cases[] = {
+        {u"a=b", u"a равно b"},
+        {u"a<b", u"a меньше b"},
+        {u"a>b", u"a больше b"},
+        {u"F!x@ = 0", u"F индекс x равно 0"},
+        {u"R!A@ < R!B@", u"R индекс A меньше R индекс B"},
+        {u"~a > 0", u"альфа больше 0"},
+    };
+    for (const auto& c : cases) {
+        const QString notation = QString::fromUtf16(c.notation);
+        EXPECT_EQ(spokenFormula(notation).toStdString(), QString::fromUtf16(c.spoken).toStdString())
+            << notation.toStdString();
+    }
+}
+
 struct PlainCase {
     const char16_t* notation;
     const char16_t* plain;

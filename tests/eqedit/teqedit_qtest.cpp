@@ -2,7 +2,7 @@
 // caret out; painting, focus, colours and accessibility.
 #include "eqedit/teqedit.h"
 #include "platform/colours.h"
-#include "platform/messages.h"
+#include "messagecapture.h"
 
 #include <QAccessible>
 #include <QDir>
@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QVBoxLayout>
 #include <QtTest>
+#include <algorithm>
 #include <stdexcept>
 #include <variant>
 
@@ -56,6 +57,8 @@ private slots:
     void defaults();
     void keyEvents_data();
     void keyEvents();
+    void scrolledViewDrawsEveryCharacterAsTheFormulaDoes_data();
+    void scrolledViewDrawsEveryCharacterAsTheFormulaDoes();
     void onKeyPressSeesTypedCharacters();
     void onKeyDownComesFirstAndMayReplaceTheKey();
     void onMouseDownComesBeforeTheCaretMoves();
@@ -141,6 +144,51 @@ void TestTEqEdit::keyEvents()
     QCOMPARE(w.model().caretX(), EqWidth(text.left(caret), level::Normal, FontEqMetrics(w.font())));
 }
 
+// However the view has scrolled, each shown character is drawn as in the
+// whole formula: a Greek letter typed with a level marker between its '~' and
+// the letter (F3, Down, a: a subscript alpha) stays Greek at the view's start.
+void TestTEqEdit::scrolledViewDrawsEveryCharacterAsTheFormulaDoes_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QTestEventList>("events");
+    QTestEventList typedPast;
+    typedPast.addKeyClick(Qt::Key_F3);
+    typedPast.addKeyClick(Qt::Key_Down);
+    typedPast.addKeyClicks(QStringLiteral("aa"));
+    QTest::newRow("typing past a subscript alpha") << 21 << typedPast;
+    QTestEventList end;
+    end.addKeyClicks(QStringLiteral("x"));
+    for (int i = 0; i < 8; ++i) {
+        end.addKeyClick(Qt::Key_F3);
+        end.addKeyClick(Qt::Key_Down);
+        end.addKeyClicks(QStringLiteral("a"));
+        end.addKeyClick(Qt::Key_Up);
+    }
+    end.addKeyClick(Qt::Key_Home);
+    end.addKeyClick(Qt::Key_End);
+    QTest::newRow("End over subscript alphas") << 40 << end;
+}
+
+void TestTEqEdit::scrolledViewDrawsEveryCharacterAsTheFormulaDoes()
+{
+    QFETCH(int, width);
+    QFETCH(QTestEventList, events);
+    TEqEdit w;
+    w.resize(width, 27);
+    events.simulate(&w);
+    const EqEditModel& m = w.model();
+    QCOMPARE(m.brokenInvariant(), QString());
+    const EqLayout whole = layoutEquation(m.equation(), level::Normal, FontEqMetrics(w.font()));
+    for (const EqGlyph& shown : m.visibleLayout().glyphs) {
+        const int index = m.firstVisible() - 1 + shown.index;
+        const auto drawn = std::find_if(whole.glyphs.cbegin(), whole.glyphs.cend(),
+                                        [index](const EqGlyph& g) { return g.index == index; });
+        QVERIFY(drawn != whole.glyphs.cend());
+        QCOMPARE(shown.ch, drawn->ch);
+        QCOMPARE(shown.level, drawn->level);
+    }
+}
+
 void TestTEqEdit::onKeyPressSeesTypedCharacters()
 {
     TEqEdit w;
@@ -206,13 +254,11 @@ void TestTEqEdit::onMouseDownComesBeforeTheCaretMoves()
 
 void TestTEqEdit::faultInKeyHandlerIsReported()
 {
-    QStringList boxes;
-    const MessageHook old = setMessageHook([&](const ShownMessage& m) { boxes << m.text; });
+    MessageCapture capture;
     TEqEdit w;
     w.OnKeyPress = [](QChar&) { throw std::runtime_error("сбой"); };
     QTest::keyClicks(&w, QStringLiteral("ab"));
-    setMessageHook(old);
-    QCOMPARE(boxes, QStringList({QStringLiteral("сбой"), QStringLiteral("сбой")}));
+    QCOMPARE(capture.texts(), QStringList({QStringLiteral("сбой"), QStringLiteral("сбой")}));
     QCOMPARE(w.Equation(), QStringLiteral("ab"));
 }
 

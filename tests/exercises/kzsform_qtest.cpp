@@ -185,7 +185,7 @@ private slots:
             QCOMPARE(form->Eq1->font().pointSize(), next > 0 ? next : points);
             QVERIFY(form->isVisible());
         } else {
-            QCOMPARE(bed->boxes.size(), std::size_t{1});
+            QCOMPARE(bed->boxes.size(), 1);
             QCOMPARE(bed->boxes[0].text, success);
             QCOMPARE(bed->boxes[0].title, QStringLiteral("ВЕКТУМ-W"));
             QVERIFY(!form->isVisible());
@@ -210,7 +210,7 @@ private slots:
         QVERIFY(form->isVisible());
 
         TypeAnswer(form->Eq2, QStringLiteral("tg(~a)"));
-        QCOMPARE(bed->boxes.size(), std::size_t{1});
+        QCOMPARE(bed->boxes.size(), 1);
         QCOMPARE(bed->boxes[0].text, inputError);
         QCOMPARE(bed->boxes[0].title, QStringLiteral("ВЕКТУМ-W"));
         QCOMPARE(form->AscLabel->text(), promptText());
@@ -233,13 +233,13 @@ private slots:
         answerWrong();
         answerWrong();
         QCOMPARE(Kzs::WrongCount, 4);
-        QCOMPARE(bed->boxes.size(), std::size_t{2});
+        QCOMPARE(bed->boxes.size(), 2);
         QVERIFY(form->isVisible());
         QVERIFY(ExamMode);
         bed->boxes.clear();
 
         answerWrong();
-        QCOMPARE(bed->boxes.size(), std::size_t{1});
+        QCOMPARE(bed->boxes.size(), 1);
         QCOMPARE(bed->boxes[0].text, failure);
         QCOMPARE(bed->boxes[0].title, QStringLiteral("КОНТРОЛЕР"));
         QCOMPARE(bed->boxes[0].icon, QMessageBox::Warning);
@@ -266,7 +266,7 @@ private slots:
         form->TimerTimer();
         QVERIFY(ExamPassed);
         QVERIFY(ExamMode);
-        QCOMPARE(bed->boxes.size(), std::size_t{1});
+        QCOMPARE(bed->boxes.size(), 1);
         QCOMPARE(bed->boxes[0].text, success);
         QVERIFY(askForm()->isVisible());
         QVERIFY(!repForm()->isVisible());
@@ -281,7 +281,7 @@ private slots:
         repForm()->move(0, 0);
         form->LClickClick();
         QVERIFY(!ExamPassed);
-        QCOMPARE(bed->boxes.size(), std::size_t{1});
+        QCOMPARE(bed->boxes.size(), 1);
         QCOMPARE(bed->boxes[0].text, success);
         QVERIFY(!form->isVisible());
         QVERIFY(repForm()->isVisible());

@@ -185,3 +185,76 @@ TEST(ScriptReferences, EquivalentAndWrongAnswers)
     for (const Case& c : cases)
         EXPECT_EQ(compare(c.step.reference, c.typed, table), c.verdict) << c.what;
 }
+
+// Every question step of the worked example and of the five control tasks as
+// the exercise tables give it: the question, the reference formula exactly as
+// stored (prefixes such as "2-2+" and the unclosed "T!B" included) and the font
+// size the step sets (0: the step keeps the size).  Nothing else is a step.
+TEST(ScriptSteps, EveryStepIsTheOneOfTheExerciseTables)
+{
+    struct Row {
+        const char* script;
+        std::size_t step;
+        const char* question;
+        const char* reference;
+        int points;
+    };
+    const Row rows[] = {
+        {"example", 0, "Какой угол будет составлять сила R!B@ c балкой AB, если балку освободить от внешних связей?", "~p/2-~a", 10},
+        {"example", 1, "Какой угол сила R!D@ образует с вертикалью ?", "0", 12},
+        {"example", 2, "Существует ли в уравнении (1) еще слагаемое, равное нулю ?", "Y", 0},
+        {"example", 3, "Какой номер имеет это слагаемое?", "2", 0},
+        {"example", 4, "Запишите сумму проекций всех сил на ось Ox", "F-R!B@*sin(~a)", 0},
+        {"example", 5, "Запишите сумму проекций всех сил на ось Oy", "R!D@+R!B@*cos(~a)-G", 0},
+        {"example", 6, "Запишите сумму моментов всех сил относительно т. D", "-G*b+R!B@*(2*b-a)*sin(~p/2-~a)", 0},
+        {"example", 7, "Запишите сумму моментов всех сил относительно т. B", "G*b-R!D@*(2*b-a)", 0},
+        {"example", 8, "Запишите чему равна сила F из системы (1)", "G*(b-a)/(2*b-a)*tan(~a)", 0},
+        {"example", 9, "Теперь, пожалуйста, запишите выражение для R!D", "G-G*(b-a)/(2*b-a)", 0},
+        {"example", 10, "Будьте любезны, запишите также выражение для R!B", "G*(b-a)/((2*b-a)*cos(~a))", 0},
+        {"task 0", 0, "Сколько неизвестных будет в уравнениях равновесия сист., освобожденной от внешн. связей?", "4", 10},
+        {"task 0", 1, "Можно ли определить реакции внешних связей, не расчленяя систему?", "N", 12},
+        {"task 0", 2, "Сколько неизвестных составляющих у реакции в т. С?", "2", 0},
+        {"task 0", 3, "Укажите число независимых неизвестных, если расчленить систему", "6", 0},
+        {"task 0", 4, "При каком значении момента М реакция R!D@ равна нулю", "2-2+P*a*cos(~p/2-~a)", 0},
+        {"task 0", 5, "Является ли эта задача статически определимой?", "Y", 0},
+        {"task 0", 6, "Сколько нужно составить уравнений, чтобы найти все неизвестные?", "6", 0},
+        {"task 0", 7, "Запишите для колонны сумму проекций всех сил на ось Ox", "1-1+R!D@-X!C@", 12},
+        {"task 0", 8, "Запишите для колонны сумму проекций всех сил на ось Oy", "1-1+Y!C@-P", 12},
+        {"task 0", 9, "Запишите для колонны сумму моментов всех сил относительно т. C", "2-2+P*a*sin(~a)-M-R!D@*2*a*cos(~a)", 12},
+        {"task 0", 10, "Запишите для балки сумму проекций всех сил на ось Ox", "2-2+X!C@+X!B@", 0},
+        {"task 0", 11, "Запишите для балки сумму проекций всех сил на ось Oy", "2-2+R!A@+Y!B@-Y!C@", 0},
+        {"task 0", 12, "Запишите для балки сумму моментов всех сил относительно т. C", "2-2+M+Y!B@*3*b-R!A@*b", 0},
+        {"task 1", 0, "Сколько неизвестных составляющих у реакции в т. A?", "2", 0},
+        {"task 1", 1, "Запишите сумму проекций всех сил на ось Ox", "1-1+X!A@-R!B@*sin(~a)", 0},
+        {"task 1", 2, "Запишите сумму проекций всех сил на ось Oy", "1-1+Y!A@+R!B@*cos(~a)-P", 0},
+        {"task 1", 3, "Запишите сумму моментов всех сил относительно точки A", "0+2-2+M-P*b+2*b*R!B@*sin(~p/2-~a)", 0},
+        {"task 1", 4, "Пусть тело находится в равновесии. Чему равна сила Y!A@?", "0+2-2+P-(P*b-M)/(2*b)", 0},
+        {"task 2", 0, "Чему равна сила X!B@?", "0+2-2", 0},
+        {"task 2", 1, "Чему равна сила Y!B@?", "0+2-2+P-F", 0},
+        {"task 2", 2, "Чему равен момент M!B@?", "2*F*a-P*a", 0},
+        {"task 3", 0, "Сколько нужно составить уравнений, чтобы найти все неизвестные?", "3", 0},
+        {"task 3", 1, "Запишите сумму проекций всех сил на ось Ox", "X!B@-F*sin(~a)", 0},
+        {"task 3", 2, "Запишите сумму проекций всех сил на ось Oy", "Y!B@+F*cos(~a)", 0},
+        {"task 3", 3, "Чему равен момент M!B@?", "-F*(b-a*tan(~a))*sin(~p/2-~a)", 0},
+        {"task 4", 0, "Сколько составляющих имеет реакция связи в точке A?", "1", 0},
+        {"task 4", 1, "Запишите для балки AK сумму проекций всех сил на ось Ox", "T!A@*cos(~a)-T!B*cos(~b)", 0},
+        {"task 4", 2, "Запишите для балки AK сумму проекций всех сил на ось Oy", "T!A@*sin(~a)+T!B*sin(~b)-P", 0},
+        {"task 4", 3, "Запишите сумму моментов всех сил относительно точки A", "T!B@*(a+b)*sin(~b)-P*a", 0},
+        {"task 4", 4, "Чему равна сила T!A@?", "P*a*cos(~b)/((a+b)*cos(~a)*sin(~b))", 0},
+    };
+    for (const NamedScript& script : allScripts()) {
+        std::size_t count = 0;
+        for (const Row& row : rows) {
+            if (script.name != row.script)
+                continue;
+            ++count;
+            SCOPED_TRACE(script.name + ", step " + std::to_string(row.step));
+            ASSERT_LT(row.step, script.steps->size());
+            const ScriptStep& step = (*script.steps)[row.step];
+            EXPECT_STREQ(step.question, row.question);
+            EXPECT_STREQ(step.reference, row.reference);
+            EXPECT_EQ(step.points, row.points);
+        }
+        EXPECT_EQ(script.steps->size(), count) << script.name;
+    }
+}

@@ -184,7 +184,7 @@ private slots:
             QVERIFY(bed->boxes.empty());
             QVERIFY(form->isVisible());
         } else {
-            QCOMPARE(bed->boxes.size(), std::size_t{1});
+            QCOMPARE(bed->boxes.size(), 1);
             QCOMPARE(bed->boxes[0].text, congratulation);
             QCOMPARE(bed->boxes[0].title, QStringLiteral("ВЕКТУМ-W"));
             QCOMPARE(bed->boxes[0].icon, QMessageBox::Warning);
@@ -244,7 +244,7 @@ private slots:
         if (box.isEmpty()) {
             QVERIFY(bed->boxes.empty());
         } else {
-            QCOMPARE(bed->boxes.size(), std::size_t{1});
+            QCOMPARE(bed->boxes.size(), 1);
             QCOMPARE(int(bed->boxes[0].icon), icon);
             QCOMPARE(bed->boxes[0].title, QStringLiteral("ВЕКТУМ-W"));
             if (box != "*")
@@ -352,7 +352,7 @@ private slots:
         openAt(kExampleFinishStep - 1);
         form->move(140, 90);
         form->LClickClick();
-        QCOMPARE(bed->boxes.size(), std::size_t{1});
+        QCOMPARE(bed->boxes.size(), 1);
         QCOMPARE(bed->boxes[0].text, congratulation);
         QVERIFY(!form->isVisible());
         QVERIFY(repForm()->isVisible());

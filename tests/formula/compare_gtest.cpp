@@ -1,7 +1,10 @@
 // The judgement of a typed formula against a reference formula.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <atomic>
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <new>
 #include <string>
@@ -86,6 +89,66 @@ TEST(Compare, Verdicts)
         TMyPacketEquation reference;
         reference.SetEquation(c.reference);
         EXPECT_EQ(reference.Compare(c.typed, table), c.verdict) << c.reference << " / " << c.typed;
+    }
+}
+
+// The verdict when only some of the 15 trials can be evaluated: "Равны" needs
+// at least 5 agreeing trials and no differing one, fewer than 5 with none
+// differing cannot be judged, and one differing trial is "Не Равны" however few
+// could be evaluated.  The typed formula x + 0/((x-c1)*(x-c2)...) equals x
+// except in the trials whose drawn x is one of the c, where it divides by zero.
+TEST(Compare, VerdictWhenOnlySomeTrialsCanBeEvaluated)
+{
+    constexpr std::uint32_t kSeed = 4242;
+    // The free x of each trial, drawn as the comparison draws it.
+    randomSeed(kSeed);
+    std::array<int, 15> drawn{};
+    for (int& r : drawn)
+        r = random15();
+    for (std::size_t i = 0; i < drawn.size(); ++i)
+        for (std::size_t j = i + 1; j < drawn.size(); ++j)
+            ASSERT_NE(drawn[i], drawn[j]) << "the seed must draw 15 different values";
+
+    struct Row {
+        const char* rule;
+        std::size_t firstFailing, endFailing;   // the trials [first, end) that cannot be evaluated
+        const char* added;                      // added to the typed formula
+        const char* verdict;
+    };
+    const Row rows[] = {
+        {"all 15 agree", 0, 0, "", kVerdictEqual},
+        {"5 agree after 10 that cannot be evaluated", 0, 10, "", kVerdictEqual},
+        {"5 agree before 10 that cannot be evaluated", 5, 15, "", kVerdictEqual},
+        {"4 agree, 11 cannot be evaluated", 0, 11, "", kVerdictError},
+        {"4 agree around 11 that cannot be evaluated", 2, 13, "", kVerdictError},
+        {"none can be evaluated", 0, 15, "", kVerdictError},
+        {"the only trial evaluated differs", 0, 14, "+1", kVerdictNotEqual},
+        {"a differing trial after 10 that cannot be evaluated", 0, 10, "+1", kVerdictNotEqual},
+    };
+    TMyPacketData table;
+    table.AddVariable("x", "");
+    TMyPacketEquation reference;
+    reference.SetEquation("x");
+    for (const Row& row : rows) {
+        std::string divisor;
+        for (std::size_t t = row.firstFailing; t < row.endFailing; ++t) {
+            char factor[32];
+            std::snprintf(factor, sizeof factor, "%s(x-%d.%02d)", divisor.empty() ? "" : "*", drawn[t] / 100,
+                          drawn[t] % 100);
+            divisor += factor;
+        }
+        // In the other trials the divisor is far from zero.
+        for (std::size_t t = 0; t < drawn.size(); ++t) {
+            if (t >= row.firstFailing && t < row.endFailing)
+                continue;
+            double product = 1;
+            for (std::size_t f = row.firstFailing; f < row.endFailing; ++f)
+                product *= (drawn[t] - drawn[f]) / 100.0;
+            ASSERT_GT(std::fabs(product), 0.01) << row.rule << ", trial " << t;
+        }
+        const std::string typed = "x" + std::string(row.added) + (divisor.empty() ? "" : "+0/(" + divisor + ")");
+        randomSeed(kSeed);
+        EXPECT_EQ(reference.Compare(typed, table), row.verdict) << row.rule;
     }
 }
 

@@ -4,6 +4,8 @@
 
 #include "formula/random.h"
 
+#include <ctime>
+
 namespace {
 
 struct SeedCase {
@@ -41,6 +43,32 @@ TEST(Random, BothDrawsShareOneState)
     EXPECT_EQ(randomState().high, before.high);
     EXPECT_EQ(before.low, 1790608572u);
     EXPECT_EQ(before.high, 3557668197u);
+}
+
+// A test's seed source stands in for the clock, one number per reseeding;
+// without it the clock is back.
+TEST(Random, SeedSourceReplacesTheClock)
+{
+    std::uint32_t next = 12345;
+    EXPECT_FALSE(setSeedSource([&next] { return next++; }));
+    randomizeFromClock();
+    EXPECT_EQ(random15(), 24996);   // the first draw after seeding with 12345
+    randomizeFromClock();
+    const RandomState second = randomState();
+    randomSeed(12346);
+    EXPECT_EQ(second.low, randomState().low);
+
+    EXPECT_TRUE(setSeedSource({}));
+    const auto before = static_cast<std::uint32_t>(std::time(nullptr));
+    randomizeFromClock();
+    const RandomState clocked = randomState();
+    const auto after = static_cast<std::uint32_t>(std::time(nullptr));
+    bool fromTheClock = false;
+    for (std::uint32_t at = before; at <= after; ++at) {
+        randomSeed(at);
+        fromTheClock = fromTheClock || randomState().low == clocked.low;
+    }
+    EXPECT_TRUE(fromTheClock);
 }
 
 } // namespace

@@ -16,14 +16,13 @@
 #include "platform/forms.h"
 #include "platform/guard.h"
 #include "platform/language.h"
-#include "platform/messages.h"
+#include "messagecapture.h"
 #include "shell/mainform.h"
 #include "shell/startup.h"
 #include "solver/forms/matrixform.h"
 
 #include <QAbstractButton>
 #include <QLabel>
-#include <QTabBar>
 #include <QPushButton>
 #include <QLineEdit>
 #include <QTest>
@@ -63,9 +62,6 @@ QStringList textsOf(QWidget* window)
             add(w, QStringLiteral("text"), button->text());
         if (auto* edit = qobject_cast<TEqEdit*>(w))
             add(w, QStringLiteral("formula"), edit->Equation());
-        if (auto* bar = qobject_cast<QTabBar*>(w))
-            for (int i = 0; i < bar->count(); ++i)
-                add(w, QStringLiteral("tab"), bar->tabText(i));
     }
     return texts;
 }
@@ -220,17 +216,15 @@ private slots:
 
     void messageBoxInEnglish()
     {
-        QList<ShownMessage> shown;
-        const MessageHook previous = setMessageHook([&shown](const ShownMessage& m) { shown.append(m); });
+        MessageCapture capture;
         MatrixForm->show();
         for (QLineEdit* box : MatrixForm->findChildren<QLineEdit*>())
             box->clear();
         MatrixForm->Button1Click();   // every box empty
-        setMessageHook(previous);
         MatrixForm->hide();
-        QCOMPARE(shown.size(), 1);
-        QCOMPARE(shown[0].text, QStringLiteral("Error! Not all the data have been entered."));
-        QCOMPARE(shown[0].title, QStringLiteral("VEKTUM-W"));
+        QCOMPARE(capture.boxes.size(), 1);
+        QCOMPARE(capture.boxes[0].text, QStringLiteral("Error! Not all the data have been entered."));
+        QCOMPARE(capture.boxes[0].title, QStringLiteral("VEKTUM-W"));
     }
 
     // The engines' messages, worded from their codes, whole or with their
@@ -283,17 +277,15 @@ private slots:
     // A fault that ends a handler is reported in English too.
     void handlerFaultInEnglish()
     {
-        QList<ShownMessage> shown;
-        const MessageHook previous = setMessageHook([&shown](const ShownMessage& m) { shown.append(m); });
+        MessageCapture capture;
         try {
             narrowToDouble(1e400L);   // beyond the range of a double: the engine's overflow
         } catch (...) {
             reportCurrentException();
         }
-        setMessageHook(previous);
-        QCOMPARE(shown.size(), 1);
-        QCOMPARE(shown[0].icon, QMessageBox::Critical);
-        QCOMPARE(shown[0].text, QStringLiteral("Calculation error: overflow"));
+        QCOMPARE(capture.boxes.size(), 1);
+        QCOMPARE(capture.boxes[0].icon, QMessageBox::Critical);
+        QCOMPARE(capture.boxes[0].text, QStringLiteral("Calculation error: overflow"));
     }
 };
 

@@ -5,7 +5,7 @@
 #include "platform/forms.h"
 #include "platform/guard.h"
 #include "platform/language.h"
-#include "platform/messages.h"
+#include "messagecapture.h"
 #include "shell/mainform.h"
 #include "shell/startup.h"
 #include "solver/forms/matrixform.h"
@@ -84,16 +84,14 @@ private slots:
         QCOMPARE(button("Button4"), QStringLiteral("ВЫХОД"));
         QCOMPARE(MainForm->windowTitle(), QStringLiteral("Вектум"));
 
-        QList<ShownMessage> shown;
-        const MessageHook previous = setMessageHook([&shown](const ShownMessage& m) { shown.append(m); });
+        MessageCapture capture;
         MatrixForm->show();
         for (QLineEdit* box : MatrixForm->findChildren<QLineEdit*>())
             box->clear();
         MatrixForm->Button1Click();   // every box empty
-        setMessageHook(previous);
-        QCOMPARE(shown.size(), 1);
-        QCOMPARE(shown[0].text, QStringLiteral("Ошибка! Введены не все данные."));
-        QCOMPARE(shown[0].title, QStringLiteral("ВЕКТУМ-W"));
+        QCOMPARE(capture.boxes.size(), 1);
+        QCOMPARE(capture.boxes[0].text, QStringLiteral("Ошибка! Введены не все данные."));
+        QCOMPARE(capture.boxes[0].title, QStringLiteral("ВЕКТУМ-W"));
         QCOMPARE(translatedMessage(FormulaMessage::DivisionByZero), QStringLiteral("Ошибка: Деление на нуль"));
         destroyWindows();
         stopModules();

@@ -1,7 +1,9 @@
 // A GUI monkey: the whole program, started as main starts it, gets a long run of
 // random but valid user input (clicks inside the visible window, keys, typed
 // characters and strings) and after every event
-//  - no exception has escaped into the guard (its Critical box is a failure),
+//  - every message box shown is one the kind of input just sent may bring up
+//    (the table kExpectedBoxes); any other box, an exception that escaped
+//    into the guard above all, is a failure,
 //  - exactly one of the program's windows is visible, or a modal window over
 //    the menu that opened it,
 //  - every visible equation control keeps its editing invariants.
@@ -13,16 +15,20 @@
 //
 // VEKTUM_MONKEY_SEED and VEKTUM_MONKEY_EVENTS override the seed and the number
 // of events; a failure prints both with the event number and the last events.
-// (The exercise windows draw their own numbers from the clock, so a replay
-// follows the same input but not always the same questions.)
+// The exercise windows and the control's evaluator, which seed the shared
+// generator from the clock, get their seeds from the monkey's seed instead, so
+// that a run replays exactly.
 #include "eqedit/teqedit.h"
 #include "exercises/hints.h"
+#include "formula/random.h"
 #include "platform/about.h"
-#include "platform/guard.h"
 #include "platform/messages.h"
 #include "platform/forms.h"
+#include "platform/guard.h"
 #include "shell/startup.h"
+#include "windowfixture.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -55,68 +61,98 @@ const Qt::Key kKeys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_
                          Qt::Key_End,    Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_F3, Qt::Key_Space,
                          Qt::Key_F1};
 
-// The editing invariants of one control, through its public model; "" when
-// they hold.
-QString brokenControl(const TEqEdit* edit)
+// The answers above that are formulas the engine can always examine: judging
+// one of them may find it wrong, or unable to judge, but never faults.
+const QStringList kWellFormedAnswers{"F", "0", "Y", "N", "2", "4", "-G", "~p/2-~a", "F-R!B@*sin(~a)",
+                                     "G*b-R!D@*(2*b-a)", "1,5", "-3.25"};
+
+// The kinds of input the monkey sends, told apart by what they may set off.
+enum class Input {
+    Other,           // typing into a box, moving the caret or the focus, a click on no button
+    ButtonPress,     // a click on a button or a click area, Enter or a blank while a button has the focus
+    Judging,         // Enter in an equation control holding any other text
+    JudgingAnswer,   // Enter in an equation control holding one of kWellFormedAnswers
+};
+
+const char* nameOf(Input input)
 {
-    const EqEditModel& m = edit->model();
-    const QString& text = m.equation();
-    const int length = int(text.size());
-    const int first = m.firstVisible();
-    const int caret = m.caretIndex();
-    const QString where = QStringLiteral(" in %1 (text \"%2\", caret %3, first shown %4, caret x %5)")
-                              .arg(nameOf(edit), text)
-                              .arg(caret)
-                              .arg(first)
-                              .arg(m.caretX());
-    if (first < 1 || caret < first - 1 || caret > length)
-        return QStringLiteral("caret outside the text or left of the view") + where;
-    if (caret > 0 && caret < length && text.at(caret - 1) == u'~')
-        return QStringLiteral("caret between '~' and its letter") + where;
-    if (first >= 2 && first - 1 < length && text.at(first - 2) == u'~')
-        return QStringLiteral("first shown position inside a '~' pair") + where;
-    if (!text.mid(first - 1).startsWith(m.visibleText()))
-        return QStringLiteral("shown text is not the start of the tail") + where;
-    const EqLayout layout = m.visibleLayout();
-    if (layout.width() > std::max(0, m.textLimit()))
-        return QStringLiteral("shown text wider than the control") + where;
-    const int shown = caret - (first - 1);
-    if (shown > m.visibleText().size() || m.caretX() > std::max(0, m.textLimit()))
-        return QStringLiteral("caret outside the control") + where;
-    if (!layout.boundaryX.isEmpty() && m.caretX() != layout.boundaryX.at(shown))
-        return QStringLiteral("caret x is not the width up to the caret") + where;
-    return {};
+    switch (input) {
+    case Input::Other: return "other input";
+    case Input::ButtonPress: return "a button press";
+    case Input::Judging: return "judging a typed text";
+    case Input::JudgingAnswer: return "judging a well-formed answer";
+    }
+    return "";
 }
 
-// The formula engine's own faults (FormulaError and its kinds: a formula that
-// cannot be parsed, an invalid operation, a malformed number) end a comparison
-// in the guard's error box by design; any other text there is an exception
-// that should not have escaped.
-bool isEngineFault(const QString& text)
+// Every box a kind of input may bring up, by icon and the start of its text.
+struct ExpectedBox {
+    Input input;
+    QMessageBox::Icon icon;
+    const char16_t* start;
+};
+constexpr QMessageBox::Icon kWarning = QMessageBox::Warning;
+constexpr QMessageBox::Icon kCritical = QMessageBox::Critical;
+const ExpectedBox kExpectedBoxes[] = {
+    // The solver's refusals, the examiner's announcement, the end of an exercise.
+    {Input::ButtonPress, kWarning, u"Ошибка! Введены не все данные."},
+    {Input::ButtonPress, kWarning, u"Ошибка! Матрица A является вырожденной."},
+    {Input::ButtonPress, kWarning, u"Ошибка! Решение не может быть вычислено"},
+    {Input::ButtonPress, kWarning, u"    Прежде чем Вы приступите к вычислению матрицы"},
+    {Input::ButtonPress, kWarning, u"Поздравляю! Теперь вы без труда"},
+    {Input::ButtonPress, kWarning, u"Вы успешно прошли это испытание."},
+    // A verdict: the input error, five wrong answers in the entrance test, the
+    // end of an exercise.
+    {Input::JudgingAnswer, kWarning, u"Ошибка ввода данных."},
+    {Input::JudgingAnswer, kWarning, u"Вы ответили неверно пять раз."},
+    {Input::JudgingAnswer, kWarning, u"Поздравляю! Теперь вы без труда"},
+    {Input::JudgingAnswer, kWarning, u"Вы успешно прошли это испытание."},
+    {Input::Judging, kWarning, u"Ошибка ввода данных."},
+    {Input::Judging, kWarning, u"Вы ответили неверно пять раз."},
+    {Input::Judging, kWarning, u"Поздравляю! Теперь вы без труда"},
+    {Input::Judging, kWarning, u"Вы успешно прошли это испытание."},
+    // ... and, for a text that is not a formula, the engine's faults: a text
+    // that cannot be parsed, a malformed number, an invalid operation.
+    {Input::Judging, kCritical, u"Ошибка в записи формулы: "},
+    {Input::Judging, kCritical, u"Ошибка: \""},
+    {Input::Judging, kCritical, u"Ошибка: число \""},
+    {Input::Judging, kCritical, u"Ошибка вычисления: "},
+};
+
+// A widget that acts when clicked: a button, or an exercise's skip area.
+bool pressable(const QWidget* w)
 {
-    return text.startsWith(QStringLiteral("Ошибка в записи формулы")) || text.startsWith(QStringLiteral("Ошибка вычисления"))
-           || text.startsWith(QStringLiteral("Ошибка: "));
+    return qobject_cast<const QAbstractButton*>(w) || w->inherits("ClickArea");
+}
+
+bool expected(Input input, const ShownMessage& box)
+{
+    for (const ExpectedBox& e : kExpectedBoxes)
+        if (e.input == input && e.icon == box.icon && box.text.startsWith(QString::fromUtf16(e.start)))
+            return true;
+    return false;
 }
 
 class Monkey {
 public:
     Monkey(quint32 seed, int events)
-        : m_gen(seed), m_budget(events)
+        : m_gen(seed), m_seeds(seed ^ 0x5eed5eedu), m_budget(events)
     {
     }
 
     // Runs the events; "" when every check held.
     QString run()
     {
-        const MessageHook previous = setMessageHook([this](const ShownMessage& box) {
+        MessageCapture capture;
+        capture.onBox = [this](const ShownMessage& box) {
             ++m_boxes;
-            if (box.icon != QMessageBox::Critical)
-                return;
-            if (isEngineFault(box.text))
+            ++m_boxesByInput[QString::fromLatin1(nameOf(m_input))];
+            if (box.icon == QMessageBox::Critical)
                 ++m_engineFaults;
-            else
-                fail(QStringLiteral("error box \"%1\"").arg(box.text));
-        });
+            if (!expected(m_input, box))
+                fail(QStringLiteral("box \"%1\" after %2").arg(box.text, QString::fromLatin1(nameOf(m_input))));
+        };
+        const SeedSource clock = setSeedSource([this] { return quint32(m_seeds()); });
         QTimer modalWatch;
         modalWatch.setInterval(0);
         QObject::connect(&modalWatch, &QTimer::timeout, [this] { driveModal(); });
@@ -137,7 +173,7 @@ public:
             turn.stop();
         }
         modalWatch.stop();
-        setMessageHook(previous);
+        setSeedSource(clock);
         return m_failure;
     }
 
@@ -146,6 +182,14 @@ public:
     int boxes() const { return m_boxes; }
     int modals() const { return m_modals; }
     int engineFaults() const { return m_engineFaults; }
+    int answersJudged() const { return m_answersJudged; }
+    QString boxesByInput() const
+    {
+        QStringList parts;
+        for (auto it = m_boxesByInput.cbegin(); it != m_boxesByInput.cend(); ++it)
+            parts << QStringLiteral("%1 after %2").arg(it.value()).arg(it.key());
+        return parts.join(QStringLiteral(", "));
+    }
 
 private:
     // One event to the window on screen, from the program's event loop.
@@ -222,8 +266,10 @@ private:
             pressKey(window, kKeys[pick(int(std::size(kKeys)))]);
         else if (kind < 88)
             typeText(window, QString(kCharacters.at(pick(int(kCharacters.size())))));
+        else if (kind < 97 && pick(2))
+            answer(window, kAnswers.at(pick(int(kAnswers.size()))));
         else if (kind < 97)
-            typeText(window, pick(2) ? kAnswers.at(pick(int(kAnswers.size()))) : randomText(1 + pick(30)));
+            typeText(window, randomText(1 + pick(30)));
         else
             typeText(window, randomText(40 + pick(160)));
         settle();
@@ -249,6 +295,7 @@ private:
             return;
         }
         QWidget* target = children.at(pick(int(children.size())));
+        m_input = pressable(target) ? Input::ButtonPress : Input::Other;
         const QPoint at(pick(target->width()), pick(target->height()));
         note(QStringLiteral("%1 %2 at %3,%4")
                  .arg(twice ? "double click" : "click", nameOf(target))
@@ -266,8 +313,23 @@ private:
         QWidget* target = window->childAt(at);
         if (!target)
             target = window;
+        m_input = pressable(target) ? Input::ButtonPress : Input::Other;
         note(QStringLiteral("click %1 at %2,%3").arg(nameOf(target)).arg(at.x()).arg(at.y()));
         QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->mapFrom(window, at));
+    }
+
+    // Enter judges the text of an equation control; elsewhere Enter presses
+    // the focused or the default button, and so does a blank a focused one.
+    static Input keyInput(const QWidget* target, Qt::Key key)
+    {
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+        if (enter) {
+            if (auto* edit = qobject_cast<const TEqEdit*>(target))
+                return kWellFormedAnswers.contains(edit->Equation().trimmed()) ? Input::JudgingAnswer
+                                                                                 : Input::Judging;
+            return Input::ButtonPress;
+        }
+        return key == Qt::Key_Space && pressable(target) ? Input::ButtonPress : Input::Other;
     }
 
     static QWidget* keyTarget(QWidget* window)
@@ -281,23 +343,65 @@ private:
     void pressKey(QWidget* window, Qt::Key key)
     {
         QWidget* target = keyTarget(window);
+        m_input = keyInput(target, key);
         note(QStringLiteral("key %1 to %2").arg(QKeySequence(key).toString(), nameOf(target)));
         QTest::keyClick(target, key);
+    }
+
+    // A whole answer, as a student gives one: what the equation control with
+    // the focus holds is erased, the answer typed (a subscript opened with
+    // Down and closed with Up) and Enter pressed.  Elsewhere the answer is
+    // only typed.
+    void answer(QWidget* window, const QString& text)
+    {
+        QPointer<TEqEdit> edit = qobject_cast<TEqEdit*>(keyTarget(window));
+        if (!edit) {
+            typeText(window, text);
+            return;
+        }
+        QTest::keyClick(edit, Qt::Key_End);
+        for (qsizetype n = edit->Equation().size(); n > 0 && edit && edit->isVisible(); --n)
+            QTest::keyClick(edit, Qt::Key_Backspace);
+        note(QStringLiteral("answer \"%1\" to %2").arg(text, nameOf(edit)));
+        m_input = Input::Other;
+        for (QChar c : text) {
+            if (!edit || !edit->isVisible())
+                return;
+            if (c == u'!')
+                QTest::keyClick(edit, Qt::Key_Down);
+            else if (c == u'@')
+                QTest::keyClick(edit, Qt::Key_Up);
+            else
+                typeCharacter(edit, c);
+        }
+        if (!edit || !edit->isVisible() || keyTarget(window) != edit)
+            return;
+        m_input = keyInput(edit, Qt::Key_Return);
+        if (m_input == Input::JudgingAnswer)
+            ++m_answersJudged;
+        note(QStringLiteral("Enter to %1 holding \"%2\"").arg(nameOf(edit), edit->Equation()));
+        QTest::keyClick(edit, Qt::Key_Return);
     }
 
     void typeText(QWidget* window, const QString& text)
     {
         QPointer<QWidget> target = keyTarget(window);
+        m_input = text.contains(u' ') && pressable(target) ? Input::ButtonPress : Input::Other;
         note(QStringLiteral("type \"%1\" to %2").arg(text, nameOf(target)));
         for (QChar c : text) {
             if (!target || !target->isVisible())
                 break;
-            const char16_t u = c.unicode();
-            const Qt::Key key = u >= u'a' && u <= u'z' ? Qt::Key(u - u'a' + Qt::Key_A)
-                                : u < 128            ? Qt::Key(u)
-                                                     : Qt::Key_unknown;
-            QTest::sendKeyEvent(QTest::Click, target, key, QString(c), Qt::NoModifier);
+            typeCharacter(target, c);
         }
+    }
+
+    static void typeCharacter(QWidget* target, QChar c)
+    {
+        const char16_t u = c.unicode();
+        const Qt::Key key = u >= u'a' && u <= u'z' ? Qt::Key(u - u'a' + Qt::Key_A)
+                            : u < 128            ? Qt::Key(u)
+                                                 : Qt::Key_unknown;
+        QTest::sendKeyEvent(QTest::Click, target, key, QString(c), Qt::NoModifier);
     }
 
     // Lets queued work run; pause timers of the windows fire at once.
@@ -342,9 +446,9 @@ private:
         for (QWidget* w : shown)
             for (const TEqEdit* edit : w->findChildren<TEqEdit*>())
                 if (edit->isVisible()) {
-                    const QString broken = brokenControl(edit);
+                    const QString broken = edit->model().brokenInvariant();
                     if (!broken.isEmpty())
-                        return fail(broken);
+                        return fail(QStringLiteral("%1 in %2").arg(broken, nameOf(edit)));
                 }
     }
 
@@ -387,6 +491,8 @@ private:
     }
 
     std::mt19937 m_gen;
+    std::mt19937 m_seeds;   // the seeds the program would take from the clock
+    Input m_input = Input::Other;
     int m_budget;
     int m_event = 0;
     int m_boxes = 0;
@@ -394,41 +500,35 @@ private:
     int m_runs = 0;
     int m_engineFaults = 0;
     QPointer<QWidget> m_driven;   // the modal window being driven
+    int m_answersJudged = 0;
+    QMap<QString, int> m_boxesByInput;
     QString m_failure;
     QStringList m_recent;
 };
 } // namespace
 
-class MonkeyTest : public QObject {
+class MonkeyTest : public WindowsTestCase {
     Q_OBJECT
 private slots:
     void randomInputKeepsTheProgramSound()
     {
         const quint32 seed = envNumber("VEKTUM_MONKEY_SEED", 20261208);
         const int events = int(envNumber("VEKTUM_MONKEY_EVENTS", 20000));
-        startModules();
-        createWindows();
         QElapsedTimer clock;
         clock.start();
         Monkey monkey(seed, events);
         const QString failure = monkey.run();
         const qint64 ms = clock.elapsed();
-        destroyWindows();
-        stopModules();
-        qInfo("seed %u: %d events in %d runs of the event loop, %d boxes (%d engine faults), %d modal windows, %lld ms",
-              seed, monkey.events(), monkey.runs(), monkey.boxes(), monkey.engineFaults(), monkey.modals(), ms);
+        qInfo("seed %u: %d events in %d runs of the event loop, %d well-formed answers judged, %d boxes (%d engine "
+              "faults; %s), %d modal windows, %lld ms",
+              seed, monkey.events(), monkey.runs(), monkey.answersJudged(), monkey.boxes(), monkey.engineFaults(),
+              qPrintable(monkey.boxesByInput()), monkey.modals(), ms);
         if (!failure.isEmpty())
             QFAIL(qPrintable(QStringLiteral("seed %1, %2").arg(seed).arg(failure)));
         QCOMPARE(monkey.events(), events);
     }
 };
 
-int main(int argc, char** argv)
-{
-    GuardedApplication app(argc, argv);
-    MonkeyTest test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+SHELL_TEST_MAIN(MonkeyTest)
 
 #include "monkey_qtest.moc"

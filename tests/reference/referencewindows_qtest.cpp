@@ -76,6 +76,8 @@ private slots:
     void equationBoxes_data();
     void equationBoxes();
     void picturesHaveAccessibleNames();
+    void controlsStandWhereTheLayoutPutsThem_data();
+    void controlsStandWhereTheLayoutPutsThem();
 
     void inlineControlsReadAsOneLine();
     void keyNameSitsInTheGap();
@@ -373,6 +375,104 @@ void ReferenceWindowsTest::equationBoxes()
     QCOMPARE(box->Equation(), equation);
     QVERIFY(!box->isEnabled());
     QCOMPARE(box->BackColor(), QGuiApplication::palette().color(QPalette::Button));
+}
+
+namespace {
+// Where a control stands against its place in the layout tables.
+enum Placement {
+    AtItsPlace,   // exactly there
+    Pushed,       // continues the line of the text before it: as far right as needed for a thin blank
+    Below,        // continues the paragraph above it: as far down as needed to start below it
+    Baseline,     // a letter set on the baseline of the text before it
+};
+} // namespace
+
+// Every text, picture and equation box of the basic concepts and kinds of
+// constraints pages stands on its page where the layout tables put it (left,
+// top, width, height); a box may only grow, so that nothing of its text is cut.
+void ReferenceWindowsTest::controlsStandWhereTheLayoutPutsThem_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<int>("placement");
+    struct Row {
+        const char* window;
+        const char* name;
+        QRect geometry;
+        Placement placement = AtItsPlace;
+    };
+    const Row rows[] = {
+        {"pon", "Image1", {16, 16, 160, 160}}, {"pon", "Label1", {184, 24, 40, 19}},
+        {"pon", "Label2", {232, 24, 413, 25}}, {"pon", "Label3", {185, 40, 440, 17}},
+        {"pon", "Label4", {185, 56, 440, 49}}, {"pon", "Label5", {185, 144, 455, 85}},
+        {"pon", "Label6", {184, 120, 89, 19}}, {"pon", "Image2", {16, 16, 160, 185}},
+        {"pon", "Label8", {184, 19, 71, 19}}, {"pon", "Label9", {256, 19, 385, 25}, Pushed},
+        {"pon", "Label10", {185, 40, 440, 17}}, {"pon", "Label11", {185, 56, 440, 25}},
+        {"pon", "Label12", {185, 80, 450, 134}}, {"pon", "Label13", {185, 175, 448, 49}, Below},
+        {"pon", "Image3", {16, 16, 160, 169}}, {"pon", "Label14", {184, 11, 173, 19}},
+        {"pon", "Label15", {360, 11, 281, 25}}, {"pon", "Label16", {185, 32, 440, 17}},
+        {"pon", "Label17", {185, 48, 440, 41}}, {"pon", "Label18", {185, 128, 448, 41}},
+        {"pon", "Label19", {185, 224, 72, 25}}, {"pon", "EqEdit2", {184, 97, 329, 24}},
+        {"pon", "EqEdit1", {189, 172, 308, 24}}, {"pon", "EqEdit3", {261, 225, 212, 24}},
+        {"pon", "Image4", {16, 16, 160, 160}}, {"pon", "Image5", {16, 192, 160, 160}},
+        {"pon", "Label20", {184, 11, 104, 19}}, {"pon", "Label21", {296, 11, 353, 25}},
+        {"pon", "Label22", {185, 32, 471, 17}}, {"pon", "Label23", {185, 48, 464, 41}},
+        {"pon", "Label24", {185, 112, 456, 41}}, {"pon", "Label25", {289, 152, 352, 41}, Pushed},
+        {"pon", "Label26", {289, 192, 352, 41}, Pushed}, {"pon", "Label27", {185, 232, 258, 25}},
+        {"pon", "Label28", {433, 230, 16, 25}, Baseline}, {"pon", "Label29", {446, 232, 64, 25}, Pushed},
+        {"pon", "Label30", {185, 272, 448, 89}}, {"pon", "EqEdit4", {344, 73, 113, 24}},
+        {"pon", "EqEdit5", {576, 112, 87, 17}}, {"pon", "EqEdit6", {184, 160, 103, 25}},
+        {"pon", "EqEdit7", {184, 200, 103, 25}}, {"pon", "EqEdit8", {90, 380, 527, 24}},
+        {"pon", "Image6", {16, 16, 190, 160}}, {"pon", "Label7", {216, 8, 389, 19}},
+        {"pon", "Label31", {216, 32, 414, 25}}, {"pon", "Label33", {109, 376, 465, 25}},
+        {"pon", "Label35", {16, 184, 99, 19}}, {"pon", "Label36", {128, 184, 529, 25}},
+        {"pon", "Label37", {16, 208, 337, 25}}, {"pon", "Label38", {16, 232, 85, 19}},
+        {"pon", "Label39", {104, 232, 529, 25}}, {"pon", "Label40", {16, 256, 85, 19}},
+        {"pon", "Label41", {104, 256, 529, 25}}, {"pon", "Label42", {16, 376, 89, 19}},
+        {"pon", "EqEdit9", {216, 57, 305, 24}}, {"pon", "EqEdit10", {216, 97, 337, 24}},
+        {"pon", "EqEdit11", {216, 137, 361, 24}}, {"pon", "EqEdit12", {16, 281, 489, 24}},
+        {"pon", "EqEdit13", {16, 313, 553, 24}}, {"pon", "EqEdit14", {16, 345, 617, 24}},
+        {"pon", "EqEdit15", {16, 401, 364, 24}}, {"svyaz", "Label12", {17, 184, 616, 41}},
+        {"svyaz", "Sh", {16, 16, 280, 160}}, {"svyaz", "Label7", {17, 224, 616, 65}},
+        {"svyaz", "Sh2", {352, 16, 280, 160}}, {"svyaz", "Sh3", {16, 16, 280, 160}},
+        {"svyaz", "Sh4", {352, 16, 280, 160}}, {"svyaz", "Label8", {17, 184, 616, 65}},
+        {"svyaz", "Label9", {17, 248, 616, 25}}, {"svyaz", "Label10", {17, 184, 616, 89}},
+        {"svyaz", "Sh5", {16, 16, 280, 160}}, {"svyaz", "Sh6", {352, 16, 280, 160}},
+        {"svyaz", "Im", {32, 16, 200, 160}}, {"svyaz", "Im2", {424, 16, 200, 160}},
+        {"svyaz", "Label1", {249, 24, 160, 25}}, {"svyaz", "Label2", {17, 184, 616, 89}},
+    };
+    for (const Row& r : rows)
+        QTest::addRow("%s %s", r.window, r.name) << QString::fromLatin1(r.window) << QString::fromLatin1(r.name)
+                                                  << r.geometry << int(r.placement);
+}
+
+void ReferenceWindowsTest::controlsStandWhereTheLayoutPutsThem()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QFETCH(int, placement);
+    auto* control = child<QWidget>(this->window(window), QString(), name);
+    QVERIFY(control);
+    const QRect at = control->geometry();
+    switch (placement) {
+    case AtItsPlace: QCOMPARE(at.topLeft(), geometry.topLeft()); break;
+    case Pushed:
+        QCOMPARE(at.y(), geometry.y());
+        QVERIFY2(at.x() >= geometry.x() && at.x() <= geometry.x() + 8, qPrintable(QString::number(at.x())));
+        break;
+    case Below:
+        QCOMPARE(at.x(), geometry.x());
+        QVERIFY2(at.y() >= geometry.y() && at.y() <= geometry.y() + 8, qPrintable(QString::number(at.y())));
+        break;
+    case Baseline:
+        QVERIFY2(at.x() >= geometry.x() && at.x() <= geometry.x() + 8, qPrintable(QString::number(at.x())));
+        QVERIFY2(std::abs(at.y() - geometry.y()) <= 4, qPrintable(QString::number(at.y())));
+        break;
+    }
+    QVERIFY2(at.width() >= geometry.width() && at.height() >= geometry.height(),
+             qPrintable(QStringLiteral("%1 x %2").arg(at.width()).arg(at.height())));
 }
 
 void ReferenceWindowsTest::picturesHaveAccessibleNames()

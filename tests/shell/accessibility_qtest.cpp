@@ -2,7 +2,7 @@
 // captions, panels that are groupings, the statement as text, the formula
 // boxes named by their formulas, no skip area, and the announcements of
 // verdicts, questions and solutions that leave the focus where it is.
-#include "support/shelltest.h"
+#include "windowfixture.h"
 
 #include "drawing/canvaslabel.h"
 #include "eqedit/spokenformula.h"
@@ -50,30 +50,11 @@ public:
     }
 };
 
-bool showAlone(QWidget* window)
-{
-    hideAllWindows();
-    window->show();
-    window->activateWindow();
-    return QTest::qWaitForWindowActive(window);
-}
-
 } // namespace
 
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public WindowsTestCase {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        startModules();
-        createWindows();
-    }
-    void cleanup()
-    {
-        destroyWindows();
-        stopModules();
-    }
-
     void windowsAreNamedByTheirCaptions_data();
     void windowsAreNamedByTheirCaptions();
     void statementIsReadAsItsText_data();
@@ -221,7 +202,7 @@ void AccessibilityTest::exerciseAnnouncesQuestionAndVerdict()
 
     ShowCounter counter;
     announcer->installEventFilter(&counter);
-    BoxCapture boxes;
+    MessageCapture boxes;
     answer->SetEquation(QStringLiteral("12345"));   // the answer to no question
     QTest::keyClick(answer, Qt::Key_Return);
     QVERIFY(boxes.boxes.empty());
@@ -241,7 +222,7 @@ void AccessibilityTest::solverAnnouncesTheSolution()
 {
     QWidget* w = windowNamed(QStringLiteral("MatrixForm"));
     QVERIFY(showAlone(w));
-    BoxCapture boxes;
+    MessageCapture boxes;
     QPushButton* solve = buttonOf(w, QStringLiteral("Считать"));
     solve->setFocus();
     QTest::keyClick(solve, Qt::Key_Return);

@@ -19,7 +19,6 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QStyle>
-#include <QTabBar>
 #include <QTextLayout>
 #include <QtTest>
 #include <memory>
@@ -179,18 +178,6 @@ public:
         within(button, QRect(button->mapTo(m_window, QPoint(0, 0)), button->size()));
     }
 
-    void tabBar(const QTabBar* bar)
-    {
-        // Qt's tab bar shows scroll arrows when its tabs need more room than it has.
-        if (bar->sizeHint().width() > bar->width())
-            fault(bar, QStringLiteral("tabs need %1 px, the bar has %2: scroll arrows")
-                           .arg(bar->sizeHint().width())
-                           .arg(bar->width()));
-        for (int i = 0; i < bar->count(); ++i)
-            if (!bar->rect().contains(bar->tabRect(i)))
-                fault(bar, QStringLiteral("tab %1 lies outside the bar").arg(i + 1));
-    }
-
     // No two texts of different controls overlap or touch; side by side on a
     // line they keep at least a thin blank between them, or they read as one
     // word (except a label marked as completing the word before it).
@@ -326,8 +313,6 @@ void FitTest::everythingFits()
             check.label(label);
         else if (auto* box = qobject_cast<TEqEdit*>(child))
             check.formula(box);
-        else if (auto* bar = qobject_cast<QTabBar*>(child))
-            check.tabBar(bar);
         else if (auto* button = qobject_cast<QAbstractButton*>(child))
             check.button(button);
     }

@@ -1,5 +1,5 @@
 // F1 and Ctrl+F1 from every window, and the About window they lead to.
-#include "support/shelltest.h"
+#include "windowfixture.h"
 
 #include "eqedit/teqedit.h"
 #include "exercises/urform.h"
@@ -18,14 +18,6 @@
 #include <QTimer>
 
 namespace {
-
-bool showAlone(QWidget* window)
-{
-    hideAllWindows();
-    window->show();
-    window->activateWindow();
-    return QTest::qWaitForWindowActive(window);
-}
 
 QWidget* keyTarget(QWidget* window)
 {
@@ -46,20 +38,9 @@ void whileShownModally(QDialog* dialog, const std::function<void()>& action)
 
 } // namespace
 
-class HelpKeysTest : public QObject {
+class HelpKeysTest : public WindowsTestCase {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        startModules();
-        createWindows();
-    }
-    void cleanup()
-    {
-        destroyWindows();
-        stopModules();
-    }
-
     // F1 shows the help window modally over the window, which stays shown
     // underneath; Ctrl+F1 the About window.
     void keysOpenTheirWindowOverEveryWindow_data()
@@ -74,7 +55,7 @@ private slots:
         QFETCH(QString, window);
         QWidget* w = windowNamed(window);
         QVERIFY(showAlone(w));
-        BoxCapture capture;
+        MessageCapture capture;
 
         bool underneath = false;
         QWidget* shown = runClosingModal([&] { QTest::keyClick(keyTarget(w), Qt::Key_F1); },

@@ -1,7 +1,7 @@
 // Every window from the keyboard alone: where the focus lands when the window
 // is shown, the Tab order through it, Enter and Space on a button, Escape in
 // the modal reference windows.
-#include "support/shelltest.h"
+#include "windowfixture.h"
 
 #include "platform/forms.h"
 #include "shell/startup.h"
@@ -28,15 +28,6 @@ QString focusName(const QWidget* w)
     if (!w->accessibleName().isEmpty())
         return w->accessibleName();
     return QString::fromLatin1(w->metaObject()->className());
-}
-
-// Shows the window alone and active.
-bool showAlone(QWidget* window)
-{
-    hideAllWindows();
-    window->show();
-    window->activateWindow();
-    return QTest::qWaitForWindowActive(window);
 }
 
 // The focus on showing, then after each Tab until it comes back round.  A
@@ -76,20 +67,9 @@ QStringList range(const QString& prefix, int first, int last)
 
 } // namespace
 
-class KeyboardTest : public QObject {
+class KeyboardTest : public WindowsTestCase {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        startModules();
-        createWindows();
-    }
-    void cleanup()
-    {
-        destroyWindows();
-        stopModules();
-    }
-
     void focusEntersAndTabGoesRound_data();
     void focusEntersAndTabGoesRound();
     void enterAndSpacePressTheFocusedButton_data();

@@ -1,5 +1,5 @@
 // Moving through the program: the main window and the four mode menus.
-#include "support/shelltest.h"
+#include "windowfixture.h"
 
 #include "exercises/kzsform.h"
 #include "shell/kontrform.h"
@@ -28,20 +28,9 @@ void showAloneAt(QWidget* window, QPoint place)
 }
 } // namespace
 
-class NavigationTest : public QObject {
+class NavigationTest : public WindowsTestCase {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        startModules();
-        createWindows();
-    }
-    void cleanup()
-    {
-        destroyWindows();
-        stopModules();
-    }
-
     void everyButtonLeadsWhereItShould_data()
     {
         QTest::addColumn<QString>("from");
@@ -80,7 +69,7 @@ private slots:
         QWidget* source = windowNamed(from);
         QWidget* target = windowNamed(to);
         QVERIFY(source && target);
-        BoxCapture capture;
+        MessageCapture capture;
 
         // Moved first, as a user may drag a menu before leaving it.
         const QPoint place(131, 77);
@@ -107,7 +96,7 @@ private slots:
 
     void examinerGateAnnouncesTheTestUntilItIsPassed()
     {
-        BoxCapture capture;
+        MessageCapture capture;
         bool taskShownBeforeBox = false;
         capture.onBox = [&](const ShownMessage&) { taskShownBeforeBox = taskShownBeforeBox || KzsForm->isVisible(); };
         for (int attempt = 1; attempt <= 3; ++attempt) {

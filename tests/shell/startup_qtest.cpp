@@ -1,5 +1,5 @@
 // Start-up, exit and the handler guard of the whole program.
-#include "support/shelltest.h"
+#include "windowfixture.h"
 
 #include "exercises/kzsform.h"
 #include "shell/consform.h"
@@ -43,20 +43,9 @@ public:
 };
 } // namespace
 
-class StartupTest : public QObject {
+class StartupTest : public WindowsTestCase {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        startModules();
-        createWindows();
-    }
-    void cleanup()
-    {
-        destroyWindows();
-        stopModules();
-    }
-
     void onlyTheMainWindowShowsCentred()
     {
         QCOMPARE(visibleWindows(), QList<QWidget*>{MainForm});
@@ -219,7 +208,7 @@ private slots:
     {
         QFETCH(bool, byCloseBox);
         QFETCH(bool, othersShown);
-        BoxCapture capture;
+        MessageCapture capture;
         QList<QPointer<QWidget>> windows;
         for (QWidget* w : createdWindows())
             windows.append(w);
@@ -257,7 +246,7 @@ private slots:
 
     void failingHandlerShowsTheErrorBoxAndTheProgramGoesOn()
     {
-        BoxCapture capture;
+        MessageCapture capture;
         bool failOnce = true;
         capture.onBox = [&failOnce](const ShownMessage& box) {
             if (box.title == examinerTitle() && failOnce) {
@@ -294,7 +283,7 @@ private slots:
 
     void exceptionReachingTheApplicationIsReported()
     {
-        BoxCapture capture;
+        MessageCapture capture;
         Throwing object;
         QEvent event(QEvent::User);
         QVERIFY(!QCoreApplication::sendEvent(&object, &event));

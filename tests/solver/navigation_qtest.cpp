@@ -6,7 +6,7 @@
 #include "shell/navigation.h"
 #include "platform/fonts.h"
 #include "platform/forms.h"
-#include "platform/messages.h"
+#include "messagecapture.h"
 #include "solver/forms/askform.h"
 #include "solver/forms/matrix2form.h"
 #include "solver/forms/matrixform.h"
@@ -14,11 +14,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+#include <optional>
 
 class SolverNavigationTest : public QObject {
     Q_OBJECT
 
-    QStringList messages;
+    std::optional<MessageCapture> capture;
 
     static QList<QWidget*> visibleWindows()
     {
@@ -50,12 +51,12 @@ private slots:
         Matrix2Form = new TMatrix2Form;
         AskForm = new TAskForm;
         connectWindows();
-        setMessageHook([this](const ShownMessage& m) { messages << m.text; });
+        capture.emplace();
     }
 
     void cleanupTestCase()
     {
-        setMessageHook({});
+        capture.reset();
         delete AskForm;
         delete Matrix2Form;
         delete KontrForm;
@@ -72,7 +73,7 @@ private slots:
     void init()
     {
         hideAll();
-        messages.clear();
+        capture->boxes.clear();
     }
 
     void orderChoiceClosesTheControlTask()
@@ -114,7 +115,7 @@ private slots:
 
         QTest::mouseClick(solver->findChild<QPushButton*>(QStringLiteral("Button2")), Qt::LeftButton);
         QCOMPARE(visibleWindows(), QList<QWidget*>{KontrForm});
-        QCOMPARE(messages, QStringList());
+        QCOMPARE(capture->texts(), QStringList());
         ExamPassed = false;
     }
 };

@@ -1,7 +1,7 @@
 // The order choice and the two solver windows: key filter, number boxes, layout,
 // focus order, solving and the messages, driven through key events and buttons.
 #include "platform/forms.h"
-#include "platform/messages.h"
+#include "messagecapture.h"
 #include "solver/forms/askform.h"
 #include "solver/forms/matrix2form.h"
 #include "solver/forms/matrixform.h"
@@ -16,6 +16,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -115,24 +116,18 @@ void click(QWidget& w, const QString& button)
 class SolverFormsTest : public QObject {
     Q_OBJECT
 
-    QStringList messages;
-    QStringList titles;
+    std::optional<MessageCapture> capture;
 
 private slots:
     void init()
     {
-        messages.clear();
-        titles.clear();
-        setMessageHook([this](const ShownMessage& m) {
-            messages << m.text;
-            titles << m.title;
-        });
+        capture.emplace();
         QLocale::setDefault(kC);
     }
 
     void cleanup()
     {
-        setMessageHook({});
+        capture.reset();
         QLocale::setDefault(kC);
         AskForm = nullptr;
         MatrixForm = nullptr;
@@ -514,7 +509,7 @@ private slots:
         auto w = makeWindow(n);
         fill(*w, n, a, b);
         click(*w, QStringLiteral("Button1"));
-        QCOMPARE(messages, QStringList());
+        QCOMPARE(capture->texts(), QStringList());
         QCOMPARE(resultTexts(*w, n), expected);
         // Each result is shown from its start, sign and leading digits first.
         for (const QString& name : resultNames(n))
@@ -547,8 +542,8 @@ private slots:
         fill(w, 6, identityTexts(6), numbers(11, 6));
         box(w, boxName)->setText(text);
         click(w, QStringLiteral("Button1"));
-        QCOMPARE(messages, QStringList{QStringLiteral("Ошибка! Введены не все данные.")});
-        QCOMPARE(titles, QStringList{QStringLiteral("ВЕКТУМ-W")});
+        QCOMPARE(capture->texts(), QStringList{QStringLiteral("Ошибка! Введены не все данные.")});
+        QCOMPARE(capture->titles(), QStringList{QStringLiteral("ВЕКТУМ-W")});
         QCOMPARE(resultTexts(w, 6), solved);
         QCOMPARE(box(w, boxName)->text(), text);
     }
@@ -564,7 +559,7 @@ private slots:
         // Nothing solved yet: zeros.
         fill(w, 9, singular, numbers(1, 9));
         click(w, QStringLiteral("Button1"));
-        QCOMPARE(messages, QStringList{QStringLiteral("Ошибка! Матрица A является вырожденной.")});
+        QCOMPARE(capture->texts(), QStringList{QStringLiteral("Ошибка! Матрица A является вырожденной.")});
         QCOMPARE(resultTexts(w, 9), QStringList(9, QStringLiteral("0,000")));
 
         fill(w, 9, identityTexts(9), numbers(1, 9));
@@ -575,10 +570,10 @@ private slots:
         // The result boxes are written again, not merely left alone.
         box(w, QStringLiteral("X1"))->setText(QStringLiteral("stale"));
         box(w, QStringLiteral("XL"))->clear();
-        messages.clear();
+        capture->boxes.clear();
         fill(w, 9, singular, numbers(5, 9));
         click(w, QStringLiteral("Button1"));
-        QCOMPARE(messages, QStringList{QStringLiteral("Ошибка! Матрица A является вырожденной.")});
+        QCOMPARE(capture->texts(), QStringList{QStringLiteral("Ошибка! Матрица A является вырожденной.")});
         QCOMPARE(resultTexts(w, 9), solved);
     }
 
@@ -596,8 +591,8 @@ private slots:
         b[0] = QStringLiteral("1e300");
         fill(w, 6, a, b);
         click(w, QStringLiteral("Button1"));
-        QCOMPARE(messages.size(), 1);
-        QVERIFY(messages.first().startsWith(QStringLiteral("Ошибка!")));
+        QCOMPARE(capture->boxes.size(), 1);
+        QVERIFY(capture->boxes.first().text.startsWith(QStringLiteral("Ошибка!")));
         QCOMPARE(resultTexts(w, 6), solved);
         for (const QString& t : resultTexts(w, 6))
             QVERIFY(!t.contains(QStringLiteral("inf")) && !t.contains(QStringLiteral("nan")));

@@ -23,12 +23,10 @@ ExerciseTestBed::ExerciseTestBed()
     RepForm = new TRepForm;
     KontrForm = new TKontrForm;
     AskForm = new TAskForm;
-    setMessageHook([this](const ShownMessage& m) { boxes.push_back(m); });
 }
 
 ExerciseTestBed::~ExerciseTestBed()
 {
-    setMessageHook({});
     delete AskForm;
     delete KontrForm;
     delete RepForm;

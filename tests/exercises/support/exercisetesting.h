@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "exercises/schemes.h"
-#include "platform/messages.h"
+#include "messagecapture.h"
 
 class QLabel;
 class QWidget;
@@ -19,14 +19,13 @@ class CanvasLabel;
 
 // Creates the menus and the order-choice window the exercise windows show,
 // the exercise modules' objects, and captures every message box.
-class ExerciseTestBed {
+class ExerciseTestBed : public MessageCapture {
 public:
     ExerciseTestBed();
     ~ExerciseTestBed();
     ExerciseTestBed(const ExerciseTestBed&) = delete;
     ExerciseTestBed& operator=(const ExerciseTestBed&) = delete;
 
-    std::vector<ShownMessage> boxes;
     // Hides every menu and forgets the boxes shown so far.
     void reset();
 };

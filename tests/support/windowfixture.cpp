@@ -1,4 +1,4 @@
-#include "shelltest.h"
+#include "windowfixture.h"
 
 #include "exercises/kzsform.h"
 #include "exercises/urform.h"
@@ -21,20 +21,6 @@
 #include <QDialog>
 #include <QPushButton>
 #include <QTimer>
-
-BoxCapture::BoxCapture()
-{
-    previous = setMessageHook([this](const ShownMessage& box) {
-        boxes.append(box);
-        if (onBox)
-            onBox(box);
-    });
-}
-
-BoxCapture::~BoxCapture()
-{
-    setMessageHook(previous);
-}
 
 QWidget* runClosingModal(const std::function<void()>& action, const std::function<void(QWidget*)>& whileOpen)
 {
@@ -100,4 +86,24 @@ void hideAllWindows()
 {
     for (QWidget* w : createdWindows())
         w->hide();
+}
+
+bool showAlone(QWidget* window)
+{
+    hideAllWindows();
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+void WindowsTestCase::init()
+{
+    startModules();
+    createWindows();
+}
+
+void WindowsTestCase::cleanup()
+{
+    destroyWindows();
+    stopModules();
 }

@@ -1,8 +1,10 @@
 #pragma once
-// What the shell's tests share: a test main that runs under the program's own
-// application class, box capture, modal-dialog handling and window queries.
+// The program's windows as a test fixture: a test case whose every test
+// function starts with the windows start-up makes and ends with them taken
+// down, a test main that runs under the program's own application class,
+// modal-dialog handling and window queries.
+#include "messagecapture.h"
 #include "platform/guard.h"
-#include "platform/messages.h"
 
 #include <QList>
 #include <QPointer>
@@ -10,22 +12,6 @@
 #include <QWidget>
 #include <QtTest>
 #include <functional>
-
-// Captures every message box while it lives; onBox, when set, runs for each
-// box (and may throw, as a failing handler would).
-class BoxCapture {
-public:
-    BoxCapture();
-    ~BoxCapture();
-    BoxCapture(const BoxCapture&) = delete;
-    BoxCapture& operator=(const BoxCapture&) = delete;
-
-    QList<ShownMessage> boxes;
-    std::function<void(const ShownMessage&)> onBox;
-
-private:
-    MessageHook previous;
-};
 
 // Runs action, which may open a modal dialog with exec().  The dialog is
 // closed as soon as its modal loop runs, after whileOpen has looked at it.
@@ -46,6 +32,19 @@ QWidget* windowNamed(const QString& name);
 
 // Hides every window of the program.
 void hideAllWindows();
+
+// Shows the window alone and active; false when it did not become active.
+bool showAlone(QWidget* window);
+
+// A test case over the program's windows: before each test function the
+// engine's objects and every window are made as at start-up (the main window
+// shown), after it they are destroyed again.
+class WindowsTestCase : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+};
 
 #define SHELL_TEST_MAIN(TestClass)                                                                          \
     int main(int argc, char** argv)                                                                        \
