@@ -137,7 +137,7 @@ void TKzsForm::Eq2KeyPress(QChar& key)
         case Verdict::Equal:
             ShowPraise();
             resetAnswerControl(Eq2);
-            SetupStep(Task, Step);
+            SetupStep(Task, Step, false);
             ++Step;
             DrawScheme(Task, Step);
             if (!Timer->isActive())
@@ -187,7 +187,7 @@ void TKzsForm::LClickClick()
     });
 }
 
-void TKzsForm::SetupStep(int task, int step)
+void TKzsForm::SetupStep(int task, int step, bool askAloud)
 {
     defineTaskVariables(kzsData());
     const auto& steps = taskSteps(task);
@@ -199,7 +199,8 @@ void TKzsForm::SetupStep(int task, int step)
             Eq1->setFont(font);
         }
         Eq1->SetEquation(QCoreApplication::translate("Script", s.question));
-        announceQuestion(Eq1);
+        if (askAloud)
+            announceQuestion(Eq1);
         m_reference = QString::fromUtf8(s.reference);
     } else if (step == kTaskFinishStep(task)) {
         if (ExamMode)

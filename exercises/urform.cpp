@@ -131,7 +131,7 @@ void TUrForm::EqEdit2KeyPress(QChar& key)
             ShowPraise();
             resetAnswerControl(EqEdit2);
             DrawScheme(Step);
-            SetupStep(Step);
+            SetupStep(Step, false);
             ++Step;
             if (!Timer1->isActive())
                 Timer1->start();
@@ -171,7 +171,7 @@ void TUrForm::LClickClick()
     });
 }
 
-void TUrForm::SetupStep(int step)
+void TUrForm::SetupStep(int step, bool askAloud)
 {
     defineExampleVariables(urData());
     const auto& steps = exampleSteps();
@@ -183,7 +183,8 @@ void TUrForm::SetupStep(int step)
             EqEdit1->setFont(font);
         }
         EqEdit1->SetEquation(QCoreApplication::translate("Script", s.question));
-        announceQuestion(EqEdit1);
+        if (askAloud)
+            announceQuestion(EqEdit1);
         m_reference = QString::fromUtf8(s.reference);
     } else if (step == kExampleFinishStep) {
         ShowMessage(TUrForm::tr("Поздравляю! Теперь вы без труда сможете составить уравнения "

@@ -143,6 +143,10 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
         <source>Ответ</source>
         <translation>Answer</translation>
     </message>
+    <message>
+        <source>Условие задачи: %1</source>
+        <translation>Problem statement: %1</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
