@@ -94,10 +94,15 @@ public:
     QString text(QAccessible::Text t) const override
     {
         const QString own = edit()->accessibleName();
+        // A display box is named by its formula in words, so that a review of
+        // the window speaks the formula; its own name says what it is.
+        const bool display = !edit()->isEnabled();
         switch (t) {
         case QAccessible::Name:
-            return own.isEmpty() ? spokenFormula(edit()->Equation()) : own;
+            return own.isEmpty() || display ? spokenFormula(edit()->Equation()) : own;
         case QAccessible::Description:
+            if (display)
+                return own;
             return own.isEmpty() ? QString() : spokenFormula(edit()->Equation());
         case QAccessible::Value:
             return plainText(edit());
@@ -308,8 +313,7 @@ void notifyEqEditChange(TEqEdit* edit, EqEditAccessibleState& state)
     // In the answer box the inserted characters are news enough; the spoken
     // form is reported for the display boxes.
     if (spoken != state.spoken && !edit->isEnabled()) {
-        QAccessibleEvent ev(edit, edit->accessibleName().isEmpty() ? QAccessible::NameChanged
-                                                                   : QAccessible::DescriptionChanged);
+        QAccessibleEvent ev(edit, QAccessible::NameChanged);
         sendAccessibleEvent(&ev);
     }
     state = {text, caret, spoken};

@@ -7,10 +7,10 @@
 // reading by character, by word and the caret offset agree with what is on
 // screen.  A disabled box (static text: a question, a formula of a reference
 // page) is read, not edited: its text is the formula in words ("R индекс B
-// плюс G"), so that a screen reader's review of the window speaks it.  The
-// words are also the description; a box without a name of its own takes
-// them as its name as well, and then has no description.  No selection
-// exists.
+// плюс G"), so that a screen reader's review of the window speaks it, and
+// the words are its name as well; a name of its own ("Вопрос") is then its
+// description.  The answer box keeps its own name, and its words are its
+// description.  No selection exists.
 #include <QString>
 
 class QAccessibleInterface;

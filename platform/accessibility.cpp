@@ -230,7 +230,9 @@ Announcer::Announcer(QWidget* window)
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
-    setGeometry(0, 0, 1, 1);
+    // In the window's last corner, so that a review of the window finds the
+    // last announcement after everything else.
+    setGeometry(std::max(0, window->width() - 1), std::max(0, window->height() - 1), 1, 1);
     hide();
     window->installEventFilter(this);
 }

@@ -95,7 +95,7 @@ void TestTEqEditAccessibility::rolesNamesAndText_data()
     QTest::newRow("answer box") << "Ответ" << true << "R!B@+G" << int(QAccessible::EditableText) << "Ответ"
                                 << "R индекс B плюс G" << "RB+G";
     QTest::newRow("question box") << "Вопрос" << false << "Чему равна сила X!B@?" << int(QAccessible::StaticText)
-                                  << "Вопрос" << "Чему равна сила X индекс B?" << "Чему равна сила X индекс B?";
+                                  << "Чему равна сила X индекс B?" << "Вопрос" << "Чему равна сила X индекс B?";
     // A reference page's box has no name of its own: the formula is its name.
     // A display box is read as words, also by a review of the window.
     QTest::newRow("reference box") << "" << false << " F!x@ = - Fcos~g" << int(QAccessible::StaticText)
@@ -212,9 +212,9 @@ void TestTEqEditAccessibility::changingTheQuestionIsReported()
         QStringList events;
     };
     const Row rows[] = {
-        {&named, "", "Чему равна сила X!B@?", {"insert 0 'Чему равна сила X индекс B?' caret 0", "description"}},
-        {&named, "Чему равна сила X!B@?", "Чему равна сила Y!B@?", {"update 16 'X'>'Y'", "description"}},
-        {&named, "Чему равна сила Y!B@?", "", {"remove 0 'Чему равна сила Y индекс B?' caret 0", "description"}},
+        {&named, "", "Чему равна сила X!B@?", {"insert 0 'Чему равна сила X индекс B?' caret 0", "name"}},
+        {&named, "Чему равна сила X!B@?", "Чему равна сила Y!B@?", {"update 16 'X'>'Y'", "name"}},
+        {&named, "Чему равна сила Y!B@?", "", {"remove 0 'Чему равна сила Y индекс B?' caret 0", "name"}},
         {&unnamed, "a", "a+b", {"insert 1 ' плюс b' caret 0", "name"}},
         // The same text in other markers: nothing new to read.
         {&unnamed, "a+b", "a+b@", {}},
