@@ -350,6 +350,9 @@ void TEqEdit::changeEvent(QEvent* e)
     if (e->type() == QEvent::FontChange)
         rebuildMetrics();
     QWidget::changeEvent(e);
+    // Enabled, the box reads as drawn; disabled, in words.
+    if (e->type() == QEvent::EnabledChange)
+        notifyEqEditChange(this, m_accessible);
 }
 
 void TEqEdit::paintEvent(QPaintEvent*)
