@@ -670,6 +670,7 @@ void ReferenceWindowsTest::pagesAreReadAsShown()
                 QCOMPARE(a->text(QAccessible::Name), words);
                 QCOMPARE(a->textInterface()->text(0, -1), words);
             } else if (qobject_cast<PictureBox*>(item)) {
+                QCOMPARE(a->role(), QAccessible::Graphic);
                 QVERIFY(a->text(QAccessible::Name).size() > 10);
             }
         }
