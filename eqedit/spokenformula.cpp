@@ -93,6 +93,18 @@ bool looksLikeWord(const QString& run)
     return run[0].isLower() || run.size() >= 3;
 }
 
+// The first word of an English sentence: a capital and small letters ("Is",
+// "In"), which elsewhere would be a name such as "Ox".
+bool looksLikeFirstWord(const QString& run)
+{
+    if (run.size() < 2 || !run[0].isUpper())
+        return false;
+    for (qsizetype k = 1; k < run.size(); ++k)
+        if (!run[k].isLower())
+            return false;
+    return true;
+}
+
 class Reader {
 public:
     explicit Reader(const QString& notation) : m_items(drawables(notation)) { m_prose = isProse(); }
@@ -135,6 +147,19 @@ private:
     }
 
     void say(const QString& word) { m_words.append(word); }
+
+    // Nothing but blanks before item `i` since the start or the end of a
+    // sentence.
+    bool startsSentence(int i) const
+    {
+        for (int k = i - 1; k >= 0; --k) {
+            const QChar c = m_items[k].ch;
+            if (c == u' ' && !m_items[k].greek)
+                continue;
+            return c == u'.' || c == u'?' || c == u'!';
+        }
+        return true;
+    }
 
     void enterLevel(State lvl)
     {
@@ -229,7 +254,7 @@ private:
         QString run;
         for (int k = i; k < end - n; ++k)
             run += m_items[k].ch;
-        if (m_prose && looksLikeWord(run))
+        if (m_prose && (looksLikeWord(run) || (startsSentence(i) && looksLikeFirstWord(run))))
             say(run);
         else
             for (const QChar c : run)

@@ -5,7 +5,6 @@
 #include "platform/colours.h"
 #include "platform/guard.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -72,12 +71,6 @@ bool typedCharacter(const QKeyEvent* e, QChar& out)
 
 TEqEdit::TEqEdit(QWidget* parent) : QWidget(parent), m_model(nullptr)
 {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(TEqEditAccessibleFactory);
-        return true;
-    }();
-    (void)factoryInstalled;
-
     FForeColour = QColor(Qt::black);
     FBackColour = buttonFaceColour();
     m_beep = [] { QApplication::beep(); };
@@ -210,6 +203,8 @@ void TEqEdit::modelChanged()
 
 // Up, Down and F3 change nothing a screen reader can see in the text: the
 // level the next character goes to, or the Greek letter to come, is spoken.
+// So is a change of level by undo or redo, which takes a level marker out of
+// the text or puts it back.
 void TEqEdit::announceKey(EqKey key, State before)
 {
     if (!accessibleEventsWanted())
@@ -218,7 +213,7 @@ void TEqEdit::announceKey(EqKey key, State before)
         announce(this, tr("греческая буква"));
         return;
     }
-    if (key != EqKey::Up && key != EqKey::Down)
+    if (key != EqKey::Up && key != EqKey::Down && key != EqKey::Undo && key != EqKey::Redo)
         return;
     const State now = GetFirstCaretState(m_model.equation(), m_model.equation(), m_model.caretIndex());
     if (now == before)
@@ -355,6 +350,9 @@ void TEqEdit::changeEvent(QEvent* e)
     if (e->type() == QEvent::FontChange)
         rebuildMetrics();
     QWidget::changeEvent(e);
+    // Enabled, the box reads as drawn; disabled, in words.
+    if (e->type() == QEvent::EnabledChange)
+        notifyEqEditChange(this, m_accessible);
 }
 
 void TEqEdit::paintEvent(QPaintEvent*)

@@ -11,14 +11,16 @@
 
 namespace {
 
+// The text of the Text interface: as drawn while the box is edited, in
+// words while it only shows a formula.
 QString plainText(const TEqEdit* edit)
 {
-    return plainFormulaText(edit->Equation());
+    return edit->isEnabled() ? plainFormulaText(edit->Equation()) : spokenFormula(edit->Equation());
 }
 
 int caretOffset(const TEqEdit* edit)
 {
-    return plainOffset(edit->Equation(), edit->model().caretIndex());
+    return edit->isEnabled() ? plainOffset(edit->Equation(), edit->model().caretIndex()) : 0;
 }
 
 // The unit of `type` around `offset` of `text`: [start, end).
@@ -92,10 +94,15 @@ public:
     QString text(QAccessible::Text t) const override
     {
         const QString own = edit()->accessibleName();
+        // A display box is named by its formula in words, so that a review of
+        // the window speaks the formula; its own name says what it is.
+        const bool display = !edit()->isEnabled();
         switch (t) {
         case QAccessible::Name:
-            return own.isEmpty() ? spokenFormula(edit()->Equation()) : own;
+            return own.isEmpty() || display ? spokenFormula(edit()->Equation()) : own;
         case QAccessible::Description:
+            if (display)
+                return own;
             return own.isEmpty() ? QString() : spokenFormula(edit()->Equation());
         case QAccessible::Value:
             return plainText(edit());
@@ -126,7 +133,8 @@ public:
     int cursorPosition() const override { return caretOffset(edit()); }
     void setCursorPosition(int position) override
     {
-        edit()->setCaretIndex(notationIndex(edit()->Equation(), position));
+        if (edit()->isEnabled())
+            edit()->setCaretIndex(notationIndex(edit()->Equation(), position));
     }
     QString text(int startOffset, int endOffset) const override
     {
@@ -140,6 +148,8 @@ public:
     QRect characterRect(int offset) const override
     {
         const TEqEdit* e = edit();
+        if (!e->isEnabled())
+            return {};   // words, not the drawn characters
         const EqEditModel& m = e->model();
         const EqLayout layout = m.visibleLayout();
         for (const EqGlyph& g : layout.glyphs) {
@@ -154,6 +164,8 @@ public:
     int offsetAtPoint(const QPoint& point) const override
     {
         const TEqEdit* e = edit();
+        if (!e->isEnabled())
+            return -1;
         const EqEditModel& m = e->model();
         const QPoint local = e->mapFromGlobal(point) - QPoint(TEqEdit::BevelWidth, TEqEdit::BevelWidth);
         for (const EqGlyph& g : m.visibleLayout().glyphs)
@@ -258,13 +270,14 @@ QAccessibleInterface* TEqEditAccessibleFactory(const QString& className, QObject
 
 void notifyEqEditChange(TEqEdit* edit, EqEditAccessibleState& state)
 {
-    const QString text = plainText(edit);
-    const int caret = caretOffset(edit);
     if (!accessibleEventsWanted()) {
         // Nobody listens: the words are worked out when somebody does.
-        state = {text, caret, QString()};
+        // (A disabled box's words are left unknown as well.)
+        state = {edit->isEnabled() ? plainText(edit) : QString(), caretOffset(edit), QString()};
         return;
     }
+    const QString text = plainText(edit);
+    const int caret = caretOffset(edit);
     const QString spoken = spokenFormula(edit->Equation());
     int cursorSent = state.caret;
     if (text != state.text) {
@@ -300,8 +313,7 @@ void notifyEqEditChange(TEqEdit* edit, EqEditAccessibleState& state)
     // In the answer box the inserted characters are news enough; the spoken
     // form is reported for the display boxes.
     if (spoken != state.spoken && !edit->isEnabled()) {
-        QAccessibleEvent ev(edit, edit->accessibleName().isEmpty() ? QAccessible::NameChanged
-                                                                   : QAccessible::DescriptionChanged);
+        QAccessibleEvent ev(edit, QAccessible::NameChanged);
         sendAccessibleEvent(&ev);
     }
     state = {text, caret, spoken};

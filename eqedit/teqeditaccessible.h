@@ -1,21 +1,23 @@
 #pragma once
 // What a screen reader sees of the equation control.
 //
-// The Text interface carries the formula as drawn: markers removed, Greek
-// letters as their Unicode letters ("R!B@+G" is "RB+G", "sin(~a)" is
-// "sin(α)"), so that reading by character, by word and the caret offset agree
-// with what is on screen.  The formula in Russian words ("R индекс B плюс G")
-// is the description; a box without a name of its own (the formulas of the
-// reference pages) takes it as its name as well, and then has no description.
-// An enabled box is editable text with the EditableText interface, a disabled
-// one static text.  No selection exists.
+// In an enabled box (editable text, with the EditableText interface) the Text
+// interface carries the formula as drawn: markers removed, Greek letters as
+// their Unicode letters ("R!B@+G" is "RB+G", "sin(~a)" is "sin(α)"), so that
+// reading by character, by word and the caret offset agree with what is on
+// screen.  A disabled box (static text: a question, a formula of a reference
+// page) is read, not edited: its text is the formula in words ("R индекс B
+// плюс G"), so that a screen reader's review of the window speaks it, and
+// the words are its name as well; a name of its own ("Вопрос") is then its
+// description.  The answer box keeps its own name, and its words are its
+// description.  No selection exists.
 #include <QString>
 
 class QAccessibleInterface;
 class QObject;
 class TEqEdit;
 
-// The factory registered for TEqEdit (installed by the first control made).
+// The factory for TEqEdit, registered at start-up through installAccessibility.
 QAccessibleInterface* TEqEditAccessibleFactory(const QString& className, QObject* object);
 
 // What the screen reader was last told about one control; TEqEdit keeps one

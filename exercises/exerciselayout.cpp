@@ -6,6 +6,7 @@
 #include "drawing/picturebox.h"
 #include "eqedit/teqedit.h"
 #include "exercises/dialogue.h"
+#include "platform/accessibility.h"
 #include "platform/colours.h"
 #include "platform/deferred.h"
 #include "platform/fonts.h"
@@ -15,6 +16,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 namespace {
@@ -93,6 +95,18 @@ ExerciseControls buildExerciseWindow(QWidget* window, const ExerciseLayout& layo
     c.answer->SetBackColor(buttonFaceColour());
     c.answer->setFont(pointFontForPixels(QStringLiteral("MS Sans Serif"), 19));
     c.answer->setAccessibleName(ExerciseLayoutTexts::tr("Ответ"));
+
+    // F5 says the question again and F6 the statement, wherever the focus is
+    // (a student reading by ear keeps the caret in the answer box).
+    auto* sayQuestion = new QShortcut(QKeySequence(Qt::Key_F5), window);
+    QObject::connect(sayQuestion, &QShortcut::activated, window, [question = c.question] {
+        if (!question->Equation().trimmed().isEmpty())
+            announceQuestion(question);
+    });
+    auto* sayStatement = new QShortcut(QKeySequence(Qt::Key_F6), window);
+    QObject::connect(sayStatement, &QShortcut::activated, window, [statement = c.statement] {
+        announce(statement, QCoreApplication::translate("ExerciseLayout", "Условие задачи: %1").arg(statement->text()));
+    });
 
     c.timer = new QTimer(window);
     c.timer->setInterval(PauseTimerInterval);

@@ -150,7 +150,7 @@ void TKzsForm::Eq2KeyPress(QChar& key)
             ShowPraise();
             m_help.newQuestion();
             resetAnswerControl(Eq2);
-            SetupStep(Task, Step);
+            SetupStep(Task, Step, false);
             ++Step;
             DrawScheme(Task, Step);
             if (!Timer->isActive())
@@ -212,7 +212,7 @@ void TKzsForm::HelpButtonClick()
     });
 }
 
-void TKzsForm::SetupStep(int task, int step)
+void TKzsForm::SetupStep(int task, int step, bool askAloud)
 {
     defineTaskVariables(kzsData());
     const auto& steps = taskSteps(task);
@@ -224,7 +224,8 @@ void TKzsForm::SetupStep(int task, int step)
             Eq1->setFont(font);
         }
         Eq1->SetEquation(QCoreApplication::translate("Script", s.question));
-        announceQuestion(Eq1);
+        if (askAloud)
+            announceQuestion(Eq1);
         m_reference = QString::fromUtf8(s.reference);
         m_question = s.question;
     } else if (step == kTaskFinishStep(task)) {

@@ -73,7 +73,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void SetupStep(int task, int step);
+    // askAloud: a screen reader hears the question (not when the step just
+    // answered is set up again, so that the praise is heard instead).
+    void SetupStep(int task, int step, bool askAloud = true);
     void DrawScheme(int task, int step);
     void ShowPraise();
     void ShowScold();

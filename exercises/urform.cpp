@@ -142,7 +142,7 @@ void TUrForm::EqEdit2KeyPress(QChar& key)
             m_help.newQuestion();
             resetAnswerControl(EqEdit2);
             DrawScheme(Step);
-            SetupStep(Step);
+            SetupStep(Step, false);
             ++Step;
             if (!Timer1->isActive())
                 Timer1->start();
@@ -194,7 +194,7 @@ void TUrForm::HelpButtonClick()
     });
 }
 
-void TUrForm::SetupStep(int step)
+void TUrForm::SetupStep(int step, bool askAloud)
 {
     defineExampleVariables(urData());
     const auto& steps = exampleSteps();
@@ -206,7 +206,8 @@ void TUrForm::SetupStep(int step)
             EqEdit1->setFont(font);
         }
         EqEdit1->SetEquation(QCoreApplication::translate("Script", s.question));
-        announceQuestion(EqEdit1);
+        if (askAloud)
+            announceQuestion(EqEdit1);
         m_reference = QString::fromUtf8(s.reference);
         m_question = s.question;
     } else if (step == kExampleFinishStep) {

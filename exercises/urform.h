@@ -65,7 +65,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void SetupStep(int step);
+    // askAloud: a screen reader hears the question (not when the step just
+    // answered is set up again, so that the praise is heard instead).
+    void SetupStep(int step, bool askAloud = true);
     void DrawScheme(int step);
     void ShowPraise();
     void ShowScold();

@@ -1,50 +1,44 @@
 #include "platform/accessibility.h"
 
+#include "platform/tabpages.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QDialog>
 #include <QFocusFrame>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPushButton>
+#include <algorithm>
 
 namespace {
 
 const char* const kHiddenProperty = "vektumAccessibleHidden";
 
-// The children a screen reader sees: the widget's child widgets less windows,
-// Qt's own helpers and the hidden ones.
-QList<QWidget*> visibleChildren(const QWidget* parent)
+// Qt's own helpers that are no part of what a window shows.
+bool isHelper(const QWidget* w)
 {
-    QList<QWidget*> out;
-    for (QObject* o : parent->children()) {
-        auto* w = qobject_cast<QWidget*>(o);
-        if (!w || w->isWindow() || qobject_cast<QFocusFrame*>(w) || qobject_cast<QMenu*>(w)
-            || w->objectName() == QLatin1String("qt_rubberband") || isHiddenFromAccessibility(w))
-            continue;
-        out.append(w);
-    }
-    return out;
+    return qobject_cast<const QFocusFrame*>(w) || qobject_cast<const QMenu*>(w)
+        || w->objectName() == QLatin1String("qt_rubberband");
 }
 
-// A container whose hidden children stay out of the tree.
+// A container whose hidden children stay out of the tree and whose shown
+// ones come in reading order.
 class ContainerAccessible : public QAccessibleWidget {
 public:
     ContainerAccessible(QWidget* w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
 
-    int childCount() const override { return int(visibleChildren(widget()).size()); }
+    int childCount() const override { return int(accessibleChildren(widget()).size()); }
     QAccessibleInterface* child(int index) const override
     {
-        const QList<QWidget*> kids = visibleChildren(widget());
+        const QList<QWidget*> kids = accessibleChildren(widget());
         return index >= 0 && index < kids.size() ? QAccessible::queryAccessibleInterface(kids.at(index)) : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
         if (!child || !child->object() || !child->object()->isWidgetType())
             return -1;
-        return int(visibleChildren(widget()).indexOf(static_cast<QWidget*>(child->object())));
+        return int(accessibleChildren(widget()).indexOf(static_cast<QWidget*>(child->object())));
     }
 };
 
@@ -85,6 +79,12 @@ bool isOurWindow(const QWidget* w)
     return type == Qt::Window || type == Qt::Dialog;
 }
 
+QList<QAccessible::InterfaceFactory>& widgetFactories()
+{
+    static QList<QAccessible::InterfaceFactory> list;
+    return list;
+}
+
 QAccessibleInterface* factory(const QString& className, QObject* object)
 {
     if (!object || !object->isWidgetType())
@@ -96,57 +96,96 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
         return nullptr;
     if (qobject_cast<Announcer*>(w))
         return new AnnouncerAccessible(w);
+    for (QAccessible::InterfaceFactory more : widgetFactories())
+        if (QAccessibleInterface* iface = more(className, object))
+            return iface;
     if (isOurWindow(w))
         return new WindowAccessible(w);
+    if (QAccessibleInterface* tabs = tabPagesAccessible(className, object))
+        return tabs;
     if (className == QLatin1String("QFrame"))
         return new ContainerAccessible(w, QAccessible::Grouping);
+    // Pages, their scroll contents and the page stack hold what is shown.
+    if (className == QLatin1String("QWidget"))
+        return new ContainerAccessible(w, QAccessible::Client);
+    // A picture drawn by code is an image named by what it shows.
+    if (className == QLatin1String("PictureBox"))
+        return new QAccessibleWidget(w, QAccessible::Graphic);
+    if (className == QLatin1String("PageStack"))
+        return new ContainerAccessible(w, QAccessible::LayeredPane);
     return nullptr;
 }
 
-// Enter presses the focused push button, as Space does; the focus is always
-// drawn.
-class ButtonKeys : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        // The focus is drawn from the moment a window is shown, not only
-        // after the first Tab.
-        if (event->type() == QEvent::Show && watched->isWidgetType()) {
-            auto* w = static_cast<QWidget*>(watched);
-            if (w->isWindow())
-                w->setAttribute(Qt::WA_KeyboardFocusChange);
-            return false;
-        }
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        auto* button = qobject_cast<QPushButton*>(watched);
-        if (!button || button->autoDefault() || button->isDefault() || !button->isEnabled())
-            return false;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
-        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) || mods != Qt::NoModifier)
-            return false;
-        // At once, as a dialog's default button does: a delayed click could
-        // land after the window had been left by another way.
-        if (!key->isAutoRepeat())
-            button->click();
-        return true;
-    }
-};
+// Between the program and the screen reader: what reachesScreenReader lets
+// through goes on to the platform as if no handler were installed.
+void forwardShownOnly(QAccessibleEvent* event)
+{
+    if (!reachesScreenReader(event))
+        return;
+    const QAccessible::UpdateHandler self = QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(self);
+}
 
 } // namespace
 
-void installAccessibility()
+void installAccessibility(std::initializer_list<QAccessible::InterfaceFactory> more)
 {
     static bool installed = false;
-    if (installed || !qApp)
+    if (!qApp)
+        return;
+    for (QAccessible::InterfaceFactory f : more)
+        if (f && !widgetFactories().contains(f))
+            widgetFactories().append(f);
+    if (installed)
         return;
     installed = true;
     QAccessible::installFactory(factory);
-    qApp->installEventFilter(new ButtonKeys(qApp));
+    QAccessible::installUpdateHandler(forwardShownOnly);
+}
+
+bool reachesScreenReader(const QAccessibleEvent* event)
+{
+    switch (event->type()) {
+    case QAccessible::ObjectHide:
+    case QAccessible::ObjectDestroyed:
+        return true;
+    default:
+        break;
+    }
+    QObject* object = event->object();
+    if (!object || !object->isWidgetType())
+        return true;
+    const auto* w = static_cast<const QWidget*>(object);
+    return w->isVisible() && !isHiddenFromAccessibility(w);
+}
+
+QList<QWidget*> accessibleChildren(const QWidget* parent)
+{
+    QList<QWidget*> shown;
+    for (QObject* o : parent->children()) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (w && !w->isWindow() && !isHelper(w) && !w->isHidden() && !isHiddenFromAccessibility(w))
+            shown.append(w);
+    }
+    // Lines from the top: a widget joins a line when it starts above the
+    // middle of the line's lowest member; each line reads left to right.
+    std::stable_sort(shown.begin(), shown.end(), [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); });
+    QList<QWidget*> ordered;
+    for (qsizetype first = 0; first < shown.size();) {
+        const int top = shown[first]->y();
+        int lowest = std::max(1, shown[first]->height());
+        qsizetype end = first + 1;
+        while (end < shown.size() && shown[end]->y() < top + lowest / 2) {
+            lowest = std::min(lowest, std::max(1, shown[end]->height()));
+            ++end;
+        }
+        QList<QWidget*> line = shown.mid(first, end - first);
+        std::stable_sort(line.begin(), line.end(), [](const QWidget* a, const QWidget* b) { return a->x() < b->x(); });
+        ordered += line;
+        first = end;
+    }
+    return ordered;
 }
 
 namespace {
@@ -159,6 +198,8 @@ std::function<void(QAccessibleEvent*)>& observer()
 
 void sendAccessibleEvent(QAccessibleEvent* event)
 {
+    if (!reachesScreenReader(event))
+        return;
     if (observer())
         observer()(event);
     QAccessible::updateAccessibility(event);
@@ -192,7 +233,9 @@ Announcer::Announcer(QWidget* window)
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
-    setGeometry(0, 0, 1, 1);
+    // In the window's last corner, so that a review of the window finds the
+    // last announcement after everything else.
+    setGeometry(std::max(0, window->width() - 1), std::max(0, window->height() - 1), 1, 1);
     hide();
     window->installEventFilter(this);
 }
@@ -212,6 +255,11 @@ void Announcer::announce(const QString& text)
     if (parentWidget() && parentWidget()->isVisible()) {
         hide();
         show();
+        // Qt tells the platform itself; an observer hears of it here.
+        if (observer()) {
+            QAccessibleEvent shown(this, QAccessible::ObjectShow);
+            observer()(&shown);
+        }
     }
 }
 

@@ -1,25 +1,46 @@
 #pragma once
-// What screen readers and keyboard users get from every window.
+// What screen readers get from every window.
 //
-// installAccessibility (once, at start-up; repeated calls do nothing):
-//  - every top-level window of the program is a window (a dialog while shown
+// installAccessibility (once, at start-up) is the one place where the
+// program's accessible objects are registered: one factory describes
+//  - every top-level window of the program as a window (a dialog while shown
 //    modally, or when it is a dialog) named by its caption, so that a screen
 //    reader announces it and takes the focus changes inside it as its own;
-//  - a plain panel (a QFrame) is a grouping, not a frame of its own;
-//  - widgets marked by hideFromAccessibility are left out of the tree;
-//  - Enter and Return press the focused push button in windows that are not
-//    dialogs, as Space does (dialogs already do it for their buttons).
+//  - a plain panel (a QFrame) as a grouping, not a frame of its own;
+//  - the page control's strip and tabs (platform/tabpages.h);
+//  - a picture box (drawing/picturebox.h) as an image;
+//  - whatever the factories given by the caller describe (the equation
+//    control), asked before the rules above.
+// Inside the program's windows, panels, pages and plain containers, the
+// children a screen reader finds are those shown, in reading order (by lines
+// from the top, left to right within a line); widgets hidden, not yet shown,
+// or marked by hideFromAccessibility are not in the tree.  Nor does a screen
+// reader hear of changes of a widget while it is not shown: it meets each
+// object first when the object is on screen, so its view of the object's
+// visibility is never stale.  A call with further factories adds them.
+#include <QAccessible>
+#include <QList>
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <initializer_list>
 
 class QAccessibleEvent;
 
-void installAccessibility();
+void installAccessibility(std::initializer_list<QAccessible::InterfaceFactory> widgetFactories = {});
+
+// The rule above for one event: false for a change of a widget that is not
+// shown (its hiding and destruction are always told).
+bool reachesScreenReader(const QAccessibleEvent* event);
+
+// The children of `parent` a screen reader finds, in reading order.
+QList<QWidget*> accessibleChildren(const QWidget* parent);
 
 // Events of the program's own making (the equation control's text and caret)
 // go out through here: to the screen reader while one listens, and to the
-// observer when one is set (tests, on platforms without a screen reader).
+// observer when one is set (tests, on platforms without a screen reader),
+// under the rule of reachesScreenReader.  The observer also hears every
+// announcement (an ObjectShow of the announcer, its name the text).
 void sendAccessibleEvent(QAccessibleEvent* event);
 bool accessibleEventsWanted();
 void setAccessibleEventObserver(std::function<void(QAccessibleEvent*)> observer);

@@ -5,7 +5,6 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStackedWidget>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTabBar>
@@ -62,7 +61,9 @@ private:
     QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
 };
 
-QAccessibleInterface* tabAccessibleFactory(const QString& className, QObject* object)
+} // namespace
+
+QAccessibleInterface* tabPagesAccessible(const QString& className, QObject* object)
 {
     if (!object || !object->isWidgetType())
         return nullptr;
@@ -73,17 +74,6 @@ QAccessibleInterface* tabAccessibleFactory(const QString& className, QObject* ob
         return new QAccessibleWidget(w, QAccessible::PageTabList);
     return nullptr;
 }
-
-void installAccessibleTabs()
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(tabAccessibleFactory);
-        return true;
-    }();
-    (void)installed;
-}
-
-} // namespace
 
 TabPageButton::TabPageButton(const QString& title, QWidget* parent)
     : QAbstractButton(parent)
@@ -166,9 +156,8 @@ void TabPageButton::keyPressEvent(QKeyEvent* event)
 TabPages::TabPages(QWidget* parent)
     : QWidget(parent)
     , m_strip(new QWidget(this))
-    , m_stack(new QStackedWidget(this))
+    , m_stack(new PageStack(this))
 {
-    installAccessibleTabs();
     m_strip->setObjectName(QStringLiteral("TabStrip"));
     m_stack->setObjectName(QStringLiteral("TabStack"));
     connect(m_stack, &QStackedWidget::currentChanged, this, [this](int index) {

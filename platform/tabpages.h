@@ -12,10 +12,23 @@
 // selected.
 #include <QAbstractButton>
 #include <QList>
+#include <QStackedWidget>
 #include <QString>
 #include <QWidget>
 
-class QStackedWidget;
+class QAccessibleInterface;
+
+// The stack of pages under the strip: only the shown page is in the
+// accessibility tree (platform/accessibility.h).
+class PageStack : public QStackedWidget {
+    Q_OBJECT
+public:
+    using QStackedWidget::QStackedWidget;
+};
+
+// How a screen reader sees the strip and its tabs; null for anything else.
+// Registered by installAccessibility.
+QAccessibleInterface* tabPagesAccessible(const QString& className, QObject* object);
 
 class TabPageButton : public QAbstractButton {
     Q_OBJECT
@@ -80,7 +93,7 @@ private:
     QRect paneRect() const;
 
     QWidget* m_strip;
-    QStackedWidget* m_stack;
+    PageStack* m_stack;
     QList<TabPageButton*> m_tabs;
     int m_rows = 0;
 };

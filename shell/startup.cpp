@@ -10,7 +10,9 @@
 #include "shell/consform.h"
 #include "shell/kontrform.h"
 #include "shell/mainform.h"
+#include "eqedit/teqeditaccessible.h"
 #include "platform/accessibility.h"
+#include "platform/keyboard.h"
 #include "shell/navigation.h"
 #include "platform/fonts.h"
 #include "platform/forms.h"
@@ -63,7 +65,8 @@ void createWindows()
     if (!registry().isEmpty())
         return;   // the windows exist once per run
     installFontSubstitutions();
-    installAccessibility();
+    installAccessibility({TEqEditAccessibleFactory});
+    installKeyboardBehaviour();
     // The main window alone decides when the program ends: hiding or closing
     // the last visible other window must not end it, and hidden windows must
     // not keep it running after the main window has been closed.

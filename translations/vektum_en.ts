@@ -179,6 +179,10 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
         <translation>Answer</translation>
     </message>
     <message>
+        <source>Условие задачи: %1</source>
+        <translation>Problem statement: %1</translation>
+    </message>
+    <message>
         <source>Подсказка</source>
         <translation>Hint</translation>
     </message>

@@ -1,7 +1,8 @@
 // What a screen reader gets from the equation control: role, names, the Text
-// and EditableText interfaces, and the events of typing, moving and changing
-// the formula; and the caret's blink.
+// and EditableText interfaces, and the events of typing, moving, changing
+// the level and changing the formula; and the caret's blink.
 #include "eqedit/teqedit.h"
+#include "eqedit/teqeditaccessible.h"
 #include "platform/accessibility.h"
 
 #include <QAccessible>
@@ -32,6 +33,8 @@ QString describe(QAccessibleEvent* e)
     }
     case QAccessible::TextCaretMoved:
         return QStringLiteral("caret %1").arg(static_cast<QAccessibleTextCursorEvent*>(e)->cursorPosition());
+    case QAccessible::ObjectShow: // an announcement
+        return QStringLiteral("say ") + e->accessibleInterface()->text(QAccessible::Name);
     case QAccessible::NameChanged: return QStringLiteral("name");
     case QAccessible::DescriptionChanged: return QStringLiteral("description");
     default: return QString();
@@ -40,7 +43,9 @@ QString describe(QAccessibleEvent* e)
 
 void record(QAccessibleEvent* e)
 {
-    if (e->object() != g_watched)
+    const bool announcement = g_watched && qobject_cast<Announcer*>(e->object())
+                           && static_cast<QWidget*>(e->object())->window() == g_watched;
+    if (e->object() != g_watched && !announcement)
         return;
     const QString text = describe(e);
     if (!text.isEmpty())
@@ -59,6 +64,7 @@ class TestTEqEditAccessibility : public QObject {
 private slots:
     void initTestCase()
     {
+        installAccessibility({TEqEditAccessibleFactory});
         // The offscreen platform has no screen reader: the events are observed.
         setAccessibleEventObserver(record);
     }
@@ -69,6 +75,7 @@ private slots:
     void eventsOfTypingAndMoving_data();
     void eventsOfTypingAndMoving();
     void changingTheQuestionIsReported();
+    void nothingIsToldWhileHidden();
     void boundariesByCharacterAndWord_data();
     void boundariesByCharacterAndWord();
     void editableTextEditsTheFormula();
@@ -88,10 +95,12 @@ void TestTEqEditAccessibility::rolesNamesAndText_data()
     QTest::newRow("answer box") << "Ответ" << true << "R!B@+G" << int(QAccessible::EditableText) << "Ответ"
                                 << "R индекс B плюс G" << "RB+G";
     QTest::newRow("question box") << "Вопрос" << false << "Чему равна сила X!B@?" << int(QAccessible::StaticText)
-                                  << "Вопрос" << "Чему равна сила X индекс B?" << "Чему равна сила XB?";
+                                  << "Чему равна сила X индекс B?" << "Вопрос" << "Чему равна сила X индекс B?";
     // A reference page's box has no name of its own: the formula is its name.
+    // A display box is read as words, also by a review of the window.
     QTest::newRow("reference box") << "" << false << " F!x@ = - Fcos~g" << int(QAccessible::StaticText)
-                                   << "F индекс x равно минус F косинус гамма" << "" << " Fx = - Fcosγ";
+                                   << "F индекс x равно минус F косинус гамма" << ""
+                                   << "F индекс x равно минус F косинус гамма";
 }
 
 void TestTEqEditAccessibility::rolesNamesAndText()
@@ -123,22 +132,41 @@ void TestTEqEditAccessibility::rolesNamesAndText()
 void TestTEqEditAccessibility::eventsOfTypingAndMoving_data()
 {
     QTest::addColumn<QString>("start");
-    QTest::addColumn<QList<int>>("keys");   // a key code, or a character as a negative code
+    QTest::addColumn<QList<int>>("keys");   // a key code with modifiers, or a character as a negative code
     QTest::addColumn<QStringList>("events");
     QTest::addColumn<int>("caret");
 
     const auto ch = [](char c) { return -int(c); };
     QTest::newRow("R Down B Up + G")
         << "" << QList<int>{ch('R'), Qt::Key_Down, ch('B'), Qt::Key_Up, ch('+'), ch('G')}
-        << QStringList{"insert 0 'R' caret 1", "insert 1 'B' caret 2", "insert 2 '+' caret 3",
-                       "insert 3 'G' caret 4"}
+        << QStringList{"insert 0 'R' caret 1", "say индекс", "insert 1 'B' caret 2", "say основная строка",
+                       "insert 2 '+' caret 3", "insert 3 'G' caret 4"}
         << 4;
     QTest::newRow("Greek letter") << "" << QList<int>{Qt::Key_F3, ch('a')}
-                                  << QStringList{"insert 0 'α' caret 1"} << 1;
+                                  << QStringList{"say греческая буква", "insert 0 'α' caret 1"} << 1;
     QTest::newRow("moving") << "ab" << QList<int>{Qt::Key_End, Qt::Key_Left, Qt::Key_Home}
                             << QStringList{"caret 2", "caret 1", "caret 0"} << 0;
     QTest::newRow("moving over a marker") << "R!B" << QList<int>{Qt::Key_Right, Qt::Key_Right, Qt::Key_Right}
                                           << QStringList{"caret 1", "caret 2"} << 2;
+    const int undo = int(Qt::ControlModifier) | Qt::Key_Z;
+    const int redo = int(Qt::ControlModifier) | Qt::Key_Y;
+    // A level marker is not in the text: the level it makes is said, by the
+    // level keys and by undo and redo alike.
+    QTest::newRow("undo and redo of Down")
+        << "" << QList<int>{ch('R'), Qt::Key_Down, undo, redo}
+        << QStringList{"insert 0 'R' caret 1", "say индекс", "say основная строка", "say индекс"} << 1;
+    QTest::newRow("undo and redo of Up")
+        << "" << QList<int>{ch('x'), Qt::Key_Up, undo, redo}
+        << QStringList{"insert 0 'x' caret 1", "say степень", "say основная строка", "say степень"} << 1;
+    QTest::newRow("undo back into a subscript")
+        << "" << QList<int>{ch('R'), Qt::Key_Down, ch('B'), Qt::Key_Up, undo, redo}
+        << QStringList{"insert 0 'R' caret 1", "say индекс", "insert 1 'B' caret 2", "say основная строка",
+                       "say индекс", "say основная строка"}
+        << 2;
+    QTest::newRow("undo of a letter keeps the level") << "" << QList<int>{ch('a'), ch('b'), undo}
+                                                      << QStringList{"insert 0 'a' caret 1", "insert 1 'b' caret 2",
+                                                                     "remove 1 'b' caret 1"}
+                                                      << 1;
     QTest::newRow("deleting") << "x+y" << QList<int>{Qt::Key_End, Qt::Key_Backspace, Qt::Key_Home, Qt::Key_Delete}
                               << QStringList{"caret 3", "remove 2 'y' caret 2", "caret 0", "remove 0 'x' caret 0"}
                               << 0;
@@ -151,6 +179,7 @@ void TestTEqEditAccessibility::eventsOfTypingAndMoving()
     TEqEdit w;
     w.setBeepHandler([] {});
     w.SetEquation(start);
+    w.show();
     QVERIFY(face(w));
     g_watched = &w;
     g_events.clear();
@@ -158,7 +187,8 @@ void TestTEqEditAccessibility::eventsOfTypingAndMoving()
         if (k < 0)
             QTest::keyClick(&w, char(-k));
         else
-            QTest::keyClick(&w, Qt::Key(k));
+            QTest::keyClick(&w, Qt::Key(k & ~int(Qt::KeyboardModifierMask)),
+                            Qt::KeyboardModifiers(k & int(Qt::KeyboardModifierMask)));
     }
     g_watched = nullptr;
     QTEST(g_events, "events");
@@ -172,18 +202,20 @@ void TestTEqEditAccessibility::changingTheQuestionIsReported()
     TEqEdit named;
     named.setAccessibleName(QStringLiteral("Вопрос"));
     named.setEnabled(false);
+    named.show();
     TEqEdit unnamed;
     unnamed.setEnabled(false);
+    unnamed.show();
     struct Row {
         TEqEdit* box;
         QString from, to;
         QStringList events;
     };
     const Row rows[] = {
-        {&named, "", "Чему равна сила X!B@?", {"insert 0 'Чему равна сила XB?' caret 0", "description"}},
-        {&named, "Чему равна сила X!B@?", "Чему равна сила Y!B@?", {"update 16 'X'>'Y'", "description"}},
-        {&named, "Чему равна сила Y!B@?", "", {"remove 0 'Чему равна сила YB?' caret 0", "description"}},
-        {&unnamed, "a", "a+b", {"insert 1 '+b' caret 0", "name"}},
+        {&named, "", "Чему равна сила X!B@?", {"insert 0 'Чему равна сила X индекс B?' caret 0", "name"}},
+        {&named, "Чему равна сила X!B@?", "Чему равна сила Y!B@?", {"update 16 'X'>'Y'", "name"}},
+        {&named, "Чему равна сила Y!B@?", "", {"remove 0 'Чему равна сила Y индекс B?' caret 0", "name"}},
+        {&unnamed, "a", "a+b", {"insert 1 ' плюс b' caret 0", "name"}},
         // The same text in other markers: nothing new to read.
         {&unnamed, "a+b", "a+b@", {}},
     };
@@ -196,6 +228,27 @@ void TestTEqEditAccessibility::changingTheQuestionIsReported()
         g_watched = nullptr;
         QCOMPARE(g_events, r.events);
     }
+}
+
+// A screen reader meets a box first when it is on screen: while hidden, its
+// changes are not told (its view of the box would stay that of a hidden one).
+void TestTEqEditAccessibility::nothingIsToldWhileHidden()
+{
+    TEqEdit box;
+    box.setEnabled(false);
+    QVERIFY(face(box));
+    g_watched = &box;
+    g_events.clear();
+    box.SetEquation(QStringLiteral("a+b"));
+    QCOMPARE(g_events, QStringList{});
+    box.show();
+    box.SetEquation(QStringLiteral("a+c"));
+    QCOMPARE(g_events, (QStringList{"update 7 'b'>'c'", "name"}));
+    box.hide();
+    box.SetEquation(QStringLiteral("a"));
+    g_watched = nullptr;
+    QCOMPARE(g_events, (QStringList{"update 7 'b'>'c'", "name"}));
+    QCOMPARE(face(box)->textInterface()->text(0, -1), QStringLiteral("a"));
 }
 
 void TestTEqEditAccessibility::boundariesByCharacterAndWord_data()

@@ -165,6 +165,10 @@ private slots:
                               << QStringLiteral("Write the sum of the projections of all forces on the O x axis");
         QTest::newRow("formula") << QStringLiteral("F-R!B@*sin(~a)")
                                  << QStringLiteral("F minus R sub B times sine alpha");
+        // A sentence's first word is a word even when short; a name such as Ox
+        // inside the sentence is not.
+        QTest::newRow("first word") << QStringLiteral("Is this problem statically determinate? In Ox: Ox")
+                                    << QStringLiteral("Is this problem statically determinate? In O x: O x");
         QTest::newRow("product stays letters") << QStringLiteral("Fh+ab") << QStringLiteral("F h plus a b");
         QTest::newRow("remark with a formula")
             << QStringLiteral("M!Oz@(F) = -h!1@F!1@, where F!1@ - Fcos~a")

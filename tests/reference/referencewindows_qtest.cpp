@@ -1,7 +1,10 @@
 // The reference windows: their pages, texts, equation boxes, pictures as they
 // come out on screen, and what "OK" does.
 #include "drawing/picturebox.h"
+#include "eqedit/spokenformula.h"
 #include "eqedit/teqedit.h"
+#include "eqedit/teqeditaccessible.h"
+#include "platform/accessibility.h"
 #include "reference/helpform.h"
 #include "reference/metodform.h"
 #include "reference/ponform.h"
@@ -53,6 +56,24 @@ T* child(QWidget* root, const QString& page, const QString& name)
     return scope ? scope->findChild<T*>(name) : nullptr;
 }
 
+// Every accessible object under `iface`, depth first.
+void collect(QAccessibleInterface* iface, QList<QAccessibleInterface*>& out)
+{
+    if (!iface)
+        return;
+    out.append(iface);
+    for (int i = 0; i < iface->childCount(); ++i)
+        collect(iface->child(i), out);
+}
+
+// What a page shows: its texts, formula boxes and pictures.
+bool isContent(const QWidget* w)
+{
+    if (auto* label = qobject_cast<const QLabel*>(w))
+        return !label->text().trimmed().isEmpty();
+    return qobject_cast<const TEqEdit*>(w) || qobject_cast<const PictureBox*>(w);
+}
+
 } // namespace
 
 class ReferenceWindowsTest : public QObject {
@@ -61,6 +82,9 @@ class ReferenceWindowsTest : public QObject {
 private slots:
     void initTestCase();
     void cleanupTestCase();
+
+    void pagesAreReadAsShown_data();
+    void pagesAreReadAsShown();
 
     void labelOnYellowShowsYellowCell();
     void forcesInTheirColours_data();
@@ -102,6 +126,7 @@ private:
 void ReferenceWindowsTest::initTestCase()
 {
     installFontSubstitutions();
+    installAccessibility({TEqEditAccessibleFactory});
     m_pon = std::make_unique<TPonForm>();
     m_svyaz = std::make_unique<TSvyazForm>();
     m_help = std::make_unique<THelpForm>();
@@ -667,6 +692,90 @@ void ReferenceWindowsTest::tabsForScreenReader()
     QVERIFY(action);
     action->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(pages->currentIndex(), other);
+    pages->setCurrentIndex(0);
+}
+
+void ReferenceWindowsTest::pagesAreReadAsShown_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("way");
+    for (const char* window : {"pon", "svyaz", "help"})
+        for (const char* way : {"mouse", "keyboard", "reopening"})
+            QTest::addRow("%s by %s", window, way) << window << way;
+}
+
+// After every way of showing a page, a screen reader finds in the window
+// exactly what is shown: every text, formula box and picture of that page,
+// none of another page, each object showing; the page's objects come in
+// reading order (none lies wholly above the one before it); formula boxes are
+// read in words, pictures by their descriptions.
+void ReferenceWindowsTest::pagesAreReadAsShown()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, way);
+    QWidget* w = this->window(window);
+    auto* pages = w->findChild<TabPages*>(QStringLiteral("PageControl1"));
+    QVERIFY(pages);
+    pages->setCurrentIndex(0);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    for (int index = 0; index < pages->count(); ++index) {
+        if (way == QLatin1String("mouse")) {
+            QTest::mouseClick(pages->tabButton(index), Qt::LeftButton);
+        } else if (way == QLatin1String("keyboard")) {
+            pages->tabButton(pages->currentIndex())->setFocus();
+            if (index > 0)
+                QTest::keyClick(pages->tabButton(pages->currentIndex()), Qt::Key_Right);
+        } else {
+            w->hide();
+            pages->setCurrentIndex(index);
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+        }
+        QCOMPARE(pages->currentIndex(), index);
+        QList<QAccessibleInterface*> all;
+        collect(QAccessible::queryAccessibleInterface(w), all);
+        QList<QWidget*> found;
+        for (QAccessibleInterface* a : all) {
+            QVERIFY2(!a->state().invisible, qPrintable(a->text(QAccessible::Name)));
+            if (a->object() && a->object()->isWidgetType())
+                found.append(static_cast<QWidget*>(a->object()));
+        }
+        QWidget* page = pages->widget(index);
+        QList<QWidget*> shown;
+        for (int other = 0; other < pages->count(); ++other)
+            for (QWidget* item : pages->widget(other)->findChildren<QWidget*>()) {
+                if (!isContent(item))
+                    continue;
+                const qsizetype times = found.count(item);
+                QCOMPARE(times, qsizetype(other == index ? 1 : 0));
+                if (other == index)
+                    shown.append(item);
+            }
+        QVERIFY(!shown.isEmpty());
+        QWidget* before = nullptr;
+        for (QWidget* item : found) {
+            if (!shown.contains(item))
+                continue;
+            const QRect at(item->mapTo(page, QPoint(0, 0)), item->size());
+            if (before) {
+                const QRect last(before->mapTo(page, QPoint(0, 0)), before->size());
+                QVERIFY2(at.bottom() >= last.top(), qPrintable(item->objectName() + " before " + before->objectName()));
+            }
+            before = item;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(item);
+            if (auto* box = qobject_cast<TEqEdit*>(item)) {
+                const QString words = spokenFormula(box->Equation());
+                QVERIFY(!words.isEmpty());
+                QCOMPARE(a->text(QAccessible::Name), words);
+                QCOMPARE(a->textInterface()->text(0, -1), words);
+            } else if (qobject_cast<PictureBox*>(item)) {
+                QCOMPARE(a->role(), QAccessible::Graphic);
+                QVERIFY(a->text(QAccessible::Name).size() > 10);
+            }
+        }
+    }
+    w->hide();
     pages->setCurrentIndex(0);
 }
 

@@ -63,6 +63,8 @@ private slots:
     void referenceFormulasAreNamedByTheirWords();
     void exerciseAnnouncesQuestionAndVerdict_data();
     void exerciseAnnouncesQuestionAndVerdict();
+    void praiseIsHeardBeforeTheNextQuestion_data();
+    void praiseIsHeardBeforeTheNextQuestion();
     void solverAnnouncesTheSolution();
 };
 
@@ -167,7 +169,7 @@ void AccessibilityTest::referenceFormulasAreNamedByTheirWords()
         QCOMPARE(a->role(), QAccessible::StaticText);
         QCOMPARE(a->text(QAccessible::Name), spokenFormula(e->Equation()));
         QVERIFY(!a->text(QAccessible::Name).isEmpty());
-        QCOMPARE(a->textInterface()->text(0, -1), plainFormulaText(e->Equation()));
+        QCOMPARE(a->textInterface()->text(0, -1), a->text(QAccessible::Name));   // read in words
         names.insert(a->text(QAccessible::Name));
     }
     QVERIFY(names.size() > boxes / 2);   // not one name for all
@@ -216,6 +218,75 @@ void AccessibilityTest::exerciseAnnouncesQuestionAndVerdict()
     // Hidden with its window, so that showing the window again repeats nothing.
     w->hide();
     QVERIFY(!announcer->isVisible());
+}
+
+void AccessibilityTest::praiseIsHeardBeforeTheNextQuestion_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::newRow("worked example") << "UrForm";
+    QTest::newRow("control task") << "KzsForm";
+}
+
+// What a screen reader is told, in order: nothing while the window is hidden
+// (its start-up tick sets a question up); after a right answer the praise
+// alone, then after the pause the next question; F5 and F6 say the question
+// and the statement again, with the focus left in the answer box.
+void AccessibilityTest::praiseIsHeardBeforeTheNextQuestion()
+{
+    QFETCH(QString, window);
+    const bool example = window == "UrForm";
+    QWidget* w = windowNamed(window);
+    TEqEdit* answer = example ? UrForm->EqEdit2 : KzsForm->Eq2;
+    TEqEdit* question = example ? UrForm->EqEdit1 : KzsForm->Eq1;
+    QLabel* feedback = example ? UrForm->AscLabel : KzsForm->AscLabel;
+    QLabel* statement = example ? static_cast<QLabel*>(UrForm->Dano) : static_cast<QLabel*>(KzsForm->Dn);
+
+    QStringList told;    // every event from the window; announcements as their texts
+    setAccessibleEventObserver([&](QAccessibleEvent* e) {
+        QObject* o = e->object();
+        if (!o || !o->isWidgetType() || static_cast<QWidget*>(o)->window() != w)
+            return;
+        told << (qobject_cast<Announcer*>(o) ? e->accessibleInterface()->text(QAccessible::Name)
+                                               : QStringLiteral("event of ") + o->metaObject()->className());
+    });
+    hideAllWindows();
+    if (example)
+        UrForm->Timer1Timer();
+    else
+        KzsForm->TimerTimer();
+    QCOMPARE(told, QStringList{});
+
+    QVERIFY(showAlone(w));
+    QTRY_COMPARE(QApplication::focusWidget(), answer);
+    const QString firstQuestion = question->Equation();
+    told.clear();
+    answer->SetEquation(example ? UrForm->referenceAnswer() : KzsForm->referenceAnswer());
+    QTest::keyClick(answer, Qt::Key_Return);
+    QStringList said;
+    const auto announcements = [&] {
+        QStringList out;
+        for (const QString& t : told)
+            if (!t.startsWith(QLatin1String("event of ")))
+                out << t;
+        return out;
+    };
+    said = announcements();
+    QCOMPARE(said, QStringList{feedback->text()});
+    QTRY_COMPARE_WITH_TIMEOUT(announcements().size(), 2, 5000);
+    said = announcements();
+    QVERIFY(question->Equation() != firstQuestion);
+    QVERIFY(said.at(1).endsWith(spokenFormula(question->Equation())));
+    QVERIFY(!said.at(1).contains(spokenFormula(firstQuestion)));
+
+    QTest::keyClick(answer, Qt::Key_F5);
+    QTest::keyClick(answer, Qt::Key_F6);
+    said = announcements();
+    QCOMPARE(said.size(), 4);
+    QCOMPARE(said.at(2), said.at(1));
+    QVERIFY(said.at(3).endsWith(statement->text()));
+    QCOMPARE(QApplication::focusWidget(), answer);
+    QCOMPARE(answer->Equation().trimmed(), QString());
+    setAccessibleEventObserver(nullptr);
 }
 
 void AccessibilityTest::solverAnnouncesTheSolution()
