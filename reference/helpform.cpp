@@ -266,9 +266,11 @@ const KeySection kKeySections[] = {
       {"Backspace, Delete", QT_TRANSLATE_NOOP("THelpForm", "стереть знак слева, справа от курсора")},
       {"Ctrl+Z", QT_TRANSLATE_NOOP("THelpForm", "отменить последнюю правку")},
       {"Ctrl+Y, Ctrl+Shift+Z", QT_TRANSLATE_NOOP("THelpForm", "вернуть отменённую правку")},
-      {"Enter", QT_TRANSLATE_NOOP("THelpForm", "проверить ответ")}}},
-    // The row of the exercise windows' hint button and its key is added
-    // here together with that button.
+      {"Enter", QT_TRANSLATE_NOOP("THelpForm", "проверить ответ")},
+      {"F2", QT_TRANSLATE_NOOP("THelpForm", "что не так с ответом, после трёх неверных ответов — правильный ответ "
+                                             "(кроме входного теста)")},
+      {"F5", QT_TRANSLATE_NOOP("THelpForm", "прочитать вопрос ещё раз вслух (для экранного диктора)")},
+      {"F6", QT_TRANSLATE_NOOP("THelpForm", "прочитать условие задачи вслух (для экранного диктора)")}}},
     {QT_TRANSLATE_NOOP("THelpForm", "Решение системы уравнений"),
      {{QT_TRANSLATE_NOOP("THelpForm", "Цифры, минус, точка или запятая"),
        QT_TRANSLATE_NOOP("THelpForm", "ввод числа; другие знаки поле не принимает")},

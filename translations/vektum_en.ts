@@ -1425,6 +1425,18 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
         <source>Клавиши</source>
         <translation>Keys</translation>
     </message>
+    <message>
+        <source>что не так с ответом, после трёх неверных ответов — правильный ответ (кроме входного теста)</source>
+        <translation>what is wrong with the answer; after three wrong answers, the right answer (not in the entrance test)</translation>
+    </message>
+    <message>
+        <source>прочитать вопрос ещё раз вслух (для экранного диктора)</source>
+        <translation>read the question aloud again (for a screen reader)</translation>
+    </message>
+    <message>
+        <source>прочитать условие задачи вслух (для экранного диктора)</source>
+        <translation>read the problem statement aloud again (for a screen reader)</translation>
+    </message>
 </context>
 <context>
     <name>TKontrForm</name>
