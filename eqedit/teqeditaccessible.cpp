@@ -258,17 +258,18 @@ QAccessibleInterface* TEqEditAccessibleFactory(const QString& className, QObject
 
 void notifyEqEditChange(TEqEdit* edit, EqEditAccessibleState& state)
 {
-    const QString text = plainText(edit);
-    const int caret = caretOffset(edit);
     if (!accessibleEventsWanted()) {
-        // Nobody listens: the words are worked out when somebody does.
-        state = {text, caret, QString()};
+        // Nobody listens: the text and the words are worked out when somebody
+        // does.
+        state = {edit->Equation(), edit->model().caretIndex(), QString()};
         return;
     }
+    const QString text = plainText(edit);
+    const int caret = caretOffset(edit);
     const QString spoken = spokenFormula(edit->Equation());
-    int cursorSent = state.caret;
-    if (text != state.text) {
-        const QString& old = state.text;
+    int cursorSent = plainOffset(state.notation, state.caretIndex);
+    const QString old = plainFormulaText(state.notation);
+    if (text != old) {
         int prefix = 0;
         while (prefix < old.size() && prefix < text.size() && old[prefix] == text[prefix])
             ++prefix;
@@ -304,5 +305,5 @@ void notifyEqEditChange(TEqEdit* edit, EqEditAccessibleState& state)
                                                                    : QAccessible::DescriptionChanged);
         sendAccessibleEvent(&ev);
     }
-    state = {text, caret, spoken};
+    state = {edit->Equation(), edit->model().caretIndex(), spoken};
 }
