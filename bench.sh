@@ -18,9 +18,9 @@ for b in "$build"/bench/*/bench_*; do
     [ -f "$b" ] && [ -x "$b" ] || continue
     # pipefail (common.sh) makes the pipeline fail when the benchmark does.
     "$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
-         --benchmark_enable_random_interleaving=true | tee -a "$output" || status=1
+         --benchmark_enable_random_interleaving=true --benchmark_color=false | tee -a "$output" || status=1
 done
 echo
 echo "Ratios (medians of 5 interleaved repetitions):"
-grep '^ratio: ' "$output" | sed 's/^ratio: /  /' || echo "  none measured"
+grep -o 'ratio: .*' "$output" | sed 's/^ratio: /  /' || echo "  none measured"
 exit $status
