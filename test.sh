@@ -2,7 +2,25 @@
 # Installs what is missing, then builds and runs the whole suite twice: a normal
 # build with warnings as errors, and a build with AddressSanitizer and
 # UndefinedBehaviorSanitizer that stops on the first error.
+#
+#   ./test.sh                  both builds (what CI runs)
+#   ./test.sh --quick [REGEX]  the normal build only, for the edit-test loop;
+#                              with REGEX, only the tests whose names match it
 source "$(dirname "${BASH_SOURCE[0]}")/scripts/common.sh"
+
+quick=false
+filter=()
+case "${1:-}" in
+    --quick)
+        quick=true
+        [ -n "${2:-}" ] && filter=(-R "$2" --no-tests=error)
+        [ $# -le 2 ] || { echo "usage: $0 [--quick [REGEX]]" >&2; exit 2; }
+        ;;
+    "") ;;
+    -h|--help) sed -n '2,8s/^# \{0,1\}//p' "${BASH_SOURCE[0]}"; exit 0 ;;
+    *) echo "usage: $0 [--quick [REGEX]]" >&2; exit 2 ;;
+esac
+
 ensure_packages
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
@@ -10,7 +28,8 @@ export QT_QPA_PLATFORM=offscreen
 normal="$VEKTUM_ROOT/build/test"
 configure_build "$normal" -DCMAKE_BUILD_TYPE=Debug -DVEKTUM_WERROR=ON
 cmake --build "$normal" --parallel "$jobs"
-ctest --test-dir "$normal" --output-on-failure --parallel "$jobs"
+ctest --test-dir "$normal" --output-on-failure --parallel "$jobs" "${filter[@]}"
+$quick && exit 0
 
 asan="$VEKTUM_ROOT/build/asan"
 configure_build "$asan" -DCMAKE_BUILD_TYPE=Debug -DVEKTUM_WERROR=ON -DVEKTUM_SANITIZE=ON

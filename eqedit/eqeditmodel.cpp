@@ -289,7 +289,7 @@ void EqEditModel::restore(const EditState& state)
 void EqEditModel::rememberEdit()
 {
     if (m_undo.size() == kUndoLimit)
-        m_undo.erase(m_undo.begin());
+        m_undo.pop_front();
     m_undo.push_back(editState());
     m_redo.clear();
 }

@@ -21,6 +21,7 @@
 #include "eqedit/eqlayout.h"
 #include "eqedit/notation.h"
 #include <QString>
+#include <deque>
 #include <functional>
 #include <vector>
 
@@ -143,6 +144,6 @@ private:
     int FFirstVisible = 1;
 
     static constexpr std::size_t kUndoLimit = 1000;
-    std::vector<EditState> m_undo; // oldest first
+    std::deque<EditState> m_undo;  // oldest first; the oldest goes when full
     std::vector<EditState> m_redo; // the last undone edit last
 };

@@ -55,7 +55,10 @@ const QStaticText& FontEqMetrics::glyphText(QChar c, bool reduced) const
 
 int FontEqMetrics::zeroHeight(bool reduced) const
 {
-    return (reduced ? m_reducedMetrics : m_normalMetrics).height();
+    int& height = m_heights[reduced ? 1 : 0];
+    if (height < 0)
+        height = (reduced ? m_reducedMetrics : m_normalMetrics).height();
+    return height;
 }
 
 QChar greekGlyph(QChar typed)

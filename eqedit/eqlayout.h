@@ -28,7 +28,9 @@ public:
 };
 
 // Metrics measured from a real font, on first need (a control that is never
-// shown never loads its fonts).  Character widths are cached.
+// shown never loads its fonts).  Character widths and the two heights are
+// cached: asking a QFontMetrics looks the font engine up every time, and the
+// layout asks for a height per glyph.
 class FontEqMetrics : public EqMetrics {
 public:
     explicit FontEqMetrics(const QFont& controlFont);
@@ -44,6 +46,7 @@ private:
     QFontMetrics m_normalMetrics;
     QFontMetrics m_reducedMetrics;
     mutable QHash<char16_t, int> m_widths[2];
+    mutable int m_heights[2] = {-1, -1}; // -1 until measured
     mutable QHash<char16_t, QStaticText> m_texts[2];
 };
 

@@ -271,17 +271,20 @@ QAccessibleInterface* TEqEditAccessibleFactory(const QString& className, QObject
 void notifyEqEditChange(TEqEdit* edit, EqEditAccessibleState& state)
 {
     if (!accessibleEventsWanted()) {
-        // Nobody listens: the words are worked out when somebody does.
-        // (A disabled box's words are left unknown as well.)
-        state = {edit->isEnabled() ? plainText(edit) : QString(), caretOffset(edit), QString()};
+        // Nobody listens: the text and the words are worked out when somebody
+        // does.
+        state = {edit->Equation(), edit->model().caretIndex(), QString()};
         return;
     }
     const QString text = plainText(edit);
     const int caret = caretOffset(edit);
     const QString spoken = spokenFormula(edit->Equation());
-    int cursorSent = state.caret;
-    if (text != state.text) {
-        const QString& old = state.text;
+    // The text the listener was last given, in the same form as now: the
+    // plain formula in the answer box, the words in a display box.
+    const bool enabled = edit->isEnabled();
+    int cursorSent = enabled ? plainOffset(state.notation, state.caretIndex) : 0;
+    const QString old = enabled ? plainFormulaText(state.notation) : spokenFormula(state.notation);
+    if (text != old) {
         int prefix = 0;
         while (prefix < old.size() && prefix < text.size() && old[prefix] == text[prefix])
             ++prefix;
@@ -316,5 +319,5 @@ void notifyEqEditChange(TEqEdit* edit, EqEditAccessibleState& state)
         QAccessibleEvent ev(edit, QAccessible::NameChanged);
         sendAccessibleEvent(&ev);
     }
-    state = {text, caret, spoken};
+    state = {edit->Equation(), edit->model().caretIndex(), spoken};
 }

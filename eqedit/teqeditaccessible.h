@@ -22,10 +22,12 @@ QAccessibleInterface* TEqEditAccessibleFactory(const QString& className, QObject
 
 // What the screen reader was last told about one control; TEqEdit keeps one
 // and calls notifyEqEditChange after every change of text, caret or font.
+// The formula is kept as notation and worked into plain text only while
+// somebody listens, so that typing pays nothing for it otherwise.
 struct EqEditAccessibleState {
-    QString text;     // the plain text
-    int caret = 0;    // its caret offset
-    QString spoken;   // the spoken form
+    QString notation;   // the formula
+    int caretIndex = 0; // the caret's index in the notation
+    QString spoken;     // the spoken form, empty while nobody listens
 };
 
 // Sends the text-inserted / removed / updated, caret-moved and name or

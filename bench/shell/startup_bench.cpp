@@ -12,6 +12,7 @@
 #include "platform/guard.h"
 #include "platform/language.h"
 #include "shell/startup.h"
+#include "../ratios.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -21,7 +22,6 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
-#include <map>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
@@ -157,28 +157,6 @@ void BM_ProgramStartup(benchmark::State& state)
 }
 BENCHMARK(BM_ProgramStartup)->Unit(benchmark::kMillisecond);
 
-// Keeps the real time per iteration of every plain run, for the ratio.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> realTime;
-
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                realTime[run.run_name.function_name] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
-void printRatio(const RatioReporter& reporter, const char* what, const std::string& floor,
-                const std::string& program)
-{
-    const auto b = reporter.realTime.find(floor);
-    const auto p = reporter.realTime.find(program);
-    if (b != reporter.realTime.end() && p != reporter.realTime.end() && b->second > 0)
-        std::printf("%s: %.2fx\n", what, p->second / b->second);
-}
 } // namespace
 
 int main(int argc, char** argv)
@@ -199,11 +177,13 @@ int main(int argc, char** argv)
         return 1;
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("Start-up to first paint (target: at most 2x the bare application)\n");
-    printRatio(reporter, "whole process / bare application", "BM_BareProcess", "BM_ProgramProcess");
-    printRatio(reporter, "inside one process / bare application", "BM_BareApplication", "BM_ProgramStartup");
-    printRatio(reporter, "whole process / one label", "BM_LabelProcess", "BM_ProgramProcess");
-    printRatio(reporter, "inside one process / one label", "BM_LabelApplication", "BM_ProgramStartup");
+    // Start-up to the first paint.
+    reporter.printRatios({
+        {"startup / bare app (whole processes)", "BM_ProgramProcess", "BM_BareProcess", "1.2\u00d7"},
+        {"startup / bare app (inside one process)", "BM_ProgramStartup", "BM_BareApplication", "2\u00d7"},
+        {"startup / one label (whole processes)", "BM_ProgramProcess", "BM_LabelProcess"},
+        {"startup / one label (inside one process)", "BM_ProgramStartup", "BM_LabelApplication"},
+    });
     benchmark::Shutdown();
     return 0;
 }

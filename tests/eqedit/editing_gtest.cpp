@@ -156,6 +156,27 @@ TEST(EditingModel, SetEquationResetsOnlyOnChange)
     EXPECT_EQ(m.firstVisible(), 1);
 }
 
+// The history keeps the last 1000 edits: the oldest goes when a new one comes,
+// and undoing everything stops at the text after the edit that went.
+TEST(EditingModel, UndoHistoryKeepsTheLastThousandEdits)
+{
+    const M metrics;
+    EqEditModel m(&metrics);
+    runScript(m, QStringLiteral("x")); // the edit that will be dropped
+    for (int i = 0; i < 500; ++i)
+        runScript(m, QStringLiteral("a<BS>"));
+    EXPECT_EQ(m.equation(), QStringLiteral("x"));
+    int undone = 0;
+    while (m.canUndo() && undone < 2000) {
+        m.undo();
+        ++undone;
+    }
+    EXPECT_EQ(undone, 1000);
+    EXPECT_EQ(m.equation(), QStringLiteral("x"));
+    runScript(m, QStringLiteral("<Redo>"));
+    EXPECT_EQ(m.equation(), QStringLiteral("xa"));
+}
+
 TEST(EditingModel, DeletingTheLastCharacterEmptiesTheView)
 {
     const M metrics;

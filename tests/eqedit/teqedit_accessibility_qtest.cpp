@@ -76,6 +76,8 @@ private slots:
     void eventsOfTypingAndMoving();
     void changingTheQuestionIsReported();
     void nothingIsToldWhileHidden();
+    void listenerArrivingAfterEdits_data();
+    void listenerArrivingAfterEdits();
     void boundariesByCharacterAndWord_data();
     void boundariesByCharacterAndWord();
     void editableTextEditsTheFormula();
@@ -249,6 +251,58 @@ void TestTEqEditAccessibility::nothingIsToldWhileHidden()
     g_watched = nullptr;
     QCOMPARE(g_events, (QStringList{"update 7 'b'>'c'", "name"}));
     QCOMPARE(face(box)->textInterface()->text(0, -1), QStringLiteral("a"));
+}
+
+// Edits made while nobody listened are not announced; the first event after a
+// listener arrives describes the change from the text and caret the box had
+// then, never from what was last announced.
+void TestTEqEditAccessibility::listenerArrivingAfterEdits_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QList<int>>("unheard");  // a key code, or a character as a negative code
+    QTest::addColumn<QList<int>>("heard");
+    QTest::addColumn<QStringList>("events");
+
+    const auto ch = [](char c) { return -int(c); };
+    QTest::newRow("typed after unheard typing")
+        << "x" << QList<int>{Qt::Key_End, ch('y')} << QList<int>{ch('+')} << QStringList{"insert 2 '+' caret 3"};
+    QTest::newRow("deleted after an unheard index")
+        << "" << QList<int>{ch('R'), Qt::Key_Down, ch('B')} << QList<int>{Qt::Key_Backspace}
+        << QStringList{"remove 1 'B' caret 1"};
+    QTest::newRow("moved after an unheard move")
+        << "abc" << QList<int>{Qt::Key_End} << QList<int>{Qt::Key_Home} << QStringList{"caret 0"};
+    QTest::newRow("unheard deletion, heard Greek letter")
+        << "ab" << QList<int>{Qt::Key_End, Qt::Key_Backspace} << QList<int>{Qt::Key_F3, ch('b')}
+        << QStringList{"say греческая буква", "insert 1 'β' caret 2"};
+}
+
+void TestTEqEditAccessibility::listenerArrivingAfterEdits()
+{
+    QFETCH(QString, start);
+    QFETCH(QList<int>, unheard);
+    QFETCH(QList<int>, heard);
+    const auto press = [](TEqEdit& w, const QList<int>& keys) {
+        for (int k : keys) {
+            if (k < 0)
+                QTest::keyClick(&w, char(-k));
+            else
+                QTest::keyClick(&w, Qt::Key(k));
+        }
+    };
+    TEqEdit w;
+    w.setBeepHandler([] {});
+    w.SetEquation(start);
+    w.show();   // a hidden box tells nothing at all
+    QVERIFY(face(w));
+    g_watched = &w;
+    g_events.clear();
+    setAccessibleEventObserver(nullptr);
+    press(w, unheard);
+    setAccessibleEventObserver(record);
+    QVERIFY(g_events.isEmpty());
+    press(w, heard);
+    g_watched = nullptr;
+    QTEST(g_events, "events");
 }
 
 void TestTEqEditAccessibility::boundariesByCharacterAndWord_data()
