@@ -1,5 +1,6 @@
 // The reference windows: their pages, texts, equation boxes, pictures as they
 // come out on screen, and what "OK" does.
+#include "accessibletree.h"
 #include "drawing/picturebox.h"
 #include "eqedit/spokenformula.h"
 #include "eqedit/teqedit.h"
@@ -54,16 +55,6 @@ T* child(QWidget* root, const QString& page, const QString& name)
 {
     QWidget* scope = page.isEmpty() ? root : root->findChild<QWidget*>(page);
     return scope ? scope->findChild<T*>(name) : nullptr;
-}
-
-// Every accessible object under `iface`, depth first.
-void collect(QAccessibleInterface* iface, QList<QAccessibleInterface*>& out)
-{
-    if (!iface)
-        return;
-    out.append(iface);
-    for (int i = 0; i < iface->childCount(); ++i)
-        collect(iface->child(i), out);
 }
 
 // What a page shows: its texts, formula boxes and pictures.
@@ -733,8 +724,7 @@ void ReferenceWindowsTest::pagesAreReadAsShown()
             QVERIFY(QTest::qWaitForWindowExposed(w));
         }
         QCOMPARE(pages->currentIndex(), index);
-        QList<QAccessibleInterface*> all;
-        collect(QAccessible::queryAccessibleInterface(w), all);
+        const QList<QAccessibleInterface*> all = accessibleTree(QAccessible::queryAccessibleInterface(w));
         QList<QWidget*> found;
         for (QAccessibleInterface* a : all) {
             QVERIFY2(!a->state().invisible, qPrintable(a->text(QAccessible::Name)));

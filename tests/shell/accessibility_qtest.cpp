@@ -2,6 +2,7 @@
 // captions, panels that are groupings, the statement as text, the formula
 // boxes named by their formulas, no skip area, and the announcements of
 // verdicts, questions and solutions that leave the focus where it is.
+#include "accessibletree.h"
 #include "windowfixture.h"
 
 #include "drawing/canvaslabel.h"
@@ -21,21 +22,9 @@
 
 namespace {
 
-// Every accessible object under `iface`, depth first.
-void collect(QAccessibleInterface* iface, QList<QAccessibleInterface*>& out)
-{
-    if (!iface)
-        return;
-    out.append(iface);
-    for (int i = 0; i < iface->childCount(); ++i)
-        collect(iface->child(i), out);
-}
-
 QList<QAccessibleInterface*> tree(QWidget* window)
 {
-    QList<QAccessibleInterface*> all;
-    collect(QAccessible::queryAccessibleInterface(window), all);
-    return all;
+    return accessibleTree(QAccessible::queryAccessibleInterface(window));
 }
 
 // Counts the times a widget is shown: each announcement shows the announcer.
