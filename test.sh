@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs the whole suite twice: a normal
 # build with warnings as errors, and a build with AddressSanitizer and
-# UndefinedBehaviorSanitizer that stops on the first error.
+# UndefinedBehaviorSanitizer that stops on the first error.  Then the Qt-free
+# cores and their tests built for Windows run under Wine
+# (scripts/windows_cores.sh).
 source "$(dirname "${BASH_SOURCE[0]}")/scripts/common.sh"
 ensure_packages
 jobs=$(nproc)
@@ -19,3 +21,5 @@ export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 export LSAN_OPTIONS="suppressions=$VEKTUM_ROOT/tests/lsan.supp:print_suppressions=0"
 ctest --test-dir "$asan" --output-on-failure --parallel "$jobs"
+
+"$VEKTUM_ROOT/scripts/windows_cores.sh" "$VEKTUM_ROOT/build/mingw-cores"

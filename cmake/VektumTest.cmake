@@ -9,13 +9,20 @@
 # the libraries whose headers it includes.  The folder's support/*.cpp is
 # compiled into every test of the folder; Qt Test is linked only into the Qt
 # Test executables, so support code used by a GoogleTest must not need it.
+# With VEKTUM_CORES_ONLY only the GoogleTest ones are made, and Qt is not
+# needed.
 find_package(GTest REQUIRED)
-find_package(Qt6 REQUIRED COMPONENTS Test)
+if(NOT VEKTUM_CORES_ONLY)
+  find_package(Qt6 REQUIRED COMPONENTS Test)
+endif()
 
 function(vektum_add_test_folder)
   cmake_parse_arguments(ARG "" "" "LIBS;GTEST_LIBS;QTEST_LIBS" ${ARGN})
   file(GLOB gtests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_gtest.cpp)
-  file(GLOB qtests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_qtest.cpp)
+  set(qtests "")
+  if(NOT VEKTUM_CORES_ONLY)
+    file(GLOB qtests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_qtest.cpp)
+  endif()
   file(GLOB support CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/support/*.cpp
                                       ${CMAKE_CURRENT_SOURCE_DIR}/support/*.h)
   get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
