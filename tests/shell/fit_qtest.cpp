@@ -7,6 +7,7 @@
 #include "eqedit/teqedit.h"
 #include "platform/fonts.h"
 #include "platform/language.h"
+#include "platform/textlabel.h"
 #include "platform/translations.h"
 #include "shell/startup.h"
 
@@ -79,6 +80,15 @@ LabelText layOut(const QLabel* label)
     const Qt::Alignment align = QStyle::visualAlignment(label->layoutDirection(), label->alignment());
     const int flags = int(align) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
     out.height = metrics.boundingRect(box, flags, label->text()).height();
+    // A paragraph set on the line grid of its face (platform/textlabel.h).
+    int pitch = metrics.lineSpacing();
+    int firstBaseline = metrics.ascent();
+    if (const auto* own = qobject_cast<const TextLabel*>(label); own && own->setsOwnLines()) {
+        const LineGrid grid = own->lineGrid();
+        pitch = grid.pitch;
+        firstBaseline = grid.ascent;
+        out.height = own->lineCount(box.width()) * pitch;
+    }
 
     QTextLayout layout(label->text(), font);
     QTextOption option;
@@ -106,7 +116,7 @@ LabelText layOut(const QLabel* label)
             left += box.width() - natural;
         else if (align & Qt::AlignHCenter)
             left += (box.width() - natural) / 2;
-        const int baseline = top + n * metrics.lineSpacing() + metrics.ascent();
+        const int baseline = top + n * pitch + firstBaseline;
         const int end = line.textStart() + line.textLength();
         for (int i = line.textStart(); i < end; ++i) {
             if (text.at(i).isSpace())
