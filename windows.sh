@@ -116,6 +116,7 @@ cross_configure() {
     cmake -S "$VEKTUM_ROOT" -B "$dir" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
         -DCMAKE_PREFIX_PATH="$qt_prefix" -DCMAKE_FIND_ROOT_PATH="$qt_prefix" \
+        -DQt6_DIR="$qt_prefix/lib/cmake/Qt6" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
         -DQt6LinguistTools_DIR=/usr/lib/x86_64-linux-gnu/cmake/Qt6LinguistTools \
         -DVEKTUM_HOST_RENDER_ICON="$out/host/app/vektum_render_icon" \
