@@ -120,8 +120,10 @@ cross_configure() {
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
         -DQt6LinguistTools_DIR=/usr/lib/x86_64-linux-gnu/cmake/Qt6LinguistTools \
         -DVEKTUM_HOST_RENDER_ICON="$out/host/app/vektum_render_icon" \
-        -DCMAKE_CXX_COMPILER_LAUNCHER=ccache "$@" >/dev/null
+        "${launcher[@]}" "$@" >/dev/null
 }
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 cross_configure "$out/program" -DCMAKE_BUILD_TYPE=Release -DVEKTUM_BUILD_TESTS=OFF
 cmake --build "$out/program" --parallel "$(nproc)" --target vektum
