@@ -1,4 +1,5 @@
 #include "app/commandline.h"
+#include "app/console.h"
 #include "app/programicon.h"
 #include "platform/about.h"
 #include "shell/startup.h"
@@ -29,12 +30,9 @@ int main(int argc, char** argv)
 {
     // --help, --version and mistakes are answered without a display; Qt's own
     // options stay in argv for the application object.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    const CommandLineOutcome outcome = parseCommandLine(arguments);
+    const CommandLineOutcome outcome = parseCommandLine(commandLineArguments(argc, argv));
     if (outcome.exit) {
-        std::fputs(outcome.text.toLocal8Bit().constData(), outcome.exitCode == 0 ? stdout : stderr);
+        writeConsoleText(outcome.text, outcome.exitCode == 0 ? stdout : stderr);
         return outcome.exitCode;
     }
     return runProgram(argc, argv);

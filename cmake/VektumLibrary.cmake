@@ -2,7 +2,9 @@
 #
 # A library's headers are reached by its users as "folder/file.h" through a
 # generated include folder of its own, build/include/<target>/<folder>/, which
-# holds links to exactly that library's headers.  A file can therefore include
+# holds a forwarding header for each of exactly that library's headers: one
+# line including the real file by its absolute path (not a symbolic link,
+# which Windows allows only in developer mode).  A file can therefore include
 # only headers of its own library and of the libraries it links: the build
 # knows every dependency, and the layering test checks their direction.
 
@@ -11,11 +13,24 @@
 # an interface library, PRIVATE for an executable.
 function(vektum_publish_headers target scope folder)
   set(root ${PROJECT_BINARY_DIR}/include/${target})
-  file(REMOVE_RECURSE ${root})   # links to headers that no longer exist
+  set(wanted "")
   file(MAKE_DIRECTORY ${root}/${folder})
   foreach(header IN LISTS ARGN)
     get_filename_component(name ${header} NAME)
-    file(CREATE_LINK ${header} ${root}/${folder}/${name} SYMBOLIC)
+    if(IS_SYMLINK ${root}/${folder}/${name})
+      file(REMOVE ${root}/${folder}/${name})   # a link made by an earlier build: never write through it
+    endif()
+    # Written only when its text changes, so a new configure rebuilds nothing.
+    file(CONFIGURE OUTPUT ${root}/${folder}/${name}
+         CONTENT "// Generated: forwards to the library's header.\n#include \"${header}\"\n")
+    list(APPEND wanted ${root}/${folder}/${name})
+  endforeach()
+  # Forwarders of headers that no longer exist, or of an earlier folder name.
+  file(GLOB_RECURSE present LIST_DIRECTORIES false ${root}/*)
+  foreach(file IN LISTS present)
+    if(NOT file IN_LIST wanted)
+      file(REMOVE ${file})
+    endif()
   endforeach()
   target_include_directories(${target} ${scope} ${root})
 endfunction()

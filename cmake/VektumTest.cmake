@@ -11,13 +11,20 @@
 # Test executables, so support code used by a GoogleTest must not need it.
 # What tests of several folders share is the library vektum_test_support
 # (tests/support), named in LIBS or QTEST_LIBS like any other.
+# With VEKTUM_CORES_ONLY only the GoogleTest ones are made, and Qt is not
+# needed.
 find_package(GTest REQUIRED)
-find_package(Qt6 REQUIRED COMPONENTS Test)
+if(NOT VEKTUM_CORES_ONLY)
+  find_package(Qt6 REQUIRED COMPONENTS Test)
+endif()
 
 function(vektum_add_test_folder)
   cmake_parse_arguments(ARG "" "" "LIBS;GTEST_LIBS;QTEST_LIBS" ${ARGN})
   file(GLOB gtests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_gtest.cpp)
-  file(GLOB qtests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_qtest.cpp)
+  set(qtests "")
+  if(NOT VEKTUM_CORES_ONLY)
+    file(GLOB qtests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_qtest.cpp)
+  endif()
   file(GLOB support CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/support/*.cpp
                                       ${CMAKE_CURRENT_SOURCE_DIR}/support/*.h)
   get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)

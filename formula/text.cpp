@@ -93,10 +93,11 @@ bool belowOne(std::string_view t)
     return order + exponent < 0;
 }
 
-// The C library's conversion of an out-of-range text that is below 1: zero or
-// a subnormal value.  The text is written again without a decimal point, as
-// digits and a decimal exponent, so that no locale can read it differently.
-long double tinyValue(std::string_view t)
+// The C library's conversion of a text of the decimal syntax below; for an
+// out-of-range text below 1 that is zero or a subnormal value.  The text is
+// written again without a decimal point, as digits and a decimal exponent, so
+// that no locale can read it differently.
+long double pointFreeValue(std::string_view t)
 {
     std::string digits;
     long long exponent = 0;
@@ -166,7 +167,7 @@ bool readDecimal(std::string_view text, Float& value)
         if (!belowOne(text))
             parsed = negative ? -std::numeric_limits<Float>::infinity() : std::numeric_limits<Float>::infinity();
         else
-            parsed = static_cast<Float>(tinyValue(text));
+            parsed = static_cast<Float>(pointFreeValue(text));
     } else if (result.ec != std::errc()) {
         return false;
     }
@@ -297,7 +298,21 @@ bool readDecimalNumber(std::string_view text, double& value)
 
 bool readDecimalNumber(std::string_view text, long double& value)
 {
+#if defined(VEKTUM_NO_FROM_CHARS_LONG_DOUBLE)
+    return readDecimalNumberThroughCLibrary(text, value);
+#else
     return readDecimal(text, value);
+#endif
+}
+
+bool readDecimalNumberThroughCLibrary(std::string_view text, long double& value)
+{
+    if (!decimalSyntax(text))
+        return false;
+    const long double parsed = pointFreeValue(text);
+    // Overflow gives HUGE_VALL, the infinity of the text's sign, as above.
+    value = std::isinf(parsed) ? std::copysign(std::numeric_limits<long double>::infinity(), parsed) : parsed;
+    return true;
 }
 
 std::uint8_t FunctionCode(std::string_view name)

@@ -43,6 +43,10 @@ long double StrToNumber(std::string_view text);
 // number.
 bool readDecimalNumber(std::string_view text, double& value);
 bool readDecimalNumber(std::string_view text, long double& value);
+// The same reading of a long double through the C library's strtold, for
+// standard libraries without a full std::from_chars for long double (the
+// build then uses it for readDecimalNumber); it gives the same values.
+bool readDecimalNumberThroughCLibrary(std::string_view text, long double& value);
 
 // The functions of a formula by their codes.
 enum class FunctionId : std::uint8_t {

@@ -7,6 +7,7 @@
 #include "platform/colours.h"
 #include "platform/fonts.h"
 #include "platform/tabpages.h"
+#include "platform/textlabel.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -22,7 +23,7 @@ QFont textFont()
 QLabel* addText(QWidget* page, const char* name, const QRect& box, const QString& text, int flags,
                 const QFont& font)
 {
-    auto* label = new QLabel(text, page);
+    auto* label = new TextLabel(text, page);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -292,6 +292,11 @@ TEST(GuardedOperations, GuardsAndResults)
 {
     const long double eps = 0.0001;  // MyStat.Epsilon
     const long double halfPi = 3.141592653589793 / 2;
+    // Next to a pole the expected value is the C library's own tangent, taken
+    // at run time: the compiler would fold a constant call exactly, which an
+    // x87 tangent (MinGW's) does not match there to 1e-15.
+    volatile long double nearPole = 3 * halfPi;
+    const long double libraryTanNearPole = std::tan(static_cast<long double>(nearPole));
     const GuardCase cases[] = {
         {"add", MyAdd, 2, 3, 5, ""},
         {"sub", MySub, 2, 3, -1, ""},
@@ -314,7 +319,7 @@ TEST(GuardedOperations, GuardsAndResults)
         {"tan near pi/2", tan, halfPi + 2 * eps, 0, 1, kCotangentOfZero},
         {"tan near -pi/2", tan, -halfPi + 2 * eps, 0, 1, kCotangentOfZero},
         {"tan outside the guard", tan, halfPi + 4 * eps, 0, std::tan(halfPi + 4 * eps), ""},
-        {"tan at 3pi/2", tan, 3 * halfPi, 0, std::tan(3 * halfPi), ""},
+        {"tan at 3pi/2", tan, 3 * halfPi, 0, libraryTanNearPole, ""},
     };
     for (const auto& c : cases) {
         clearStatus();

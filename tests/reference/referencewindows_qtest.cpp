@@ -8,11 +8,13 @@
 #include "platform/accessibility.h"
 #include "reference/helpform.h"
 #include "reference/metodform.h"
+#include "reference/pagebuilder.h"
 #include "reference/ponform.h"
 #include "reference/ponpictures.h"
 #include "reference/svyazform.h"
 #include "reference/svyazpictures.h"
 #include "platform/fonts.h"
+#include "platform/textlabel.h"
 
 #include <QAccessible>
 #include <QFontMetrics>
@@ -96,6 +98,7 @@ private slots:
 
     void inlineControlsReadAsOneLine();
     void keyNameSitsInTheGap();
+    void wrappedTextKeepsTheTablePitch();
 
     void okHidesAndKeepsThePage_data();
     void okHidesAndKeepsThePage();
@@ -511,6 +514,23 @@ void ReferenceWindowsTest::picturesHaveAccessibleNames()
         QVERIFY2(countPixels(image, image.rect(), [](QColor c) { return c != Qt::white; }) > 100,
                  qPrintable(picture->objectName()));
     }
+}
+
+void ReferenceWindowsTest::wrappedTextKeepsTheTablePitch()
+{
+    // Lines of 17-px Arial lie 19 px apart, as on Windows, whatever the
+    // desktop's own line spacing: the baseline 15 px below the line's top.
+    const LineGrid grid = windowsLineGrid(reference::textFont());
+    QCOMPARE(grid.pitch, 19);
+    QCOMPARE(grid.ascent, 15);
+    // So the end of the sentence on the couple, below its five lines, sits
+    // where the table puts it.
+    auto* couple = m_pon->findChild<TextLabel*>(QStringLiteral("Label12"));
+    auto* end = m_pon->findChild<QLabel*>(QStringLiteral("Label13"));
+    QVERIFY(couple && end);
+    QCOMPARE(couple->lineCount(couple->contentsRect().width()), 5);
+    QCOMPARE(couple->heightForWidth(couple->width()), 5 * 19);
+    QCOMPARE(end->y(), 175);
 }
 
 void ReferenceWindowsTest::inlineControlsReadAsOneLine()
