@@ -60,9 +60,15 @@ public:
     }
 };
 
+// A notification stands on its own, as a desktop notification does: its
+// parent is the application, never the window it speaks for.  A screen reader
+// presents an object with the windows around it that it counts as context; a
+// notification inside a dialog would bring the dialog's name and every label
+// of it along with each announcement.
 class AnnouncerAccessible : public QAccessibleWidget {
 public:
     explicit AnnouncerAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Notification) {}
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(qApp); }
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleWidget::state();
@@ -165,7 +171,8 @@ QList<QWidget*> accessibleChildren(const QWidget* parent)
     QList<QWidget*> shown;
     for (QObject* o : parent->children()) {
         auto* w = qobject_cast<QWidget*>(o);
-        if (w && !w->isWindow() && !isHelper(w) && !w->isHidden() && !isHiddenFromAccessibility(w))
+        if (w && !w->isWindow() && !isHelper(w) && !qobject_cast<Announcer*>(w) && !w->isHidden()
+            && !isHiddenFromAccessibility(w))
             shown.append(w);
     }
     // Lines from the top: a widget joins a line when it starts above the
@@ -233,8 +240,7 @@ Announcer::Announcer(QWidget* window)
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
-    // In the window's last corner, so that a review of the window finds the
-    // last announcement after everything else.
+    // A point in the window's last corner, covering nothing.
     setGeometry(std::max(0, window->width() - 1), std::max(0, window->height() - 1), 1, 1);
     hide();
     window->installEventFilter(this);

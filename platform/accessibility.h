@@ -51,7 +51,11 @@ bool isHiddenFromAccessibility(const QWidget* widget);
 
 // An invisible status of a window that a screen reader speaks whenever it
 // changes: role Notification, its name the text, shown anew for every
-// announcement.  It takes no focus and no clicks and paints nothing.
+// announcement.  It takes no focus and no clicks and paints nothing.  To the
+// screen reader it is a notification of the application, not a part of the
+// window: an announcement is spoken alone, without the window's caption and
+// labels, and a review of the window finds what the window shows (the texts
+// an announcement repeats) rather than the announcer.
 class Announcer : public QWidget {
     Q_OBJECT
 public:
