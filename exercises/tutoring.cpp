@@ -328,6 +328,8 @@ QuestionKind classifyQuestion(std::string_view question, std::string_view refere
     const std::string ref = withoutBlanks(reference);
     if (ref == "Y" || ref == "N")
         return QuestionKind::YesNo;
+    if (question.find("угол") != std::string_view::npos)
+        return QuestionKind::Angle;
     const std::vector<Term> terms = referenceTerms(ref);
     bool numbers = !terms.empty();
     for (const Term& t : terms)

@@ -59,8 +59,9 @@ std::string joinTerms(const std::vector<Term>& terms);
 // The term with its sign in front when it is negative.
 std::string signedTerm(const Term& term);
 
-enum class QuestionKind { Number, YesNo, Projection, Moment, Expression };
-// By the reference (a number, Y or N) and the question's own words.
+enum class QuestionKind { Number, YesNo, Projection, Moment, Expression, Angle };
+// By the reference (Y or N, a number) and the question's own words: a question
+// that asks for an angle is one whatever its answer looks like.
 QuestionKind classifyQuestion(std::string_view question, std::string_view reference);
 
 enum class Mistake {

@@ -49,7 +49,9 @@ std::vector<Question> allQuestions()
 bool isFormulaQuestion(const Question& q)
 {
     const QuestionKind kind = classifyQuestion(q.question, q.reference);
-    return kind != QuestionKind::Number && kind != QuestionKind::YesNo;
+    const bool number = std::all_of(q.reference.begin(), q.reference.end(),
+                                    [](unsigned char c) { return std::isdigit(c) != 0; });
+    return kind != QuestionKind::Number && kind != QuestionKind::YesNo && !(kind == QuestionKind::Angle && number);
 }
 
 // A table as a step set-up leaves it, at the point `value` gives each name.
@@ -203,6 +205,29 @@ TEST(Tutoring, ReferenceTermsLeaveOutZeroPrefixes)
 }
 
 // Equivalent forms of the references pass the confirmation at every point.
+// The general advice follows the kind of question: an angle is asked for in
+// words, whatever its answer looks like (0 or pi/2-alpha); a count is a bare
+// number; yes or no is Y or N; sums of projections and of moments are named.
+TEST(Tutoring, QuestionKindByItsWordsAndAnswer)
+{
+    const struct {
+        const char* question;
+        const char* reference;
+        QuestionKind kind;
+    } rows[] = {
+        {"Какой угол сила R!D@ образует с вертикалью ?", "0", QuestionKind::Angle},
+        {"Какой угол будет составлять сила R!B@ c балкой AB?", "~p/2-~a", QuestionKind::Angle},
+        {"Сколько неизвестных реакций связей?", "4", QuestionKind::Number},
+        {"Является ли задача статически определимой?", "Y", QuestionKind::YesNo},
+        {"Является ли задача статически определимой?", "N", QuestionKind::YesNo},
+        {"Запишите сумму проекций всех сил на ось Ox", "F-R!B@*sin(~a)", QuestionKind::Projection},
+        {"Запишите сумму моментов всех сил относительно точки D", "G*b-R!B@*(2*b-a)", QuestionKind::Moment},
+        {"Найдите R!B@", "G*b/(2*b-a)", QuestionKind::Expression},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(classifyQuestion(r.question, r.reference), r.kind) << r.question << " / " << r.reference;
+}
+
 TEST(Tutoring, ConfirmationNeverRefusesAnEquivalentForm)
 {
     struct Row {
