@@ -234,7 +234,9 @@ wine "$setup" /S
 wineserver -w
 installed=$WINEPREFIX/drive_c/users/${USER:-$(id -un)}/AppData/Local/Programs/VEKTUM-W
 [ -f "$installed/vektum.exe" ] || { echo "the installer installed nothing" >&2; exit 1; }
-wine "$installed/vektum.exe" >"$wine_dir/program.log" 2>&1 &
+# A Russian desktop, as the student's: Wine takes its locale from LC_ALL
+# (the host need not have that locale), the program its language from Wine.
+LC_ALL=ru_RU.UTF-8 wine "$installed/vektum.exe" >"$wine_dir/program.log" 2>&1 &
 program=$!
 sleep 20
 import -window root "$wine_dir/shots/main.png"
@@ -249,7 +251,9 @@ cp -r "$installed" "$wine_dir/shooter"
 cross_configure "$out/program" -DCMAKE_BUILD_TYPE=Release -DVEKTUM_BUILD_TESTS=OFF
 cmake --build "$out/program" --parallel "$(nproc)" --target vektum_screenshots
 cp "$out/program/app/vektum_screenshots.exe" "$wine_dir/shooter/"
-wine "$wine_dir/shooter/vektum_screenshots.exe" "$(winepath -w "$wine_dir/shots")" || true
+# The tool asks for the offscreen platform, which the installed folder does
+# not ship; "-platform" outranks that, so it draws on the Windows platform.
+wine "$wine_dir/shooter/vektum_screenshots.exe" "$(winepath -w "$wine_dir/shots")" -platform windows || true
 # The uninstaller, silently: nothing of the program may remain.
 wine "$installed/uninstall.exe" /S
 sleep 5
