@@ -284,7 +284,11 @@ cross_configure "$tests" -DCMAKE_BUILD_TYPE=Release -DVEKTUM_BUILD_TESTS=ON \
 cmake --build "$tests" --parallel "$(nproc)"
 # The programs find the DLLs and the stand-in faces beside them, Qt's
 # plugins and translations in the cache.
+# Beyond the program's own DLLs the tests import Qt Test: read from their
+# import tables like the program's.
 cp "$stage"/*.dll "$tests/bin/"
+system_dlls=()
+collect_dlls "$tests/bin" "$tests"/bin/*.exe >/dev/null
 cp -r "$stage/fonts" "$tests/bin/"
 windows_path() { winepath -w "$1" | tr '\\' /; }   # qt.conf reads "\" as an escape
 printf '[Paths]\nPlugins = %s\nTranslations = %s\n' "$(windows_path "$qt_prefix/plugins")" \
