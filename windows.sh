@@ -239,7 +239,7 @@ installed=$WINEPREFIX/drive_c/users/${USER:-$(id -un)}/AppData/Local/Programs/VE
 LC_ALL=ru_RU.UTF-8 wine "$installed/vektum.exe" >"$wine_dir/program.log" 2>&1 &
 program=$!
 sleep 20
-import -window root "$wine_dir/shots/main.png"
+import -window root "$wine_dir/shots/installed.png"   # the tool below writes main.png
 # ВЫХОД is the fourth button in the Tab order, the first has the focus.
 xdotool search --name "Вектум" windowactivate --sync 2>/dev/null || true
 xdotool key Tab Tab Tab space
