@@ -225,8 +225,46 @@ xvfb=$!
 trap 'wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true' EXIT
 export DISPLAY=$display
 wineboot --init >/dev/null 2>&1
-wineserver -p 60
+# The server wineboot left running stays up (and says so with a non-zero status).
+wineserver -p 60 || true
 
+
+# The installer, silently; the installed program, its main window; ВЫХОД.
+wine "$setup" /S
+wineserver -w
+installed=$WINEPREFIX/drive_c/users/${USER:-$(id -un)}/AppData/Local/Programs/VEKTUM-W
+[ -f "$installed/vektum.exe" ] || { echo "the installer installed nothing" >&2; exit 1; }
+# A Russian desktop, as the student's: Wine takes its locale from LC_ALL
+# (the host need not have that locale), the program its language from Wine.
+LC_ALL=ru_RU.UTF-8 wine "$installed/vektum.exe" >"$wine_dir/program.log" 2>&1 &
+program=$!
+sleep 20
+import -window root "$wine_dir/shots/installed.png"   # the tool below writes main.png
+# ВЫХОД is the fourth button in the Tab order, the first has the focus.
+xdotool search --name "Вектум" windowactivate --sync 2>/dev/null || true
+xdotool key Tab Tab Tab space
+for _ in $(seq 30); do kill -0 $program 2>/dev/null || break; sleep 1; done
+if kill -0 $program 2>/dev/null; then echo "the program did not exit with ВЫХОД" >&2; kill $program; fi
+# A worked-example step and a reference page: the screenshot tool beside a
+# copy of the installed folder (the installed one stays as installed).
+cp -r "$installed" "$wine_dir/shooter"
+cross_configure "$out/program" -DCMAKE_BUILD_TYPE=Release -DVEKTUM_BUILD_TESTS=OFF
+cmake --build "$out/program" --parallel "$(nproc)" --target vektum_screenshots
+cp "$out/program/app/vektum_screenshots.exe" "$wine_dir/shooter/"
+# The tool asks for the offscreen platform, which the installed folder does
+# not ship; "-platform" outranks that, so it draws on the Windows platform.
+wine "$wine_dir/shooter/vektum_screenshots.exe" "$(winepath -w "$wine_dir/shots")" -platform windows || true
+# The uninstaller, silently: nothing of the program may remain.
+wine "$installed/uninstall.exe" /S
+sleep 5
+wineserver -w
+left=$(find "$WINEPREFIX/drive_c" -ipath '*vektum*' | head)
+grep -q 'local.vektum.Vektum' "$WINEPREFIX/user.reg" && left="$left registry key"
+[ -z "$left" ] && echo "Деинсталляция: ничего не осталось / uninstall left nothing" \
+               || echo "left after uninstalling: $left" >&2
+ls -l "$wine_dir/shots"
+
+# The test suites last: their build is the longest part of this run.
 # The test suites built for Windows.  GoogleTest from Debian's source, once.
 gtest=$cache/googletest-mingw-w64
 if [ ! -f "$gtest/lib/cmake/GTest/GTestConfig.cmake" ]; then
@@ -246,7 +284,11 @@ cross_configure "$tests" -DCMAKE_BUILD_TYPE=Release -DVEKTUM_BUILD_TESTS=ON \
 cmake --build "$tests" --parallel "$(nproc)"
 # The programs find the DLLs and the stand-in faces beside them, Qt's
 # plugins and translations in the cache.
+# Beyond the program's own DLLs the tests import Qt Test: read from their
+# import tables like the program's.
 cp "$stage"/*.dll "$tests/bin/"
+system_dlls=()
+collect_dlls "$tests/bin" "$tests"/bin/*.exe >/dev/null
 cp -r "$stage/fonts" "$tests/bin/"
 windows_path() { winepath -w "$1" | tr '\\' /; }   # qt.conf reads "\" as an escape
 printf '[Paths]\nPlugins = %s\nTranslations = %s\n' "$(windows_path "$qt_prefix/plugins")" \
@@ -257,34 +299,3 @@ printf '[Paths]\nPlugins = %s\nTranslations = %s\n' "$(windows_path "$qt_prefix/
 (ctest --test-dir "$tests" --output-on-failure --timeout 900 \
       -R "gtest|shell\.|exercises\.|solver\.|reference\.|monkey\.|drawing\.|eqedit\." \
       2>&1 || true) | tee "$wine_dir/tests.log"
-
-# The installer, silently; the installed program, its main window; ВЫХОД.
-wine "$setup" /S
-wineserver -w
-installed=$WINEPREFIX/drive_c/users/${USER:-$(id -un)}/AppData/Local/Programs/VEKTUM-W
-[ -f "$installed/vektum.exe" ] || { echo "the installer installed nothing" >&2; exit 1; }
-wine "$installed/vektum.exe" >"$wine_dir/program.log" 2>&1 &
-program=$!
-sleep 20
-import -window root "$wine_dir/shots/main.png"
-# ВЫХОД is the fourth button in the Tab order, the first has the focus.
-xdotool search --name "Вектум" windowactivate --sync 2>/dev/null || true
-xdotool key Tab Tab Tab space
-for _ in $(seq 30); do kill -0 $program 2>/dev/null || break; sleep 1; done
-if kill -0 $program 2>/dev/null; then echo "the program did not exit with ВЫХОД" >&2; kill $program; fi
-# A worked-example step and a reference page: the screenshot tool beside a
-# copy of the installed folder (the installed one stays as installed).
-cp -r "$installed" "$wine_dir/shooter"
-cross_configure "$out/program" -DCMAKE_BUILD_TYPE=Release -DVEKTUM_BUILD_TESTS=OFF
-cmake --build "$out/program" --parallel "$(nproc)" --target vektum_screenshots
-cp "$out/program/app/vektum_screenshots.exe" "$wine_dir/shooter/"
-wine "$wine_dir/shooter/vektum_screenshots.exe" "$(winepath -w "$wine_dir/shots")" || true
-# The uninstaller, silently: nothing of the program may remain.
-wine "$installed/uninstall.exe" /S
-sleep 5
-wineserver -w
-left=$(find "$WINEPREFIX/drive_c" -ipath '*vektum*' | head)
-grep -q 'local.vektum.Vektum' "$WINEPREFIX/user.reg" && left="$left registry key"
-[ -z "$left" ] && echo "Деинсталляция: ничего не осталось / uninstall left nothing" \
-               || echo "left after uninstalling: $left" >&2
-ls -l "$wine_dir/shots"
