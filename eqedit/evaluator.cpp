@@ -1,6 +1,7 @@
 #include "eqedit/evaluator.h"
 
 #include "eqedit/notation.h"
+#include "formula/power.h"
 #include "formula/random.h"
 #include "formula/text.h"
 
@@ -274,7 +275,7 @@ bool raise(double x, double y, double& result)
         }
         result = product;
     } else {
-        result = std::pow(x, y);
+        result = powerOf(x, y);
     }
     return std::isfinite(result);
 }
@@ -544,7 +545,7 @@ Message powerOfBracket(const QString& argument, const QString& exponent, QString
         return conversionMessage(argument);
     if (!toNumber(exponent, y))
         return conversionMessage(exponent);
-    const double r = std::pow(x, y);
+    const double r = powerOf(x, y);
     const bool finiteOperands = std::isfinite(x) && std::isfinite(y);
     if (std::isnan(r) || (std::isinf(r) && finiteOperands))
         return Id::PowerFault;

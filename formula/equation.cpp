@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "formula/errors.h"
+#include "formula/power.h"
 #include "formula/status.h"
 #include "formula/text.h"
 
@@ -263,7 +264,7 @@ long double MyPow(long double a, long double b)
 {
     if (std::fabs(tested(a)) < epsilon() && std::fabs(tested(b)) < epsilon())
         return 1;
-    return std::pow(narrowToDouble(a), narrowToDouble(b));
+    return powerOf(narrowToDouble(a), narrowToDouble(b));
 }
 
 long double MyLn(long double x)

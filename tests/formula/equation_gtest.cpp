@@ -309,6 +309,11 @@ TEST(GuardedOperations, GuardsAndResults)
         {"pow both small", MyPow, eps / 2, -eps / 2, 1, ""},
         {"pow small base", MyPow, 0, 2, 0, ""},
         {"pow negative exponent", MyPow, 2, -1, 0.5L, ""},
+        // The double nearest to the true power, however large the exponent.
+        {"pow large exponent", MyPow, static_cast<long double>(1.0000001), 1e8L, 22026.454910182532L, ""},
+        {"pow negative base, odd exponent", MyPow, -2, 3, -8, ""},
+        {"pow negative base, even exponent", MyPow, -1.5L, 4, 5.0625L, ""},
+        {"pow fractional exponent", MyPow, 2, 0.5L, 1.4142135623730951L, ""},
         {"ln", ln, 1, 0, 0, ""},
         {"ln near zero", ln, -eps / 2, 0, 1, kLogarithmOfZero},
         {"log", lg, 1000, 0, 3, ""},
