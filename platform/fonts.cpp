@@ -107,6 +107,14 @@ QStringList substitutesOnOwnFaces()
         for (const QString& file : files)
             QFontDatabase::addApplicationFont(folder.filePath(file));
         QFont::insertSubstitutions(arial, shipped);
+        // Such a system's dialog face ("MS Shell Dlg", the default font of
+        // every window) is whatever it maps that name to, under Wine a serif
+        // face of the host: the stand-in takes its place, at its size.
+        if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
+            QFont font = QApplication::font();
+            font.setFamilies(shipped);
+            QApplication::setFont(font);
+        }
     }
     QStringList sans;
     for (const QString& family : {QStringLiteral("Microsoft Sans Serif"), arial})
