@@ -325,16 +325,18 @@ void TestTEqEdit::caretFollowsTheLevel()
         QCOMPARE(caret.height(), hs);
         QCOMPARE(caret.top(), b + (level == level::Sub ? hn - hs : 0));
     }
-    // The caret is painted where it is said to be.
+    // The caret is painted where it is said to be, as far as the control
+    // reaches (a tall system face makes it taller than the control).
     const QImage img = w.grab().toImage();
-    QCOMPARE(inkedPixels(img, caret), caret.width() * caret.height());
+    const QRect shown = caret & img.rect();
+    QCOMPARE(inkedPixels(img, shown), shown.width() * shown.height());
 }
 
 void TestTEqEdit::focusOutRemovesTheCaret()
 {
     TEqEdit w;
     giveFocus(w);
-    const QRect caret = w.caretRect();
+    const QRect caret = w.caretRect() & w.rect();
     QVERIFY(!caret.isEmpty());
     QCOMPARE(inkedPixels(w.grab().toImage(), caret), caret.width() * caret.height());
     w.clearFocus();
