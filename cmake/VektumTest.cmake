@@ -2,10 +2,12 @@
 # executable, every tests/<folder>/*_qtest.cpp a Qt Test executable; both run
 # under the offscreen platform.
 #
-#   vektum_add_test_folder([LIBS <libs>...] [GTEST_LIBS <libs>...] [QTEST_LIBS <libs>...])
+#   vektum_add_test_folder([LIBS <libs>...] [GTEST_LIBS <libs>...] [QTEST_LIBS <libs>...]
+#                          [EMULATED_QTEST_ARGS <args>...])
 #
 # LIBS are linked into every test of the folder, GTEST_LIBS only into the
-# GoogleTest ones, QTEST_LIBS only into the Qt Test ones.  A test links exactly
+# GoogleTest ones, QTEST_LIBS only into the Qt Test ones.  EMULATED_QTEST_ARGS
+# are given to the Qt Test ones when they run under an emulator (Wine).  A test links exactly
 # the libraries whose headers it includes.  The folder's support/*.cpp is
 # compiled into every test of the folder; Qt Test is linked only into the Qt
 # Test executables, so support code used by a GoogleTest must not need it.
@@ -19,7 +21,7 @@ if(NOT VEKTUM_CORES_ONLY)
 endif()
 
 function(vektum_add_test_folder)
-  cmake_parse_arguments(ARG "" "" "LIBS;GTEST_LIBS;QTEST_LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "LIBS;GTEST_LIBS;QTEST_LIBS;EMULATED_QTEST_ARGS" ${ARGN})
   file(GLOB gtests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_gtest.cpp)
   set(qtests "")
   if(NOT VEKTUM_CORES_ONLY)
@@ -47,7 +49,7 @@ function(vektum_add_test_folder)
       # Under Wine the plain text of Qt Test reaches no output; its TAP form
       # does.  Windows there run several times slower than here: Qt Test's
       # own five-minute limit per test function would end the monkey.
-      set(args -o -,tap)
+      set(args -o -,tap ${ARG_EMULATED_QTEST_ARGS})
       list(APPEND environment "QTEST_FUNCTION_TIMEOUT=1800000")
       set(timeout 1800)
     endif()

@@ -325,10 +325,10 @@ void TestTEqEdit::caretFollowsTheLevel()
         QCOMPARE(caret.height(), hs);
         QCOMPARE(caret.top(), b + (level == level::Sub ? hn - hs : 0));
     }
-    // The caret is painted where it is said to be, as far as the control
-    // reaches (a tall system face makes it taller than the control).
+    // The caret is painted where it is said to be, as far as the inside of
+    // the frame reaches (a tall system face makes it taller than that).
     const QImage img = w.grab().toImage();
-    const QRect shown = caret & img.rect();
+    const QRect shown = caret & w.rect().adjusted(b, b, -b, -b);
     QCOMPARE(inkedPixels(img, shown), shown.width() * shown.height());
 }
 
@@ -336,7 +336,8 @@ void TestTEqEdit::focusOutRemovesTheCaret()
 {
     TEqEdit w;
     giveFocus(w);
-    const QRect caret = w.caretRect() & w.rect();
+    const int b = TEqEdit::BevelWidth;
+    const QRect caret = w.caretRect() & w.rect().adjusted(b, b, -b, -b);
     QVERIFY(!caret.isEmpty());
     QCOMPARE(inkedPixels(w.grab().toImage(), caret), caret.width() * caret.height());
     w.clearFocus();
