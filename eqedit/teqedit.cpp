@@ -9,9 +9,12 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QStyleHints>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -183,6 +186,7 @@ QRect TEqEdit::caretRect() const
 
 void TEqEdit::rebuildMetrics()
 {
+    ++m_fontGeneration;
     m_metrics = std::make_unique<FontEqMetrics>(font());
     m_model.setMetrics(m_metrics.get());
 }
@@ -355,40 +359,144 @@ void TEqEdit::changeEvent(QEvent* e)
         notifyEqEditChange(this, m_accessible);
 }
 
-void TEqEdit::paintEvent(QPaintEvent*)
+TEqEdit::Inks TEqEdit::inks() const
 {
-    QPainter p(this);
-    const QRect all = rect();
-    // The soft sunken frame: shadow at the top and left, light at the bottom
-    // and right, around the control's background colour.
-    p.fillRect(all, FBackColour);
-    const QColor shadow = palette().color(QPalette::Active, QPalette::Mid);
-    const QColor light = palette().color(QPalette::Active, QPalette::Light);
-    p.setPen(shadow);
-    p.drawLine(all.topLeft(), all.topRight());
-    p.drawLine(all.topLeft(), all.bottomLeft());
-    p.setPen(light);
-    p.drawLine(all.bottomLeft(), all.bottomRight());
-    p.drawLine(all.topRight(), all.bottomRight());
+    // Disabled controls show their formulas like enabled ones.
+    const QPalette& pal = palette();
+    return {FBackColour, pal.color(QPalette::Active, QPalette::Mid), pal.color(QPalette::Active, QPalette::Light),
+            pal.color(QPalette::Active, QPalette::WindowText)};
+}
 
-    const QRect area = all.adjusted(BevelWidth, BevelWidth, -BevelWidth, -BevelWidth);
+// The soft sunken frame: shadow at the top and left, light at the bottom and
+// right, around the control's background colour.
+void TEqEdit::paintFrame(QPainter& p, const Inks& inks) const
+{
+    const int w = width(), h = height();
+    p.fillRect(0, 0, w, h, inks.back);
+    p.fillRect(0, 0, w, 1, inks.shadow);
+    p.fillRect(0, 0, 1, h, inks.shadow);
+    p.fillRect(0, h - 1, w, 1, inks.light);
+    p.fillRect(w - 1, 0, 1, h, inks.light);
+}
+
+// Glyphs `from` on, each at its box, clipped to the inside of the frame.
+void TEqEdit::paintGlyphs(QPainter& p, const Inks& inks, const QVector<EqGlyph>& glyphs, qsizetype from) const
+{
+    if (from >= glyphs.size())
+        return;
+    p.save();
+    const QRect area = rect().adjusted(BevelWidth, BevelWidth, -BevelWidth, -BevelWidth);
     p.setClipRect(area);
     p.translate(area.topLeft());
-    // Disabled controls show their formulas like enabled ones.
-    const QColor ink = palette().color(QPalette::Active, QPalette::WindowText);
-    p.setPen(ink);
-    const EqLayout layout = m_model.visibleLayout();
-    bool reduced = false;
-    p.setFont(m_metrics->font(false));
-    for (const EqGlyph& g : layout.glyphs) {
+    p.setPen(inks.text);
+    bool reduced = glyphs.at(from).reduced;
+    p.setFont(m_metrics->font(reduced));
+    for (qsizetype i = from; i < glyphs.size(); ++i) {
+        const EqGlyph& g = glyphs.at(i);
         if (g.reduced != reduced) {
             reduced = g.reduced;
             p.setFont(m_metrics->font(reduced));
         }
         p.drawStaticText(QPoint(g.x, g.y), m_metrics->glyphText(g.ch, g.reduced));
     }
+    p.restore();
+}
+
+namespace {
+// Two glyphs that draw the same pixels.
+bool drawnAlike(const EqGlyph& a, const EqGlyph& b)
+{
+    return a.ch == b.ch && a.x == b.x && a.y == b.y && a.reduced == b.reduced;
+}
+
+// Text blended into an image of this format gives the pixels it gives on a
+// device of the other: 32-bit pixels, premultiplied or without alpha.
+bool blendsLikeTheImage(QImage::Format format)
+{
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32_Premultiplied;
+}
+} // namespace
+
+bool TEqEdit::paintsThroughImage(const QPainter& p, const Inks& inks) const
+{
+    const QPaintEngine* engine = p.paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster || !engine->paintDevice())
+        return false;
+    // Opaque colours only: a translucent background blends with what lies
+    // under the control, which the image does not hold.
+    if (!inks.back.isValid() || inks.back.alpha() != 255 || inks.shadow.alpha() != 255 ||
+        inks.light.alpha() != 255)
+        return false;
+    const QTransform& t = p.deviceTransform();
+    if (t.type() > QTransform::TxTranslate || t.dx() != qRound(t.dx()) || t.dy() != qRound(t.dy()))
+        return false;
+    const QPaintDevice* target = engine->paintDevice();
+    switch (target->devType()) {
+    case QInternal::Image:
+        if (!blendsLikeTheImage(static_cast<const QImage*>(target)->format()))
+            return false;
+        break;
+    case QInternal::Pixmap:
+        // A raster pixmap of depth 32 holds one of the two formats.
+        if (target->depth() != 32)
+            return false;
+        break;
+    default:
+        return false;
+    }
+    return !size().isEmpty();
+}
+
+// False when the image cannot stand in for the device (the fonts would take
+// another resolution); the image then holds nothing.
+bool TEqEdit::updatePaintedImage(const Inks& inks, const QVector<EqGlyph>& glyphs)
+{
+    PaintedImage& painted = m_painted;
+    if (painted.image.size() != size() || painted.image.logicalDpiX() != logicalDpiX() ||
+        painted.image.logicalDpiY() != logicalDpiY()) {
+        painted = PaintedImage{};
+        painted.image = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+        painted.image.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
+        painted.image.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
+        if (painted.image.logicalDpiX() != logicalDpiX() || painted.image.logicalDpiY() != logicalDpiY()) {
+            painted = PaintedImage{};
+            return false;
+        }
+    }
+    const bool sameGround = painted.inks == inks && painted.fontGeneration == m_fontGeneration;
+    // The glyphs drawn already, when the new ones continue them.
+    qsizetype from = 0;
+    if (sameGround && painted.glyphs.size() <= glyphs.size() &&
+        std::equal(painted.glyphs.cbegin(), painted.glyphs.cend(), glyphs.cbegin(), drawnAlike))
+        from = painted.glyphs.size();
+    if (sameGround && from == glyphs.size())
+        return true;
+    QPainter p(&painted.image);
+    if (from == 0)
+        paintFrame(p, inks);
+    paintGlyphs(p, inks, glyphs, from);
+    painted.glyphs = glyphs;
+    painted.inks = inks;
+    painted.fontGeneration = m_fontGeneration;
+    return true;
+}
+
+void TEqEdit::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const Inks colours = inks();
+    const EqLayout layout = m_model.visibleLayout();
+    if (paintsThroughImage(p, colours) && updatePaintedImage(colours, layout.glyphs)) {
+        p.drawImage(0, 0, m_painted.image);
+    } else {
+        paintFrame(p, colours);
+        paintGlyphs(p, colours, layout.glyphs, 0);
+    }
     if (caretShown()) {
+        const QRect area = rect().adjusted(BevelWidth, BevelWidth, -BevelWidth, -BevelWidth);
+        p.setClipRect(area);
         const LevelBand band = m_model.caretBand();
-        p.fillRect(QRect(m_model.caretX(), band.top, FCaretPixels, band.height), ink);
+        p.fillRect(QRect(area.left() + m_model.caretX(), area.top() + band.top, FCaretPixels, band.height),
+                   colours.text);
     }
 }
