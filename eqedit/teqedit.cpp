@@ -452,13 +452,15 @@ bool TEqEdit::paintsThroughImage(const QPainter& p, const Inks& inks) const
 bool TEqEdit::updatePaintedImage(const Inks& inks, const QVector<EqGlyph>& glyphs)
 {
     PaintedImage& painted = m_painted;
-    if (painted.image.size() != size() || painted.image.logicalDpiX() != logicalDpiX() ||
-        painted.image.logicalDpiY() != logicalDpiY()) {
+    // Fonts take the resolution of the device they are drawn on (its
+    // vertical one).
+    const int dpi = logicalDpiY();
+    if (painted.image.size() != size() || painted.image.logicalDpiY() != dpi) {
         painted = PaintedImage{};
-        painted.image = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+        painted.image = QImage(size(), QImage::Format_RGB32);
         painted.image.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
-        painted.image.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
-        if (painted.image.logicalDpiX() != logicalDpiX() || painted.image.logicalDpiY() != logicalDpiY()) {
+        painted.image.setDotsPerMeterY(qRound(dpi / 0.0254));
+        if (painted.image.logicalDpiY() != dpi) {
             painted = PaintedImage{};
             return false;
         }
@@ -487,7 +489,10 @@ void TEqEdit::paintEvent(QPaintEvent*)
     const Inks colours = inks();
     const EqLayout layout = m_model.visibleLayout();
     if (paintsThroughImage(p, colours) && updatePaintedImage(colours, layout.glyphs)) {
+        // The image is opaque: copied, not blended.
+        p.setCompositionMode(QPainter::CompositionMode_Source);
         p.drawImage(0, 0, m_painted.image);
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     } else {
         paintFrame(p, colours);
         paintGlyphs(p, colours, layout.glyphs, 0);
