@@ -148,9 +148,12 @@ void installFontSubstitutions()
         if (designed.hintingPreference() != current.hintingPreference() || designed.kerning() != current.kerning())
             QApplication::setFont(designed);
     }
-    // Loading a face creates FreeType's library, which has then read its setting.
+    // Loading a face creates FreeType's library, which has then read its
+    // setting.  The face loaded is one the windows draw in anyway (the house
+    // face at the size of the main window's buttons), so that start-up loads
+    // no face for this alone.
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        (void)QFontMetrics(QGuiApplication::font()).height();
+        (void)QFontMetrics(pixelFont(QStringLiteral("Arial"), 12)).height();
         restoreFreeTypeEnvironment();
     }
 }
