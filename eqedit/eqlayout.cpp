@@ -98,14 +98,15 @@ struct Bands {
 };
 
 // Calls glyph(c, drawn, lvl, greek) for each drawable character c of `text`
-// (drawn: the character painted for it) and marker(lvl) for each marker, lvl
-// being the level after the character.  Stops when a callback returns false.
+// from `from` on (drawn: the character painted for it) and marker(lvl) for
+// each marker, lvl being the level after the character; `lvl` and `greek` are
+// the level and the pending '~' at `from`.  Stops when a callback returns
+// false.
 template <class Glyph, class Marker>
-void walkEquation(const QString& text, State start, Glyph glyph, Marker marker)
+void walkEquation(const QString& text, qsizetype from, State lvl, bool greek, Glyph glyph, Marker marker)
 {
-    State lvl = start;
-    bool greek = false;
-    for (const QChar c : text) {
+    for (qsizetype i = from; i < text.size(); ++i) {
+        const QChar c = text.at(i);
         if (isLevelMarker(c)) {
             lvl = levelAfter(c, lvl);
             if (!marker(lvl))
@@ -122,30 +123,43 @@ void walkEquation(const QString& text, State start, Glyph glyph, Marker marker)
         }
     }
 }
-} // namespace
 
-EqLayout layoutEquation(const QString& text, State start, const EqMetrics& metrics)
+template <class Glyph, class Marker>
+void walkEquation(const QString& text, State start, Glyph glyph, Marker marker)
 {
-    EqLayout out;
+    walkEquation(text, 0, start, false, glyph, marker);
+}
+
+// A '~' stands before `index` with nothing but markers after it: the next
+// drawable character is a Greek letter.
+bool greekPendingAt(const QString& text, qsizetype index)
+{
+    for (qsizetype i = index - 1; i >= 0 && isMarker(text.at(i)); --i)
+        if (text.at(i) == u'~')
+            return true;
+    return false;
+}
+
+// Lays out `text` from `from` on, after what `out` holds.
+void appendLayout(EqLayout& out, const QString& text, qsizetype from, bool greek, const EqMetrics& metrics)
+{
     out.boundaryX.reserve(text.size() + 1);
     out.boundaryLevel.reserve(text.size() + 1);
     out.glyphs.reserve(text.size());
     const Bands bands(metrics);
-    int x = 0;
-    int index = 0;
-    out.boundaryX.append(0);
-    out.boundaryLevel.append(start);
+    int x = out.boundaryX.last();
+    int index = int(from);
     walkEquation(
-        text, start,
-        [&](QChar c, QChar drawn, State lvl, bool greek) {
+        text, from, out.boundaryLevel.last(), greek,
+        [&](QChar c, QChar drawn, State lvl, bool isGreek) {
             EqGlyph g;
             g.index = index++;
             g.level = lvl;
             g.reduced = lvl != level::Normal;
-            g.greek = greek;
+            g.greek = isGreek;
             g.ch = drawn;
             const LevelBand band = bands.of[lvl <= level::Sub ? lvl : level::Super];
-            g.y = c == u'*' && !greek && lvl == level::Normal ? bands.starTop : band.top;
+            g.y = c == u'*' && !isGreek && lvl == level::Normal ? bands.starTop : band.top;
             g.height = band.height;
             g.x = x;
             g.width = metrics.charWidth(g.ch, g.reduced);
@@ -161,7 +175,24 @@ EqLayout layoutEquation(const QString& text, State start, const EqMetrics& metri
             out.boundaryLevel.append(lvl);
             return true;
         });
+}
+} // namespace
+
+EqLayout layoutEquation(const QString& text, State start, const EqMetrics& metrics)
+{
+    EqLayout out;
+    out.boundaryX.append(0);
+    out.boundaryLevel.append(start);
+    appendLayout(out, text, 0, false, metrics);
     return out;
+}
+
+void extendLayout(EqLayout& layout, const QString& text, const EqMetrics& metrics)
+{
+    const qsizetype from = layout.boundaryX.size() - 1;
+    if (from < 0 || from > text.size())
+        return;
+    appendLayout(layout, text, from, greekPendingAt(text, from), metrics);
 }
 
 int EqWidth(const QString& text, const State& start, const EqMetrics& metrics)

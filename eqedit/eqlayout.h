@@ -86,6 +86,12 @@ struct EqLayout {
 
 EqLayout layoutEquation(const QString& text, State start, const EqMetrics& metrics);
 
+// Adds to `layout`, the layout of the first characters of `text` (as many as
+// it has boundaries less one), the rest of `text`: the result is the layout
+// of the whole text from the same start level.  Unchanged when it holds more
+// than `text`, or nothing at all.
+void extendLayout(EqLayout& layout, const QString& text, const EqMetrics& metrics);
+
 // The width in pixels of `text` drawn from level `start`.
 int EqWidth(const QString& text, const State& start, const EqMetrics& metrics);
 

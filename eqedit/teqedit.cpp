@@ -403,12 +403,6 @@ void TEqEdit::paintGlyphs(QPainter& p, const Inks& inks, const QVector<EqGlyph>&
 }
 
 namespace {
-// Two glyphs that draw the same pixels.
-bool drawnAlike(const EqGlyph& a, const EqGlyph& b)
-{
-    return a.ch == b.ch && a.x == b.x && a.y == b.y && a.reduced == b.reduced;
-}
-
 // Text blended into an image of this format gives the pixels it gives on a
 // device of the other: 32-bit pixels, premultiplied or without alpha.
 bool blendsLikeTheImage(QImage::Format format)
@@ -449,7 +443,7 @@ bool TEqEdit::paintsThroughImage(const QPainter& p, const Inks& inks) const
 
 // False when the image cannot stand in for the device (the fonts would take
 // another resolution); the image then holds nothing.
-bool TEqEdit::updatePaintedImage(const Inks& inks, const QVector<EqGlyph>& glyphs)
+bool TEqEdit::updatePaintedImage(const Inks& inks)
 {
     PaintedImage& painted = m_painted;
     // Fonts take the resolution of the device they are drawn on (its
@@ -465,19 +459,28 @@ bool TEqEdit::updatePaintedImage(const Inks& inks, const QVector<EqGlyph>& glyph
             return false;
         }
     }
-    const bool sameGround = painted.inks == inks && painted.fontGeneration == m_fontGeneration;
-    // The glyphs drawn already, when the new ones continue them.
+    const QString& text = m_model.visibleText();
+    const State start = m_model.visibleStartLevel();
+    const bool sameGround = painted.drawn && painted.inks == inks && painted.fontGeneration == m_fontGeneration &&
+                            painted.start == start;
+    // The glyphs drawn already, when the text shown now continues the text
+    // drawn: the layout of a text's start is the start of its layout.
     qsizetype from = 0;
-    if (sameGround && painted.glyphs.size() <= glyphs.size() &&
-        std::equal(painted.glyphs.cbegin(), painted.glyphs.cend(), glyphs.cbegin(), drawnAlike))
-        from = painted.glyphs.size();
-    if (sameGround && from == glyphs.size())
-        return true;
+    if (sameGround && text.startsWith(painted.text)) {
+        if (text.size() == painted.text.size())
+            return true;
+        from = painted.layout.glyphs.size();
+        extendLayout(painted.layout, text, *m_metrics);
+    } else {
+        painted.layout = layoutEquation(text, start, *m_metrics);
+    }
     QPainter p(&painted.image);
     if (from == 0)
         paintFrame(p, inks);
-    paintGlyphs(p, inks, glyphs, from);
-    painted.glyphs = glyphs;
+    paintGlyphs(p, inks, painted.layout.glyphs, from);
+    painted.drawn = true;
+    painted.text = text;
+    painted.start = start;
     painted.inks = inks;
     painted.fontGeneration = m_fontGeneration;
     return true;
@@ -487,15 +490,14 @@ void TEqEdit::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     const Inks colours = inks();
-    const EqLayout layout = m_model.visibleLayout();
-    if (paintsThroughImage(p, colours) && updatePaintedImage(colours, layout.glyphs)) {
+    if (paintsThroughImage(p, colours) && updatePaintedImage(colours)) {
         // The image is opaque: copied, not blended.
         p.setCompositionMode(QPainter::CompositionMode_Source);
         p.drawImage(0, 0, m_painted.image);
         p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     } else {
         paintFrame(p, colours);
-        paintGlyphs(p, colours, layout.glyphs, 0);
+        paintGlyphs(p, colours, m_model.visibleLayout().glyphs, 0);
     }
     if (caretShown()) {
         const QRect area = rect().adjusted(BevelWidth, BevelWidth, -BevelWidth, -BevelWidth);

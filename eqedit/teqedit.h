@@ -106,7 +106,7 @@ private:
     void paintFrame(QPainter& p, const Inks& inks) const;
     void paintGlyphs(QPainter& p, const Inks& inks, const QVector<EqGlyph>& glyphs, qsizetype from) const;
     bool paintsThroughImage(const QPainter& p, const Inks& inks) const;
-    bool updatePaintedImage(const Inks& inks, const QVector<EqGlyph>& glyphs);
+    bool updatePaintedImage(const Inks& inks);
 
     // What was last drawn, kept as an image that painting copies to the
     // screen: a repaint of unchanged text is one copy, and a character
@@ -116,7 +116,10 @@ private:
     // elsewhere draws directly.
     struct PaintedImage {
         QImage image;
-        QVector<EqGlyph> glyphs;
+        bool drawn = false;  // the image holds the text below
+        QString text;        // the visible text drawn
+        State start = level::Normal; // its start level
+        EqLayout layout;     // its layout
         Inks inks;
         int fontGeneration = -1; // m_fontGeneration when drawn
     };
