@@ -379,12 +379,12 @@ void TEqEdit::paintFrame(QPainter& p, const Inks& inks) const
     p.fillRect(w - 1, 0, 1, h, inks.light);
 }
 
-// Glyphs `from` on, each at its box, clipped to the inside of the frame.
+// Glyphs `from` on, each at its box, clipped to the inside of the frame; the
+// painter is left clipped and moved to the inside of the frame.
 void TEqEdit::paintGlyphs(QPainter& p, const Inks& inks, const QVector<EqGlyph>& glyphs, qsizetype from) const
 {
     if (from >= glyphs.size())
         return;
-    p.save();
     const QRect area = rect().adjusted(BevelWidth, BevelWidth, -BevelWidth, -BevelWidth);
     p.setClipRect(area);
     p.translate(area.topLeft());
@@ -399,7 +399,6 @@ void TEqEdit::paintGlyphs(QPainter& p, const Inks& inks, const QVector<EqGlyph>&
         }
         p.drawStaticText(QPoint(g.x, g.y), m_metrics->glyphText(g.ch, g.reduced));
     }
-    p.restore();
 }
 
 namespace {
@@ -497,7 +496,9 @@ void TEqEdit::paintEvent(QPaintEvent*)
         p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     } else {
         paintFrame(p, colours);
+        p.save();
         paintGlyphs(p, colours, m_model.visibleLayout().glyphs, 0);
+        p.restore();
     }
     if (caretShown()) {
         const QRect area = rect().adjusted(BevelWidth, BevelWidth, -BevelWidth, -BevelWidth);
