@@ -379,16 +379,21 @@ void TEqEdit::paintFrame(QPainter& p, const Inks& inks) const
     p.fillRect(w - 1, 0, 1, h, inks.light);
 }
 
-// Glyphs `from` on, each at its box, clipped to the inside of the frame; the
-// painter is left clipped and moved to the inside of the frame.
-void TEqEdit::paintGlyphs(QPainter& p, const Inks& inks, const QVector<EqGlyph>& glyphs, qsizetype from) const
+// Clips the painter to the inside of the frame, moves it there and sets the
+// ink of the glyphs.
+void TEqEdit::prepareForGlyphs(QPainter& p, const Inks& inks) const
 {
-    if (from >= glyphs.size())
-        return;
     const QRect area = rect().adjusted(BevelWidth, BevelWidth, -BevelWidth, -BevelWidth);
     p.setClipRect(area);
     p.translate(area.topLeft());
     p.setPen(inks.text);
+}
+
+// Glyphs `from` on, each at its box, with a painter prepared for glyphs.
+void TEqEdit::drawGlyphs(QPainter& p, const QVector<EqGlyph>& glyphs, qsizetype from) const
+{
+    if (from >= glyphs.size())
+        return;
     bool reduced = glyphs.at(from).reduced;
     p.setFont(m_metrics->font(reduced));
     for (qsizetype i = from; i < glyphs.size(); ++i) {
@@ -449,6 +454,7 @@ bool TEqEdit::updatePaintedImage(const Inks& inks)
     // vertical one).
     const int dpi = logicalDpiY();
     if (painted.image.size() != size() || painted.image.logicalDpiY() != dpi) {
+        painted.painter.reset();
         painted = PaintedImage{};
         painted.image = QImage(size(), QImage::Format_RGB32);
         painted.image.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
@@ -473,10 +479,13 @@ bool TEqEdit::updatePaintedImage(const Inks& inks)
     } else {
         painted.layout = layoutEquation(text, start, *m_metrics);
     }
-    QPainter p(&painted.image);
-    if (from == 0)
-        paintFrame(p, inks);
-    paintGlyphs(p, inks, painted.layout.glyphs, from);
+    if (from == 0) {
+        painted.painter.reset();
+        painted.painter = std::make_unique<QPainter>(&painted.image);
+        paintFrame(*painted.painter, inks);
+        prepareForGlyphs(*painted.painter, inks);
+    }
+    drawGlyphs(*painted.painter, painted.layout.glyphs, from);
     painted.drawn = true;
     painted.text = text;
     painted.start = start;
@@ -497,7 +506,8 @@ void TEqEdit::paintEvent(QPaintEvent*)
     } else {
         paintFrame(p, colours);
         p.save();
-        paintGlyphs(p, colours, m_model.visibleLayout().glyphs, 0);
+        prepareForGlyphs(p, colours);
+        drawGlyphs(p, m_model.visibleLayout().glyphs, 0);
         p.restore();
     }
     if (caretShown()) {

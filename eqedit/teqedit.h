@@ -104,7 +104,8 @@ private:
     Inks inks() const;
     // The frame, the background and the glyphs, in widget coordinates.
     void paintFrame(QPainter& p, const Inks& inks) const;
-    void paintGlyphs(QPainter& p, const Inks& inks, const QVector<EqGlyph>& glyphs, qsizetype from) const;
+    void prepareForGlyphs(QPainter& p, const Inks& inks) const;
+    void drawGlyphs(QPainter& p, const QVector<EqGlyph>& glyphs, qsizetype from) const;
     bool paintsThroughImage(const QPainter& p, const Inks& inks) const;
     bool updatePaintedImage(const Inks& inks);
 
@@ -122,6 +123,9 @@ private:
         EqLayout layout;     // its layout
         Inks inks;
         int fontGeneration = -1; // m_fontGeneration when drawn
+        // Kept active on the image between paints, prepared for glyphs, so
+        // that a glyph added costs no new painter.
+        std::unique_ptr<QPainter> painter;
     };
     PaintedImage m_painted;
     int m_fontGeneration = 0; // counts the control's changes of font
