@@ -77,12 +77,7 @@ void EqEditModel::trim()
 {
     if (FVisibleText.isEmpty())
         return;
-    const EqLayout layout = layoutEquation(FVisibleText, visibleStartLevel(), *m_metrics);
-    const int limit = textLimit();
-    qsizetype n = FVisibleText.size();
-    while (n > 0 && layout.boundaryX.at(n) > limit)
-        --n;
-    FVisibleText.truncate(n);
+    FVisibleText.truncate(EqFittingLength(FVisibleText, visibleStartLevel(), *m_metrics, textLimit()));
 }
 
 // The caret has gone left of the view: show it from five characters earlier.

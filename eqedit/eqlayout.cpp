@@ -30,7 +30,14 @@ FontEqMetrics::FontEqMetrics(const QFont& controlFont)
 
 int FontEqMetrics::charWidth(QChar c, bool reduced) const
 {
-    auto& cache = m_widths[reduced ? 1 : 0];
+    const int font = reduced ? 1 : 0;
+    if (c.unicode() < kFlatWidths) {
+        int& w = m_flatWidths[font][c.unicode()];
+        if (w < 0)
+            w = (reduced ? m_reducedMetrics : m_normalMetrics).horizontalAdvance(c);
+        return w;
+    }
+    auto& cache = m_widths[font];
     const auto it = cache.constFind(c.unicode());
     if (it != cache.cend())
         return *it;
@@ -78,48 +85,147 @@ LevelBand levelBand(State lvl, const EqMetrics& metrics)
     return {0, hs};
 }
 
-EqLayout layoutEquation(const QString& text, State start, const EqMetrics& metrics)
+namespace {
+// The band of each level, indexed by State, measured once per layout.
+struct Bands {
+    explicit Bands(const EqMetrics& metrics)
+        : of{levelBand(level::Super, metrics), levelBand(level::Normal, metrics), levelBand(level::Sub, metrics)},
+          starTop(metrics.zeroHeight(false) / 4)
+    {
+    }
+    LevelBand of[3];
+    int starTop; // top of a '*' on the normal line
+};
+
+// Calls glyph(c, drawn, lvl, greek) for each drawable character c of `text`
+// from `from` on (drawn: the character painted for it) and marker(lvl) for
+// each marker, lvl being the level after the character; `lvl` and `greek` are
+// the level and the pending '~' at `from`.  Stops when a callback returns
+// false.
+template <class Glyph, class Marker>
+void walkEquation(const QString& text, qsizetype from, State lvl, bool greek, Glyph glyph, Marker marker)
 {
-    EqLayout out;
-    out.boundaryX.reserve(text.size() + 1);
-    out.boundaryLevel.reserve(text.size() + 1);
-    out.glyphs.reserve(text.size());
-    State lvl = start;
-    bool greek = false;
-    int x = 0;
-    out.boundaryX.append(0);
-    out.boundaryLevel.append(lvl);
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    for (qsizetype i = from; i < text.size(); ++i) {
         const QChar c = text.at(i);
         if (isLevelMarker(c)) {
             lvl = levelAfter(c, lvl);
+            if (!marker(lvl))
+                return;
         } else if (c == u'~') {
             greek = true;
+            if (!marker(lvl))
+                return;
         } else {
+            const QChar drawn = greek ? greekGlyph(c) : c;
+            if (!glyph(c, drawn, lvl, greek))
+                return;
+            greek = false;
+        }
+    }
+}
+
+template <class Glyph, class Marker>
+void walkEquation(const QString& text, State start, Glyph glyph, Marker marker)
+{
+    walkEquation(text, 0, start, false, glyph, marker);
+}
+
+// A '~' stands before `index` with nothing but markers after it: the next
+// drawable character is a Greek letter.
+bool greekPendingAt(const QString& text, qsizetype index)
+{
+    for (qsizetype i = index - 1; i >= 0 && isMarker(text.at(i)); --i)
+        if (text.at(i) == u'~')
+            return true;
+    return false;
+}
+
+// Lays out `text` from `from` on, after what `out` holds.
+void appendLayout(EqLayout& out, const QString& text, qsizetype from, bool greek, const EqMetrics& metrics)
+{
+    out.boundaryX.reserve(text.size() + 1);
+    out.boundaryLevel.reserve(text.size() + 1);
+    out.glyphs.reserve(text.size());
+    const Bands bands(metrics);
+    int x = out.boundaryX.last();
+    int index = int(from);
+    walkEquation(
+        text, from, out.boundaryLevel.last(), greek,
+        [&](QChar c, QChar drawn, State lvl, bool isGreek) {
             EqGlyph g;
-            g.index = int(i);
+            g.index = index++;
             g.level = lvl;
             g.reduced = lvl != level::Normal;
-            g.greek = greek;
-            g.ch = greek ? greekGlyph(c) : c;
-            const LevelBand band = levelBand(lvl, metrics);
-            g.y = band.top;
+            g.greek = isGreek;
+            g.ch = drawn;
+            const LevelBand band = bands.of[lvl <= level::Sub ? lvl : level::Super];
+            g.y = c == u'*' && !isGreek && lvl == level::Normal ? bands.starTop : band.top;
             g.height = band.height;
-            if (c == u'*' && !greek && lvl == level::Normal)
-                g.y = metrics.zeroHeight(false) / 4;
             g.x = x;
             g.width = metrics.charWidth(g.ch, g.reduced);
             x += g.width;
-            greek = false;
             out.glyphs.append(g);
-        }
-        out.boundaryX.append(x);
-        out.boundaryLevel.append(lvl);
-    }
+            out.boundaryX.append(x);
+            out.boundaryLevel.append(lvl);
+            return true;
+        },
+        [&](State lvl) {
+            ++index;
+            out.boundaryX.append(x);
+            out.boundaryLevel.append(lvl);
+            return true;
+        });
+}
+} // namespace
+
+EqLayout layoutEquation(const QString& text, State start, const EqMetrics& metrics)
+{
+    EqLayout out;
+    out.boundaryX.append(0);
+    out.boundaryLevel.append(start);
+    appendLayout(out, text, 0, false, metrics);
     return out;
+}
+
+void extendLayout(EqLayout& layout, const QString& text, const EqMetrics& metrics)
+{
+    const qsizetype from = layout.boundaryX.size() - 1;
+    if (from < 0 || from > text.size())
+        return;
+    appendLayout(layout, text, from, greekPendingAt(text, from), metrics);
 }
 
 int EqWidth(const QString& text, const State& start, const EqMetrics& metrics)
 {
-    return layoutEquation(text, start, metrics).width();
+    int x = 0;
+    walkEquation(
+        text, start,
+        [&](QChar, QChar drawn, State lvl, bool) {
+            x += metrics.charWidth(drawn, lvl != level::Normal);
+            return true;
+        },
+        [](State) { return true; });
+    return x;
+}
+
+qsizetype EqFittingLength(const QString& text, State start, const EqMetrics& metrics, int limit)
+{
+    if (limit < 0)
+        return 0;
+    int x = 0;
+    qsizetype n = 0; // characters walked that fit
+    walkEquation(
+        text, start,
+        [&](QChar, QChar drawn, State lvl, bool) {
+            x += metrics.charWidth(drawn, lvl != level::Normal);
+            if (x > limit)
+                return false;
+            ++n;
+            return true;
+        },
+        [&](State) {
+            ++n;
+            return true;
+        });
+    return n;
 }

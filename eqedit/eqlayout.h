@@ -17,6 +17,7 @@
 #include <QHash>
 #include <QStaticText>
 #include <QVector>
+#include <array>
 
 // Text widths and heights of the two fonts of a formula: the normal one and the
 // reduced one used for indices.
@@ -45,7 +46,16 @@ private:
     QFont m_reduced;
     QFontMetrics m_normalMetrics;
     QFontMetrics m_reducedMetrics;
-    mutable QHash<char16_t, int> m_widths[2];
+    static constexpr char16_t kFlatWidths = 0x500; // Latin, Greek, Cyrillic
+    mutable std::array<std::array<int, kFlatWidths>, 2> m_flatWidths = makeUnmeasured();
+    mutable QHash<char16_t, int> m_widths[2]; // the other characters
+    static std::array<std::array<int, kFlatWidths>, 2> makeUnmeasured()
+    {
+        std::array<std::array<int, kFlatWidths>, 2> widths;
+        for (auto& font : widths)
+            font.fill(-1);
+        return widths;
+    }
     mutable int m_heights[2] = {-1, -1}; // -1 until measured
     mutable QHash<char16_t, QStaticText> m_texts[2];
 };
@@ -76,8 +86,18 @@ struct EqLayout {
 
 EqLayout layoutEquation(const QString& text, State start, const EqMetrics& metrics);
 
+// Adds to `layout`, the layout of the first characters of `text` (as many as
+// it has boundaries less one), the rest of `text`: the result is the layout
+// of the whole text from the same start level.  Unchanged when it holds more
+// than `text`, or nothing at all.
+void extendLayout(EqLayout& layout, const QString& text, const EqMetrics& metrics);
+
 // The width in pixels of `text` drawn from level `start`.
 int EqWidth(const QString& text, const State& start, const EqMetrics& metrics);
+
+// The length of the longest start of `text` drawn from level `start` that is
+// no wider than `limit` (0 when the limit is negative).
+qsizetype EqFittingLength(const QString& text, State start, const EqMetrics& metrics, int limit);
 
 // Top and height of the caret (or of a glyph) at a level.
 struct LevelBand {

@@ -9,9 +9,12 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QStyleHints>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -183,6 +186,7 @@ QRect TEqEdit::caretRect() const
 
 void TEqEdit::rebuildMetrics()
 {
+    ++m_fontGeneration;
     m_metrics = std::make_unique<FontEqMetrics>(font());
     m_model.setMetrics(m_metrics.get());
 }
@@ -355,40 +359,162 @@ void TEqEdit::changeEvent(QEvent* e)
         notifyEqEditChange(this, m_accessible);
 }
 
-void TEqEdit::paintEvent(QPaintEvent*)
+TEqEdit::Inks TEqEdit::inks() const
 {
-    QPainter p(this);
-    const QRect all = rect();
-    // The soft sunken frame: shadow at the top and left, light at the bottom
-    // and right, around the control's background colour.
-    p.fillRect(all, FBackColour);
-    const QColor shadow = palette().color(QPalette::Active, QPalette::Mid);
-    const QColor light = palette().color(QPalette::Active, QPalette::Light);
-    p.setPen(shadow);
-    p.drawLine(all.topLeft(), all.topRight());
-    p.drawLine(all.topLeft(), all.bottomLeft());
-    p.setPen(light);
-    p.drawLine(all.bottomLeft(), all.bottomRight());
-    p.drawLine(all.topRight(), all.bottomRight());
+    // Disabled controls show their formulas like enabled ones.
+    const QPalette& pal = palette();
+    return {FBackColour, pal.color(QPalette::Active, QPalette::Mid), pal.color(QPalette::Active, QPalette::Light),
+            pal.color(QPalette::Active, QPalette::WindowText)};
+}
 
-    const QRect area = all.adjusted(BevelWidth, BevelWidth, -BevelWidth, -BevelWidth);
+// The soft sunken frame: shadow at the top and left, light at the bottom and
+// right, around the control's background colour.
+void TEqEdit::paintFrame(QPainter& p, const Inks& inks) const
+{
+    const int w = width(), h = height();
+    p.fillRect(0, 0, w, h, inks.back);
+    p.fillRect(0, 0, w, 1, inks.shadow);
+    p.fillRect(0, 0, 1, h, inks.shadow);
+    p.fillRect(0, h - 1, w, 1, inks.light);
+    p.fillRect(w - 1, 0, 1, h, inks.light);
+}
+
+// Clips the painter to the inside of the frame, moves it there and sets the
+// ink of the glyphs.
+void TEqEdit::prepareForGlyphs(QPainter& p, const Inks& inks) const
+{
+    const QRect area = rect().adjusted(BevelWidth, BevelWidth, -BevelWidth, -BevelWidth);
     p.setClipRect(area);
     p.translate(area.topLeft());
-    // Disabled controls show their formulas like enabled ones.
-    const QColor ink = palette().color(QPalette::Active, QPalette::WindowText);
-    p.setPen(ink);
-    const EqLayout layout = m_model.visibleLayout();
-    bool reduced = false;
-    p.setFont(m_metrics->font(false));
-    for (const EqGlyph& g : layout.glyphs) {
+    p.setPen(inks.text);
+}
+
+// Glyphs `from` on, each at its box, with a painter prepared for glyphs.
+void TEqEdit::drawGlyphs(QPainter& p, const QVector<EqGlyph>& glyphs, qsizetype from) const
+{
+    if (from >= glyphs.size())
+        return;
+    bool reduced = glyphs.at(from).reduced;
+    p.setFont(m_metrics->font(reduced));
+    for (qsizetype i = from; i < glyphs.size(); ++i) {
+        const EqGlyph& g = glyphs.at(i);
         if (g.reduced != reduced) {
             reduced = g.reduced;
             p.setFont(m_metrics->font(reduced));
         }
         p.drawStaticText(QPoint(g.x, g.y), m_metrics->glyphText(g.ch, g.reduced));
     }
+}
+
+namespace {
+// Text blended into an image of this format gives the pixels it gives on a
+// device of the other: 32-bit pixels, premultiplied or without alpha.
+bool blendsLikeTheImage(QImage::Format format)
+{
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32_Premultiplied;
+}
+} // namespace
+
+bool TEqEdit::paintsThroughImage(const QPainter& p, const Inks& inks) const
+{
+    const QPaintEngine* engine = p.paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster || !engine->paintDevice())
+        return false;
+    // Opaque colours only: a translucent background blends with what lies
+    // under the control, which the image does not hold.
+    if (!inks.back.isValid() || inks.back.alpha() != 255 || inks.shadow.alpha() != 255 ||
+        inks.light.alpha() != 255)
+        return false;
+    const QTransform& t = p.deviceTransform();
+    if (t.type() > QTransform::TxTranslate || t.dx() != qRound(t.dx()) || t.dy() != qRound(t.dy()))
+        return false;
+    const QPaintDevice* target = engine->paintDevice();
+    switch (target->devType()) {
+    case QInternal::Image:
+        if (!blendsLikeTheImage(static_cast<const QImage*>(target)->format()))
+            return false;
+        break;
+    case QInternal::Pixmap:
+        // A raster pixmap of depth 32 holds one of the two formats.
+        if (target->depth() != 32)
+            return false;
+        break;
+    default:
+        return false;
+    }
+    return !size().isEmpty();
+}
+
+// False when the image cannot stand in for the device (the fonts would take
+// another resolution); the image then holds nothing.
+bool TEqEdit::updatePaintedImage(const Inks& inks)
+{
+    PaintedImage& painted = m_painted;
+    // Fonts take the resolution of the device they are drawn on (its
+    // vertical one).
+    const int dpi = logicalDpiY();
+    if (painted.image.size() != size() || painted.image.logicalDpiY() != dpi) {
+        painted.painter.reset();
+        painted = PaintedImage{};
+        painted.image = QImage(size(), QImage::Format_RGB32);
+        painted.image.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
+        painted.image.setDotsPerMeterY(qRound(dpi / 0.0254));
+        if (painted.image.logicalDpiY() != dpi) {
+            painted = PaintedImage{};
+            return false;
+        }
+    }
+    const QString& text = m_model.visibleText();
+    const State start = m_model.visibleStartLevel();
+    const bool sameGround = painted.drawn && painted.inks == inks && painted.fontGeneration == m_fontGeneration &&
+                            painted.start == start;
+    // The glyphs drawn already, when the text shown now continues the text
+    // drawn: the layout of a text's start is the start of its layout.
+    qsizetype from = 0;
+    if (sameGround && text.startsWith(painted.text)) {
+        if (text.size() == painted.text.size())
+            return true;
+        from = painted.layout.glyphs.size();
+        extendLayout(painted.layout, text, *m_metrics);
+    } else {
+        painted.layout = layoutEquation(text, start, *m_metrics);
+    }
+    if (from == 0) {
+        painted.painter.reset();
+        painted.painter = std::make_unique<QPainter>(&painted.image);
+        paintFrame(*painted.painter, inks);
+        prepareForGlyphs(*painted.painter, inks);
+    }
+    drawGlyphs(*painted.painter, painted.layout.glyphs, from);
+    painted.drawn = true;
+    painted.text = text;
+    painted.start = start;
+    painted.inks = inks;
+    painted.fontGeneration = m_fontGeneration;
+    return true;
+}
+
+void TEqEdit::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const Inks colours = inks();
+    if (paintsThroughImage(p, colours) && updatePaintedImage(colours)) {
+        // The image is opaque: copied, not blended.
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(0, 0, m_painted.image);
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    } else {
+        paintFrame(p, colours);
+        p.save();
+        prepareForGlyphs(p, colours);
+        drawGlyphs(p, m_model.visibleLayout().glyphs, 0);
+        p.restore();
+    }
     if (caretShown()) {
+        const QRect area = rect().adjusted(BevelWidth, BevelWidth, -BevelWidth, -BevelWidth);
+        p.setClipRect(area);
         const LevelBand band = m_model.caretBand();
-        p.fillRect(QRect(m_model.caretX(), band.top, FCaretPixels, band.height), ink);
+        p.fillRect(QRect(area.left() + m_model.caretX(), area.top() + band.top, FCaretPixels, band.height),
+                   colours.text);
     }
 }

@@ -22,11 +22,14 @@
 #include "eqedit/evaluator.h"
 #include "eqedit/teqeditaccessible.h"
 #include <QColor>
+#include <QImage>
 #include <QTimer>
 #include <QString>
 #include <QWidget>
 #include <functional>
 #include <memory>
+
+class QPainter;
 
 class TEqEdit : public QWidget {
     Q_OBJECT
@@ -92,6 +95,40 @@ private:
     void modelChanged();
     void restartBlink();
     void announceKey(EqKey key, State before);
+
+    // The colours the control is drawn in, read from the palette at paint time.
+    struct Inks {
+        QColor back, shadow, light, text;
+        bool operator==(const Inks&) const = default;
+    };
+    Inks inks() const;
+    // The frame, the background and the glyphs, in widget coordinates.
+    void paintFrame(QPainter& p, const Inks& inks) const;
+    void prepareForGlyphs(QPainter& p, const Inks& inks) const;
+    void drawGlyphs(QPainter& p, const QVector<EqGlyph>& glyphs, qsizetype from) const;
+    bool paintsThroughImage(const QPainter& p, const Inks& inks) const;
+    bool updatePaintedImage(const Inks& inks);
+
+    // What was last drawn, kept as an image that painting copies to the
+    // screen: a repaint of unchanged text is one copy, and a character
+    // typed at the end of the shown text draws its glyph only.  Used where
+    // drawing into an image gives the very pixels of drawing on the device
+    // (raster, 32-bit pixels, no scaling, the widget's resolution); painting
+    // elsewhere draws directly.
+    struct PaintedImage {
+        QImage image;
+        bool drawn = false;  // the image holds the text below
+        QString text;        // the visible text drawn
+        State start = level::Normal; // its start level
+        EqLayout layout;     // its layout
+        Inks inks;
+        int fontGeneration = -1; // m_fontGeneration when drawn
+        // Kept active on the image between paints, prepared for glyphs, so
+        // that a glyph added costs no new painter.
+        std::unique_ptr<QPainter> painter;
+    };
+    PaintedImage m_painted;
+    int m_fontGeneration = 0; // counts the control's changes of font
 
     std::unique_ptr<FontEqMetrics> m_metrics;
     EqEditModel m_model;

@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QHash>
 #include <QStringList>
 
 namespace {
@@ -123,6 +124,54 @@ QStringList substitutesOnOwnFaces()
     return sans + shipped;
 }
 #endif
+
+// The faces a family name is asked for as, once the substitutions are in
+// place: the family itself where it is installed, else its substitutes from
+// the first installed one on.  Asking for an installed face by name spares
+// the font system a search for the missing one and the list of fallback faces
+// it sorts for that name, once per writing system; the face drawn, and the
+// faces tried for a letter it lacks, are the same.
+struct FaceTable {
+    bool ready = false;        // set by installFontSubstitutions
+    QStringList installed;     // the installed families
+    QHash<QString, QStringList> faces;
+};
+
+FaceTable& faceTable()
+{
+    static FaceTable table;
+    return table;
+}
+
+QStringList facesFor(const QString& family)
+{
+    FaceTable& table = faceTable();
+    if (!table.ready)
+        return {family};
+    const auto known = table.faces.constFind(family);
+    if (known != table.faces.cend())
+        return *known;
+    QStringList faces{family};
+    if (!table.installed.contains(family, Qt::CaseInsensitive)) {
+        const QStringList substitutes = QFont::substitutes(family);
+        for (qsizetype i = 0; i < substitutes.size(); ++i)
+            if (table.installed.contains(substitutes.at(i), Qt::CaseInsensitive)) {
+                faces = substitutes.mid(i);
+                break;
+            }
+    }
+    table.faces.insert(family, faces);
+    return faces;
+}
+
+QFont fontOf(const QString& family)
+{
+    QFont f(family);
+    const QStringList faces = facesFor(family);
+    if (faces.size() != 1 || faces.first() != family)
+        f.setFamilies(faces);
+    return f;
+}
 } // namespace
 
 QFont withDesignedAdvances(QFont font)
@@ -149,6 +198,10 @@ void installFontSubstitutions()
     // Greek letters are drawn as Unicode letters in the surrounding face; a
     // "Symbol" request still needs a face that has them.
     QFont::insertSubstitutions(QStringLiteral("Symbol"), sans);
+    FaceTable& faces = faceTable();
+    faces.installed = QFontDatabase::families();
+    faces.faces.clear();
+    faces.ready = true;
     // Fonts that widgets build for themselves inherit the rendering from here.
     if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
         const QFont current = QApplication::font();
@@ -156,16 +209,19 @@ void installFontSubstitutions()
         if (designed.hintingPreference() != current.hintingPreference() || designed.kerning() != current.kerning())
             QApplication::setFont(designed);
     }
-    // Loading a face creates FreeType's library, which has then read its setting.
+    // Loading a face creates FreeType's library, which has then read its
+    // setting.  The face loaded is one the windows draw in anyway (the house
+    // face at the size of the main window's buttons), so that start-up loads
+    // no face for this alone.
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        (void)QFontMetrics(QGuiApplication::font()).height();
+        (void)QFontMetrics(pixelFont(QStringLiteral("Arial"), 12)).height();
         restoreFreeTypeEnvironment();
     }
 }
 
 QFont pixelFont(const QString& family, int pixels, bool bold)
 {
-    QFont f(family);
+    QFont f = fontOf(family);
     f.setPixelSize(pixels);
     f.setBold(bold);
     return withDesignedAdvances(f);
@@ -173,7 +229,7 @@ QFont pixelFont(const QString& family, int pixels, bool bold)
 
 QFont pointFont(const QString& family, int points, bool bold)
 {
-    QFont f(family);
+    QFont f = fontOf(family);
     f.setPointSize(points);
     f.setBold(bold);
     return withDesignedAdvances(f);

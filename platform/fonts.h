@@ -14,10 +14,12 @@
 // with the faces' hinting; safe to call more than once.
 void installFontSubstitutions();
 
-// A font N pixels high.
+// A font N pixels high.  Once the substitutions are installed, a family that
+// is not installed is asked for as the installed face it stands for (with the
+// faces after it), which draws the same and spares the font system a search.
 QFont pixelFont(const QString& family, int pixels, bool bold = false);
 
-// A font of N points.
+// A font of N points, its family asked for as pixelFont's.
 QFont pointFont(const QString& family, int points, bool bold = false);
 
 // Font sizes as the desktop converts them at 96 dots per inch: a whole number

@@ -116,6 +116,45 @@ TEST(Layout, BoundaryLevelsFollowTheMarkers)
     EXPECT_EQ(levelBand(level::Normal, m).height, M::Hn);
 }
 
+// Extending the layout of a text's start by the rest of the text gives the
+// layout of the whole text, wherever the text is cut: inside a Greek letter,
+// between level markers, at either end.
+TEST(Layout, ExtendingTheLayoutOfAStartGivesTheWholeLayout)
+{
+    const M m;
+    const std::pair<const char16_t*, State> cases[] = {
+        {u"y = F!1@*cos(~a)-R!A@*sin(~b)", level::Normal},
+        {u"~!a+~#@b", level::Normal}, // markers between '~' and its letter
+        {u"x#2!k@*~*", level::Sub},
+        {u"~~a", level::Super},
+        {u"", level::Normal},
+    };
+    const auto describe = [](const EqLayout& l) {
+        std::string out;
+        for (const EqGlyph& g : l.glyphs)
+            out += QString(g.ch).toStdString() + '@' + std::to_string(g.index) + ':' + std::to_string(g.x) + ',' +
+                   std::to_string(g.y) + ' ' + std::to_string(g.width) + 'x' + std::to_string(g.height) +
+                   (g.reduced ? "r" : "") + (g.greek ? "g" : "") + std::to_string(g.level) + ' ';
+        for (qsizetype i = 0; i < l.boundaryX.size(); ++i)
+            out += '|' + std::to_string(l.boundaryX[i]) + '/' + std::to_string(l.boundaryLevel[i]);
+        return out;
+    };
+    for (const auto& [text, start] : cases) {
+        const QString t = QString::fromUtf16(text);
+        const std::string whole = describe(layoutEquation(t, start, m));
+        for (qsizetype n = 0; n <= t.size(); ++n) {
+            EqLayout l = layoutEquation(t.left(n), start, m);
+            extendLayout(l, t, m);
+            EXPECT_EQ(describe(l), whole) << t.toStdString() << " cut after " << n;
+        }
+    }
+    // A layout that holds more than the text stays as it is.
+    EqLayout longer = layoutEquation(QStringLiteral("abc"), level::Normal, m);
+    const std::string before = describe(longer);
+    extendLayout(longer, QStringLiteral("ab"), m);
+    EXPECT_EQ(describe(longer), before);
+}
+
 TEST(Layout, RealFontsKeepTheGeometry)
 {
     int argc = 1;

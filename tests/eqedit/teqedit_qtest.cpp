@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QImage>
 #include <QPainter>
+#include <QStaticText>
 #include <QVBoxLayout>
 #include <QtTest>
 #include <algorithm>
@@ -49,6 +50,57 @@ int inkedPixels(const QImage& img, const QRect& area)
     return n;
 }
 
+// What the control must show: the frame's four lines, then each glyph of the
+// visible layout drawn on its own at its box in the control's fonts, clipped
+// to the inside of the frame, then the caret; painted into an image of
+// `format`.
+QImage paintedGlyphByGlyph(const TEqEdit& w, QImage::Format format)
+{
+    QImage img(w.size(), format);
+    QPainter p(&img);
+    const QRect all = img.rect();
+    const QPalette& pal = w.palette();
+    p.fillRect(all, w.BackColor());
+    p.setPen(pal.color(QPalette::Active, QPalette::Mid));
+    p.drawLine(all.topLeft(), all.topRight());
+    p.drawLine(all.topLeft(), all.bottomLeft());
+    p.setPen(pal.color(QPalette::Active, QPalette::Light));
+    p.drawLine(all.bottomLeft(), all.bottomRight());
+    p.drawLine(all.topRight(), all.bottomRight());
+    const int b = TEqEdit::BevelWidth;
+    const QRect area = all.adjusted(b, b, -b, -b);
+    p.setClipRect(area);
+    const QColor ink = pal.color(QPalette::Active, QPalette::WindowText);
+    p.setPen(ink);
+    const FontEqMetrics metrics(w.font());
+    for (const EqGlyph& g : w.model().visibleLayout().glyphs) {
+        QStaticText glyph{QString(g.ch)};
+        glyph.setTextFormat(Qt::PlainText);
+        p.setFont(metrics.font(g.reduced));
+        p.drawStaticText(area.topLeft() + QPoint(g.x, g.y), glyph);
+    }
+    if (w.caretShown())
+        p.fillRect(w.caretRect(), ink);
+    return img;
+}
+
+// The control drawn into a pixmap (as grab() does) and into images of two
+// formats, each against the picture above; empty when all agree.
+QString differenceFromGlyphByGlyph(TEqEdit& w)
+{
+    QStringList differences;
+    const QImage grabbed = w.grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (grabbed != paintedGlyphByGlyph(w, QImage::Format_ARGB32_Premultiplied))
+        differences << QStringLiteral("pixmap");
+    for (const QImage::Format format : {QImage::Format_RGB32, QImage::Format_RGB888}) {
+        QImage rendered(w.size(), format);
+        w.render(&rendered);
+        if (rendered != paintedGlyphByGlyph(w, format))
+            differences << QStringLiteral("image of format %1").arg(int(format));
+    }
+    return differences.join(QStringLiteral(", "));
+}
+
 } // namespace
 
 class TestTEqEdit : public QObject {
@@ -75,6 +127,8 @@ private slots:
     void disabledIsDrawnLikeEnabled();
     void samplesRender_data();
     void samplesRender();
+    void showsItsLayoutAfterEveryStep_data();
+    void showsItsLayoutAfterEveryStep();
 };
 
 void TestTEqEdit::defaults()
@@ -473,6 +527,84 @@ void TestTEqEdit::samplesRender()
                  qPrintable(QString(g.ch)));
         if (g.level == level::Sub)
             QCOMPARE(box.bottom(), b + m.zeroHeight(false) - 1);
+    }
+}
+
+void TestTEqEdit::showsItsLayoutAfterEveryStep_data()
+{
+    // Each step is a key in braces, a change of the control in braces, or
+    // text typed one character at a time; the picture is compared after
+    // every key.
+    QTest::addColumn<QString>("formula");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QStringList>("steps");
+    const QString f = QStringLiteral("y = F!1@*cos(~a)-R!A@*sin(~b)+M!B@(F)#2@-4#(-2)@+5#(4-67)@+x");
+    QTest::newRow("typing at the end, taking it back")
+        << QString() << 300 << QStringList{"ab+c", "{Backspace}", "{Backspace}", "d"};
+    QTest::newRow("indices and powers typed at the end")
+        << QString() << 300 << QStringList{"F", "{Down}", "kx", "{Up}", "+q", "{Up}", "2", "{Down}", "-1"};
+    QTest::newRow("Greek letters typed at the end")
+        << QString() << 300 << QStringList{"cos(", "{F3}", "a", ")+", "{F3}", "{Down}", "b"};
+    QTest::newRow("typing and deleting in the middle")
+        << QStringLiteral("a+b+c") << 300
+        << QStringList{"{End}", "{Left}", "{Left}", "x", "{Backspace}", "{Home}", "{Delete}", "z"};
+    QTest::newRow("a long formula scrolls while typed")
+        << QString() << 120 << QStringList{"abcdefghijklmnopqrstuvwxyz", "{Home}", "{End}", "{Left}"};
+    QTest::newRow("the whole formula typed, then End, Home")
+        << f << 300 << QStringList{"{End}", "+", "{Backspace}", "{Home}", "{Right}", "{Right}"};
+    QTest::newRow("colours and font change under the same text")
+        << QStringLiteral("R!A@+F#2") << 300
+        << QStringList{"{background}", "{ink}", "{font}", "{End}", "z", "{resize}", "y"};
+    QTest::newRow("the caret while focused")
+        << QStringLiteral("a!b") << 300 << QStringList{"{focus}", "{End}", "c", "{Left}", "{Backspace}"};
+}
+
+void TestTEqEdit::showsItsLayoutAfterEveryStep()
+{
+    QFETCH(QString, formula);
+    QFETCH(int, width);
+    QFETCH(QStringList, steps);
+    TEqEdit w;
+    w.resize(width, 27);
+    if (!formula.isEmpty())
+        w.SetEquation(formula);
+    QString difference = differenceFromGlyphByGlyph(w);
+    QVERIFY2(difference.isEmpty(), qPrintable(QStringLiteral("at the start: ") + difference));
+    const QHash<QString, Qt::Key> keys{{"{Backspace}", Qt::Key_Backspace}, {"{Delete}", Qt::Key_Delete},
+                                       {"{Left}", Qt::Key_Left},           {"{Right}", Qt::Key_Right},
+                                       {"{Up}", Qt::Key_Up},               {"{Down}", Qt::Key_Down},
+                                       {"{Home}", Qt::Key_Home},           {"{End}", Qt::Key_End},
+                                       {"{F3}", Qt::Key_F3}};
+    for (const QString& step : steps) {
+        if (keys.contains(step)) {
+            QTest::keyClick(&w, keys.value(step));
+        } else if (step == u"{background}") {
+            w.SetBackColor(QColor(255, 255, 160));
+        } else if (step == u"{ink}") {
+            QPalette pal = w.palette();
+            pal.setColor(QPalette::Active, QPalette::WindowText, QColor(0, 0, 160));
+            w.setPalette(pal);
+        } else if (step == u"{font}") {
+            QFont font = w.font();
+            font.setPointSize(16);
+            w.setFont(font);
+        } else if (step == u"{resize}") {
+            w.resize(width - 40, 27);
+        } else if (step == u"{focus}") {
+            giveFocus(w);
+            w.setCaretIndex(0);
+        } else {
+            for (const QChar c : step) {
+                QTest::keyClicks(&w, QString(c));
+                difference = differenceFromGlyphByGlyph(w);
+                QVERIFY2(difference.isEmpty(), qPrintable(QStringLiteral("after typing %1 of %2: %3")
+                                                              .arg(c)
+                                                              .arg(step, difference)));
+            }
+            continue;
+        }
+        difference = differenceFromGlyphByGlyph(w);
+        QVERIFY2(difference.isEmpty(), qPrintable(QStringLiteral("after %1: %2").arg(step, difference)));
     }
 }
 

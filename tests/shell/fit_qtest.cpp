@@ -266,6 +266,8 @@ private slots:
     void textsMeasureAsDesigned_data();
     void textsMeasureAsDesigned();
     void pointsAndPixels();
+    void fontsDrawTheFaceTheirNameStandsFor_data();
+    void fontsDrawTheFaceTheirNameStandsFor();
     void qtOwnTextsAreRussian();
 };
 
@@ -387,6 +389,37 @@ void FitTest::pointsAndPixels()
     // A formula font of 19 px is 14 pt and its indices, 4 pt smaller, 13 px.
     QCOMPARE(QFontInfo(pointFontForPixels(QStringLiteral("Arial"), 19)).pixelSize(), 19);
     QCOMPARE(QFontInfo(pointFont(QStringLiteral("Arial"), 10)).pixelSize(), 13);
+}
+
+void FitTest::fontsDrawTheFaceTheirNameStandsFor_data()
+{
+    QTest::addColumn<QString>("family");
+    for (const char* family : {"Arial", "MS Sans Serif", "MsSansSerif", "Symbol", "Liberation Sans", "DejaVu Sans",
+                               "Courier New"})
+        QTest::newRow(family) << QString::fromLatin1(family);
+}
+
+// A font the program builds by a face's name draws what a font of that name
+// alone draws after the substitutions: the same face, and for letters the
+// face lacks, the same fallback faces.
+void FitTest::fontsDrawTheFaceTheirNameStandsFor()
+{
+    QFETCH(QString, family);
+    installFontSubstitutions();
+    const QString sample = QStringLiteral("Проекция силы Fx = 12,5 αβγ ∑ ⊥ ∡ ⇒ ≈");
+    for (const bool bold : {false, true}) {
+        QFont named(family);
+        named.setPixelSize(17);
+        named.setBold(bold);
+        named = withDesignedAdvances(named);
+        const QFont ours = pixelFont(family, 17, bold);
+        QCOMPARE(QFontInfo(ours).family(), QFontInfo(named).family());
+        QCOMPARE(QFontInfo(ours).bold(), QFontInfo(named).bold());
+        QCOMPARE(QFontMetrics(ours).height(), QFontMetrics(named).height());
+        for (const QChar c : sample)
+            QVERIFY2(QFontMetrics(ours).horizontalAdvance(c) == QFontMetrics(named).horizontalAdvance(c),
+                     qPrintable(QStringLiteral("%1 (bold: %2)").arg(c).arg(bold)));
+    }
 }
 
 void FitTest::qtOwnTextsAreRussian()
