@@ -303,7 +303,9 @@ printf '[Paths]\nPlugins = %s\nTranslations = %s\n' "$(windows_path "$qt_prefix/
        "$(windows_path "$qt_prefix/translations")" > "$tests/bin/qt.conf"
 # Every GoogleTest and the Qt Test suites that drive windows, on Wine's
 # "windows" platform (Wine passes no QT_* variable, so the offscreen platform
-# the CTest entries name is not used).
+# the CTest entries name is not used), and the language suites that can run
+# there: the catalogue's runs the host's lupdate, and the English one expects
+# a desktop whose language is not English, where Wine's is.
 (ctest --test-dir "$tests" --output-on-failure --timeout 900 \
-      -R "gtest|shell\.|exercises\.|solver\.|reference\.|monkey\.|drawing\.|eqedit\." \
+      -R "gtest|shell\.|exercises\.|solver\.|reference\.|monkey\.|drawing\.|eqedit\.|i18n\.(roundtrip|russian)" \
       2>&1 || true) | tee "$wine_dir/tests.log"

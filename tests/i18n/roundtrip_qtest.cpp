@@ -89,7 +89,10 @@ QStringList freshTexts(const QString& language, QString* error)
         *error = QStringLiteral("the child failed: ") + QString::fromLocal8Bit(child.readAllStandardError());
         return {};
     }
-    return QString::fromUtf8(child.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    // Windows ends the lines it writes to a pipe with CR LF.
+    return QString::fromUtf8(child.readAllStandardOutput())
+        .remove(QLatin1Char('\r'))
+        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 // The first line where the two lists differ, for the failure message.
