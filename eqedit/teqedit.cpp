@@ -466,7 +466,7 @@ bool TEqEdit::updatePaintedImage(const Inks& inks)
     }
     const QString& text = m_model.visibleText();
     const State start = m_model.visibleStartLevel();
-    const bool sameGround = painted.drawn && painted.inks == inks && painted.fontGeneration == m_fontGeneration &&
+    const bool sameGround = painted.painter && painted.inks == inks && painted.fontGeneration == m_fontGeneration &&
                             painted.start == start;
     // The glyphs drawn already, when the text shown now continues the text
     // drawn: the layout of a text's start is the start of its layout.
@@ -486,7 +486,6 @@ bool TEqEdit::updatePaintedImage(const Inks& inks)
         prepareForGlyphs(*painted.painter, inks);
     }
     drawGlyphs(*painted.painter, painted.layout.glyphs, from);
-    painted.drawn = true;
     painted.text = text;
     painted.start = start;
     painted.inks = inks;

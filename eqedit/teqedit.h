@@ -117,14 +117,14 @@ private:
     // elsewhere draws directly.
     struct PaintedImage {
         QImage image;
-        bool drawn = false;  // the image holds the text below
-        QString text;        // the visible text drawn
+        QString text;        // the visible text drawn (once there is a painter)
         State start = level::Normal; // its start level
         EqLayout layout;     // its layout
         Inks inks;
         int fontGeneration = -1; // m_fontGeneration when drawn
         // Kept active on the image between paints, prepared for glyphs, so
-        // that a glyph added costs no new painter.
+        // that a glyph added costs no new painter; none until the image holds
+        // the text above.
         std::unique_ptr<QPainter> painter;
     };
     PaintedImage m_painted;
