@@ -55,6 +55,12 @@ ExerciseControls buildExerciseWindow(QWidget* window, const ExerciseLayout& layo
     c.helpButton->setObjectName(QStringLiteral("HelpButton"));
     c.helpButton->setAccessibleDescription(
         QCoreApplication::translate("ExerciseLayout", "Что не так с ответом; после трёх неверных ответов — правильный ответ (F2)"));
+    // F2 asks for the hint wherever the focus is, while the button is shown.
+    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F2), window);
+    QObject::connect(helpKey, &QShortcut::activated, c.helpButton, [button = c.helpButton] {
+        if (button->isVisible())
+            button->click();
+    });
 
     c.emptyLabel = new QLabel(window);
     c.emptyLabel->move(16, 208);

@@ -48,8 +48,8 @@ struct ExerciseControls {
 constexpr int ExerciseClientHeight = 446;
 constexpr int PauseTimerInterval = 2000;
 
-// Gives the window its caption, size and frame and creates its controls, and
-// the keys F5 and F6 that have a screen reader say the question and the
-// statement again.  The
+// Gives the window its caption, size and frame and creates its controls, the
+// key F2 that presses the hint button while it is shown, and the keys F5 and
+// F6 that have a screen reader say the question and the statement again.  The
 // timer is started, as it is enabled from creation on.
 ExerciseControls buildExerciseWindow(QWidget* window, const ExerciseLayout& layout);

@@ -18,7 +18,6 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTimer>
 
 namespace Kzs {
@@ -73,11 +72,6 @@ TKzsForm::TKzsForm(QWidget* parent)
 
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(HelpButton, &QPushButton::clicked, this, [this] { HelpButtonClick(); });
-    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F2), this);
-    connect(helpKey, &QShortcut::activated, this, [this] {
-        if (HelpButton->isVisible())
-            HelpButtonClick();
-    });
     connect(Timer, &QTimer::timeout, this, [this] { TimerTimer(); });
     LClick->OnClick = [this] { LClickClick(); };
     Eq2->OnKeyPress = [this](QChar& key) { Eq2KeyPress(key); };

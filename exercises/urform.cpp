@@ -16,7 +16,6 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTimer>
 
 namespace {
@@ -61,11 +60,6 @@ TUrForm::TUrForm(QWidget* parent)
 
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(HelpButton, &QPushButton::clicked, this, [this] { HelpButtonClick(); });
-    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F2), this);
-    connect(helpKey, &QShortcut::activated, this, [this] {
-        if (HelpButton->isVisible())
-            HelpButtonClick();
-    });
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     LClick->OnClick = [this] { LClickClick(); };
     EqEdit2->OnKeyPress = [this](QChar& key) { EqEdit2KeyPress(key); };
