@@ -204,7 +204,6 @@ TEST(Tutoring, ReferenceTermsLeaveOutZeroPrefixes)
     }
 }
 
-// Equivalent forms of the references pass the confirmation at every point.
 // The general advice follows the kind of question: an angle is asked for in
 // words, whatever its answer looks like (0 or pi/2-alpha); a count is a bare
 // number; yes or no is Y or N; sums of projections and of moments are named.
@@ -228,6 +227,7 @@ TEST(Tutoring, QuestionKindByItsWordsAndAnswer)
         EXPECT_EQ(classifyQuestion(r.question, r.reference), r.kind) << r.question << " / " << r.reference;
 }
 
+// Equivalent forms of the references pass the confirmation at every point.
 TEST(Tutoring, ConfirmationNeverRefusesAnEquivalentForm)
 {
     struct Row {
