@@ -5,7 +5,7 @@ set -euo pipefail
 VEKTUM_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 VEKTUM_PACKAGES=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgl-dev libgtest-dev libbenchmark-dev
                  fonts-liberation2 fonts-dejavu-core qt6-translations-l10n xvfb xauth
-                 desktop-file-utils appstream man-db dpkg-dev)
+                 desktop-file-utils appstream man-db dpkg-dev ccache)
 
 # ensure_packages [extra packages...]
 ensure_packages() {
@@ -30,7 +30,14 @@ ensure_packages() {
 }
 
 # configure_build DIR [cmake options...]
+# Compilations go through ccache when it is there: paths below the source tree
+# are hashed relative to it, so clones and worktrees share one cache.
 configure_build() {
     local dir=$1; shift
-    cmake -S "$VEKTUM_ROOT" -B "$dir" "$@" >/dev/null
+    local launcher=()
+    if command -v ccache >/dev/null 2>&1; then
+        export CCACHE_BASEDIR="$VEKTUM_ROOT" CCACHE_NOHASHDIR=true
+        launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    fi
+    cmake -S "$VEKTUM_ROOT" -B "$dir" "${launcher[@]}" "$@" >/dev/null
 }
