@@ -211,6 +211,8 @@ makensis -V2 -INPUTCHARSET UTF8 \
     "$VEKTUM_ROOT/scripts/windows/installer.nsi"
 ls -l "$setup"
 [ "${1:-}" = "--wine" ] || exit 0
+# The run under Wine photographs the screen and presses keys in the program.
+ensure_packages imagemagick xdotool
 
 # ---------------------------------------------------------------------------
 # Under Wine: a prefix of its own on a virtual display; no menu entries of
