@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds the Qt-free cores (VEKTUM_CORES in CMakeLists.txt) and their
+# GoogleTests with clang and its standard library, libc++ (that of macOS and
+# of clang-based toolchains), and runs them through CTest, so that the cores
+# stay portable beyond libstdc++.  Debian's GoogleTest is built against
+# libstdc++: it is built once from Debian's source (package googletest,
+# /usr/src/googletest) with the same compiler and library into the build tree.
+#
+#   scripts/libcxx_cores.sh [build dir]      (default build/libcxx-cores)
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+ensure_packages clang-14 libc++-14-dev libc++abi-14-dev googletest
+
+build=${1:-$VEKTUM_ROOT/build/libcxx-cores}
+toolchain=$VEKTUM_ROOT/cmake/clang-libcxx.cmake
+jobs=${VEKTUM_JOBS:-$(nproc)}
+gtest=$build/googletest
+
+if [ ! -f "$gtest/install/lib/cmake/GTest/GTestConfig.cmake" ]; then
+    cmake -S /usr/src/googletest -B "$gtest/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+          -DCMAKE_BUILD_TYPE=Release -DBUILD_GMOCK=OFF -DCMAKE_INSTALL_PREFIX="$gtest/install" >/dev/null
+    cmake --build "$gtest/build" --parallel "$jobs" >/dev/null
+    cmake --install "$gtest/build" >/dev/null
+fi
+
+configure_build "$build/cores" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Debug \
+    -DVEKTUM_WERROR=ON -DVEKTUM_CORES_ONLY=ON -DGTest_DIR="$gtest/install/lib/cmake/GTest"
+cmake --build "$build/cores" --parallel "$jobs"
+ctest --test-dir "$build/cores" --output-on-failure --parallel "$jobs"
