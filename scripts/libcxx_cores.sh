@@ -15,12 +15,7 @@ toolchain=$VEKTUM_ROOT/cmake/clang-libcxx.cmake
 jobs=${VEKTUM_JOBS:-$(nproc)}
 gtest=$build/googletest
 
-if [ ! -f "$gtest/install/lib/cmake/GTest/GTestConfig.cmake" ]; then
-    cmake -S /usr/src/googletest -B "$gtest/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-          -DCMAKE_BUILD_TYPE=Release -DBUILD_GMOCK=OFF -DCMAKE_INSTALL_PREFIX="$gtest/install" >/dev/null
-    cmake --build "$gtest/build" --parallel "$jobs" >/dev/null
-    cmake --install "$gtest/build" >/dev/null
-fi
+build_googletest "$gtest/build" "$gtest/install" -DCMAKE_TOOLCHAIN_FILE="$toolchain"
 
 configure_build "$build/cores" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Debug \
     -DVEKTUM_WERROR=ON -DVEKTUM_CORES_ONLY=ON -DGTest_DIR="$gtest/install/lib/cmake/GTest"
