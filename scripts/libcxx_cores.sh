@@ -2,9 +2,9 @@
 # Builds the Qt-free cores (VEKTUM_CORES in CMakeLists.txt) and their
 # GoogleTests with clang and its standard library, libc++ (that of macOS and
 # of clang-based toolchains), and runs them through CTest, so that the cores
-# stay portable beyond libstdc++.  Debian's GoogleTest is built against
-# libstdc++: it is built once from Debian's source (package googletest,
-# /usr/src/googletest) with the same compiler and library into the build tree.
+# stay portable beyond libstdc++.  Debian's GoogleTest library is built
+# against libstdc++: GoogleTest is built once from Debian's source
+# (build_googletest) with the same compiler and library into the build tree.
 #
 #   scripts/libcxx_cores.sh [build dir]      (default build/libcxx-cores)
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
