@@ -95,7 +95,7 @@ bool startupOnce()
     bool painted = false;
     {
         GuardedApplication app(appArgc, appArgv);
-        installStartupLanguage(app.arguments());
+        installProgramServices(startupLanguage(app.arguments()));
         createWindows();
         painted = waitForFirstPaint(MainForm);
         destroyWindows();
