@@ -8,7 +8,7 @@
 #include "platform/about.h"
 #include "platform/fonts.h"
 #include "platform/language.h"
-#include "platform/textlabel.h"
+#include "platform/textfit.h"
 #include "platform/translations.h"
 #include "shell/startup.h"
 
@@ -102,7 +102,7 @@ LabelText layOut(const QLabel* label)
     const Qt::Alignment align = QStyle::visualAlignment(label->layoutDirection(), label->alignment());
     const int flags = int(align) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
     out.height = metrics.boundingRect(box, flags, label->text()).height();
-    // A paragraph set on the line grid of its face (platform/textlabel.h).
+    // A paragraph set on the line grid of its face (platform/textfit.h).
     int pitch = metrics.lineSpacing();
     int firstBaseline = metrics.ascent();
     if (const auto* own = qobject_cast<const TextLabel*>(label); own && own->setsOwnLines()) {
