@@ -1,8 +1,8 @@
 #pragma once
 // What the equation control's evaluator reports: a message code with its
-// arguments, and the Russian text that code gives (the text the evaluator has
-// always returned).  A program that shows the message words it from the code
-// in its own language (evaluatorMessageWording).
+// arguments, and the Russian text that code gives (the text the evaluator
+// returns).  A program that shows the message words it in its own language
+// with translatedMessage(), which translates the same text.
 #include <QString>
 #include <QStringList>
 
@@ -77,3 +77,6 @@ private:
     QStringList m_args;
     std::shared_ptr<const EvaluatorMessage> m_cause;
 };
+
+// The text of the message in the installed language; "" for no message.
+QString translatedMessage(const EvaluatorMessage& message);

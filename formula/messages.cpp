@@ -9,24 +9,28 @@ struct Wording {
     const char* text;   // %1... for the arguments
 };
 
+// Each text is the source text of its translation in the context "Message"
+// (the build's lupdate reads FORMULA_MESSAGE as QT_TRANSLATE_NOOP).
+#define FORMULA_MESSAGE(context, text) text
+
 constexpr Wording kTexts[] = {
     {FormulaMessage::None, ""},
-    {FormulaMessage::EmptyKey, "Ошибка: пустой параметр при обращении к таблице"},
-    {FormulaMessage::NoSuchVariable, "Ошибка: нет такой переменной \"%1\""},
-    {FormulaMessage::DivisionByZero, "Ошибка: Деление на нуль"},
-    {FormulaMessage::LogarithmOfZero, "Ошибка: нуль в аргументе логарифма"},
-    {FormulaMessage::CotangentOfZero, "Ошибка: ноль в аргументе котангенса"},
-    {FormulaMessage::MissingOperand, "Ошибка в записи формулы: пропущен операнд"},
-    {FormulaMessage::InvalidOperation, "Ошибка вычисления: недопустимая операция (неопределённое значение)"},
-    {FormulaMessage::Overflow, "Ошибка вычисления: переполнение"},
-    {FormulaMessage::FormulaTooLong, "Ошибка в записи формулы: формула слишком длинная"},
-    {FormulaMessage::NestingTooDeep, "Ошибка в записи формулы: слишком глубокая вложенность скобок"},
-    {FormulaMessage::NotANumber, "Ошибка: \"%1\" не является числом"},
-    {FormulaMessage::MissingClosingBracket, "Ошибка: нехватает закрывающей скобки"},
-    {FormulaMessage::MissingOpeningBracket, "Ошибка: нехватает открывающей скобки"},
-    {FormulaMessage::NumberTooLarge, "Ошибка: число \"%1\" слишком велико"},
-    {FormulaMessage::NothingToCompare, "Ошибка: Несчем сравнивать"},
-    {FormulaMessage::ValueNotANumber, "Ошибка вычисления: значение не является числом"},
+    {FormulaMessage::EmptyKey, FORMULA_MESSAGE("Message", "Ошибка: пустой параметр при обращении к таблице")},
+    {FormulaMessage::NoSuchVariable, FORMULA_MESSAGE("Message", "Ошибка: нет такой переменной \"%1\"")},
+    {FormulaMessage::DivisionByZero, FORMULA_MESSAGE("Message", "Ошибка: Деление на нуль")},
+    {FormulaMessage::LogarithmOfZero, FORMULA_MESSAGE("Message", "Ошибка: нуль в аргументе логарифма")},
+    {FormulaMessage::CotangentOfZero, FORMULA_MESSAGE("Message", "Ошибка: ноль в аргументе котангенса")},
+    {FormulaMessage::MissingOperand, FORMULA_MESSAGE("Message", "Ошибка в записи формулы: пропущен операнд")},
+    {FormulaMessage::InvalidOperation, FORMULA_MESSAGE("Message", "Ошибка вычисления: недопустимая операция (неопределённое значение)")},
+    {FormulaMessage::Overflow, FORMULA_MESSAGE("Message", "Ошибка вычисления: переполнение")},
+    {FormulaMessage::FormulaTooLong, FORMULA_MESSAGE("Message", "Ошибка в записи формулы: формула слишком длинная")},
+    {FormulaMessage::NestingTooDeep, FORMULA_MESSAGE("Message", "Ошибка в записи формулы: слишком глубокая вложенность скобок")},
+    {FormulaMessage::NotANumber, FORMULA_MESSAGE("Message", "Ошибка: \"%1\" не является числом")},
+    {FormulaMessage::MissingClosingBracket, FORMULA_MESSAGE("Message", "Ошибка: нехватает закрывающей скобки")},
+    {FormulaMessage::MissingOpeningBracket, FORMULA_MESSAGE("Message", "Ошибка: нехватает открывающей скобки")},
+    {FormulaMessage::NumberTooLarge, FORMULA_MESSAGE("Message", "Ошибка: число \"%1\" слишком велико")},
+    {FormulaMessage::NothingToCompare, FORMULA_MESSAGE("Message", "Ошибка: Несчем сравнивать")},
+    {FormulaMessage::ValueNotANumber, FORMULA_MESSAGE("Message", "Ошибка вычисления: значение не является числом")},
 };
 static_assert(std::size(kTexts) == kFormulaMessageCount);
 
@@ -39,17 +43,19 @@ constexpr bool inCodeOrder()
 }
 static_assert(inCodeOrder());
 
-const char* textOf(FormulaMessage code)
+#undef FORMULA_MESSAGE
+} // namespace
+
+const char* formulaMessagePattern(FormulaMessage code)
 {
     const auto i = static_cast<std::size_t>(code);
     return i < std::size(kTexts) ? kTexts[i].text : "";
 }
-} // namespace
 
 std::string formulaMessageText(FormulaMessage code, const std::vector<std::string>& args)
 {
     // One pass over the text: an argument is never searched for placeholders.
-    const std::string text = textOf(code);
+    const std::string text = formulaMessagePattern(code);
     std::string out;
     out.reserve(text.size() + 16);
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -68,7 +74,7 @@ std::string formulaMessageText(FormulaMessage code, const std::vector<std::strin
 int formulaMessageArity(FormulaMessage code)
 {
     int arity = 0;
-    const std::string text = textOf(code);
+    const std::string text = formulaMessagePattern(code);
     for (std::size_t i = 0; i + 1 < text.size(); ++i)
         if (text[i] == '%' && text[i + 1] >= '1' && text[i + 1] <= '9')
             arity = std::max(arity, text[i + 1] - '0');

@@ -1,8 +1,9 @@
 #pragma once
 // What the formula engine reports: a message code with its arguments, and the
 // Russian text that code gives.  The engine's status record and its exceptions
-// carry both; a program that shows a message to its user words it from the
-// code in its own language, the text stays what the engine has always said.
+// carry both; a program that shows a message to its user translates the
+// code's text (formulaMessagePattern) in the context kFormulaMessageContext
+// and puts the arguments in.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -29,6 +30,13 @@ enum class FormulaMessage : std::uint8_t {
 
 // One past the last code, for walking every code.
 inline constexpr int kFormulaMessageCount = static_cast<int>(FormulaMessage::ValueNotANumber) + 1;
+
+// The context in which the texts are translated.
+inline constexpr char kFormulaMessageContext[] = "Message";
+
+// The Russian text of a code with %1, %2... where its arguments go; "" for
+// FormulaMessage::None.  It is the source text of the code's translation.
+const char* formulaMessagePattern(FormulaMessage code);
 
 // The Russian text of a code, its arguments put in the places of %1, %2...
 // (a missing argument leaves its place empty).  "" for FormulaMessage::None.

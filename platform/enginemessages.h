@@ -1,7 +1,7 @@
 #pragma once
 // The formula engine's messages in the program's language.  The engine
-// reports a code with its arguments (formula/messages.h); each code has one
-// translatable text here, with %1... where its arguments go.
+// reports a code with its arguments (formula/messages.h); the wording here
+// translates the engine's own text of that code and puts the arguments in.
 #include <QString>
 
 #include <string>

@@ -1,10 +1,6 @@
 // The English catalogue is complete: every text the sources mark for
 // translation has a finished English entry that keeps the placeholders and the
-// formula notation; the wording of every engine message is, in Russian, the
-// engine's own text.
-#include "eqedit/evaluatorwording.h"
-#include "platform/enginemessages.h"
-
+// formula notation.
 #include <QDir>
 #include <QFile>
 #include <QMap>
@@ -104,11 +100,10 @@ private slots:
         const QString fresh = scratch.filePath(QStringLiteral("fresh_en.ts"));
         QProcess lupdate;
         lupdate.setWorkingDirectory(kSourceDir);
-        QStringList args{QStringLiteral("platform"), QStringLiteral("drawing"), QStringLiteral("eqedit"),
-                         QStringLiteral("exercises"), QStringLiteral("reference"), QStringLiteral("solver/forms"),
-                         QStringLiteral("shell"), QStringLiteral("app"), QStringLiteral("-locations"),
-                         QStringLiteral("none"), QStringLiteral("-source-language"), QStringLiteral("ru_RU"),
-                         QStringLiteral("-target-language"), QStringLiteral("en"), QStringLiteral("-ts"), fresh};
+        QStringList args = QStringLiteral(VEKTUM_LUPDATE_ARGS).split(QLatin1Char('|'));
+        args << QStringLiteral("-locations") << QStringLiteral("none") << QStringLiteral("-source-language")
+             << QStringLiteral("ru_RU") << QStringLiteral("-target-language") << QStringLiteral("en")
+             << QStringLiteral("-ts") << fresh;
         lupdate.start(QStringLiteral(VEKTUM_LUPDATE), args);
         QVERIFY(lupdate.waitForFinished(120000));
         QVERIFY2(lupdate.exitCode() == 0, lupdate.readAllStandardError().constData());
@@ -126,27 +121,6 @@ private slots:
             QVERIFY2(found.contains(it.key()), qPrintable(QStringLiteral("no longer in the sources: ")
                                                           + it.key().first + QStringLiteral(": ")
                                                           + it.key().second));
-    }
-
-    // In Russian, the wording of every code is the engine's own message, the
-    // argument in its place: what the program shows and what the engines give
-    // to their callers stay the same text.
-    void russianWordingIsTheEnginesText()
-    {
-        const std::string formulaArgument = "R!B@";
-        for (int code = 0; code < kFormulaMessageCount; ++code) {
-            const auto message = static_cast<FormulaMessage>(code);
-            const std::vector<std::string> args(std::size_t(formulaMessageArity(message)), formulaArgument);
-            QCOMPARE(translatedMessage(message, args), QString::fromStdString(formulaMessageText(message, args)));
-        }
-        const EvaluatorMessage cause(EvaluatorMessageId::UnknownFunction, {QStringLiteral("FOO")});
-        for (int code = 0; code < kEvaluatorMessageCount; ++code) {
-            const auto id = static_cast<EvaluatorMessageId>(code);
-            const EvaluatorMessage message = id == EvaluatorMessageId::ComparisonFailed
-                                                 ? EvaluatorMessage(id, cause)
-                                                 : EvaluatorMessage(id, {QStringLiteral("-2")});
-            QCOMPARE(translatedMessage(message), message.text());
-        }
     }
 };
 

@@ -4,7 +4,7 @@
 #include "app/commandline.h"
 #include "drawing/canvaslabel.h"
 #include "eqedit/eqlayout.h"
-#include "eqedit/evaluatorwording.h"
+#include "eqedit/evaluatormessage.h"
 #include "eqedit/spokenformula.h"
 #include "eqedit/teqedit.h"
 #include "exercises/kzsform.h"
