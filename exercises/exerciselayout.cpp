@@ -50,11 +50,11 @@ ExerciseControls buildExerciseWindow(QWidget* window, const ExerciseLayout& layo
     c.exitButton = new QPushButton(ExerciseLayoutTexts::tr("Выход"), window);
     c.exitButton->setGeometry(16, 192, 89, 33);
 
-    c.helpButton = new QPushButton(QCoreApplication::translate("ExerciseLayout", "Подсказка"), window);
+    c.helpButton = new QPushButton(ExerciseLayoutTexts::tr("Подсказка"), window);
     c.helpButton->setGeometry(120, 192, 89, 33);
     c.helpButton->setObjectName(QStringLiteral("HelpButton"));
     c.helpButton->setAccessibleDescription(
-        QCoreApplication::translate("ExerciseLayout", "Что не так с ответом; после трёх неверных ответов — правильный ответ (F2)"));
+        ExerciseLayoutTexts::tr("Что не так с ответом; после трёх неверных ответов — правильный ответ (F2)"));
     // F2 asks for the hint wherever the focus is, while the button is shown.
     auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F2), window);
     QObject::connect(helpKey, &QShortcut::activated, c.helpButton, [button = c.helpButton] {
@@ -111,7 +111,7 @@ ExerciseControls buildExerciseWindow(QWidget* window, const ExerciseLayout& layo
     });
     auto* sayStatement = new QShortcut(QKeySequence(Qt::Key_F6), window);
     QObject::connect(sayStatement, &QShortcut::activated, window, [statement = c.statement] {
-        announce(statement, QCoreApplication::translate("ExerciseLayout", "Условие задачи: %1").arg(statement->text()));
+        announce(statement, ExerciseLayoutTexts::tr("Условие задачи: %1").arg(statement->text()));
     });
 
     c.timer = new QTimer(window);

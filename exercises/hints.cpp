@@ -121,7 +121,7 @@ HintBox::HintBox(const ShownHint& hint, QWidget* parent)
         const FontEqMetrics metrics(m_formula->font());
         const int width = EqWidth(hint.formula, level::Normal, metrics) + 16;
         m_formula->setFixedSize(qMax(width, 60), 27);
-        m_formula->setAccessibleName(QCoreApplication::translate("Hint", "Формула"));
+        m_formula->setAccessibleName(tr("Формула"));
         layout->addWidget(m_formula, 0, Qt::AlignHCenter);
     }
     if (!hint.note.isEmpty()) {

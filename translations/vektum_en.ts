@@ -254,12 +254,15 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
         <translation>Press “Hint” once more to see the right answer.</translation>
     </message>
     <message>
-        <source>Формула</source>
-        <translation>Formula</translation>
-    </message>
-    <message>
         <source>Угол: найдите его на схеме, сложив или вычтя заданные углы и прямой угол (π/2). Греческая буква набирается клавишей F3 перед латинской: π — это F3 и p.</source>
         <translation>An angle: find it on the scheme by adding or subtracting the given angles and a right angle (π/2). A Greek letter is typed with F3 before its Latin letter: π is F3 then p.</translation>
+    </message>
+</context>
+<context>
+    <name>HintBox</name>
+    <message>
+        <source>Формула</source>
+        <translation>Formula</translation>
     </message>
 </context>
 <context>
