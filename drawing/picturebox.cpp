@@ -3,6 +3,7 @@
 #include "drawing/paintercanvas.h"
 #include "platform/colours.h"
 
+#include <QAccessibleWidget>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -17,6 +18,14 @@ PictureBox::PictureBox(int width, int height, QWidget* parent)
 }
 
 PictureBox::~PictureBox() = default;
+
+QAccessibleInterface* PictureBoxAccessibleFactory(const QString& className, QObject* object)
+{
+    auto* box = qobject_cast<PictureBox*>(object);
+    if (!box || className != QLatin1String(PictureBox::staticMetaObject.className()))
+        return nullptr;
+    return new QAccessibleWidget(box, QAccessible::Graphic);
+}
 
 Canvas& PictureBox::canvas()
 {

@@ -9,6 +9,8 @@
 #include <memory>
 
 class PainterCanvas;
+class QAccessibleInterface;
+class QObject;
 
 class PictureBox : public QWidget {
     Q_OBJECT
@@ -31,3 +33,7 @@ private:
     QImage m_image;
     std::unique_ptr<PainterCanvas> m_canvas;
 };
+
+// The factory that describes a picture box to a screen reader as an image
+// named by what it shows; registered at start-up through installAccessibility.
+QAccessibleInterface* PictureBoxAccessibleFactory(const QString& className, QObject* object);

@@ -114,9 +114,6 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
     // Pages, their scroll contents and the page stack hold what is shown.
     if (className == QLatin1String("QWidget"))
         return new ContainerAccessible(w, QAccessible::Client);
-    // A picture drawn by code is an image named by what it shows.
-    if (className == QLatin1String("PictureBox"))
-        return new QAccessibleWidget(w, QAccessible::Graphic);
     if (className == QLatin1String("PageStack"))
         return new ContainerAccessible(w, QAccessible::LayeredPane);
     return nullptr;

@@ -8,9 +8,8 @@
 //    reader announces it and takes the focus changes inside it as its own;
 //  - a plain panel (a QFrame) as a grouping, not a frame of its own;
 //  - the page control's strip and tabs (platform/tabpages.h);
-//  - a picture box (drawing/picturebox.h) as an image;
-//  - whatever the factories given by the caller describe (the equation
-//    control), asked before the rules above.
+//  - whatever the factories given by the caller describe (the picture box,
+//    the equation control), asked before the rules above.
 // Inside the program's windows, panels, pages and plain containers, the
 // children a screen reader finds are those shown, in reading order (by lines
 // from the top, left to right within a line); widgets hidden, not yet shown,

@@ -10,6 +10,7 @@
 #include "shell/consform.h"
 #include "shell/kontrform.h"
 #include "shell/mainform.h"
+#include "drawing/picturebox.h"
 #include "eqedit/teqeditaccessible.h"
 #include "platform/accessibility.h"
 #include "shell/navigation.h"
@@ -63,7 +64,7 @@ Language installProgramServices(Language language)
 {
     installFontSubstitutions();
     const Language installed = installProgramLanguage(language);
-    installAccessibility({TEqEditAccessibleFactory});
+    installAccessibility({TEqEditAccessibleFactory, PictureBoxAccessibleFactory});
     installKeys();
     return installed;
 }

@@ -120,7 +120,7 @@ private:
 void ReferenceWindowsTest::initTestCase()
 {
     installFontSubstitutions();
-    installAccessibility({TEqEditAccessibleFactory});
+    installAccessibility({TEqEditAccessibleFactory, PictureBoxAccessibleFactory});
     m_pon = std::make_unique<TPonForm>();
     m_svyaz = std::make_unique<TSvyazForm>();
     m_help = std::make_unique<THelpForm>();
