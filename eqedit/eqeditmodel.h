@@ -54,7 +54,6 @@ public:
     void undo();
     void redo();
     bool canUndo() const { return !m_undo.empty(); }
-    bool canRedo() const { return !m_redo.empty(); }
 
     const QString& equation() const { return FEqText; }
     int caretIndex() const { return FCaretIndex; }

@@ -2,7 +2,7 @@
 // TEqEdit: the equation editor control.  Shows one formula in the equation
 // notation and, when enabled and focused, edits it.
 //
-// Public contract used by the windows (keep it when filling in the control):
+// Public contract used by the windows:
 //  - Equation() / SetEquation(text)
 //  - BackColor / ForeColor / CaretWidth with their setters
 //  - the control's font is QWidget::font() (size in points)

@@ -20,7 +20,6 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QProcess>
-#include <QTabBar>
 #include <QTest>
 
 #include <cstdio>
@@ -42,9 +41,6 @@ void addWidgetTexts(QStringList& texts, QWidget* window)
             texts.append(at + QStringLiteral("text: ") + button->text());
         if (auto* edit = qobject_cast<TEqEdit*>(w))
             texts.append(at + QStringLiteral("formula: ") + edit->Equation());
-        if (auto* bar = qobject_cast<QTabBar*>(w))
-            for (int i = 0; i < bar->count(); ++i)
-                texts.append(at + QStringLiteral("tab: ") + bar->tabText(i));
     }
 }
 
