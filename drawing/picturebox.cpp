@@ -2,6 +2,7 @@
 
 #include "drawing/paintercanvas.h"
 #include "platform/colours.h"
+#include "platform/accessibility.h"
 
 #include <QAccessibleWidget>
 #include <QPaintEvent>
@@ -19,12 +20,24 @@ PictureBox::PictureBox(int width, int height, QWidget* parent)
 
 PictureBox::~PictureBox() = default;
 
+namespace {
+// An image, its description (what the scheme shows) given to the ear whole.
+class PictureBoxAccessible : public QAccessibleWidget {
+public:
+    explicit PictureBoxAccessible(PictureBox* box) : QAccessibleWidget(box, QAccessible::Graphic) {}
+    QString text(QAccessible::Text t) const override
+    {
+        return spokenAccessibleText(t, QAccessibleWidget::text(t));
+    }
+};
+} // namespace
+
 QAccessibleInterface* PictureBoxAccessibleFactory(const QString& className, QObject* object)
 {
     auto* box = qobject_cast<PictureBox*>(object);
     if (!box || className != QLatin1String(PictureBox::staticMetaObject.className()))
         return nullptr;
-    return new QAccessibleWidget(box, QAccessible::Graphic);
+    return new PictureBoxAccessible(box);
 }
 
 Canvas& PictureBox::canvas()

@@ -32,21 +32,44 @@ QString greekName(QChar symbolCode)
 }
 
 struct Function {
-    const char* name;
+    const char* name;    // letters, then the digits that end some names
     const char* spoken;
 };
 
-// Longest names first, so that "arcsin" is not read as "arc" and "sin".
+// Every name of the formula engine and of the control's evaluator, longest
+// first among those that end alike, so that "arcsin" is not read as "arc" and
+// "sin", nor "cotan" as "co" and "tan".
 const Function kFunctions[] = {
-    {"arcctan", QT_TRANSLATE_NOOP("SpokenFormula", "арккотангенс")}, {"arcsin", QT_TRANSLATE_NOOP("SpokenFormula", "арксинус")}, {"arccos", QT_TRANSLATE_NOOP("SpokenFormula", "арккосинус")},
-    {"arctan", QT_TRANSLATE_NOOP("SpokenFormula", "арктангенс")}, {"arcctg", QT_TRANSLATE_NOOP("SpokenFormula", "арккотангенс")}, {"arctg", QT_TRANSLATE_NOOP("SpokenFormula", "арктангенс")},
-    {"cosec", QT_TRANSLATE_NOOP("SpokenFormula", "косеканс")}, {"log10", QT_TRANSLATE_NOOP("SpokenFormula", "десятичный логарифм")}, {"atan2", QT_TRANSLATE_NOOP("SpokenFormula", "арккотангенс")},
-    {"asin", QT_TRANSLATE_NOOP("SpokenFormula", "арксинус")}, {"acos", QT_TRANSLATE_NOOP("SpokenFormula", "арккосинус")}, {"atan", QT_TRANSLATE_NOOP("SpokenFormula", "арктангенс")},
-    {"ctan", QT_TRANSLATE_NOOP("SpokenFormula", "котангенс")}, {"sqrt", QT_TRANSLATE_NOOP("SpokenFormula", "квадратный корень")}, {"sin", QT_TRANSLATE_NOOP("SpokenFormula", "синус")},
-    {"cos", QT_TRANSLATE_NOOP("SpokenFormula", "косинус")}, {"ctg", QT_TRANSLATE_NOOP("SpokenFormula", "котангенс")}, {"tan", QT_TRANSLATE_NOOP("SpokenFormula", "тангенс")}, {"exp", QT_TRANSLATE_NOOP("SpokenFormula", "экспонента")},
-    {"sqr", QT_TRANSLATE_NOOP("SpokenFormula", "квадрат")}, {"abs", QT_TRANSLATE_NOOP("SpokenFormula", "модуль")}, {"sec", QT_TRANSLATE_NOOP("SpokenFormula", "секанс")}, {"cth", QT_TRANSLATE_NOOP("SpokenFormula", "гиперболический котангенс")},
-    {"tg", QT_TRANSLATE_NOOP("SpokenFormula", "тангенс")}, {"ln", QT_TRANSLATE_NOOP("SpokenFormula", "натуральный логарифм")}, {"lg", QT_TRANSLATE_NOOP("SpokenFormula", "десятичный логарифм")},
-    {"sh", QT_TRANSLATE_NOOP("SpokenFormula", "гиперболический синус")}, {"ch", QT_TRANSLATE_NOOP("SpokenFormula", "гиперболический косинус")},
+    {"arcctan", QT_TRANSLATE_NOOP("SpokenFormula", "арккотангенс")},
+    {"arcsin", QT_TRANSLATE_NOOP("SpokenFormula", "арксинус")},
+    {"arccos", QT_TRANSLATE_NOOP("SpokenFormula", "арккосинус")},
+    {"arctan", QT_TRANSLATE_NOOP("SpokenFormula", "арктангенс")},
+    {"arcctg", QT_TRANSLATE_NOOP("SpokenFormula", "арккотангенс")},
+    {"arctg", QT_TRANSLATE_NOOP("SpokenFormula", "арктангенс")},
+    {"cotan", QT_TRANSLATE_NOOP("SpokenFormula", "котангенс")},
+    {"cosec", QT_TRANSLATE_NOOP("SpokenFormula", "косеканс")},
+    {"log10", QT_TRANSLATE_NOOP("SpokenFormula", "десятичный логарифм")},
+    {"atan2", QT_TRANSLATE_NOOP("SpokenFormula", "арккотангенс")},
+    {"asin", QT_TRANSLATE_NOOP("SpokenFormula", "арксинус")},
+    {"acos", QT_TRANSLATE_NOOP("SpokenFormula", "арккосинус")},
+    {"atan", QT_TRANSLATE_NOOP("SpokenFormula", "арктангенс")},
+    {"ctan", QT_TRANSLATE_NOOP("SpokenFormula", "котангенс")},
+    {"sqrt", QT_TRANSLATE_NOOP("SpokenFormula", "квадратный корень")},
+    {"sin", QT_TRANSLATE_NOOP("SpokenFormula", "синус")},
+    {"cos", QT_TRANSLATE_NOOP("SpokenFormula", "косинус")},
+    {"ctg", QT_TRANSLATE_NOOP("SpokenFormula", "котангенс")},
+    {"tan", QT_TRANSLATE_NOOP("SpokenFormula", "тангенс")},
+    {"exp", QT_TRANSLATE_NOOP("SpokenFormula", "экспонента")},
+    {"sqr", QT_TRANSLATE_NOOP("SpokenFormula", "квадрат")},
+    {"abs", QT_TRANSLATE_NOOP("SpokenFormula", "модуль")},
+    {"sec", QT_TRANSLATE_NOOP("SpokenFormula", "секанс")},
+    {"cth", QT_TRANSLATE_NOOP("SpokenFormula", "гиперболический котангенс")},
+    {"log", QT_TRANSLATE_NOOP("SpokenFormula", "десятичный логарифм")},
+    {"tg", QT_TRANSLATE_NOOP("SpokenFormula", "тангенс")},
+    {"ln", QT_TRANSLATE_NOOP("SpokenFormula", "натуральный логарифм")},
+    {"lg", QT_TRANSLATE_NOOP("SpokenFormula", "десятичный логарифм")},
+    {"sh", QT_TRANSLATE_NOOP("SpokenFormula", "гиперболический синус")},
+    {"ch", QT_TRANSLATE_NOOP("SpokenFormula", "гиперболический косинус")},
     {"th", QT_TRANSLATE_NOOP("SpokenFormula", "гиперболический тангенс")},
 };
 
@@ -177,26 +200,37 @@ private:
         return i < m_items.size() && !m_items[i].greek && isLatin(m_items[i].ch);
     }
 
-    // The function whose name ends a Latin run at `end` (exclusive) and is
-    // followed by "(" or a Greek letter (blanks between allowed); its length.
-    int functionAt(int start, int end, const Function** found) const
+    // The function whose name ends the Latin run [start, end) (the digits
+    // that end "log10" and "atan2" follow the run) and is followed by "(" or a
+    // Greek letter, blanks between allowed: the letters of its name within the
+    // run; *after is the index after the name.
+    int functionAt(int start, int end, const Function** found, int* after = nullptr) const
     {
-        int next = end;
-        while (next < m_items.size() && m_items[next].ch == u' ' && !m_items[next].greek)
-            ++next;
-        if (next >= m_items.size() || !(m_items[next].greek || m_items[next].ch == u'('))
-            return 0;
         for (const Function& f : kFunctions) {
             const int n = int(qstrlen(f.name));
-            if (n > end - start)
+            int letters = 0;
+            while (letters < n && !QChar::fromLatin1(f.name[letters]).isDigit())
+                ++letters;
+            if (letters > end - start)
                 continue;
             bool same = true;
-            for (int k = 0; k < n && same; ++k)
-                same = m_items[end - n + k].ch.toLower() == QLatin1Char(f.name[k]);
-            if (same) {
-                *found = &f;
-                return n;
-            }
+            for (int k = 0; k < letters && same; ++k)
+                same = m_items[end - letters + k].ch.toLower() == QLatin1Char(f.name[k]);
+            int next = end;
+            for (int k = letters; k < n && same; ++k, ++next)
+                same = next < m_items.size() && !m_items[next].greek && m_items[next].ch == QLatin1Char(f.name[k])
+                    && m_items[next].level == m_items[start].level;
+            if (!same)
+                continue;
+            const int nameEnd = next;
+            while (next < m_items.size() && m_items[next].ch == u' ' && !m_items[next].greek)
+                ++next;
+            if (next >= m_items.size() || !(m_items[next].greek || m_items[next].ch == u'('))
+                continue;
+            *found = &f;
+            if (after)
+                *after = nameEnd;
+            return letters;
         }
         return 0;
     }
@@ -217,6 +251,23 @@ private:
         return i < m_items.size() && i > first;
     }
 
+    // An equation's number after a word ("в уравнении (1)"): a bracket that
+    // holds digits only, after blanks that follow a word of the text.  The
+    // index after its ")", or 0.
+    int equationNumberEnd(int open) const
+    {
+        int k = open - 1;
+        while (k >= 0 && m_items[k].ch == u' ' && !m_items[k].greek)
+            --k;
+        if (k == open - 1 || k < 0 || m_items[k].greek || !m_items[k].ch.isLetter()
+            || (isLatin(m_items[k].ch) && !m_prose))
+            return 0;
+        int j = open + 1;
+        while (j < m_items.size() && !m_items[j].greek && m_items[j].ch.isDigit())
+            ++j;
+        return j > open + 1 && j < m_items.size() && m_items[j].ch == u')' ? j + 1 : 0;
+    }
+
     int readAt(int i)
     {
         const Item& it = m_items[i];
@@ -231,6 +282,13 @@ private:
             return readLatinRun(i);
         if (c.isDigit())
             return readNumber(i);
+        if (const int end = equationNumberEnd(i)) {
+            QString number;
+            for (int k = i; k < end; ++k)
+                number += m_items[k].ch;
+            say(number);   // as it stands: spokenText() words it
+            return end;
+        }
         if (c.isLetter()) { // a Cyrillic word stays a word
             int j = i;
             QString word;
@@ -250,7 +308,8 @@ private:
         while (plainLatin(end) && m_items[end].level == m_items[i].level)
             ++end;
         const Function* f = nullptr;
-        const int n = functionAt(i, end, &f);
+        int after = end;
+        const int n = functionAt(i, end, &f, &after);
         QString run;
         for (int k = i; k < end - n; ++k)
             run += m_items[k].ch;
@@ -262,14 +321,14 @@ private:
         if (n == 0)
             return end;
         say(QCoreApplication::translate("SpokenFormula", f->spoken));
-        int next = end;
+        int next = after;
         while (next < m_items.size() && m_items[next].ch == u' ' && !m_items[next].greek)
             ++next;
         if (next < m_items.size() && m_items[next].ch == u'(' && simpleArgument(next)) {
             m_silentClose.append(true);
             return next + 1;
         }
-        return end;
+        return after;
     }
 
     int readNumber(int i)

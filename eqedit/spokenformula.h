@@ -8,8 +8,9 @@
 //    line is silent;
 //  - a Greek letter by its Russian name ("альфа", "фи"); a capital one as
 //    "большая" and the name, the capital sigma as "сумма";
-//  - functions by name ("синус", "косинус", "тангенс", ...), before "(" or a
-//    Greek letter;
+//  - functions by name ("синус", "косинус", "тангенс", "котангенс" for ctan
+//    and cotan, ...), every name of the formula engine and of the control's
+//    evaluator, before "(" or a Greek letter;
 //  - operators in words: "плюс", "минус", "умножить на", "разделить на",
 //    "равно"; brackets "скобка открывается" / "скобка закрывается", except the
 //    brackets of a function whose argument is a single name or number
@@ -17,7 +18,10 @@
 //  - Latin names letter by letter ("R индекс B"), numbers and Cyrillic words as
 //    they stand; in English prose (a Latin run of four letters or more that is
 //    no function name) its words are read as words, names such as "AB" still
-//    letter by letter.
+//    letter by letter;
+//  - an equation's number after a word, "в уравнении (1)", stays as it stands
+//    for spokenText() (platform/spokentext.h), which words it as the
+//    screen reader is given it.
 #include <QString>
 
 QString spokenFormula(const QString& notation);

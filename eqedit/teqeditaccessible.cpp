@@ -4,6 +4,7 @@
 #include "eqedit/spokenformula.h"
 #include "eqedit/teqedit.h"
 #include "platform/accessibility.h"
+#include "platform/spokentext.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -11,11 +12,17 @@
 
 namespace {
 
+// A formula in words, as a screen reader is given it.
+QString inWords(const QString& notation)
+{
+    return spokenText(spokenFormula(notation));
+}
+
 // The text of the Text interface: as drawn while the box is edited, in
 // words while it only shows a formula.
 QString plainText(const TEqEdit* edit)
 {
-    return edit->isEnabled() ? plainFormulaText(edit->Equation()) : spokenFormula(edit->Equation());
+    return edit->isEnabled() ? plainFormulaText(edit->Equation()) : inWords(edit->Equation());
 }
 
 int caretOffset(const TEqEdit* edit)
@@ -99,11 +106,11 @@ public:
         const bool display = !edit()->isEnabled();
         switch (t) {
         case QAccessible::Name:
-            return own.isEmpty() || display ? spokenFormula(edit()->Equation()) : own;
+            return own.isEmpty() || display ? inWords(edit()->Equation()) : own;
         case QAccessible::Description:
             if (display)
                 return own;
-            return own.isEmpty() ? QString() : spokenFormula(edit()->Equation());
+            return own.isEmpty() ? QString() : inWords(edit()->Equation());
         case QAccessible::Value:
             return plainText(edit());
         default:
@@ -278,12 +285,12 @@ void notifyEqEditChange(TEqEdit* edit, EqEditAccessibleState& state)
     }
     const QString text = plainText(edit);
     const int caret = caretOffset(edit);
-    const QString spoken = spokenFormula(edit->Equation());
+    const QString spoken = inWords(edit->Equation());
     // The text the listener was last given, in the same form as now: the
     // plain formula in the answer box, the words in a display box.
     const bool enabled = edit->isEnabled();
     int cursorSent = enabled ? plainOffset(state.notation, state.caretIndex) : 0;
-    const QString old = enabled ? plainFormulaText(state.notation) : spokenFormula(state.notation);
+    const QString old = enabled ? plainFormulaText(state.notation) : inWords(state.notation);
     if (text != old) {
         int prefix = 0;
         while (prefix < old.size() && prefix < text.size() && old[prefix] == text[prefix])

@@ -1,5 +1,6 @@
 #include "platform/accessibility.h"
 
+#include "platform/spokentext.h"
 #include "platform/tabpages.h"
 
 #include <QAccessible>
@@ -7,8 +8,10 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFocusFrame>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QTextDocument>
 #include <algorithm>
 
 namespace {
@@ -22,11 +25,66 @@ bool isHelper(const QWidget* w)
         || w->objectName() == QLatin1String("qt_rubberband");
 }
 
+// A label of text, read as its text is spoken; what it labels (its buddy) is
+// its relation.  Labels of images keep Qt's own description.
+class LabelAccessible : public QAccessibleWidget {
+public:
+    explicit LabelAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        const auto* l = static_cast<const QLabel*>(widget());
+        if (t != QAccessible::Name || !l->accessibleName().isEmpty())
+            return spokenAccessibleText(t, QAccessibleWidget::text(t));
+        QString shown = l->text();
+        if (l->textFormat() == Qt::RichText || (l->textFormat() == Qt::AutoText && Qt::mightBeRichText(shown))) {
+            QTextDocument document;
+            document.setHtml(shown);
+            shown = document.toPlainText();
+        }
+        if (l->buddy())
+            shown = stripMnemonic(shown);
+        return spokenText(shown);
+    }
+
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match = QAccessible::AllRelations) const override
+    {
+        auto rels = QAccessibleWidget::relations(match);
+        const auto* l = static_cast<const QLabel*>(widget());
+        if ((match & QAccessible::Labelled) && l->buddy())
+            if (QAccessibleInterface* buddy = QAccessible::queryAccessibleInterface(l->buddy()))
+                rels.append({buddy, QAccessible::Labelled});
+        return rels;
+    }
+
+private:
+    // "&Name" as "Name", "&&" as "&".
+    static QString stripMnemonic(const QString& text)
+    {
+        QString out;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i] == u'&' && i + 1 < text.size())
+                ++i;
+            out += text[i];
+        }
+        return out;
+    }
+};
+
+bool isTextLabel(const QWidget* w)
+{
+    const auto* l = qobject_cast<const QLabel*>(w);
+    return l && l->pixmap().isNull() && l->picture().isNull() && !l->movie();
+}
+
 // A container whose hidden children stay out of the tree and whose shown
 // ones come in reading order.
 class ContainerAccessible : public QAccessibleWidget {
 public:
     ContainerAccessible(QWidget* w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
+
+    QString text(QAccessible::Text t) const override { return spokenAccessibleText(t, QAccessibleWidget::text(t)); }
 
     int childCount() const override { return int(accessibleChildren(widget()).size()); }
     QAccessibleInterface* child(int index) const override
@@ -55,7 +113,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
-            return widget()->windowTitle();
+            return spokenText(widget()->windowTitle());
         return ContainerAccessible::text(t);
     }
 };
@@ -116,6 +174,8 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
         return new ContainerAccessible(w, QAccessible::Client);
     if (className == QLatin1String("PageStack"))
         return new ContainerAccessible(w, QAccessible::LayeredPane);
+    if (isTextLabel(w))
+        return new LabelAccessible(static_cast<QLabel*>(w));
     return nullptr;
 }
 
@@ -145,6 +205,11 @@ void installAccessibility(std::initializer_list<QAccessible::InterfaceFactory> m
     installed = true;
     QAccessible::installFactory(factory);
     QAccessible::installUpdateHandler(forwardShownOnly);
+}
+
+QString spokenAccessibleText(QAccessible::Text t, const QString& shown)
+{
+    return t == QAccessible::Name || t == QAccessible::Description ? spokenText(shown) : shown;
 }
 
 bool reachesScreenReader(const QAccessibleEvent* event)
@@ -253,7 +318,7 @@ bool Announcer::eventFilter(QObject* watched, QEvent* event)
 
 void Announcer::announce(const QString& text)
 {
-    setAccessibleName(text);
+    setAccessibleName(spokenText(text));
     // A screen reader speaks a notification when it is shown.
     if (parentWidget() && parentWidget()->isVisible()) {
         hide();

@@ -28,6 +28,11 @@ class QAccessibleEvent;
 
 void installAccessibility(std::initializer_list<QAccessible::InterfaceFactory> widgetFactories = {});
 
+// A name or a description as the screen shows it, as a screen reader is
+// given it (spokenText, platform/spokentext.h); other texts as they are.
+// The descriptions here give names and descriptions so.
+QString spokenAccessibleText(QAccessible::Text t, const QString& shown);
+
 // The rule above for one event: false for a change of a widget that is not
 // shown (its hiding and destruction are always told).
 bool reachesScreenReader(const QAccessibleEvent* event);

@@ -35,6 +35,10 @@
         <source>Закрыть</source>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>Версия программы %1</source>
+        <translation>Program version %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -1147,6 +1151,13 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
     <message>
         <source>большая %1</source>
         <translation>capital %1</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenText</name>
+    <message>
+        <source>уравнение %1</source>
+        <translation>equation %1</translation>
     </message>
 </context>
 <context>

@@ -1,16 +1,21 @@
 // What a screen reader finds in the program's windows: windows named by their
 // captions, panels that are groupings, the statement as text, the formula
-// boxes named by their formulas, no skip area, and the announcements of
-// verdicts, questions and solutions that leave the focus where it is.
+// boxes named by their formulas, no skip area, the announcements of verdicts,
+// questions and solutions that leave the focus where it is, and texts given
+// to the ear whole and once.
 #include "accessibletree.h"
 #include "windowfixture.h"
 
 #include "drawing/canvaslabel.h"
+#include "drawing/picturebox.h"
 #include "eqedit/spokenformula.h"
 #include "eqedit/teqedit.h"
+#include "exercises/hints.h"
 #include "exercises/kzsform.h"
 #include "exercises/urform.h"
+#include "platform/about.h"
 #include "platform/accessibility.h"
+#include "platform/spokentext.h"
 #include "platform/forms.h"
 #include "shell/startup.h"
 #include "solver/forms/matrixform.h"
@@ -55,6 +60,11 @@ private slots:
     void praiseIsHeardBeforeTheNextQuestion_data();
     void praiseIsHeardBeforeTheNextQuestion();
     void solverAnnouncesTheSolution();
+    void spokenTextsAreWhole_data();
+    void spokenTextsAreWhole();
+    void questionSaysItsEquationNumber();
+    void noTextHeardTwice_data();
+    void noTextHeardTwice();
 };
 
 void AccessibilityTest::windowsAreNamedByTheirCaptions_data()
@@ -132,7 +142,7 @@ void AccessibilityTest::statementIsReadAsItsText()
     QLabel* statement = window == "UrForm" ? static_cast<QLabel*>(UrForm->Dano) : static_cast<QLabel*>(KzsForm->Dn);
     QVERIFY(!statement->text().trimmed().isEmpty());
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(statement);
-    QCOMPARE(a->text(QAccessible::Name), statement->text());
+    QCOMPARE(a->text(QAccessible::Name), spokenText(statement->text()));
     QCOMPARE(a->text(QAccessible::Description), QStringLiteral("Условие задачи"));
 }
 
@@ -272,7 +282,7 @@ void AccessibilityTest::praiseIsHeardBeforeTheNextQuestion()
     said = announcements();
     QCOMPARE(said.size(), 4);
     QCOMPARE(said.at(2), said.at(1));
-    QVERIFY(said.at(3).endsWith(statement->text()));
+    QVERIFY(said.at(3).endsWith(spokenText(statement->text())));
     QCOMPARE(QApplication::focusWidget(), answer);
     QCOMPARE(answer->Equation().trimmed(), QString());
     setAccessibleEventObserver(nullptr);
@@ -301,6 +311,112 @@ void AccessibilityTest::solverAnnouncesTheSolution()
     QTest::keyClick(solve, Qt::Key_Return);
     QCOMPARE(int(boxes.boxes.size()), 1);
     QCOMPARE(announcer->text(), before);
+}
+
+// The screen keeps its texts; a screen reader is given them whole: a word
+// broken with a hyphen and a blank joined, an equation's number read as the
+// number of an equation, alike in a label, a scheme's description and an
+// announcement.
+void AccessibilityTest::spokenTextsAreWhole_data()
+{
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("broken words")
+        << QStringLiteral("приложена не- которая система сил (красный цвет обозна- чает неизвестные силы, а "
+                          "пурпурный - задан- ные).")
+        << QStringLiteral("приложена некоторая система сил (красный цвет обозначает неизвестные силы, а "
+                          "пурпурный - заданные).");
+    QTest::newRow("a dash stays") << QStringLiteral("Ctrl+F1 - О программе") << QStringLiteral("Ctrl+F1 - О программе");
+    QTest::newRow("number after a name") << QStringLiteral("G и R индекс B (1); первое слагаемое")
+                                         << QStringLiteral("G и R индекс B уравнение 1; первое слагаемое");
+    QTest::newRow("after the word equation") << QStringLiteral("Существует ли в уравнении (1) еще слагаемое")
+                                             << QStringLiteral("Существует ли в уравнении 1 еще слагаемое");
+    QTest::newRow("two words after it") << QStringLiteral("три уравнения равновесия (1).")
+                                        << QStringLiteral("три уравнения равновесия 1.");
+    QTest::newRow("after the word system") << QStringLiteral("сила F из системы (1)")
+                                           << QStringLiteral("сила F из системы 1");
+    QTest::newRow("two numbers") << QStringLiteral("R индекс B (1), и момент (2).")
+                                 << QStringLiteral("R индекс B уравнение 1, и момент уравнение 2.");
+    QTest::newRow("brackets of a formula") << QStringLiteral("M(F) = F*(2)") << QStringLiteral("M(F) = F*(2)");
+    QTest::newRow("words in brackets") << QStringLiteral("сила (вес) тела") << QStringLiteral("сила (вес) тела");
+}
+
+void AccessibilityTest::spokenTextsAreWhole()
+{
+    QFETCH(QString, shown);
+    QFETCH(QString, spoken);
+    QWidget window;
+    auto* label = new QLabel(shown, &window);
+    auto* picture = new PictureBox(20, 20, &window);
+    picture->move(0, 40);
+    picture->setAccessibleDescription(shown);
+    window.show();
+    QCOMPARE(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name), spoken);
+    QCOMPARE(QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Description), spoken);
+    announce(label, shown);
+    QCOMPARE(QAccessible::queryAccessibleInterface(WindowAnnouncer(label))->text(QAccessible::Name), spoken);
+    QCOMPARE(label->text(), shown);
+}
+
+// A question box reads its equation number as the number of an equation.
+void AccessibilityTest::questionSaysItsEquationNumber()
+{
+    QWidget window;
+    auto* question = new TEqEdit(&window);
+    question->setEnabled(false);
+    question->SetEquation(QStringLiteral("Существует ли в уравнении (1) еще слагаемое, равное нулю ?"));
+    window.show();
+    QCOMPARE(QAccessible::queryAccessibleInterface(question)->text(QAccessible::Name),
+             QStringLiteral("Существует ли в уравнении 1 еще слагаемое, равное нулю?"));
+}
+
+// Each text of the About window and of the hint box reaches a screen reader
+// once when the box opens: as the window's name or description, as the name
+// or description of what the window holds, or as an announcement.
+void AccessibilityTest::noTextHeardTwice_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("about") << "about"
+                           << QStringList{QStringLiteral("Версия"), QStringLiteral("Обучающая система по статике"),
+                                          QStringLiteral("Свободная программа, лицензия MIT"),
+                                          QStringLiteral("Copyright (c) 2026 ВЕКТУМ-W developers"),
+                                          QStringLiteral("Идентификатор программы: local.vektum.Vektum")};
+    QTest::newRow("hint with a formula")
+        << "Неверен знак этого слагаемого:|R!B@*sin(~a)|"
+        << QStringList{QStringLiteral("Неверен знак этого слагаемого:"), spokenFormula(QStringLiteral("R!B@*sin(~a)"))};
+    QTest::newRow("hint with a note")
+        << "Лишнее слагаемое (оно записано дважды или уже учтено):|F|Нажмите «Подсказка» ещё раз, чтобы увидеть "
+           "правильный ответ."
+        << QStringList{QStringLiteral("Лишнее слагаемое (оно записано дважды или уже учтено): F"),
+                       QStringLiteral("Нажмите «Подсказка» ещё раз, чтобы увидеть правильный ответ.")};
+    QTest::newRow("advice") << "На этот вопрос отвечают буквой: Y — да, N — нет.||"
+                            << QStringList{QStringLiteral("На этот вопрос отвечают буквой: Y — да, N — нет.")};
+}
+
+void AccessibilityTest::noTextHeardTwice()
+{
+    QFETCH(QString, box);
+    QFETCH(QStringList, texts);
+    QStringList heard;
+    setAccessibleEventObserver([&heard](QAccessibleEvent* e) {
+        if (qobject_cast<Announcer*>(e->object()) && e->type() == QAccessible::ObjectShow)
+            heard << e->accessibleInterface()->text(QAccessible::Name);
+    });
+    std::unique_ptr<QDialog> window;
+    if (box == "about") {
+        window = std::make_unique<AboutWindow>();
+    } else {
+        const QStringList parts = box.split(QLatin1Char('|'));
+        window = std::make_unique<HintBox>(ShownHint{parts[0], parts[1], parts[2]}, nullptr);
+    }
+    window->show();
+    setAccessibleEventObserver(nullptr);
+    for (QAccessibleInterface* i : tree(window.get()))
+        heard << i->text(QAccessible::Name) << i->text(QAccessible::Description);
+    const QString all = heard.join(QLatin1Char('\n'));
+    for (const QString& text : texts)
+        QVERIFY2(all.count(text) == 1, qPrintable(text + QStringLiteral(" in:\n") + all));
 }
 
 SHELL_TEST_MAIN(AccessibilityTest)
