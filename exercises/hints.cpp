@@ -136,16 +136,14 @@ HintBox::HintBox(const ShownHint& hint, QWidget* parent)
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     buttons->button(QDialogButtonBox::Ok)->setFocus();
-    // Heard at once: the sentence, then the formula in words.
-    QString spoken = hint.text;
-    if (!hint.formula.isEmpty())
-        spoken += QLatin1Char(' ') + spokenFormula(hint.formula);
-    if (!hint.note.isEmpty())
-        spoken += QLatin1Char(' ') + hint.note;
+    // A screen reader reads the box's lines once, as the box's text when it
+    // opens: the sentence with the formula in words (the formula box is that
+    // line's end for the ear), then the note.
     setAccessibleName(appTitle());
-    setAccessibleDescription(spoken);
-    label->setAccessibleName(hint.text);
-    announce(label, spoken);
+    if (m_formula) {
+        label->setAccessibleName(hint.text + QLatin1Char(' ') + spokenFormula(hint.formula));
+        hideFromAccessibility(m_formula);
+    }
 }
 
 void showHint(const ShownHint& hint, QWidget* parent)

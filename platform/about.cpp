@@ -64,7 +64,10 @@ AboutWindow::AboutWindow(QWidget* parent)
     m_lines = {name, version, summary, licence, copyright, qt, id};
 
     addLine(this, column, "NameLabel", name, pixelFont(QStringLiteral("Arial"), kHeadingPixels, true));
-    addLine(this, column, "VersionLabel", version, text);
+    // Read as the window's text when it opens, where a line of fewer than
+    // three words may be passed over: the version line says what it is.
+    addLine(this, column, "VersionLabel", version, text)
+        ->setAccessibleName(tr("Версия программы %1").arg(programVersion()));
     column->addSpacing(8);
     addLine(this, column, "SummaryLabel", summary, text);
     column->addSpacing(8);
@@ -86,9 +89,8 @@ AboutWindow::AboutWindow(QWidget* parent)
     column->addLayout(row);
     connect(m_close, &QPushButton::clicked, this, [this] { guarded([this] { accept(); }); });
 
-    // A screen reader speaks the window's name and description when it opens;
-    // the description carries every line below the name.
-    setAccessibleDescription(m_lines.mid(1).join(QLatin1Char('\n')));
+    // A screen reader speaks the window's name and then its lines, once: the
+    // window has no description that would say them again.
     m_close->setFocus();
 }
 
