@@ -78,40 +78,28 @@ TEST(spokenFormula, ReadsEveryRelationSign)
 }
 
 // Every function name of the formula engine and of the control's evaluator is
-// read as one word, whatever case it is typed in, and a number in brackets
-// after a word of a question stays as it stands, for the screen reader's
-// wording of equation numbers.
+// read as one word in any case; an equation's number after a word stays as it
+// stands, for the screen reader's wording (platform/spokentext.h).
 TEST(spokenFormula, ReadsEveryFunctionNameAsAWord)
 {
     const SpokenCase cases[] = {
-        {u"sin(x)", u"синус x"},           {u"cos(x)", u"косинус x"},
-        {u"tan(x)", u"тангенс x"},         {u"tg(x)", u"тангенс x"},
-        {u"cotan(x)", u"котангенс x"},     {u"ctan(x)", u"котангенс x"},
-        {u"ctg(x)", u"котангенс x"},       {u"COTAN(x)", u"котангенс x"},
-        {u"log(x)", u"десятичный логарифм x"}, {u"lg(x)", u"десятичный логарифм x"},
-        {u"log10(x)", u"десятичный логарифм x"}, {u"ln(x)", u"натуральный логарифм x"},
-        {u"exp(x)", u"экспонента x"},      {u"abs(x)", u"модуль x"},
-        {u"sqrt(x)", u"квадратный корень x"}, {u"sqr(x)", u"квадрат x"},
-        {u"arcsin(x)", u"арксинус x"},     {u"asin(x)", u"арксинус x"},
-        {u"arccos(x)", u"арккосинус x"},   {u"acos(x)", u"арккосинус x"},
-        {u"arctan(x)", u"арктангенс x"},   {u"arctg(x)", u"арктангенс x"},
-        {u"atan(x)", u"арктангенс x"},     {u"arcctg(x)", u"арккотангенс x"},
-        {u"arcctan(x)", u"арккотангенс x"}, {u"atan2(x)", u"арккотангенс x"},
-        {u"sec(x)", u"секанс x"},          {u"cosec(x)", u"косеканс x"},
-        {u"sh(x)", u"гиперболический синус x"}, {u"ch(x)", u"гиперболический косинус x"},
-        {u"th(x)", u"гиперболический тангенс x"}, {u"cth(x)", u"гиперболический котангенс x"},
-        {u"F*cotan(~a)", u"F умножить на котангенс альфа"},
-        {u"log10(a+b)", u"десятичный логарифм скобка открывается a плюс b скобка закрывается"},
+        {u"sin(x)+cos(x)+tan(x)+tg(x)", u"синус x плюс косинус x плюс тангенс x плюс тангенс x"},
+        {u"cotan(x)+ctan(x)+ctg(x)+COTAN(~a)", u"котангенс x плюс котангенс x плюс котангенс x плюс котангенс альфа"},
+        {u"log(x)+lg(x)+log10(x)+ln(x)", u"десятичный логарифм x плюс десятичный логарифм x плюс десятичный логарифм x "
+                                         u"плюс натуральный логарифм x"},
+        {u"exp(x)+abs(x)+sqrt(x)+sqr(x)", u"экспонента x плюс модуль x плюс квадратный корень x плюс квадрат x"},
+        {u"arcsin(x)+asin(x)+arccos(x)+acos(x)", u"арксинус x плюс арксинус x плюс арккосинус x плюс арккосинус x"},
+        {u"arctan(x)+arctg(x)+atan(x)", u"арктангенс x плюс арктангенс x плюс арктангенс x"},
+        {u"arcctg(x)+arcctan(x)+atan2(x)", u"арккотангенс x плюс арккотангенс x плюс арккотангенс x"},
+        {u"sec(x)+cosec(x)+sh(x)", u"секанс x плюс косеканс x плюс гиперболический синус x"},
+        {u"ch(x)+th(x)+cth(x)", u"гиперболический косинус x плюс гиперболический тангенс x плюс гиперболический котангенс x"},
         {u"log 10", u"l o g 10"},
-        {u"Существует ли в уравнении (1) еще слагаемое", u"Существует ли в уравнении (1) еще слагаемое"},
-        {u"F*(1)", u"F умножить на скобка открывается 1 скобка закрывается"},
-        {u"a (1)", u"a скобка открывается 1 скобка закрывается"},
+        {u"в уравнении (1) еще", u"в уравнении (1) еще"},
+        {u"F*(1)+a (1)", u"F умножить на скобка открывается 1 скобка закрывается плюс a скобка открывается 1 скобка "
+                         u"закрывается"},
     };
-    for (const auto& c : cases) {
-        const QString notation = QString::fromUtf16(c.notation);
-        EXPECT_EQ(spokenFormula(notation).toStdString(), QString::fromUtf16(c.spoken).toStdString())
-            << notation.toStdString();
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(spokenFormula(QString::fromUtf16(c.notation)).toStdString(), QString::fromUtf16(c.spoken).toStdString());
 }
 
 struct PlainCase {

@@ -25,6 +25,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QList<QAccessibleInterface*> tree(QWidget* window)
@@ -62,7 +64,6 @@ private slots:
     void solverAnnouncesTheSolution();
     void spokenTextsAreWhole_data();
     void spokenTextsAreWhole();
-    void questionSaysItsEquationNumber();
     void noTextHeardTwice_data();
     void noTextHeardTwice();
 };
@@ -321,24 +322,13 @@ void AccessibilityTest::spokenTextsAreWhole_data()
 {
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("spoken");
-    QTest::newRow("broken words")
-        << QStringLiteral("приложена не- которая система сил (красный цвет обозна- чает неизвестные силы, а "
-                          "пурпурный - задан- ные).")
-        << QStringLiteral("приложена некоторая система сил (красный цвет обозначает неизвестные силы, а "
-                          "пурпурный - заданные).");
-    QTest::newRow("a dash stays") << QStringLiteral("Ctrl+F1 - О программе") << QStringLiteral("Ctrl+F1 - О программе");
-    QTest::newRow("number after a name") << QStringLiteral("G и R индекс B (1); первое слагаемое")
-                                         << QStringLiteral("G и R индекс B уравнение 1; первое слагаемое");
-    QTest::newRow("after the word equation") << QStringLiteral("Существует ли в уравнении (1) еще слагаемое")
-                                             << QStringLiteral("Существует ли в уравнении 1 еще слагаемое");
-    QTest::newRow("two words after it") << QStringLiteral("три уравнения равновесия (1).")
-                                        << QStringLiteral("три уравнения равновесия 1.");
-    QTest::newRow("after the word system") << QStringLiteral("сила F из системы (1)")
-                                           << QStringLiteral("сила F из системы 1");
-    QTest::newRow("two numbers") << QStringLiteral("R индекс B (1), и момент (2).")
-                                 << QStringLiteral("R индекс B уравнение 1, и момент уравнение 2.");
-    QTest::newRow("brackets of a formula") << QStringLiteral("M(F) = F*(2)") << QStringLiteral("M(F) = F*(2)");
-    QTest::newRow("words in brackets") << QStringLiteral("сила (вес) тела") << QStringLiteral("сила (вес) тела");
+    QTest::newRow("broken words") << u"не- которая система (цвет обозна- чает силы, а пурпурный - задан- ные)."_s
+                                  << u"некоторая система (цвет обозначает силы, а пурпурный - заданные)."_s;
+    QTest::newRow("numbers after names") << u"R индекс B (1), и момент (2)."_s
+                                         << u"R индекс B уравнение 1, и момент уравнение 2."_s;
+    QTest::newRow("after an equation") << u"в уравнении (1) еще; три уравнения равновесия (2); из системы (3)"_s
+                                       << u"в уравнении 1 еще; три уравнения равновесия 2; из системы 3"_s;
+    QTest::newRow("other brackets") << u"M(F) = F*(2), сила (вес)"_s << u"M(F) = F*(2), сила (вес)"_s;
 }
 
 void AccessibilityTest::spokenTextsAreWhole()
@@ -348,7 +338,6 @@ void AccessibilityTest::spokenTextsAreWhole()
     QWidget window;
     auto* label = new QLabel(shown, &window);
     auto* picture = new PictureBox(20, 20, &window);
-    picture->move(0, 40);
     picture->setAccessibleDescription(shown);
     window.show();
     QCOMPARE(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name), spoken);
@@ -358,58 +347,35 @@ void AccessibilityTest::spokenTextsAreWhole()
     QCOMPARE(label->text(), shown);
 }
 
-// A question box reads its equation number as the number of an equation.
-void AccessibilityTest::questionSaysItsEquationNumber()
-{
-    QWidget window;
-    auto* question = new TEqEdit(&window);
-    question->setEnabled(false);
-    question->SetEquation(QStringLiteral("Существует ли в уравнении (1) еще слагаемое, равное нулю ?"));
-    window.show();
-    QCOMPARE(QAccessible::queryAccessibleInterface(question)->text(QAccessible::Name),
-             QStringLiteral("Существует ли в уравнении 1 еще слагаемое, равное нулю?"));
-}
-
 // Each text of the About window and of the hint box reaches a screen reader
-// once when the box opens: as the window's name or description, as the name
-// or description of what the window holds, or as an announcement.
+// once when the box opens: as the box's name or description, as the name or
+// description of what it holds, or announced.
 void AccessibilityTest::noTextHeardTwice_data()
 {
-    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("box");   // "about", or the hint's text|formula|note
     QTest::addColumn<QStringList>("texts");
-    QTest::newRow("about") << "about"
-                           << QStringList{QStringLiteral("Версия"), QStringLiteral("Обучающая система по статике"),
-                                          QStringLiteral("Свободная программа, лицензия MIT"),
-                                          QStringLiteral("Copyright (c) 2026 ВЕКТУМ-W developers"),
-                                          QStringLiteral("Идентификатор программы: local.vektum.Vektum")};
-    QTest::newRow("hint with a formula")
-        << "Неверен знак этого слагаемого:|R!B@*sin(~a)|"
-        << QStringList{QStringLiteral("Неверен знак этого слагаемого:"), spokenFormula(QStringLiteral("R!B@*sin(~a)"))};
-    QTest::newRow("hint with a note")
-        << "Лишнее слагаемое (оно записано дважды или уже учтено):|F|Нажмите «Подсказка» ещё раз, чтобы увидеть "
-           "правильный ответ."
-        << QStringList{QStringLiteral("Лишнее слагаемое (оно записано дважды или уже учтено): F"),
-                       QStringLiteral("Нажмите «Подсказка» ещё раз, чтобы увидеть правильный ответ.")};
-    QTest::newRow("advice") << "На этот вопрос отвечают буквой: Y — да, N — нет.||"
-                            << QStringList{QStringLiteral("На этот вопрос отвечают буквой: Y — да, N — нет.")};
+    QTest::newRow("about") << "about" << QStringList{u"Версия"_s, u"Обучающая система по статике"_s,
+                                                     u"Copyright (c) 2026 ВЕКТУМ-W developers"_s};
+    QTest::newRow("hint") << "Неверен знак этого слагаемого:|R!B@*sin(~a)|Нажмите «Подсказка» ещё раз."
+                          << QStringList{u"Неверен знак этого слагаемого: R индекс B умножить на синус альфа"_s,
+                                         u"Нажмите «Подсказка» ещё раз."_s};
+    QTest::newRow("advice") << "Ответ здесь — число.||" << QStringList{u"Ответ здесь — число."_s};
 }
 
 void AccessibilityTest::noTextHeardTwice()
 {
     QFETCH(QString, box);
     QFETCH(QStringList, texts);
+    const QStringList hint = box.split(QLatin1Char('|'));
     std::unique_ptr<QDialog> window;
-    if (box == "about") {
+    if (box == "about")
         window = std::make_unique<AboutWindow>();
-    } else {
-        const QStringList parts = box.split(QLatin1Char('|'));
-        window = std::make_unique<HintBox>(ShownHint{parts[0], parts[1], parts[2]}, nullptr);
-    }
+    else
+        window = std::make_unique<HintBox>(ShownHint{hint[0], hint[1], hint[2]}, nullptr);
     window->show();
     QStringList heard;
-    // An announcer shown with the box speaks as it opens.
     if (Announcer* announcer = WindowAnnouncer(window.get()); announcer && announcer->isVisible())
-        heard << QAccessible::queryAccessibleInterface(announcer)->text(QAccessible::Name);
+        heard << announcer->text();
     for (QAccessibleInterface* i : tree(window.get()))
         heard << i->text(QAccessible::Name) << i->text(QAccessible::Description);
     const QString all = heard.join(QLatin1Char('\n'));
