@@ -4,7 +4,7 @@
 #include "exercises/urform.h"
 #include "platform/about.h"
 #include "platform/forms.h"
-#include "platform/guard.h"
+#include "platform/keyboard.h"
 #include "platform/windows.h"
 #include "reference/metodform.h"
 #include "shell/kontrform.h"
@@ -17,8 +17,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QKeyEvent>
-#include <QPointer>
 
 namespace {
 // Shows a window where it stands; nothing when it does not exist.
@@ -58,42 +56,6 @@ void aboutKey(QWidget* window)
     showAboutWindow(dialog ? dialog : window);
 }
 
-// F1 and Ctrl+F1 as they reach a widget of one of the windows: from the
-// focus, whether or not the desktop reports the window active.
-class HelpKeys : public QObject {
-public:
-    HelpKeys(const QList<QWidget*>& windows, QObject* parent) : QObject(parent)
-    {
-        for (QWidget* w : windows)
-            m_windows.append(w);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
-            return false;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
-        if (key->key() != Qt::Key_F1 || (mods != Qt::NoModifier && mods != Qt::ControlModifier))
-            return false;
-        QWidget* window = static_cast<QWidget*>(watched)->window();
-        if (!m_windows.contains(window) && !qobject_cast<AboutWindow*>(window))
-            return false;
-        if (!key->isAutoRepeat())
-            guarded([&] {
-                if (mods == Qt::NoModifier)
-                    helpKey();
-                else
-                    aboutKey(window);
-            });
-        return true;
-    }
-
-private:
-    QList<QPointer<QWidget>> m_windows;
-};
-
 template <class Window, class Signal, class Step>
 void on(Window* window, Signal signal, Step step)
 {
@@ -124,8 +86,8 @@ void connectWindows()
 
 void connectHelpKeys(const QList<QWidget*>& windows)
 {
-    if (windows.isEmpty() || !qApp)
-        return;
-    // Lives as long as the first window; gone with it, it filters no more.
-    qApp->installEventFilter(new HelpKeys(windows, windows.first()));
+    for (QWidget* window : windows) {
+        registerKeyAction(window, KeyAction::Help, helpKey);
+        registerKeyAction(window, KeyAction::About, [window] { aboutKey(window); });
+    }
 }

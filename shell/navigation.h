@@ -14,9 +14,10 @@ class QWidget;
 // windows call it once after setting their globals).
 void connectWindows();
 
-// F1 and Ctrl+F1 in each of the given windows (and in the About window).
-// F1 shows the help window modally, as the Consultant's button does, unless a
-// dialog is open modally (the help window itself among them).  Ctrl+F1 shows
-// the About window over the window of the key, unless a dialog other than the
-// help window is open modally.  Called once, by createWindows.
+// Registers the actions of F1 and Ctrl+F1 (platform/keyboard.h) for each of
+// the given windows.  F1 shows the help window modally, as the Consultant's
+// button does, unless a dialog is open modally (the help window itself among
+// them).  Ctrl+F1 shows the About window over the window of the key, unless a
+// dialog other than the help window is open modally.  Called once, by
+// createWindows.
 void connectHelpKeys(const QList<QWidget*>& windows);

@@ -1,9 +1,12 @@
 // F1 and Ctrl+F1 from every window, and the About window they lead to.
+#include "accessibletree.h"
 #include "windowfixture.h"
 
 #include "eqedit/teqedit.h"
 #include "exercises/urform.h"
 #include "platform/about.h"
+#include "platform/accessibility.h"
+#include "platform/keyboard.h"
 #include "platform/forms.h"
 #include "platform/tabpages.h"
 #include "shell/consform.h"
@@ -15,6 +18,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 
 namespace {
@@ -160,6 +164,96 @@ private slots:
         });
         QCOMPARE(shown, QStringLiteral("AboutWindow"));
         QCOMPARE(parent, static_cast<QWidget*>(HelpForm));
+    }
+
+    // The keys page is the key table: its sheets, turned with the page's
+    // buttons, show every row of the table once, by scope under the scope's
+    // title (repeated where a scope goes on on the next sheet), read in that
+    // order by a screen reader; each sheet fits the page whole, nothing
+    // overlaps; every stop of the page is named; the buttons say where they
+    // lead, and turning announces the new sheet.
+    void keysPageIsTheKeyTable()
+    {
+        HelpForm->ensurePolished();
+        TabPages* pages = HelpForm->pages();
+        QWidget* page = pages->widget(pages->count() - 1);
+        auto* next = page->findChild<QPushButton*>(QStringLiteral("NextButton"));
+        QVERIFY(next);
+        QStringList expected;
+        for (const KeyRow& row : keyTable()) {
+            if (expected.isEmpty() || &row == keyTable().data() || (&row)[-1].scope != row.scope)
+                expected << keyScopeTitle(row.scope);
+            expected << keysText(row) + QStringLiteral(" | ") + keyDescription(row);
+        }
+        QCOMPARE(expected.at(1), QStringLiteral("F1 | информация о работе с системой (это окно)"));
+
+        QStringList told;
+        setAccessibleEventObserver([&](QAccessibleEvent* e) {
+            if (qobject_cast<Announcer*>(e->object()))
+                told << e->accessibleInterface()->text(QAccessible::Name);
+        });
+        QStringList read;
+        QStringList stops;
+        int sheets = 0;
+        whileShownModally(HelpForm, [&] {
+            QVERIFY(QTest::qWaitForWindowActive(HelpForm));
+            pages->setCurrentIndex(pages->count() - 1);
+            pages->tabButton(pages->currentIndex())->setFocus();
+            // The stops of the page, each by its accessible name.
+            for (QWidget* at = QApplication::focusWidget(); at && stops.size() < 10;) {
+                QAccessibleInterface* a = QAccessible::queryAccessibleInterface(at);
+                stops << a->text(QAccessible::Name);
+                QTest::keyClick(at, Qt::Key_Tab);
+                at = QApplication::focusWidget();
+                if (at == pages->tabButton(pages->currentIndex()))
+                    break;
+            }
+            QWidget* sheet = nullptr;
+            do {
+                sheet = nullptr;
+                for (QWidget* w : page->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^KeySheet"))))
+                    if (w->isVisible()) {
+                        QVERIFY(!sheet);
+                        sheet = w;
+                    }
+                QVERIFY(sheet);
+                ++sheets;
+                QVERIFY(sheet->geometry().bottom() < next->geometry().top());
+                // What a screen reader finds on the sheet, in its order.
+                QString keys;
+                const QList<QLabel*> labels = sheet->findChildren<QLabel*>();
+                for (QAccessibleInterface* a : accessibleTree(QAccessible::queryAccessibleInterface(sheet))) {
+                    auto* label = qobject_cast<QLabel*>(a->object());
+                    if (!label)
+                        continue;
+                    QVERIFY(QRect(QPoint(0, 0), sheet->size()).contains(label->geometry()));
+                    for (QLabel* other : labels)
+                        QVERIFY2(other == label || !other->geometry().intersects(label->geometry()),
+                                 qPrintable(label->text() + QStringLiteral(" / ") + other->text()));
+                    const QString text = a->text(QAccessible::Name);
+                    if (label->objectName().startsWith(QLatin1String("Title")))
+                        read << text;
+                    else if (label->objectName().startsWith(QLatin1String("Key")))
+                        keys = text;
+                    else
+                        read << keys + QStringLiteral(" | ") + text;
+                }
+                const QString description = next->accessibleDescription();
+                QTest::mouseClick(next, Qt::LeftButton);
+                QVERIFY(!sheet->isVisible());
+                const QString where = page->findChild<QLabel*>(QStringLiteral("SheetLabel"))->text();
+                QVERIFY2(description.startsWith(where + QStringLiteral(": ")), qPrintable(description));
+                QVERIFY(told.last().startsWith(where + QStringLiteral(". ")));
+            } while (sheets < 10 && !page->findChild<QWidget*>(QStringLiteral("KeySheet1"))->isVisible());
+        });
+        setAccessibleEventObserver(nullptr);
+        QCOMPARE(stops, (QStringList{"Клавиши", "Назад", "Далее", "О программе", "OK"}));
+        QVERIFY(sheets > 1);
+        QCOMPARE(told.size(), sheets);
+        for (qsizetype i = read.size() - 1; i > 0; --i)
+            if (!read[i].contains(QLatin1String(" | ")) && read.indexOf(read[i]) < i)
+                read.removeAt(i);   // a title repeated on the next sheet
+        QCOMPARE(read, expected);
     }
 
     // What the About window says, and what a screen reader hears.
