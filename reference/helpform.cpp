@@ -269,8 +269,8 @@ private:
     void startSheet();
     // Puts the label on the current sheet, at the current height.
     void place(QLabel* label);
-    // Whether a row of this height fits below what the sheet holds (the
-    // first row of a sheet always does).
+    // Whether this height fits below what the sheet holds (on an empty
+    // sheet anything does).
     bool fits(int height) const;
     void show(int index, bool announced);
     QString whereText(int index) const;
@@ -315,6 +315,9 @@ void KeySheets::build()
     const int actionWidth = kTextWidth - kKeyColumn - kColumnGap;
     int titles = 0;
     int rows = 0;
+    const auto title = [&](const QString& text) {
+        return columnText(m_page, "Title" + QByteArray::number(++titles), kMargin, 0, kTextWidth, text, Underlined);
+    };
     startSheet();
     const std::span<const KeyRow> table = keyTable();
     for (auto first = table.begin(); first != table.end();) {
@@ -322,13 +325,14 @@ void KeySheets::build()
         while (end != table.end() && end->scope == first->scope)
             ++end;
         const QString heading = keyScopeTitle(first->scope);
-        QStringList said;
-        // What the sheet says of the section, once its part of it is complete.
-        const auto sayPart = [&] {
-            m_sheets.last().spoken << THelpForm::tr("%1: %2.").arg(heading, said.join(QStringLiteral("; ")));
-            said.clear();
+        QLabel* head = title(heading);
+        struct Row {
+            QLabel* keys;
+            QLabel* action;
+            int height;
         };
-        bool titled = false;   // the section's title stands on the current sheet
+        QList<Row> section;
+        int sectionHeight = head->height() + 6;
         for (auto row = first; row != end; ++row) {
             QLabel* keys = columnText(m_page, "Key" + QByteArray::number(++rows), kMargin, 0, kKeyColumn, keysText(*row));
             QPalette palette = keys->palette();
@@ -338,33 +342,39 @@ void KeySheets::build()
                                         keyDescription(*row));
             // Read as one: what the key does, and the key.
             action->setAccessibleDescription(keys->text());
-            const int rowHeight = std::max(keys->height(), action->height()) + 4;
-            if (titled && !fits(rowHeight)) {
+            section.append({keys, action, std::max(keys->height(), action->height()) + 4});
+            sectionHeight += section.last().height;
+        }
+        // A section starts on a new sheet unless it fits whole below what the
+        // sheet holds.
+        const int gap = m_y > kMargin ? 10 : 0;
+        if (fits(gap + sectionHeight))
+            m_y += gap;
+        else
+            startSheet();
+        QStringList said;
+        // What the sheet says of the section: its title and its rows.
+        const auto sayPart = [&] {
+            m_sheets.last().spoken << THelpForm::tr("%1: %2.").arg(heading, said.join(QStringLiteral("; ")));
+            said.clear();
+        };
+        for (const Row& row : section) {
+            if (!head && !fits(row.height)) {
+                // Longer than a sheet: on with the title repeated.
                 sayPart();
                 startSheet();
-                titled = false;
+                head = title(heading);
             }
-            if (!titled) {
-                // A title goes with its first row.
-                QLabel* head = columnText(m_page, "Title" + QByteArray::number(++titles), kMargin, 0, kTextWidth,
-                                          heading, Underlined);
-                const int gap = m_y > kMargin ? 10 : 0;
-                if (fits(gap + head->height() + 6 + rowHeight)) {
-                    m_y += gap;
-                } else {
-                    if (!said.isEmpty())
-                        sayPart();
-                    startSheet();
-                }
+            if (head) {
                 place(head);
                 m_y += head->height() + 6;
                 m_sheets.last().titles << heading;
-                titled = true;
+                head = nullptr;
             }
-            place(keys);
-            place(action);
-            m_y += rowHeight;
-            said << THelpForm::tr("%1 — %2").arg(keys->text(), action->text());
+            place(row.keys);
+            place(row.action);
+            m_y += row.height;
+            said << THelpForm::tr("%1 — %2").arg(row.keys->text(), row.action->text());
         }
         sayPart();
         first = end;
@@ -419,7 +429,6 @@ void buildKeysPage(QWidget* page)
     about->setMinimumWidth(105);
     auto* where = new QLabel(page);
     where->setObjectName(QStringLiteral("SheetLabel"));
-    where->setFont(textFont());
 
     auto* column = new QVBoxLayout(page);
     column->setContentsMargins(0, 0, 0, 0);
