@@ -117,8 +117,11 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
     // A picture drawn by code is an image named by what it shows.
     if (className == QLatin1String("PictureBox"))
         return new QAccessibleWidget(w, QAccessible::Graphic);
+    // The stack of pages groups the shown page without a name of its own (the
+    // tab names the page): a screen reader says nothing of it when the focus
+    // moves from the tab into the page.
     if (className == QLatin1String("PageStack"))
-        return new ContainerAccessible(w, QAccessible::LayeredPane);
+        return new ContainerAccessible(w, QAccessible::Grouping);
     return nullptr;
 }
 
