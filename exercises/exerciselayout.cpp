@@ -31,6 +31,10 @@ ExerciseControls buildExerciseWindow(QWidget* window, const ExerciseLayout& layo
     setupWindow(window, layout.caption, layout.clientWidth, ExerciseClientHeight, minimiseOnlyWindowFlags());
     // Closing an exercise window hides it; it never ends the program.
     window->setAttribute(Qt::WA_QuitOnClose, false);
+    // Said with the caption when the window opens: the key that reads the
+    // statement.
+    window->setAccessibleDescription(
+        ExerciseLayoutTexts::tr("Клавиша %1 читает условие задачи.").arg(keyOf(KeyAction::SayStatement)));
 
     ExerciseControls c{};
 

@@ -190,6 +190,10 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
         <source>Условие задачи (%1 — прочитать ещё раз)</source>
         <translation>Problem statement (%1 reads it again)</translation>
     </message>
+    <message>
+        <source>Клавиша %1 читает условие задачи.</source>
+        <translation>The %1 key reads the problem statement.</translation>
+    </message>
 </context>
 <context>
     <name>Hint</name>
