@@ -342,7 +342,14 @@ void KeySheets::build()
                                         keyDescription(*row));
             // Read as one: what the key does, and the key.
             action->setAccessibleDescription(keys->text());
-            section.append({keys, action, std::max(keys->height(), action->height()) + 4});
+            // As high as each other, so that a review by lines reads the key
+            // and what it does as one line.
+            const int height = std::max(keys->height(), action->height());
+            for (QLabel* label : {keys, action}) {
+                label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+                label->resize(label->width(), height);
+            }
+            section.append({keys, action, height + 4});
             sectionHeight += section.last().height;
         }
         // A section starts on a new sheet unless it fits whole below what the
