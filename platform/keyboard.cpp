@@ -91,6 +91,42 @@ KeyActions* actionsOf(const QWidget* window)
     return dynamic_cast<KeyActions*>(window->findChild<QObject*>(kActionsName, Qt::FindDirectChildrenOnly));
 }
 
+// The handlers for every window that applies, by action.
+struct ProgramAction {
+    std::function<bool(const QWidget*)> appliesTo;
+    std::function<void(QWidget*)> handler;
+};
+QHash<KeyAction, ProgramAction>& programActions()
+{
+    static QHash<KeyAction, ProgramAction> actions;
+    return actions;
+}
+
+// The handler of the key pressed in `window`: the window's own, else the one
+// for every window that applies; empty when the key is none of the table's
+// actions there.
+std::function<void()> handlerOf(QWidget* window, QKeyCombination pressed)
+{
+    // The keys of the actions, read once.
+    static const QHash<KeyAction, QKeyCombination> keys = [] {
+        QHash<KeyAction, QKeyCombination> read;
+        for (const KeyRow& row : kKeys)
+            if (row.action != KeyAction::None)
+                read.insert(row.action, keyCombination(row.action));
+        return read;
+    }();
+    for (const KeyRow& row : kKeys) {
+        if (row.action == KeyAction::None || keys.value(row.action) != pressed)
+            continue;
+        if (KeyActions* own = actionsOf(window); own && own->handlers.contains(row.action))
+            return own->handlers.value(row.action);
+        const ProgramAction program = programActions().value(row.action);
+        if (program.handler && program.appliesTo(window))
+            return [handler = program.handler, window] { handler(window); };
+    }
+    return {};
+}
+
 // A key of the table pressed in a window that registered its action.
 class ActionKeys : public QObject {
 public:
@@ -103,20 +139,12 @@ protected:
             return false;
         const auto* key = static_cast<QKeyEvent*>(event);
         const QKeyCombination pressed(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key()));
-        KeyActions* actions = actionsOf(static_cast<QWidget*>(watched)->window());
-        if (!actions)
+        const std::function<void()> handler = handlerOf(static_cast<QWidget*>(watched)->window(), pressed);
+        if (!handler)
             return false;
-        for (auto it = actions->handlers.cbegin(); it != actions->handlers.cend(); ++it) {
-            if (keyCombination(it.key()) != pressed)
-                continue;
-            if (!key->isAutoRepeat()) {
-                // A copy: the handler may register anew or close the window.
-                const std::function<void()> handler = it.value();
-                guarded([&] { handler(); });
-            }
-            return true;
-        }
-        return false;
+        if (!key->isAutoRepeat())
+            guarded([&] { handler(); });
+        return true;
     }
 };
 
@@ -217,6 +245,15 @@ void registerKeyAction(QWidget* window, KeyAction action, std::function<void()> 
         actions->setObjectName(kActionsName);
     }
     actions->handlers.insert(action, std::move(handler));
+}
+
+void registerKeyAction(KeyAction action, std::function<bool(const QWidget*)> appliesTo,
+                       std::function<void(QWidget*)> handler)
+{
+    if (!rowOf(action) || !appliesTo || !handler)
+        return;
+    installActionKeys();
+    programActions().insert(action, {std::move(appliesTo), std::move(handler)});
 }
 
 void installKeyboardBehaviour()

@@ -58,4 +58,11 @@ QKeyCombination keyCombination(KeyAction action);
 // the window.
 void registerKeyAction(QWidget* window, KeyAction action, std::function<void()> handler);
 
+// From now on the action's key, pressed in a window that registered no
+// handler of its own for it and for which `appliesTo` holds, runs `handler`
+// with that window: for the keys of every window, registered before the
+// windows exist.
+void registerKeyAction(KeyAction action, std::function<bool(const QWidget*)> appliesTo,
+                       std::function<void(QWidget*)> handler);
+
 void installKeyboardBehaviour();

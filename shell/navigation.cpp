@@ -10,6 +10,7 @@
 #include "shell/kontrform.h"
 #include "shell/repform.h"
 #include "shell/reshform.h"
+#include "shell/startup.h"
 #include "solver/forms/askform.h"
 #include "solver/forms/matrix2form.h"
 #include "solver/forms/matrixform.h"
@@ -84,10 +85,13 @@ void connectWindows()
     on(MetodForm, &TMetodForm::leaveRequested, [] { takePlace(MetodForm, ReshForm); });
 }
 
-void connectHelpKeys(const QList<QWidget*>& windows)
+void installKeys()
 {
-    for (QWidget* window : windows) {
-        registerKeyAction(window, KeyAction::Help, helpKey);
-        registerKeyAction(window, KeyAction::About, [window] { aboutKey(window); });
-    }
+    installKeyboardBehaviour();
+    // The windows of the program, and the About window over any of them.
+    const auto programWindow = [](const QWidget* window) {
+        return createdWindows().contains(const_cast<QWidget*>(window)) || qobject_cast<const AboutWindow*>(window);
+    };
+    registerKeyAction(KeyAction::Help, programWindow, [](QWidget*) { helpKey(); });
+    registerKeyAction(KeyAction::About, programWindow, aboutKey);
 }
