@@ -10,13 +10,13 @@
 #include "platform/colours.h"
 #include "platform/deferred.h"
 #include "platform/fonts.h"
+#include "platform/keyboard.h"
 #include "platform/panels.h"
 #include "platform/windows.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTimer>
 
 namespace {
@@ -31,6 +31,10 @@ ExerciseControls buildExerciseWindow(QWidget* window, const ExerciseLayout& layo
     setupWindow(window, layout.caption, layout.clientWidth, ExerciseClientHeight, minimiseOnlyWindowFlags());
     // Closing an exercise window hides it; it never ends the program.
     window->setAttribute(Qt::WA_QuitOnClose, false);
+    // Said with the caption when the window opens: the key that reads the
+    // statement.
+    window->setAccessibleDescription(
+        ExerciseLayoutTexts::tr("Клавиша %1 читает условие задачи.").arg(keyOf(KeyAction::SayStatement)));
 
     ExerciseControls c{};
 
@@ -44,8 +48,10 @@ ExerciseControls buildExerciseWindow(QWidget* window, const ExerciseLayout& layo
     c.statement->setWordWrap(true);
     c.statement->setTextFormat(Qt::PlainText);
     c.statement->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // The text itself is the name; the role of the text is its description.
-    c.statement->setAccessibleDescription(ExerciseLayoutTexts::tr("Условие задачи"));
+    // The text itself is the name; the role of the text is its description,
+    // with the key that reads it again.
+    c.statement->setAccessibleDescription(
+        ExerciseLayoutTexts::tr("Условие задачи (%1 — прочитать ещё раз)").arg(keyOf(KeyAction::SayStatement)));
 
     c.exitButton = new QPushButton(ExerciseLayoutTexts::tr("Выход"), window);
     c.exitButton->setGeometry(16, 192, 89, 33);
@@ -56,10 +62,9 @@ ExerciseControls buildExerciseWindow(QWidget* window, const ExerciseLayout& layo
     c.helpButton->setAccessibleDescription(
         ExerciseLayoutTexts::tr("Что не так с ответом; после трёх неверных ответов — правильный ответ (F2)"));
     // F2 asks for the hint wherever the focus is, while the button is shown.
-    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F2), window);
-    QObject::connect(helpKey, &QShortcut::activated, c.helpButton, [button = c.helpButton] {
-        if (button->isVisible())
-            button->click();
+    registerKeyAction(window, KeyAction::Hint, [hintButton = c.helpButton] {
+        if (hintButton->isVisible())
+            hintButton->click();
     });
 
     c.emptyLabel = new QLabel(window);
@@ -104,13 +109,11 @@ ExerciseControls buildExerciseWindow(QWidget* window, const ExerciseLayout& layo
 
     // F5 says the question again and F6 the statement, wherever the focus is
     // (a student reading by ear keeps the caret in the answer box).
-    auto* sayQuestion = new QShortcut(QKeySequence(Qt::Key_F5), window);
-    QObject::connect(sayQuestion, &QShortcut::activated, window, [question = c.question] {
+    registerKeyAction(window, KeyAction::SayQuestion, [question = c.question] {
         if (!question->Equation().trimmed().isEmpty())
             announceQuestion(question);
     });
-    auto* sayStatement = new QShortcut(QKeySequence(Qt::Key_F6), window);
-    QObject::connect(sayStatement, &QShortcut::activated, window, [statement = c.statement] {
+    registerKeyAction(window, KeyAction::SayStatement, [statement = c.statement] {
         announce(statement, ExerciseLayoutTexts::tr("Условие задачи: %1").arg(statement->text()));
     });
 

@@ -172,8 +172,11 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
     // Pages, their scroll contents and the page stack hold what is shown.
     if (className == QLatin1String("QWidget"))
         return new ContainerAccessible(w, QAccessible::Client);
+    // The stack of pages groups the shown page without a name of its own (the
+    // tab names the page): a screen reader says nothing of it when the focus
+    // moves from the tab into the page.
     if (className == QLatin1String("PageStack"))
-        return new ContainerAccessible(w, QAccessible::LayeredPane);
+        return new ContainerAccessible(w, QAccessible::Grouping);
     if (isTextLabel(w))
         return new LabelAccessible(static_cast<QLabel*>(w));
     return nullptr;

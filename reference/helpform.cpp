@@ -3,10 +3,12 @@
 #include "eqedit/teqedit.h"
 #include "reference/pagebuilder.h"
 #include "platform/about.h"
+#include "platform/accessibility.h"
 #include "platform/colours.h"
 #include "platform/deferred.h"
 #include "platform/fonts.h"
 #include "platform/guard.h"
+#include "platform/keyboard.h"
 #include "platform/panels.h"
 #include "platform/tabpages.h"
 #include "platform/windows.h"
@@ -229,54 +231,15 @@ void buildAnswerPage(QWidget* page)
     flow.box("EqEdit2", QStringLiteral("   N"));
 }
 
-// The keys of the program, by window: the key in blue, as the Greek letters'
-// page shows F3, and what it does beside it.
-struct KeyRow {
-    const char* keys;
-    const char* action;
-};
-struct KeySection {
-    const char* title;
-    std::initializer_list<KeyRow> rows;
-};
-
-const KeySection kKeySections[] = {
-    {QT_TRANSLATE_NOOP("THelpForm", "Во всех окнах"),
-     {{"F1", QT_TRANSLATE_NOOP("THelpForm", "информация о работе с системой (это окно)")},
-      {"Ctrl+F1", QT_TRANSLATE_NOOP("THelpForm", "сведения о программе")},
-      {"Tab, Shift+Tab", QT_TRANSLATE_NOOP("THelpForm", "к следующему, к предыдущему элементу окна")},
-      {QT_TRANSLATE_NOOP("THelpForm", "Enter, Пробел"), QT_TRANSLATE_NOOP("THelpForm", "нажать выделенную кнопку")}}},
-    {QT_TRANSLATE_NOOP("THelpForm", "Окна со страницами (основные понятия, виды связей, эта справка)"),
-     {{"Ctrl+Tab, Ctrl+PgDown", QT_TRANSLATE_NOOP("THelpForm", "следующая страница")},
-      {"Ctrl+Shift+Tab, Ctrl+PgUp", QT_TRANSLATE_NOOP("THelpForm", "предыдущая страница")},
-      {QT_TRANSLATE_NOOP("THelpForm", "Стрелки на вкладке"),
-       QT_TRANSLATE_NOOP("THelpForm", "предыдущая или следующая вкладка")},
-      {QT_TRANSLATE_NOOP("THelpForm", "Home, End на вкладке"),
-       QT_TRANSLATE_NOOP("THelpForm", "первая или последняя вкладка")},
-      {"Esc", QT_TRANSLATE_NOOP("THelpForm", "закрыть окно")}}},
-    {QT_TRANSLATE_NOOP("THelpForm", "Поле ответа в упражнениях"),
-     {{QT_TRANSLATE_NOOP("THelpForm", "Стрелка вверх"),
-       QT_TRANSLATE_NOOP("THelpForm", "в верхнюю позицию (показатель степени) или обратно из нижней")},
-      {QT_TRANSLATE_NOOP("THelpForm", "Стрелка вниз"),
-       QT_TRANSLATE_NOOP("THelpForm", "в нижнюю позицию (индекс) или обратно из верхней")},
-      {"F3", QT_TRANSLATE_NOOP("THelpForm", "следующая буква будет греческой")},
-      {QT_TRANSLATE_NOOP("THelpForm", "Стрелки влево, вправо"),
-       QT_TRANSLATE_NOOP("THelpForm", "курсор на знак назад, вперёд")},
-      {"Home, End", QT_TRANSLATE_NOOP("THelpForm", "курсор в начало, в конец формулы")},
-      {"Backspace, Delete", QT_TRANSLATE_NOOP("THelpForm", "стереть знак слева, справа от курсора")},
-      {"Ctrl+Z", QT_TRANSLATE_NOOP("THelpForm", "отменить последнюю правку")},
-      {"Ctrl+Y, Ctrl+Shift+Z", QT_TRANSLATE_NOOP("THelpForm", "вернуть отменённую правку")},
-      {"Enter", QT_TRANSLATE_NOOP("THelpForm", "проверить ответ")},
-      {"F2", QT_TRANSLATE_NOOP("THelpForm", "что не так с ответом, после трёх неверных ответов — правильный ответ "
-                                             "(кроме входного теста)")},
-      {"F5", QT_TRANSLATE_NOOP("THelpForm", "прочитать вопрос ещё раз вслух (для экранного диктора)")},
-      {"F6", QT_TRANSLATE_NOOP("THelpForm", "прочитать условие задачи вслух (для экранного диктора)")}}},
-    {QT_TRANSLATE_NOOP("THelpForm", "Решение системы уравнений"),
-     {{QT_TRANSLATE_NOOP("THelpForm", "Цифры, минус, точка или запятая"),
-       QT_TRANSLATE_NOOP("THelpForm", "ввод числа; другие знаки поле не принимает")},
-      {"Enter", QT_TRANSLATE_NOOP("THelpForm", "к следующему полю, после последнего к кнопке «Считать»")}}},
-};
-
+// The keys page: the key table of platform/keyboard.h by scope, each key in
+// blue, as the Greek letters' page shows F3, and what it does beside it.  The
+// list is longer than the page, so it is cut into sheets that each fit the
+// page whole: nothing scrolls, and a screen reader's review of the page reads
+// the sheet shown, in reading order.  A section that does not fit the rest
+// of a sheet goes on the next one; a section longer than a sheet goes on with
+// its title repeated.  Under the sheet: which sheet it is, the buttons that
+// turn to the one before and after (their descriptions say where they lead;
+// turning announces the new sheet), and the About window's button.
 constexpr int kKeyColumn = 190;
 constexpr int kColumnGap = 12;
 
@@ -289,48 +252,209 @@ QLabel* columnText(QWidget* page, const QByteArray& name, int x, int y, int widt
     return label;
 }
 
-void buildKeysPage(QWidget* page)
+class KeySheets : public QObject {
+public:
+    KeySheets(QWidget* page, int sheetHeight) : QObject(page), m_page(page), m_height(sheetHeight) {}
+
+    void build();
+    void connectTo(QPushButton* back, QPushButton* next, QLabel* where);
+
+private:
+    struct Sheet {
+        QWidget* widget;
+        QStringList titles;     // the sections it shows
+        QStringList spoken;     // its sections as sentences, in reading order
+    };
+
+    void startSheet();
+    // Puts the label on the current sheet, at the current height.
+    void place(QLabel* label);
+    // Whether this height fits below what the sheet holds (on an empty
+    // sheet anything does).
+    bool fits(int height) const;
+    void show(int index, bool announced);
+    QString whereText(int index) const;
+
+    QWidget* m_page;
+    int m_height;
+    QList<Sheet> m_sheets;
+    int m_y = 0;
+    int m_current = 0;
+    QPushButton* m_back = nullptr;
+    QPushButton* m_next = nullptr;
+    QLabel* m_where = nullptr;
+};
+
+void KeySheets::startSheet()
 {
-    QWidget* content = addScrollBox(page, "ScrollBox5");
-    int y = kMargin;
+    auto* sheet = new QWidget(m_page);
+    sheet->setObjectName(QStringLiteral("KeySheet%1").arg(m_sheets.size() + 1));
+    sheet->setGeometry(0, 0, m_page->parentWidget()->width(), m_height);
+    if (!m_sheets.isEmpty())
+        sheet->hide();
+    m_sheets.append({sheet, {}, {}});
+    m_y = kMargin;
+}
+
+void KeySheets::place(QLabel* label)
+{
+    label->setParent(m_sheets.last().widget);
+    label->move(label->x(), m_y);
+    label->show();
+}
+
+bool KeySheets::fits(int height) const
+{
+    return m_y + height <= m_height - kMargin || m_y == kMargin;
+}
+
+void KeySheets::build()
+{
     const QColor blue = fromBgr(0xFF0000);
     const int actionLeft = kMargin + kKeyColumn + kColumnGap;
     const int actionWidth = kTextWidth - kKeyColumn - kColumnGap;
-    int section = 0;
-    int row = 0;
-    for (const KeySection& s : kKeySections) {
-        if (section > 0)
-            y += 10;
-        QLabel* title = columnText(content, "Title" + QByteArray::number(++section), kMargin, y, kTextWidth,
-                                   THelpForm::tr(s.title), Underlined);
-        y += title->height() + 6;
-        for (const KeyRow& r : s.rows) {
-            ++row;
-            QLabel* keys = columnText(content, "Key" + QByteArray::number(row), kMargin, y, kKeyColumn,
-                                      THelpForm::tr(r.keys));
+    int titles = 0;
+    int rows = 0;
+    const auto title = [&](const QString& text) {
+        return columnText(m_page, "Title" + QByteArray::number(++titles), kMargin, 0, kTextWidth, text, Underlined);
+    };
+    startSheet();
+    const std::span<const KeyRow> table = keyTable();
+    for (auto first = table.begin(); first != table.end();) {
+        auto end = first;
+        while (end != table.end() && end->scope == first->scope)
+            ++end;
+        const QString heading = keyScopeTitle(first->scope);
+        QLabel* head = title(heading);
+        struct Row {
+            QLabel* keys;
+            QLabel* action;
+            int height;
+        };
+        QList<Row> section;
+        int sectionHeight = head->height() + 6;
+        for (auto row = first; row != end; ++row) {
+            QLabel* keys = columnText(m_page, "Key" + QByteArray::number(++rows), kMargin, 0, kKeyColumn, keysText(*row));
             QPalette palette = keys->palette();
             palette.setColor(QPalette::WindowText, blue);
             keys->setPalette(palette);
-            QLabel* action = columnText(content, "Action" + QByteArray::number(row), actionLeft, y, actionWidth,
-                                        THelpForm::tr(r.action));
+            QLabel* action = columnText(m_page, "Action" + QByteArray::number(rows), actionLeft, 0, actionWidth,
+                                        keyDescription(*row));
             // Read as one: what the key does, and the key.
             action->setAccessibleDescription(keys->text());
-            y += std::max(keys->height(), action->height()) + 4;
+            // As high as each other, so that a review by lines reads the key
+            // and what it does as one line.
+            const int height = std::max(keys->height(), action->height());
+            for (QLabel* label : {keys, action}) {
+                label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+                label->resize(label->width(), height);
+            }
+            section.append({keys, action, height + 4});
+            sectionHeight += section.last().height;
         }
+        // A section starts on a new sheet unless it fits whole below what the
+        // sheet holds.
+        const int gap = m_y > kMargin ? 10 : 0;
+        if (fits(gap + sectionHeight))
+            m_y += gap;
+        else
+            startSheet();
+        QStringList said;
+        // What the sheet says of the section: its title and its rows.
+        const auto sayPart = [&] {
+            m_sheets.last().spoken << THelpForm::tr("%1: %2.").arg(heading, said.join(QStringLiteral("; ")));
+            said.clear();
+        };
+        for (const Row& row : section) {
+            if (!head && !fits(row.height)) {
+                // Longer than a sheet: on with the title repeated.
+                sayPart();
+                startSheet();
+                head = title(heading);
+            }
+            if (head) {
+                place(head);
+                m_y += head->height() + 6;
+                m_sheets.last().titles << heading;
+                head = nullptr;
+            }
+            place(row.keys);
+            place(row.action);
+            m_y += row.height;
+            said << THelpForm::tr("%1 — %2").arg(row.keys->text(), row.action->text());
+        }
+        sayPart();
+        first = end;
     }
-    content->resize(kTextWidth + 2 * kMargin, y + kMargin);
+}
 
-    // Below the list, outside the scroll box: the About window.
-    auto* about = new QPushButton(THelpForm::tr("О программе"), page);
-    about->setObjectName(QStringLiteral("AboutButton"));
-    about->setAutoDefault(false);
+QString KeySheets::whereText(int index) const
+{
+    return THelpForm::tr("Лист %1 из %2").arg(index + 1).arg(m_sheets.size());
+}
+
+void KeySheets::connectTo(QPushButton* back, QPushButton* next, QLabel* where)
+{
+    m_back = back;
+    m_next = next;
+    m_where = where;
+    connect(back, &QPushButton::clicked, this, [this] { guarded([this] { show(m_current - 1, true); }); });
+    connect(next, &QPushButton::clicked, this, [this] { guarded([this] { show(m_current + 1, true); }); });
+    show(0, false);
+}
+
+void KeySheets::show(int index, bool announced)
+{
+    const int count = int(m_sheets.size());
+    m_current = (index % count + count) % count;
+    for (int i = 0; i < count; ++i)
+        m_sheets[i].widget->setVisible(i == m_current);
+    m_where->setText(whereText(m_current));
+    const auto leadsTo = [this, count](int step) {
+        const int to = ((m_current + step) % count + count) % count;
+        return THelpForm::tr("%1: %2").arg(whereText(to), m_sheets[to].titles.join(QStringLiteral(", ")));
+    };
+    m_back->setAccessibleDescription(leadsTo(-1));
+    m_next->setAccessibleDescription(leadsTo(1));
+    if (announced)
+        announce(m_page, m_where->text() + QStringLiteral(". ") + m_sheets[m_current].spoken.join(QLatin1Char(' ')));
+}
+
+QPushButton* pageButton(QWidget* page, const char* name, const QString& text)
+{
+    auto* button = new QPushButton(text, page);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+void buildKeysPage(QWidget* page)
+{
+    QPushButton* back = pageButton(page, "BackButton", THelpForm::tr("Назад"));
+    QPushButton* next = pageButton(page, "NextButton", THelpForm::tr("Далее"));
+    QPushButton* about = pageButton(page, "AboutButton", THelpForm::tr("О программе"));
     about->setMinimumWidth(105);
-    auto* row2 = new QHBoxLayout;
-    row2->setContentsMargins(kMargin, 4, kMargin, 6);
-    row2->addStretch();
-    row2->addWidget(about);
-    static_cast<QVBoxLayout*>(page->layout())->addLayout(row2);
+    auto* where = new QLabel(page);
+    where->setObjectName(QStringLiteral("SheetLabel"));
+
+    auto* column = new QVBoxLayout(page);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addStretch();
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(kMargin, 4, kMargin, 6);
+    row->addWidget(where);
+    row->addSpacing(kMargin);
+    row->addWidget(back);
+    row->addWidget(next);
+    row->addStretch();
+    row->addWidget(about);
+    column->addLayout(row);
     QObject::connect(about, &QPushButton::clicked, page, [page] { guarded([page] { showAboutWindow(page->window()); }); });
+
+    const int rowHeight = about->sizeHint().height() + 4 + 6;
+    auto* sheets = new KeySheets(page, page->parentWidget()->height() - rowHeight);
+    sheets->build();
+    sheets->connectTo(back, next, where);
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 #include "exercises/urform.h"
 #include "platform/about.h"
 #include "platform/forms.h"
-#include "platform/guard.h"
 #include "platform/keyboard.h"
 #include "platform/windows.h"
 #include "reference/metodform.h"
@@ -19,8 +18,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QKeyEvent>
-#include <QPointer>
 
 namespace {
 // Shows a window where it stands; nothing when it does not exist.
@@ -60,35 +57,6 @@ void aboutKey(QWidget* window)
     showAboutWindow(dialog ? dialog : window);
 }
 
-// F1 and Ctrl+F1 as they reach a widget of one of the program's windows:
-// from the focus, whether or not the desktop reports the window active.
-class HelpKeys : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
-            return false;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
-        if (key->key() != Qt::Key_F1 || (mods != Qt::NoModifier && mods != Qt::ControlModifier))
-            return false;
-        QWidget* window = static_cast<QWidget*>(watched)->window();
-        if (!createdWindows().contains(window) && !qobject_cast<AboutWindow*>(window))
-            return false;
-        if (!key->isAutoRepeat())
-            guarded([&] {
-                if (mods == Qt::NoModifier)
-                    helpKey();
-                else
-                    aboutKey(window);
-            });
-        return true;
-    }
-};
-
 template <class Window, class Signal, class Step>
 void on(Window* window, Signal signal, Step step)
 {
@@ -119,10 +87,11 @@ void connectWindows()
 
 void installKeys()
 {
-    static QPointer<HelpKeys> helpKeys;
-    if (helpKeys || !qApp)
-        return;
     installKeyboardBehaviour();
-    helpKeys = new HelpKeys(qApp);
-    qApp->installEventFilter(helpKeys);
+    // The windows of the program, and the About window over any of them.
+    const auto programWindow = [](const QWidget* window) {
+        return createdWindows().contains(const_cast<QWidget*>(window)) || qobject_cast<const AboutWindow*>(window);
+    };
+    registerKeyAction(KeyAction::Help, programWindow, [](QWidget*) { helpKey(); });
+    registerKeyAction(KeyAction::About, programWindow, aboutKey);
 }

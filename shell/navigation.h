@@ -11,10 +11,11 @@
 void connectWindows();
 
 // The keys of every window, installed once, at start-up, before the windows
-// are made (repeated calls do nothing): the keyboard behaviours of
-// platform/keyboard.h, and F1 and Ctrl+F1 in each window of the program (and
-// in the About window).  F1 shows the help window modally, as the
-// Consultant's button does, unless a dialog is open modally (the help window
-// itself among them).  Ctrl+F1 shows the About window over the window of the
-// key, unless a dialog other than the help window is open modally.
+// are made (repeated calls change nothing): the keyboard behaviours and the
+// key table of platform/keyboard.h, with the actions of F1 and Ctrl+F1 in
+// each window of the program (and in the About window).  F1 shows the help
+// window modally, as the Consultant's button does, unless a dialog is open
+// modally (the help window itself among them).  Ctrl+F1 shows the About
+// window over the window of the key, unless a dialog other than the help
+// window is open modally.
 void installKeys();

@@ -163,10 +163,6 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
         <translation>Problem diagram</translation>
     </message>
     <message>
-        <source>Условие задачи</source>
-        <translation>Problem statement</translation>
-    </message>
-    <message>
         <source>Выход</source>
         <translation>Exit</translation>
     </message>
@@ -193,6 +189,14 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
     <message>
         <source>Что не так с ответом; после трёх неверных ответов — правильный ответ (F2)</source>
         <translation>What is wrong with the answer; after three wrong answers, the right answer (F2)</translation>
+    </message>
+    <message>
+        <source>Условие задачи (%1 — прочитать ещё раз)</source>
+        <translation>Problem statement (%1 reads it again)</translation>
+    </message>
+    <message>
+        <source>Клавиша %1 читает условие задачи.</source>
+        <translation>The %1 key reads the problem statement.</translation>
     </message>
 </context>
 <context>
@@ -267,6 +271,145 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
     <message>
         <source>Формула</source>
         <translation>Formula</translation>
+    </message>
+</context>
+<context>
+    <name>Keys</name>
+    <message>
+        <source>информация о работе с системой (это окно)</source>
+        <translation>how to work with the system (this window)</translation>
+    </message>
+    <message>
+        <source>сведения о программе</source>
+        <translation>about the program</translation>
+    </message>
+    <message>
+        <source>к следующему, к предыдущему элементу окна</source>
+        <translation>to the next, to the previous control of the window</translation>
+    </message>
+    <message>
+        <source>Enter, Пробел</source>
+        <translation>Enter, Space</translation>
+    </message>
+    <message>
+        <source>нажать выделенную кнопку</source>
+        <translation>press the focused button</translation>
+    </message>
+    <message>
+        <source>следующая страница</source>
+        <translation>next page</translation>
+    </message>
+    <message>
+        <source>предыдущая страница</source>
+        <translation>previous page</translation>
+    </message>
+    <message>
+        <source>Стрелки на вкладке</source>
+        <translation>Arrows on a tab</translation>
+    </message>
+    <message>
+        <source>предыдущая или следующая вкладка</source>
+        <translation>the tab before or after</translation>
+    </message>
+    <message>
+        <source>Home, End на вкладке</source>
+        <translation>Home, End on a tab</translation>
+    </message>
+    <message>
+        <source>первая или последняя вкладка</source>
+        <translation>the first or the last tab</translation>
+    </message>
+    <message>
+        <source>закрыть окно</source>
+        <translation>close the window</translation>
+    </message>
+    <message>
+        <source>Стрелка вверх</source>
+        <translation>Up arrow</translation>
+    </message>
+    <message>
+        <source>в верхнюю позицию (показатель степени) или обратно из нижней</source>
+        <translation>to the upper position (an exponent), or back from the lower one</translation>
+    </message>
+    <message>
+        <source>Стрелка вниз</source>
+        <translation>Down arrow</translation>
+    </message>
+    <message>
+        <source>в нижнюю позицию (индекс) или обратно из верхней</source>
+        <translation>to the lower position (an index), or back from the upper one</translation>
+    </message>
+    <message>
+        <source>следующая буква будет греческой</source>
+        <translation>the next letter is Greek</translation>
+    </message>
+    <message>
+        <source>Стрелки влево, вправо</source>
+        <translation>Left, Right arrows</translation>
+    </message>
+    <message>
+        <source>курсор на знак назад, вперёд</source>
+        <translation>caret one character back, forward</translation>
+    </message>
+    <message>
+        <source>курсор в начало, в конец формулы</source>
+        <translation>caret to the start, to the end of the formula</translation>
+    </message>
+    <message>
+        <source>стереть знак слева, справа от курсора</source>
+        <translation>delete the character before, after the caret</translation>
+    </message>
+    <message>
+        <source>отменить последнюю правку</source>
+        <translation>undo the last edit</translation>
+    </message>
+    <message>
+        <source>вернуть отменённую правку</source>
+        <translation>redo the undone edit</translation>
+    </message>
+    <message>
+        <source>проверить ответ</source>
+        <translation>check the answer</translation>
+    </message>
+    <message>
+        <source>что не так с ответом, после трёх неверных ответов — правильный ответ (кроме входного теста)</source>
+        <translation>what is wrong with the answer; after three wrong answers, the right answer (not in the entrance test)</translation>
+    </message>
+    <message>
+        <source>прочитать вопрос ещё раз вслух (для экранного диктора)</source>
+        <translation>read the question aloud again (for a screen reader)</translation>
+    </message>
+    <message>
+        <source>прочитать условие задачи вслух (для экранного диктора)</source>
+        <translation>read the problem statement aloud again (for a screen reader)</translation>
+    </message>
+    <message>
+        <source>Цифры, минус, точка или запятая</source>
+        <translation>Digits, minus, point or comma</translation>
+    </message>
+    <message>
+        <source>ввод числа; другие знаки поле не принимает</source>
+        <translation>type a number; the box takes no other characters</translation>
+    </message>
+    <message>
+        <source>к следующему полю, после последнего к кнопке «Считать»</source>
+        <translation>to the next box, after the last one to the Compute button</translation>
+    </message>
+    <message>
+        <source>Во всех окнах</source>
+        <translation>In every window</translation>
+    </message>
+    <message>
+        <source>Окна со страницами (основные понятия, виды связей, эта справка)</source>
+        <translation>Windows with pages (basic concepts, types of supports, this help)</translation>
+    </message>
+    <message>
+        <source>Поле ответа в упражнениях</source>
+        <translation>The answer box of the exercises</translation>
+    </message>
+    <message>
+        <source>Решение системы уравнений</source>
+        <translation>Solving a linear system</translation>
     </message>
 </context>
 <context>
@@ -1312,130 +1455,6 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
         <translation>     To type a Greek letter, first press the function key%1, and then the Latin letter that stands for it.</translation>
     </message>
     <message>
-        <source>Во всех окнах</source>
-        <translation>In every window</translation>
-    </message>
-    <message>
-        <source>информация о работе с системой (это окно)</source>
-        <translation>how to work with the system (this window)</translation>
-    </message>
-    <message>
-        <source>сведения о программе</source>
-        <translation>about the program</translation>
-    </message>
-    <message>
-        <source>к следующему, к предыдущему элементу окна</source>
-        <translation>to the next, to the previous control of the window</translation>
-    </message>
-    <message>
-        <source>Enter, Пробел</source>
-        <translation>Enter, Space</translation>
-    </message>
-    <message>
-        <source>нажать выделенную кнопку</source>
-        <translation>press the focused button</translation>
-    </message>
-    <message>
-        <source>Окна со страницами (основные понятия, виды связей, эта справка)</source>
-        <translation>Windows with pages (basic concepts, types of supports, this help)</translation>
-    </message>
-    <message>
-        <source>следующая страница</source>
-        <translation>next page</translation>
-    </message>
-    <message>
-        <source>предыдущая страница</source>
-        <translation>previous page</translation>
-    </message>
-    <message>
-        <source>Стрелки на вкладке</source>
-        <translation>Arrows on a tab</translation>
-    </message>
-    <message>
-        <source>предыдущая или следующая вкладка</source>
-        <translation>the tab before or after</translation>
-    </message>
-    <message>
-        <source>Home, End на вкладке</source>
-        <translation>Home, End on a tab</translation>
-    </message>
-    <message>
-        <source>первая или последняя вкладка</source>
-        <translation>the first or the last tab</translation>
-    </message>
-    <message>
-        <source>закрыть окно</source>
-        <translation>close the window</translation>
-    </message>
-    <message>
-        <source>Поле ответа в упражнениях</source>
-        <translation>The answer box of the exercises</translation>
-    </message>
-    <message>
-        <source>Стрелка вверх</source>
-        <translation>Up arrow</translation>
-    </message>
-    <message>
-        <source>в верхнюю позицию (показатель степени) или обратно из нижней</source>
-        <translation>to the upper position (an exponent), or back from the lower one</translation>
-    </message>
-    <message>
-        <source>Стрелка вниз</source>
-        <translation>Down arrow</translation>
-    </message>
-    <message>
-        <source>в нижнюю позицию (индекс) или обратно из верхней</source>
-        <translation>to the lower position (an index), or back from the upper one</translation>
-    </message>
-    <message>
-        <source>следующая буква будет греческой</source>
-        <translation>the next letter is Greek</translation>
-    </message>
-    <message>
-        <source>Стрелки влево, вправо</source>
-        <translation>Left, Right arrows</translation>
-    </message>
-    <message>
-        <source>курсор на знак назад, вперёд</source>
-        <translation>caret one character back, forward</translation>
-    </message>
-    <message>
-        <source>курсор в начало, в конец формулы</source>
-        <translation>caret to the start, to the end of the formula</translation>
-    </message>
-    <message>
-        <source>стереть знак слева, справа от курсора</source>
-        <translation>delete the character before, after the caret</translation>
-    </message>
-    <message>
-        <source>отменить последнюю правку</source>
-        <translation>undo the last edit</translation>
-    </message>
-    <message>
-        <source>вернуть отменённую правку</source>
-        <translation>redo the undone edit</translation>
-    </message>
-    <message>
-        <source>проверить ответ</source>
-        <translation>check the answer</translation>
-    </message>
-    <message>
-        <source>Решение системы уравнений</source>
-        <translation>Solving a linear system</translation>
-    </message>
-    <message>
-        <source>Цифры, минус, точка или запятая</source>
-        <translation>Digits, minus, point or comma</translation>
-    </message>
-    <message>
-        <source>ввод числа; другие знаки поле не принимает</source>
-        <translation>type a number; the box takes no other characters</translation>
-    </message>
-    <message>
-        <source>к следующему полю, после последнего к кнопке «Считать»</source>
-        <translation>to the next box, after the last one to the Compute button</translation>
-    </message>
-    <message>
         <source>О программе</source>
         <translation>About</translation>
     </message>
@@ -1444,16 +1463,28 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
         <translation>Keys</translation>
     </message>
     <message>
-        <source>что не так с ответом, после трёх неверных ответов — правильный ответ (кроме входного теста)</source>
-        <translation>what is wrong with the answer; after three wrong answers, the right answer (not in the entrance test)</translation>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
     </message>
     <message>
-        <source>прочитать вопрос ещё раз вслух (для экранного диктора)</source>
-        <translation>read the question aloud again (for a screen reader)</translation>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
     </message>
     <message>
-        <source>прочитать условие задачи вслух (для экранного диктора)</source>
-        <translation>read the problem statement aloud again (for a screen reader)</translation>
+        <source>Лист %1 из %2</source>
+        <translation>Sheet %1 of %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Назад</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Далее</source>
+        <translation>Next</translation>
     </message>
 </context>
 <context>

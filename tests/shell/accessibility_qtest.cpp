@@ -144,7 +144,11 @@ void AccessibilityTest::statementIsReadAsItsText()
     QVERIFY(!statement->text().trimmed().isEmpty());
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(statement);
     QCOMPARE(a->text(QAccessible::Name), spokenText(statement->text()));
-    QCOMPARE(a->text(QAccessible::Description), QStringLiteral("Условие задачи"));
+    // Its description, and the window's, said when it opens, name the key
+    // that reads it again.
+    QCOMPARE(a->text(QAccessible::Description), QStringLiteral("Условие задачи (F6 — прочитать ещё раз)"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description),
+             QStringLiteral("Клавиша F6 читает условие задачи."));
 }
 
 void AccessibilityTest::referenceFormulasAreNamedByTheirWords_data()

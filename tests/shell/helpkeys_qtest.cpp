@@ -1,9 +1,12 @@
 // F1 and Ctrl+F1 from every window, and the About window they lead to.
+#include "accessibletree.h"
 #include "windowfixture.h"
 
 #include "eqedit/teqedit.h"
 #include "exercises/urform.h"
 #include "platform/about.h"
+#include "platform/accessibility.h"
+#include "platform/keyboard.h"
 #include "platform/forms.h"
 #include "platform/tabpages.h"
 #include "shell/consform.h"
@@ -160,6 +163,79 @@ private slots:
         });
         QCOMPARE(shown, QStringLiteral("AboutWindow"));
         QCOMPARE(parent, static_cast<QWidget*>(HelpForm));
+    }
+
+    // The keys page is the key table: its sheets, turned with the page's
+    // buttons, show every row of the table once, by scope under the scope's
+    // title (repeated where a scope goes on on the next sheet), read in that
+    // order by a screen reader; each sheet fits the page whole, nothing
+    // overlaps; every stop of the page is named; the buttons say where they
+    // lead, and turning announces the new sheet.
+    void keysPageIsTheKeyTable()
+    {
+        HelpForm->ensurePolished();
+        TabPages* pages = HelpForm->pages();
+        QWidget* page = pages->widget(pages->count() - 1);
+        auto* next = page->findChild<QPushButton*>(QStringLiteral("NextButton"));
+        QVERIFY(next);
+        QStringList expected;
+        for (const KeyRow& row : keyTable()) {
+            if (!expected.contains(keyScopeTitle(row.scope)))
+                expected << keyScopeTitle(row.scope);
+            expected << keysText(row) + QStringLiteral(" | ") + keyDescription(row);
+        }
+        QCOMPARE(expected.at(1), QStringLiteral("F1 | информация о работе с системой (это окно)"));
+
+        QStringList told;
+        setAccessibleEventObserver([&](QAccessibleEvent* e) {
+            if (qobject_cast<Announcer*>(e->object()))
+                told << e->accessibleInterface()->text(QAccessible::Name);
+        });
+        QStringList read;
+        QStringList stops;
+        whileShownModally(HelpForm, [&] {
+            QVERIFY(QTest::qWaitForWindowActive(HelpForm));
+            pages->setCurrentIndex(pages->count() - 1);
+            // The stops of the page, each by its accessible name.
+            QWidget* tab = pages->tabButton(pages->currentIndex());
+            tab->setFocus();
+            do {
+                stops << QAccessible::queryAccessibleInterface(QApplication::focusWidget())->text(QAccessible::Name);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            } while (QApplication::focusWidget() != tab && stops.size() < 10);
+            do {
+                // The sheet shown, the first thing read on the page, and what
+                // a screen reader finds on it, in its order.
+                QWidget* sheet = accessibleChildren(page).value(0);
+                QVERIFY(sheet && sheet->objectName().startsWith(QLatin1String("KeySheet")));
+                QVERIFY(sheet->geometry().bottom() < next->geometry().top());
+                QString keys;
+                for (QAccessibleInterface* a : accessibleTree(QAccessible::queryAccessibleInterface(sheet))) {
+                    auto* label = qobject_cast<QLabel*>(a->object());
+                    if (!label)
+                        continue;
+                    QVERIFY(sheet->rect().contains(label->geometry()));
+                    for (QLabel* other : sheet->findChildren<QLabel*>())
+                        QVERIFY(other == label || !other->geometry().intersects(label->geometry()));
+                    const QString name = label->objectName();
+                    if (name.startsWith(QLatin1String("Key")))
+                        keys = a->text(QAccessible::Name);
+                    else
+                        read << (name.startsWith(QLatin1String("Title")) ? QString() : keys + QStringLiteral(" | "))
+                                    + a->text(QAccessible::Name);
+                }
+                const QString description = next->accessibleDescription();
+                QTest::mouseClick(next, Qt::LeftButton);
+                const QString where = page->findChild<QLabel*>(QStringLiteral("SheetLabel"))->text();
+                QVERIFY2(description.startsWith(where + QStringLiteral(": ")), qPrintable(description));
+                QVERIFY(told.last().startsWith(where + QStringLiteral(". ")));
+            } while (told.size() < 10 && !page->findChild<QWidget*>(QStringLiteral("KeySheet1"))->isVisible());
+        });
+        setAccessibleEventObserver(nullptr);
+        QCOMPARE(stops, (QStringList{"Клавиши", "Назад", "Далее", "О программе", "OK"}));
+        QVERIFY(told.size() > 1);
+        read.removeDuplicates();   // a title repeated on the next sheet
+        QCOMPARE(read, expected);
     }
 
     // What the About window says, and what a screen reader hears.

@@ -4,11 +4,15 @@
 #include "windowfixture.h"
 
 #include "platform/forms.h"
+#include "platform/keyboard.h"
 #include "shell/startup.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMap>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -76,6 +80,7 @@ private slots:
     void enterAndSpacePressTheFocusedButton();
     void escapeLeavesTheModalReferenceWindows_data();
     void escapeLeavesTheModalReferenceWindows();
+    void tableKeysRunTheirWindowsActions();
 };
 
 void KeyboardTest::focusEntersAndTabGoesRound_data()
@@ -180,6 +185,42 @@ void KeyboardTest::escapeLeavesTheModalReferenceWindows()
     QVERIFY(wasShown);
     QVERIFY(result != 99);
     QVERIFY(!dialog->isVisible());
+}
+
+// Each key of the table that asks for an action runs the handler its window
+// registered, pressed at the focused control or at the window itself, shown
+// or not as active; held down it acts once.  With another modifier, or in a
+// window that registered nothing, it does nothing.  The key installed is the
+// one the table writes for the keys page.
+void KeyboardTest::tableKeysRunTheirWindowsActions()
+{
+    hideAllWindows();
+    QWidget window;
+    auto* edit = new QLineEdit(&window);
+    QWidget other;
+    QMap<KeyAction, int> runs;
+    QList<KeyAction> actions;
+    for (const KeyRow& row : keyTable())
+        if (row.action != KeyAction::None) {
+            actions << row.action;
+            registerKeyAction(&window, row.action, [&runs, action = row.action] { ++runs[action]; });
+        }
+    QCOMPARE(actions.size(), 5);
+    window.show();
+    other.show();
+    edit->setFocus();
+    for (KeyAction action : actions) {
+        const QKeyCombination key = keyCombination(action);
+        QCOMPARE(QKeySequence(key).toString(QKeySequence::PortableText), keyOf(action));
+        QTest::keyClick(edit, key.key(), key.keyboardModifiers());
+        QTest::keyClick(&window, key.key(), key.keyboardModifiers());
+        QKeyEvent held(QEvent::KeyPress, key.key(), key.keyboardModifiers(), QString(), true);
+        QApplication::sendEvent(edit, &held);
+        QTest::keyClick(edit, key.key(), key.keyboardModifiers() | Qt::ShiftModifier);
+        QTest::keyClick(&other, key.key(), key.keyboardModifiers());
+        QCOMPARE(runs.value(action), 2);
+    }
+    QCOMPARE(runs.size(), actions.size());
 }
 
 SHELL_TEST_MAIN(KeyboardTest)
