@@ -3,6 +3,7 @@
 #include "formula/equation.h"
 #include "formula/errors.h"
 #include "formula/packetdata.h"
+#include "formula/packetequation.h"
 #include "formula/status.h"
 #include "formula/text.h"
 
@@ -53,6 +54,12 @@ bool differ(double a, double b)
     if (std::isinf(a) || std::isinf(b))
         return !(std::isinf(a) && std::isinf(b) && (a > 0) == (b > 0));
     return std::fabs(static_cast<long double>(a) - b) >= MyStat.Epsilon;
+}
+
+bool definedAt(const TMyEquation& tree, const TMyPacketData& data)
+{
+    const KeepStatus keep;
+    return valueAt(tree, data).has_value();
 }
 
 void drawPoint(TMyPacketData& data, const std::vector<std::string>& names, PointGenerator& generator)
@@ -251,6 +258,41 @@ bool confirmAtMorePoints(const TMyEquation& reference, const std::string& typed,
         ++counted;
     }
     return true;
+}
+
+bool redrawWhereUndefined(const TMyEquation& reference, TMyPacketData& table,
+                          const std::vector<std::string>& randomNames, PointGenerator& generator)
+{
+    const KeepStatus keep;
+    for (int attempt = 0; attempt < kRedrawLimit; ++attempt) {
+        drawPoint(table, randomNames, generator);
+        if (valueAt(reference, table))
+            return true;
+    }
+    return false;
+}
+
+Verdict judgeAnswer(TMyPacketEquation& equation, TMyPacketData& table, const std::string& reference,
+                    const std::string& typed, const std::vector<std::string>& randomNames, PointGenerator& points)
+{
+    equation.SetEquation(reference);
+    std::string verdict = equation.Compare(typed, table);
+    if (verdict == kVerdictError && equation.Root() && !definedAt(*equation.Root(), table)
+        && redrawWhereUndefined(*equation.Root(), table, randomNames, points))
+        verdict = equation.Compare(typed, table);
+    if (verdict == kVerdictEqual) {
+        // One point can let a wrong formula through by coincidence.
+        if (equation.Root() && !confirmAtMorePoints(*equation.Root(), typed, table, randomNames, points))
+            return Verdict::NotEqual;
+        return Verdict::Equal;
+    }
+    if (verdict == kVerdictNotEqual)
+        return Verdict::NotEqual;
+    if (verdict == kVerdictError)
+        return Verdict::CompareError;
+    if (verdict == kVerdictEmpty)
+        return Verdict::Empty;
+    return Verdict::None;
 }
 
 std::vector<Term> splitTerms(std::string_view formula)

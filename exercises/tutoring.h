@@ -12,6 +12,7 @@
 
 class TMyEquation;
 class TMyPacketData;
+class TMyPacketEquation;
 
 // The dialogue's own generator of points (splitmix64); seedable for tests.
 class PointGenerator {
@@ -41,6 +42,29 @@ inline constexpr int kConfirmationPoints = 6;
 bool confirmAtMorePoints(const TMyEquation& reference, const std::string& typed, const TMyPacketData& table,
                          const std::vector<std::string>& randomNames, PointGenerator& generator,
                          int points = kConfirmationPoints);
+
+// Points drawn at most, one after another, for a step whose point leaves the
+// reference undefined (a length 0 under a division, say).  Where a twentieth
+// of the points is undefined, all of them are with a chance of 1e-42.
+inline constexpr int kRedrawLimit = 32;
+
+// Draws fresh points of the step's variables into `table`, from `generator`,
+// until the reference can be evaluated there, at most kRedrawLimit times.
+// True when the table then holds such a point.  MyStat is left as it was.
+bool redrawWhereUndefined(const TMyEquation& reference, TMyPacketData& table,
+                          const std::vector<std::string>& randomNames, PointGenerator& generator);
+
+enum class Verdict { Equal, NotEqual, CompareError, Empty, None };
+
+// Loads the reference into the formula object and compares the typed text
+// with it over the table.  A comparison error at a point where the reference
+// itself cannot be evaluated is no error of the answer: the step's point is
+// drawn again (redrawWhereUndefined) and the answer judged there.  An equal
+// verdict stands only when the typed text also agrees at further points of
+// the step's random variables, drawn from `points`; otherwise the answer is
+// wrong.  Exceptions of the engine pass through (no verdict).
+Verdict judgeAnswer(TMyPacketEquation& equation, TMyPacketData& table, const std::string& reference,
+                    const std::string& typed, const std::vector<std::string>& randomNames, PointGenerator& points);
 
 // One top-level summand of a formula: its text without the sign.
 struct Term {

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -166,6 +167,35 @@ std::vector<Mutation> mutationsOf(const Question& q)
     return out;
 }
 
+// The names of the variables that stand in a divisor or in a function's
+// argument of the chain, in the order they are met.
+void guardedNames(const TMyEquation* node, bool guarded, std::vector<std::string>& out)
+{
+    bool divisor = false;
+    for (; node; node = node->Next.get()) {
+        const bool inside = guarded || divisor || node->Kind == NodeKind::FunctionCall;
+        if (node->Kind == NodeKind::Variable && inside
+            && std::find(out.begin(), out.end(), node->Text) == out.end())
+            out.push_back(node->Text);
+        guardedNames(node->Child.get(), inside, out);
+        divisor = node->Operation == Operator::Divide;
+    }
+}
+
+bool definedAt(const TMyEquation& tree, const TMyPacketData& table)
+{
+    const TMyStat saved = MyStat;
+    MyStat.Message.clear();
+    bool defined = true;
+    try {
+        defined = !std::isnan(narrowToDouble(tree.Evaluate(table))) && MyStat.Message.empty();
+    } catch (const std::exception&) {
+        defined = false;
+    }
+    MyStat = saved;
+    return defined;
+}
+
 std::string mistakeName(Mistake m)
 {
     static const std::map<Mistake, std::string> names = {
@@ -178,6 +208,74 @@ std::string mistakeName(Mistake m)
 }
 
 } // namespace
+
+// A step's point that leaves the reference undefined (a length 0 under a
+// division, an angle whose sine is 0 under one) is drawn again, and the right
+// answer, typed in another form, is praised; only an answer undefined where
+// the reference is defined gets the input-error box.  Over every formula
+// question of both scripts and every variable that stands in a divisor or a
+// function's argument: the first value of it (with, where that alone cannot,
+// one other such variable) that leaves the reference undefined.
+TEST(Tutoring, UndefinedReferenceDrawsTheStepAgain)
+{
+    PointGenerator generator(34);
+    std::vector<std::string> undefinable;
+    for (const Question& q : allQuestions()) {
+        if (!isFormulaQuestion(q))
+            continue;
+        TMyPacketEquation equation;
+        equation.SetEquation(q.reference);
+        ASSERT_NE(equation.Root(), nullptr) << q.where;
+        const TMyEquation& reference = *equation.Root();
+        TMyPacketData regular = tableFor(*q.names);
+        for (std::size_t i = 0; i < q.names->size(); ++i)
+            regular.AddVariable((*q.names)[i], std::to_string(i + 3));
+        ASSERT_TRUE(definedAt(reference, regular)) << q.where;
+        std::vector<std::string> guarded;
+        guardedNames(&reference, false, guarded);
+        const std::string equivalent = "(" + joinTerms(referenceTerms(q.reference)) + ")*1";
+        for (const std::string& name : guarded) {
+            // The first point found: the name alone, then with a partner.
+            std::optional<TMyPacketData> undefinedPoint;
+            std::vector<std::string> partners = {name};
+            for (const std::string& other : guarded)
+                if (other != name)
+                    partners.push_back(other);
+            for (const std::string& partner : partners) {
+                for (int v = 0; v < 100 * 100 && !undefinedPoint; ++v) {
+                    if (partner == name && v >= 100)
+                        break;
+                    TMyPacketData point = regular;
+                    point.AddVariable(name, std::to_string(v % 100));
+                    if (partner != name)
+                        point.AddVariable(partner, std::to_string(v / 100));
+                    if (!definedAt(reference, point))
+                        undefinedPoint = point;
+                }
+                if (undefinedPoint)
+                    break;
+            }
+            if (!undefinedPoint)
+                continue;  // no integer point leaves it undefined (cos(~a), tan(~a))
+            if (undefinable.empty() || undefinable.back() != q.where)
+                undefinable.push_back(q.where);
+            TMyPacketData table = *undefinedPoint;
+            EXPECT_EQ(judgeAnswer(equation, table, q.reference, equivalent, *q.names, generator), Verdict::Equal)
+                << q.where << ", " << name;
+            EXPECT_TRUE(definedAt(reference, table)) << q.where << ", " << name;
+            // At a point where the reference is defined, an answer that is not
+            // gets the box, and the point stays.
+            TMyPacketData kept = regular;
+            EXPECT_EQ(judgeAnswer(equation, kept, q.reference, equivalent + "+1/(" + name + "-" + name + ")", *q.names,
+                                  generator),
+                      Verdict::CompareError)
+                << q.where << ", " << name;
+            EXPECT_EQ(kept.Values(), regular.Values()) << q.where << ", " << name;
+        }
+    }
+    const std::vector<std::string> expected = {"example 9", "example 10", "task 1 step 4", "task 4 step 4"};
+    EXPECT_EQ(undefinable, expected);
+}
 
 // The reference's own terms, with the zero prefixes left out.
 TEST(Tutoring, ReferenceTermsLeaveOutZeroPrefixes)
