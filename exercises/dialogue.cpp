@@ -2,7 +2,6 @@
 
 #include "eqedit/spokenformula.h"
 #include "eqedit/teqedit.h"
-#include "exercises/tutoring.h"
 #include "formula/random.h"
 #include "platform/accessibility.h"
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "exercises/tutoring.h"
+#include "tutor/judge.h"
 
 class TEqEdit;
 class TMyPacketData;

@@ -50,14 +50,14 @@ ExerciseControls buildExerciseWindow(QWidget* window, const ExerciseLayout& layo
     c.exitButton = new QPushButton(ExerciseLayoutTexts::tr("Выход"), window);
     c.exitButton->setGeometry(16, 192, 89, 33);
 
-    c.helpButton = new QPushButton(QCoreApplication::translate("ExerciseLayout", "Подсказка"), window);
-    c.helpButton->setGeometry(120, 192, 89, 33);
-    c.helpButton->setObjectName(QStringLiteral("HelpButton"));
-    c.helpButton->setAccessibleDescription(
+    c.hintButton = new QPushButton(QCoreApplication::translate("ExerciseLayout", "Подсказка"), window);
+    c.hintButton->setGeometry(120, 192, 89, 33);
+    c.hintButton->setObjectName(QStringLiteral("HintButton"));
+    c.hintButton->setAccessibleDescription(
         QCoreApplication::translate("ExerciseLayout", "Что не так с ответом; после трёх неверных ответов — правильный ответ (F2)"));
     // F2 asks for the hint wherever the focus is, while the button is shown.
     auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F2), window);
-    QObject::connect(helpKey, &QShortcut::activated, c.helpButton, [button = c.helpButton] {
+    QObject::connect(helpKey, &QShortcut::activated, c.hintButton, [button = c.hintButton] {
         if (button->isVisible())
             button->click();
     });

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Cross-compiles the Qt-free cores (formula, solver) and their GoogleTests for
+# Cross-compiles the Qt-free cores (formula, solver, tutor, the exercise scripts) and their GoogleTests for
 # 64-bit Windows with MinGW-w64 and runs them under Wine through CTest, so
 # that the cores stay portable.  GoogleTest itself is built once from Debian's
 # source (package googletest, /usr/src/googletest) into the build tree.

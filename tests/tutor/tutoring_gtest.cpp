@@ -16,7 +16,9 @@
 
 #include "exercises/examplescript.h"
 #include "exercises/taskscript.h"
-#include "exercises/tutoring.h"
+#include "tutor/diagnosis.h"
+#include "tutor/judge.h"
+#include "tutor/terms.h"
 #include "formula/equation.h"
 #include "formula/packetdata.h"
 #include "formula/packetequation.h"
@@ -29,6 +31,7 @@ struct Question {
     std::string where;  // "example 4", "task 1 step 2"
     const char* question;
     std::string reference;
+    QuestionKind kind;
     const std::vector<std::string>* names;
 };
 
@@ -37,22 +40,23 @@ std::vector<Question> allQuestions()
     std::vector<Question> out;
     const auto& example = exampleSteps();
     for (std::size_t s = 0; s < example.size(); ++s)
-        out.push_back({"example " + std::to_string(s), example[s].question, example[s].reference, &exampleVariableNames()});
+        out.push_back({"example " + std::to_string(s), example[s].question, example[s].reference, example[s].kind,
+                       &exampleVariableNames()});
     for (int task = 0; task < kTaskCount; ++task) {
         const auto& steps = taskSteps(task);
         for (std::size_t s = 0; s < steps.size(); ++s)
             out.push_back({"task " + std::to_string(task) + " step " + std::to_string(s), steps[s].question,
-                           steps[s].reference, &taskVariableNames()});
+                           steps[s].reference, steps[s].kind, &taskVariableNames()});
     }
     return out;
 }
 
+// A question answered with a formula: its reference is neither Y or N nor a number.
 bool isFormulaQuestion(const Question& q)
 {
-    const QuestionKind kind = classifyQuestion(q.question, q.reference);
-    const bool number = std::all_of(q.reference.begin(), q.reference.end(),
-                                    [](unsigned char c) { return std::isdigit(c) != 0; });
-    return kind != QuestionKind::Number && kind != QuestionKind::YesNo && !(kind == QuestionKind::Angle && number);
+    const std::vector<Term> terms = referenceTerms(q.reference);
+    const bool number = std::all_of(terms.begin(), terms.end(), isNumberTerm);
+    return q.reference != "Y" && q.reference != "N" && !number;
 }
 
 // A table as a step set-up leaves it, at the point `value` gives each name.
@@ -182,20 +186,6 @@ void guardedNames(const TMyEquation* node, bool guarded, std::vector<std::string
     }
 }
 
-bool definedAt(const TMyEquation& tree, const TMyPacketData& table)
-{
-    const TMyStat saved = MyStat;
-    MyStat.Message.clear();
-    bool defined = true;
-    try {
-        defined = !std::isnan(narrowToDouble(tree.Evaluate(table))) && MyStat.Message.empty();
-    } catch (const std::exception&) {
-        defined = false;
-    }
-    MyStat = saved;
-    return defined;
-}
-
 std::string mistakeName(Mistake m)
 {
     static const std::map<Mistake, std::string> names = {
@@ -230,7 +220,7 @@ TEST(Tutoring, UndefinedReferenceDrawsTheStepAgain)
         TMyPacketData regular = tableFor(*q.names);
         for (std::size_t i = 0; i < q.names->size(); ++i)
             regular.AddVariable((*q.names)[i], std::to_string(i + 3));
-        ASSERT_TRUE(definedAt(reference, regular)) << q.where;
+        ASSERT_TRUE(definedThroughout(reference, regular)) << q.where;
         std::vector<std::string> guarded;
         guardedNames(&reference, false, guarded);
         const std::string equivalent = "(" + joinTerms(referenceTerms(q.reference)) + ")*1";
@@ -249,7 +239,7 @@ TEST(Tutoring, UndefinedReferenceDrawsTheStepAgain)
                     point.AddVariable(name, std::to_string(v % 100));
                     if (partner != name)
                         point.AddVariable(partner, std::to_string(v / 100));
-                    if (!definedAt(reference, point))
+                    if (!definedThroughout(reference, point))
                         undefinedPoint = point;
                 }
                 if (undefinedPoint)
@@ -262,7 +252,6 @@ TEST(Tutoring, UndefinedReferenceDrawsTheStepAgain)
             TMyPacketData table = *undefinedPoint;
             EXPECT_EQ(judgeAnswer(equation, table, q.reference, equivalent, *q.names, generator), Verdict::Equal)
                 << q.where << ", " << name;
-            EXPECT_TRUE(definedAt(reference, table)) << q.where << ", " << name;
             // At a point where the reference is defined, an answer that is not
             // gets the box, and the point stays.
             TMyPacketData kept = regular;
@@ -273,7 +262,7 @@ TEST(Tutoring, UndefinedReferenceDrawsTheStepAgain)
             EXPECT_EQ(kept.Values(), regular.Values()) << q.where << ", " << name;
         }
     }
-    const std::vector<std::string> expected = {"example 9", "example 10", "task 1 step 4", "task 4 step 4"};
+    const std::vector<std::string> expected = {"example 8", "example 9", "example 10", "task 1 step 4", "task 4 step 4"};
     EXPECT_EQ(undefinable, expected);
 }
 
@@ -293,7 +282,7 @@ TEST(Tutoring, ReferenceTermsLeaveOutZeroPrefixes)
         {"-F*(b-a*tan(~a))*sin(~p/2-~a)", "-F*(b-a*tan(~a))*sin(~p/2-~a)", 1},
         {"0+2-2+P-(P*b-M)/(2*b)", "P-(P*b-M)/(2*b)", 2},
         {" F - R!B@ * sin(~a)", "F-R!B@*sin(~a)", 2},
-        {"x#-2+1", "x#-2@+1", 2},
+        {"x#2@+1", "x#2@+1", 2},
     };
     for (const Row& r : rows) {
         const auto terms = referenceTerms(r.reference);
@@ -302,27 +291,34 @@ TEST(Tutoring, ReferenceTermsLeaveOutZeroPrefixes)
     }
 }
 
-// The general advice follows the kind of question: an angle is asked for in
-// words, whatever its answer looks like (0 or pi/2-alpha); a count is a bare
-// number; yes or no is Y or N; sums of projections and of moments are named.
-TEST(Tutoring, QuestionKindByItsWordsAndAnswer)
+// The kind of every question of both scripts, as the scripts' tables and the
+// questions' wording give it: the general advice of a hint follows it.
+TEST(Tutoring, KindOfEveryQuestion)
 {
-    const struct {
-        const char* question;
-        const char* reference;
-        QuestionKind kind;
-    } rows[] = {
-        {"Какой угол сила R!D@ образует с вертикалью ?", "0", QuestionKind::Angle},
-        {"Какой угол будет составлять сила R!B@ c балкой AB?", "~p/2-~a", QuestionKind::Angle},
-        {"Сколько неизвестных реакций связей?", "4", QuestionKind::Number},
-        {"Является ли задача статически определимой?", "Y", QuestionKind::YesNo},
-        {"Является ли задача статически определимой?", "N", QuestionKind::YesNo},
-        {"Запишите сумму проекций всех сил на ось Ox", "F-R!B@*sin(~a)", QuestionKind::Projection},
-        {"Запишите сумму моментов всех сил относительно точки D", "G*b-R!B@*(2*b-a)", QuestionKind::Moment},
-        {"Найдите R!B@", "G*b/(2*b-a)", QuestionKind::Expression},
+    using K = QuestionKind;
+    const std::vector<std::pair<std::string, std::vector<K>>> scripts = {
+        {"example",
+         {K::Angle, K::Angle, K::YesNo, K::Number, K::Projection, K::Projection, K::Moment, K::Moment, K::Expression,
+          K::Expression, K::Expression}},
+        {"task 0",
+         {K::Number, K::YesNo, K::Number, K::Number, K::Expression, K::YesNo, K::Number, K::Projection, K::Projection,
+          K::Moment, K::Projection, K::Projection, K::Moment}},
+        {"task 1", {K::Number, K::Projection, K::Projection, K::Moment, K::Expression}},
+        {"task 2", {K::Expression, K::Expression, K::Expression}},
+        {"task 3", {K::Number, K::Projection, K::Projection, K::Expression}},
+        {"task 4", {K::Number, K::Projection, K::Projection, K::Moment, K::Expression}},
     };
-    for (const auto& r : rows)
-        EXPECT_EQ(classifyQuestion(r.question, r.reference), r.kind) << r.question << " / " << r.reference;
+    std::vector<Question> expected;
+    for (const auto& [script, kinds] : scripts)
+        for (std::size_t s = 0; s < kinds.size(); ++s)
+            expected.push_back({script == "example" ? "example " + std::to_string(s) : script + " step " + std::to_string(s),
+                                nullptr, "", kinds[s], nullptr});
+    const std::vector<Question> questions = allQuestions();
+    ASSERT_EQ(questions.size(), expected.size());
+    for (std::size_t i = 0; i < questions.size(); ++i) {
+        EXPECT_EQ(questions[i].where, expected[i].where);
+        EXPECT_EQ(static_cast<int>(questions[i].kind), static_cast<int>(expected[i].kind)) << questions[i].where;
+    }
 }
 
 // Equivalent forms of the references pass the confirmation at every point.
