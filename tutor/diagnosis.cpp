@@ -129,10 +129,12 @@ Candidates termSign(const Case& c)
     return out;
 }
 
+// A term missing or written twice changes the number of terms; a term whose
+// factor is doubled or halved only has the value of such a sum.
 Candidates termMissing(const Case& c)
 {
     Candidates out;
-    if (c.shape != Shape::Formula || c.terms.size() < 2)
+    if (c.shape != Shape::Formula || c.terms.size() < 2 || c.typedTerms.size() + 1 != c.terms.size())
         return out;
     for (std::size_t i = 0; i < c.terms.size(); ++i) {
         std::vector<Term> less = c.terms;
@@ -145,7 +147,7 @@ Candidates termMissing(const Case& c)
 Candidates termExtra(const Case& c)
 {
     Candidates out;
-    if (c.shape != Shape::Formula)
+    if (c.shape != Shape::Formula || c.typedTerms.size() != c.terms.size() + 1)
         return out;
     for (std::size_t i = 0; i < c.terms.size(); ++i) {
         std::vector<Term> more = c.terms;

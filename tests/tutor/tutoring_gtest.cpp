@@ -487,6 +487,46 @@ TEST(Tutoring, DiagnosisNamesTheMistakeMadeOnEveryQuestion)
     EXPECT_GT(rows, 100);
 }
 
+// A factor of one term changed, doubled, halved or dropped is a wrong factor
+// or the general advice, never a term too many or too few (a doubled term has
+// the value of the term written twice, but the student wrote it once).
+TEST(Tutoring, ChangedFactorIsNeverAnExtraOrMissingTerm)
+{
+    PointGenerator generator(31);
+    int rows = 0;
+    for (const Question& q : allQuestions()) {
+        if (!isFormulaQuestion(q))
+            continue;
+        const TMyPacketData table = tableFor(*q.names);
+        const std::vector<Term> terms = referenceTerms(q.reference);
+        for (std::size_t i = 0; i < terms.size(); ++i) {
+            const std::vector<Factor> factors = factorsOf(terms[i].text);
+            for (std::size_t f = 0; f < factors.size(); ++f) {
+                const std::string& x = factors[f].text;
+                for (const std::string& changed : {"(" + x + "+1)", "(2*" + x + ")", "(" + x + "/2)", std::string()}) {
+                    if (changed.empty() && factors.size() < 2)
+                        continue;
+                    std::string text;
+                    for (std::size_t k = 0; k < factors.size(); ++k) {
+                        const std::string factor = k == f ? changed : factors[k].text;
+                        if (factor.empty())
+                            continue;
+                        if (!text.empty() || factors[k].divides)
+                            text += (text.empty() ? "1" : "") + std::string(factors[k].divides ? "/" : "*");
+                        text += factor;
+                    }
+                    const std::string typed = joinTerms(withTerm(terms, i, Term{terms[i].negative, text}));
+                    const Mistake m = diagnose(q.reference, typed, table, *q.names, generator).mistake;
+                    EXPECT_TRUE(m == Mistake::WrongFactor || m == Mistake::Unknown)
+                        << q.where << ": " << typed << " named " << mistakeName(m);
+                    ++rows;
+                }
+            }
+        }
+    }
+    EXPECT_GT(rows, 100);
+}
+
 // Answers as students write them: the diagnosis names the mistake with the
 // student's own writing of the term, and names nothing it cannot tell.
 TEST(Tutoring, DiagnosisOfAnswersAsWritten)
