@@ -8,6 +8,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -17,11 +18,13 @@
 #include "exercises/examplescript.h"
 #include "exercises/taskscript.h"
 #include "tutor/diagnosis.h"
+#include "tutor/evaluation.h"
 #include "tutor/judge.h"
 #include "tutor/terms.h"
 #include "formula/equation.h"
 #include "formula/packetdata.h"
 #include "formula/packetequation.h"
+#include "formula/random.h"
 #include "formula/status.h"
 #include "formula/text.h"
 
@@ -221,6 +224,7 @@ TEST(Tutoring, UndefinedReferenceDrawsTheStepAgain)
         for (std::size_t i = 0; i < q.names->size(); ++i)
             regular.AddVariable((*q.names)[i], std::to_string(i + 3));
         ASSERT_TRUE(definedThroughout(reference, regular)) << q.where;
+        const DefinedCheck defined(reference);
         std::vector<std::string> guarded;
         guardedNames(&reference, false, guarded);
         const std::string equivalent = "(" + joinTerms(referenceTerms(q.reference)) + ")*1";
@@ -232,14 +236,14 @@ TEST(Tutoring, UndefinedReferenceDrawsTheStepAgain)
                 if (other != name)
                     partners.push_back(other);
             for (const std::string& partner : partners) {
+                TMyPacketData point = regular;
                 for (int v = 0; v < 100 * 100 && !undefinedPoint; ++v) {
                     if (partner == name && v >= 100)
                         break;
-                    TMyPacketData point = regular;
                     point.AddVariable(name, std::to_string(v % 100));
                     if (partner != name)
                         point.AddVariable(partner, std::to_string(v / 100));
-                    if (!definedThroughout(reference, point))
+                    if (!defined.valueAt(point))
                         undefinedPoint = point;
                 }
                 if (undefinedPoint)
@@ -525,6 +529,67 @@ TEST(Tutoring, ChangedFactorIsNeverAnExtraOrMissingTerm)
         }
     }
     EXPECT_GT(rows, 100);
+}
+
+// The tutor's rules, each as a check that fails when the rule is broken: it
+// draws only from its own generator (the shared one's state is the same
+// before and after), leaves the status record as it was, counts no point
+// where the typed formula is undefined, and names no mistake from fewer
+// agreeing points than the diagnosis needs.
+TEST(Tutoring, RulesOfConfirmationAndDiagnosis)
+{
+    const std::vector<std::string>& names = exampleVariableNames();
+    const TMyPacketData table = tableFor(names);
+    PointGenerator generator(8);
+    TMyPacketEquation reference;
+    reference.SetEquation("F-R!B@*sin(~a)");
+    auto confirm = [&](const char* typed) { return confirmAtMorePoints(*reference.Root(), typed, table, names, generator); };
+    auto diagnosed = [&](const char* typed) { return diagnose("F-R!B@*sin(~a)", typed, table, names, generator).mistake; };
+    auto keepsSharedGenerator = [](const std::function<void()>& judge) {
+        randomSeed(4321);
+        const RandomState before = randomState();
+        judge();
+        const RandomState after = randomState();
+        return before.low == after.low && before.high == after.high;
+    };
+    auto keepsStatus = [](const std::function<void()>& judge) {
+        MyStat.Message = "kept";
+        MyStat.Code = 7;
+        judge();
+        return MyStat.Message == "kept" && MyStat.Code == 7;
+    };
+    // A wrong formula defined at a fifth of the points (ln of a negative
+    // number is none) and equal to the reference only at a = 81; one that is
+    // defined at 3 % of the points only (sqrt of a negative number).
+    auto neverConfirmed = [&](const char* typed) {
+        for (int trial = 0; trial < 60; ++trial)
+            if (confirm(typed))
+                return false;
+        return true;
+    };
+    auto neverNamed = [&](const char* typed) {
+        for (int trial = 0; trial < 40; ++trial)
+            if (diagnosed(typed) != Mistake::Unknown)
+                return false;
+        return true;
+    };
+    const struct {
+        const char* rule;
+        std::function<bool()> holds;
+    } rules[] = {
+        {"the confirmation keeps the shared generator", [&] { return keepsSharedGenerator([&] { confirm("F"); }); }},
+        {"the diagnosis keeps the shared generator", [&] { return keepsSharedGenerator([&] { diagnosed("F"); }); }},
+        {"the confirmation keeps the status record", [&] { return keepsStatus([&] { confirm("F-R!B@*sin(~a)+1/0"); }); }},
+        {"the diagnosis keeps the status record", [&] { return keepsStatus([&] { diagnosed("F+1/0"); }); }},
+        {"a point where the answer is undefined does not count",
+         [&] { return neverConfirmed("F-R!B@*sin(~a)+ln(a-80)"); }},
+        {"a mistake is named only from enough agreeing points",
+         [&] { return neverNamed("R!B@*sin(~a)-F+0*sqrt(a-97)"); }},
+        {"the same mistake defined everywhere is named",
+         [&] { return diagnosed("R!B@*sin(~a)-F") == Mistake::AllSignsReversed; }},
+    };
+    for (const auto& r : rules)
+        EXPECT_TRUE(r.holds()) << r.rule;
 }
 
 // Answers as students write them: the diagnosis names the mistake with the
