@@ -2,9 +2,6 @@
 
 #include "eqedit/spokenformula.h"
 #include "eqedit/teqedit.h"
-#include "exercises/tutoring.h"
-#include "formula/packetdata.h"
-#include "formula/packetequation.h"
 #include "formula/random.h"
 #include "platform/accessibility.h"
 
@@ -83,25 +80,10 @@ void resetAnswerControl(TEqEdit* answer)
     QCoreApplication::sendEvent(answer, &press);
 }
 
-Verdict checkAnswer(TMyPacketEquation& equation, const TMyPacketData& table, const QString& reference,
+Verdict checkAnswer(TMyPacketEquation& equation, TMyPacketData& table, const QString& reference,
                     const QString& typed, const std::vector<std::string>& randomNames, PointGenerator& points)
 {
-    equation.SetEquation(reference.toStdString());
-    const std::string text = typed.toStdString();
-    const std::string verdict = equation.Compare(text, table);
-    if (verdict == kVerdictEqual) {
-        // One point can let a wrong formula through by coincidence.
-        if (equation.Root() && !confirmAtMorePoints(*equation.Root(), text, table, randomNames, points))
-            return Verdict::NotEqual;
-        return Verdict::Equal;
-    }
-    if (verdict == kVerdictNotEqual)
-        return Verdict::NotEqual;
-    if (verdict == kVerdictError)
-        return Verdict::CompareError;
-    if (verdict == kVerdictEmpty)
-        return Verdict::Empty;
-    return Verdict::None;
+    return judgeAnswer(equation, table, reference.toStdString(), typed.toStdString(), randomNames, points);
 }
 
 ClickArea::ClickArea(QWidget* parent)

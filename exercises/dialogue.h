@@ -11,7 +11,8 @@
 #include <string>
 #include <vector>
 
-class PointGenerator;
+#include "tutor/judge.h"
+
 class TEqEdit;
 class TMyPacketData;
 class TMyPacketEquation;
@@ -40,14 +41,8 @@ void announceQuestion(TEqEdit* question);
 // press at (0, 0) with no modifiers, which puts the caret at its start.
 void resetAnswerControl(TEqEdit* answer);
 
-enum class Verdict { Equal, NotEqual, CompareError, Empty, None };
-
-// Loads the reference into the formula object and compares the typed text
-// with it over the table.  An equal verdict stands only when the typed text
-// also agrees at further points of the step's random variables, drawn from
-// `points`; otherwise the answer is wrong.  Exceptions of the engine pass
-// through (no verdict).
-Verdict checkAnswer(TMyPacketEquation& equation, const TMyPacketData& table, const QString& reference,
+// judgeAnswer over the window's table with the texts of the answer control.
+Verdict checkAnswer(TMyPacketEquation& equation, TMyPacketData& table, const QString& reference,
                     const QString& typed, const std::vector<std::string>& randomNames, PointGenerator& points);
 
 // The invisible skip area: a caption-less label that reports a left click.

@@ -56,13 +56,13 @@ ExerciseControls buildExerciseWindow(QWidget* window, const ExerciseLayout& layo
     c.exitButton = new QPushButton(ExerciseLayoutTexts::tr("Выход"), window);
     c.exitButton->setGeometry(16, 192, 89, 33);
 
-    c.helpButton = new QPushButton(ExerciseLayoutTexts::tr("Подсказка"), window);
-    c.helpButton->setGeometry(120, 192, 89, 33);
-    c.helpButton->setObjectName(QStringLiteral("HelpButton"));
-    c.helpButton->setAccessibleDescription(
+    c.hintButton = new QPushButton(ExerciseLayoutTexts::tr("Подсказка"), window);
+    c.hintButton->setGeometry(120, 192, 89, 33);
+    c.hintButton->setObjectName(QStringLiteral("HintButton"));
+    c.hintButton->setAccessibleDescription(
         ExerciseLayoutTexts::tr("Что не так с ответом; после трёх неверных ответов — правильный ответ (F2)"));
     // F2 asks for the hint wherever the focus is, while the button is shown.
-    registerKeyAction(window, KeyAction::Hint, [hintButton = c.helpButton] {
+    registerKeyAction(window, KeyAction::Hint, [hintButton = c.hintButton] {
         if (hintButton->isVisible())
             hintButton->click();
     });

@@ -33,7 +33,7 @@ struct ExerciseControls {
     PictureBox* picture;
     CanvasLabel* statement;
     QPushButton* exitButton;
-    QPushButton* helpButton;  // right of the exit button; hidden in the exam
+    QPushButton* hintButton;  // right of the exit button; hidden in the exam
     QLabel* emptyLabel;
     ClickArea* skipArea;
     QFrame* questionPanel;

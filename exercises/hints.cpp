@@ -15,8 +15,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <chrono>
-#include <random>
+#include <iterator>
 
 namespace {
 
@@ -43,6 +42,7 @@ const char* const kMistakeTexts[] = {
     QT_TRANSLATE_NOOP("Hint", "В этом слагаемом перепутаны синус и косинус (или тангенс и котангенс):"),
     QT_TRANSLATE_NOOP("Hint", "В этом слагаемом неверен множитель (плечо силы или проекция):"),
 };
+static_assert(std::size(kMistakeTexts) == kMistakeCount, "one entry per Mistake");
 
 const char* const kWrongNumber = QT_TRANSLATE_NOOP("Hint", "Число %1 не подходит. Проверьте ещё раз по схеме.");
 
@@ -61,17 +61,11 @@ const char* const kAdvice[] = {
     QT_TRANSLATE_NOOP("Hint", "Угол: найдите его на схеме, сложив или вычтя заданные углы и прямой угол (π/2). "
                               "Греческая буква набирается клавишей F3 перед латинской: π — это F3 и p."),
 };
+static_assert(std::size(kAdvice) == kQuestionKindCount, "one entry per QuestionKind");
 
 const char* const kRightAnswer = QT_TRANSLATE_NOOP("Hint", "Правильный ответ (введите его, чтобы продолжить):");
 const char* const kAnswerAvailable =
     QT_TRANSLATE_NOOP("Hint", "Нажмите «Подсказка» ещё раз, чтобы увидеть правильный ответ.");
-
-std::uint64_t freshSeed()
-{
-    std::random_device device;
-    const auto now = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-    return (static_cast<std::uint64_t>(device()) << 32) ^ now;
-}
 
 } // namespace
 
@@ -156,38 +150,18 @@ void showHint(const ShownHint& hint, QWidget* parent)
     box.exec();
 }
 
-TutorHelp::TutorHelp()
-    : m_generator(freshSeed())
+ShownHint shownHint(const DueHint& due, QuestionKind kind)
 {
-}
-
-void TutorHelp::newQuestion()
-{
-    m_wrong = 0;
-    m_lastWrong.clear();
-    m_diagnosed = false;
-}
-
-void TutorHelp::wrongAnswer(const QString& typed)
-{
-    ++m_wrong;
-    m_lastWrong = typed;
-    m_diagnosed = false;
-}
-
-ShownHint TutorHelp::nextHint(const char* question, const QString& reference, const TMyPacketData& table,
-                              const std::vector<std::string>& randomNames)
-{
-    const std::string ref = reference.toStdString();
-    const QuestionKind kind = classifyQuestion(question ? question : "", ref);
-    if (m_wrong == 0)
+    switch (due.what) {
+    case DueHint::What::Advice:
         return {adviceText(kind), QString(), QString()};
-    if (m_diagnosed && m_wrong >= kWrongAnswersBeforeAnswer)
-        return {hintText(kRightAnswer), QString::fromStdString(joinTerms(referenceTerms(ref))), QString()};
-    const Diagnosis d = diagnose(ref, m_lastWrong.toStdString(), table, randomNames, m_generator);
-    m_diagnosed = true;
-    ShownHint hint{diagnosisText(d, kind), QString::fromStdString(d.term), QString()};
-    if (m_wrong >= kWrongAnswersBeforeAnswer)
+    case DueHint::What::Answer:
+        return {hintText(kRightAnswer), QString::fromStdString(due.answer), QString()};
+    case DueHint::What::Diagnosis:
+        break;
+    }
+    ShownHint hint{diagnosisText(due.diagnosis, kind), QString::fromStdString(due.diagnosis.term), QString()};
+    if (due.answerNext)
         hint.note = hintText(kAnswerAvailable);
     return hint;
 }

@@ -1,19 +1,18 @@
 #pragma once
-// The help of the exercise windows outside the exam: on request, what is wrong
-// with the answer last judged wrong (or, before any, the general advice for
-// the kind of question) and, after three wrong answers to the same question,
-// the reference answer itself.  The texts are shown in a modal hint box with
-// the formula concerned in the equation notation, and spoken.
+// The texts of the hints of the exercise windows outside the exam (when which
+// is due is the tutor's HintPolicy): the general advice for the kind of
+// question, the sentence of a diagnosis, the reference answer.  They are shown
+// in a modal hint box with the formula concerned in the equation notation,
+// and spoken.
 #include <QDialog>
 #include <QString>
 #include <functional>
-#include <string>
-#include <vector>
 
-#include "exercises/tutoring.h"
+#include "tutor/diagnosis.h"
+#include "tutor/hintpolicy.h"
+#include "tutor/questionkind.h"
 
 class TEqEdit;
-class TMyPacketData;
 
 // What a hint box shows: the sentence, the formula under it and a remark
 // under that ("" for none).
@@ -48,32 +47,6 @@ private:
 // Shows the hint through the hook or in a box over `parent`.
 void showHint(const ShownHint& hint, QWidget* parent);
 
-// One window's help: what it knows about the question on screen.
-class TutorHelp {
-public:
-    TutorHelp();
+// The texts of a hint that is due, for a question of the given kind.
+ShownHint shownHint(const DueHint& due, QuestionKind kind);
 
-    // The dialogue's own generator (confirmation and diagnosis points).
-    PointGenerator& generator() { return m_generator; }
-
-    // A new question is on screen (the step changed or the window opened).
-    void newQuestion();
-    // The answer `typed` was judged wrong.
-    void wrongAnswer(const QString& typed);
-    int wrongAnswers() const { return m_wrong; }
-
-    // The press of the help button: the diagnosis of the last wrong answer,
-    // or the reference answer when it was already given and the question has
-    // had three wrong answers.
-    ShownHint nextHint(const char* question, const QString& reference, const TMyPacketData& table,
-                       const std::vector<std::string>& randomNames);
-
-private:
-    PointGenerator m_generator;
-    int m_wrong = 0;
-    QString m_lastWrong;
-    bool m_diagnosed = false;   // the last wrong answer's diagnosis was shown
-};
-
-// Wrong answers to one question after which the reference answer may be seen.
-inline constexpr int kWrongAnswersBeforeAnswer = 3;

@@ -54,12 +54,44 @@ using Kzs::WrongCount;
 
 TKzsForm::TKzsForm(QWidget* parent)
     : QWidget(parent)
+    , m_dialogue(buildExerciseWindow(this, windowLayout()), Step,
+                 {
+                     kzsEquation,
+                     kzsData,
+                     taskVariableNames,
+                     [] () -> const std::vector<ScriptStep>& { return taskSteps(Task); },
+                     [] { return kTaskFinishStep(Task); },
+                     taskPraises,
+                     false,
+                     [this](int step) { DrawScheme(Task, step); },
+                     [this] {
+                         Task = 0;
+                         WrongCount = 0;
+                         // The exam gives no hints.
+                         HintButton->setVisible(!ExamMode);
+                         randomizeFromClock();
+                         Task = static_cast<int>(randomBelow(kTaskCount));
+                     },
+                     0,
+                     [this] { CountWrongAnswer(); },
+                     [this] {
+                         if (ExamMode)
+                             ExamPassed = true;
+                         ShowMessage(TKzsForm::tr("Вы успешно прошли это испытание. Поздравляю! Желаю дальнейших успехов! "));
+                         LeaveTask();
+                     },
+                     [this] {
+                         close();
+                         emit leaveRequested();
+                     },
+                     [] { return ExamMode; },
+                 })
 {
-    const ExerciseControls c = buildExerciseWindow(this, windowLayout());
+    const ExerciseControls& c = m_dialogue.controls();
     Sh = c.picture;
     Dn = c.statement;
     Button1 = c.exitButton;
-    HelpButton = c.helpButton;
+    HintButton = c.hintButton;
     Label1 = c.emptyLabel;
     LClick = c.skipArea;
     Panel1 = c.questionPanel;
@@ -71,7 +103,7 @@ TKzsForm::TKzsForm(QWidget* parent)
     Timer = c.timer;
 
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-    connect(HelpButton, &QPushButton::clicked, this, [this] { HelpButtonClick(); });
+    connect(HintButton, &QPushButton::clicked, this, [this] { HintButtonClick(); });
     connect(Timer, &QTimer::timeout, this, [this] { TimerTimer(); });
     LClick->OnClick = [this] { LClickClick(); };
     Eq2->OnKeyPress = [this](QChar& key) { Eq2KeyPress(key); };
@@ -105,20 +137,7 @@ void TKzsForm::closeEvent(QCloseEvent* e)
 
 void TKzsForm::FormActivate()
 {
-    guarded([&] {
-        Task = 0;
-        WrongCount = 0;
-        Step = 0;
-        m_help.newQuestion();
-        // The exam gives no help.
-        HelpButton->setVisible(!ExamMode);
-        randomizeFromClock();
-        Task = static_cast<int>(randomBelow(kTaskCount));
-        DrawScheme(Task, 0);
-        SetupStep(Task, 0);
-        setCentredText(AscLabel, promptText());
-        Eq2->setFocus();
-    });
+    m_dialogue.activate();
 }
 
 void TKzsForm::FormClose()
@@ -128,105 +147,39 @@ void TKzsForm::FormClose()
 
 void TKzsForm::Button1Click()
 {
-    guarded([&] {
-        close();
-        emit leaveRequested();
-    });
+    m_dialogue.leave();
 }
 
 void TKzsForm::Eq2KeyPress(QChar& key)
 {
-    if (key != QChar(13))
-        return;
-    guarded([&] {
-        switch (checkAnswer(kzsEquation(), kzsData(), m_reference, Eq2->Equation(), taskVariableNames(), m_help.generator())) {
-        case Verdict::Equal:
-            ShowPraise();
-            m_help.newQuestion();
-            resetAnswerControl(Eq2);
-            SetupStep(Task, Step, false);
-            ++Step;
-            DrawScheme(Task, Step);
-            if (!Timer->isActive())
-                Timer->start();
-            Eq1->SetEquation(QString());
-            break;
-        case Verdict::NotEqual:
-            m_help.wrongAnswer(Eq2->Equation());
-            if (ExamMode && ++WrongCount >= kWrongAnswerLimit) {
-                ShowMessage(TKzsForm::tr("Вы ответили неверно пять раз. Проверьте свои знания и "
-                                           "попробуйте снова. Желаю удачи!"),
-                            examinerTitle());
-                WrongCount = 0;
-                ExamMode = false;
-                close();
-                emit leaveRequested();
-            }
-            ShowScold();
-            if (!Timer->isActive())
-                Timer->start();
-            break;
-        case Verdict::CompareError:
-            ShowMessage(TKzsForm::tr("Ошибка ввода данных."));
-            break;
-        case Verdict::Empty:
-        case Verdict::None:
-            break;
-        }
-    });
+    m_dialogue.answerKey(key);
 }
 
 void TKzsForm::TimerTimer()
 {
-    guarded([&] {
-        Timer->stop();
-        setCentredText(AscLabel, promptText());
-        SetupStep(Task, Step);
-    });
+    m_dialogue.pauseEnded();
 }
 
 void TKzsForm::LClickClick()
 {
-    guarded([&] {
-        resetAnswerControl(Eq2);
-        m_help.newQuestion();
-        ++Step;
-        DrawScheme(Task, Step);
-        SetupStep(Task, Step);
-    });
+    m_dialogue.skip();
 }
 
-void TKzsForm::HelpButtonClick()
+void TKzsForm::HintButtonClick()
 {
-    guarded([&] {
-        if (ExamMode || m_reference.isEmpty())
-            return;
-        showHint(m_help.nextHint(m_question, m_reference, kzsData(), taskVariableNames()), this);
-        Eq2->setFocus();
-    });
+    m_dialogue.hint();
 }
 
-void TKzsForm::SetupStep(int task, int step, bool askAloud)
+void TKzsForm::CountWrongAnswer()
 {
-    defineTaskVariables(kzsData());
-    const auto& steps = taskSteps(task);
-    if (step >= 0 && step < static_cast<int>(steps.size())) {
-        const ScriptStep& s = steps[static_cast<std::size_t>(step)];
-        if (s.points > 0) {
-            QFont font = Eq1->font();
-            font.setPointSize(s.points);
-            Eq1->setFont(font);
-        }
-        Eq1->SetEquation(QCoreApplication::translate("Script", s.question));
-        if (askAloud)
-            announceQuestion(Eq1);
-        m_reference = QString::fromUtf8(s.reference);
-        m_question = s.question;
-    } else if (step == kTaskFinishStep(task)) {
-        if (ExamMode)
-            ExamPassed = true;
-        ShowMessage(TKzsForm::tr("Вы успешно прошли это испытание. Поздравляю! Желаю дальнейших успехов! "));
-        LeaveTask();
+    if (ExamMode && ++WrongCount >= kWrongAnswerLimit) {
+        ShowMessage(TKzsForm::tr("Вы ответили неверно пять раз. Проверьте свои знания и "
+                                   "попробуйте снова. Желаю удачи!"),
+                    examinerTitle());
+        WrongCount = 0;
+        ExamMode = false;
+        close();
+        emit leaveRequested();
     }
 }
 
@@ -250,14 +203,4 @@ void TKzsForm::DrawScheme(int task, int step)
     };
     if (DrawTaskScheme(task, step, target))
         Sh->setAccessibleDescription(taskSchemeDescription(task, step));
-}
-
-void TKzsForm::ShowPraise()
-{
-    setCentredText(AscLabel, DrawFeedbackText(taskPraises()));
-}
-
-void TKzsForm::ShowScold()
-{
-    setCentredText(AscLabel, DrawFeedbackText(reproaches()));
 }

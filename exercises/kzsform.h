@@ -7,7 +7,7 @@
 #include <QWidget>
 
 #include "exercises/dialogue.h"
-#include "exercises/hints.h"
+#include "exercises/exercisedialogue.h"
 
 class CanvasLabel;
 class PictureBox;
@@ -31,7 +31,7 @@ public:
     PictureBox* Sh;
     CanvasLabel* Dn;
     QPushButton* Button1;
-    QPushButton* HelpButton;  // "Подсказка", also F2; absent in the exam
+    QPushButton* HintButton;  // "Подсказка", also F2; absent in the exam
     QLabel* Label1;
     ClickArea* LClick;
     QFrame* Panel1;
@@ -43,7 +43,7 @@ public:
     QTimer* Timer;
 
     // The reference formula of the current step.
-    const QString& referenceAnswer() const { return m_reference; }
+    const QString& referenceAnswer() const { return m_dialogue.reference(); }
 
     // Handlers.
     void FormActivate();
@@ -52,10 +52,7 @@ public:
     void Eq2KeyPress(QChar& key);
     void TimerTimer();
     void LClickClick();
-    void HelpButtonClick();
-
-    // What the help knows about the question on screen.
-    TutorHelp& help() { return m_help; }
+    void HintButtonClick();
 
 signals:
     // The window has closed to go back to a menu: by its exit button, by a
@@ -73,16 +70,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // askAloud: a screen reader hears the question (not when the step just
-    // answered is set up again, so that the praise is heard instead).
-    void SetupStep(int task, int step, bool askAloud = true);
     void DrawScheme(int task, int step);
-    void ShowPraise();
-    void ShowScold();
     void LeaveTask();
+    void CountWrongAnswer();
 
-    QString m_reference;
-    const char* m_question = nullptr;  // the source text of the reference's question
-    TutorHelp m_help;
+    ExerciseDialogue m_dialogue;
     ActivationGate m_activation;
 };

@@ -42,12 +42,32 @@ ExerciseLayout windowLayout()
 
 TUrForm::TUrForm(QWidget* parent)
     : QWidget(parent)
+    , m_dialogue(buildExerciseWindow(this, windowLayout()), Step,
+                 {
+                     urEquation,
+                     urData,
+                     exampleVariableNames,
+                     [] () -> const std::vector<ScriptStep>& { return exampleSteps(); },
+                     [] { return kExampleFinishStep; },
+                     examplePraises,
+                     true,
+                     [this](int step) { DrawScheme(step); },
+                     [this] { Shema->show(); },
+                     kPauseInterval,
+                     {},
+                     [this] { Finish(); },
+                     [this] {
+                         close();
+                         emit leaveRequested();
+                     },
+                     {},
+                 })
 {
-    const ExerciseControls c = buildExerciseWindow(this, windowLayout());
+    const ExerciseControls& c = m_dialogue.controls();
     Shema = c.picture;
     Dano = c.statement;
     Button1 = c.exitButton;
-    HelpButton = c.helpButton;
+    HintButton = c.hintButton;
     Label1 = c.emptyLabel;
     LClick = c.skipArea;
     Panel1 = c.questionPanel;
@@ -59,7 +79,7 @@ TUrForm::TUrForm(QWidget* parent)
     Timer1 = c.timer;
 
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-    connect(HelpButton, &QPushButton::clicked, this, [this] { HelpButtonClick(); });
+    connect(HintButton, &QPushButton::clicked, this, [this] { HintButtonClick(); });
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     LClick->OnClick = [this] { LClickClick(); };
     EqEdit2->OnKeyPress = [this](QChar& key) { EqEdit2KeyPress(key); };
@@ -98,18 +118,7 @@ void TUrForm::closeEvent(QCloseEvent* e)
 
 void TUrForm::FormActivate()
 {
-    guarded([&] {
-        Step = 0;
-        m_help.newQuestion();
-        Shema->show();
-        DrawScheme(0);
-        Timer1->stop();
-        Timer1->setInterval(kPauseInterval);
-        setCentredText(AscLabel, promptText());
-        SetupStep(0);
-        EqEdit2->SetEquation(QString());
-        EqEdit2->setFocus();
-    });
+    m_dialogue.activate();
 }
 
 void TUrForm::FormDeactivate()
@@ -119,97 +128,35 @@ void TUrForm::FormDeactivate()
 
 void TUrForm::Button1Click()
 {
-    guarded([&] {
-        close();
-        emit leaveRequested();
-    });
+    m_dialogue.leave();
 }
 
 void TUrForm::EqEdit2KeyPress(QChar& key)
 {
-    if (key != QChar(13))
-        return;
-    guarded([&] {
-        switch (checkAnswer(urEquation(), urData(), m_reference, EqEdit2->Equation(), exampleVariableNames(), m_help.generator())) {
-        case Verdict::Equal:
-            ShowPraise();
-            m_help.newQuestion();
-            resetAnswerControl(EqEdit2);
-            DrawScheme(Step);
-            SetupStep(Step, false);
-            ++Step;
-            if (!Timer1->isActive())
-                Timer1->start();
-            EqEdit1->SetEquation(QString());
-            break;
-        case Verdict::NotEqual:
-            m_help.wrongAnswer(EqEdit2->Equation());
-            ShowScold();
-            if (!Timer1->isActive())
-                Timer1->start();
-            break;
-        case Verdict::CompareError:
-            ShowMessage(TUrForm::tr("Ошибка ввода данных."));
-            break;
-        case Verdict::Empty:
-        case Verdict::None:
-            break;
-        }
-    });
+    m_dialogue.answerKey(key);
 }
 
 void TUrForm::Timer1Timer()
 {
-    guarded([&] {
-        Timer1->stop();
-        setCentredText(AscLabel, promptText());
-        SetupStep(Step);
-    });
+    m_dialogue.pauseEnded();
 }
 
 void TUrForm::LClickClick()
 {
-    guarded([&] {
-        resetAnswerControl(EqEdit2);
-        m_help.newQuestion();
-        ++Step;
-        DrawScheme(Step - 1);
-        SetupStep(Step);
-    });
+    m_dialogue.skip();
 }
 
-void TUrForm::HelpButtonClick()
+void TUrForm::HintButtonClick()
 {
-    guarded([&] {
-        if (m_reference.isEmpty())
-            return;
-        showHint(m_help.nextHint(m_question, m_reference, urData(), exampleVariableNames()), this);
-        EqEdit2->setFocus();
-    });
+    m_dialogue.hint();
 }
 
-void TUrForm::SetupStep(int step, bool askAloud)
+void TUrForm::Finish()
 {
-    defineExampleVariables(urData());
-    const auto& steps = exampleSteps();
-    if (step >= 0 && step < static_cast<int>(steps.size())) {
-        const ScriptStep& s = steps[static_cast<std::size_t>(step)];
-        if (s.points > 0) {
-            QFont font = EqEdit1->font();
-            font.setPointSize(s.points);
-            EqEdit1->setFont(font);
-        }
-        EqEdit1->SetEquation(QCoreApplication::translate("Script", s.question));
-        if (askAloud)
-            announceQuestion(EqEdit1);
-        m_reference = QString::fromUtf8(s.reference);
-        m_question = s.question;
-    } else if (step == kExampleFinishStep) {
-        ShowMessage(TUrForm::tr("Поздравляю! Теперь вы без труда сможете составить уравнения "
-                                   "равновесия для плоской системы сил."));
-        close();
-        emit exampleFinished();
-    }
+    ShowMessage(TUrForm::tr("Поздравляю! Теперь вы без труда сможете составить уравнения "
+                               "равновесия для плоской системы сил."));
+    close();
+    emit exampleFinished();
 }
 
 void TUrForm::DrawScheme(int step)
@@ -222,14 +169,4 @@ void TUrForm::DrawScheme(int step)
     };
     if (DrawExampleScheme(step, target))
         Shema->setAccessibleDescription(exampleSchemeDescription(step));
-}
-
-void TUrForm::ShowPraise()
-{
-    setCentredText(AscLabel, DrawFeedbackText(examplePraises()));
-}
-
-void TUrForm::ShowScold()
-{
-    setCentredText(AscLabel, DrawFeedbackText(reproaches()));
 }

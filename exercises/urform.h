@@ -6,7 +6,7 @@
 #include <QWidget>
 
 #include "exercises/dialogue.h"
-#include "exercises/hints.h"
+#include "exercises/exercisedialogue.h"
 
 class CanvasLabel;
 class PictureBox;
@@ -23,7 +23,7 @@ public:
     PictureBox* Shema;
     CanvasLabel* Dano;
     QPushButton* Button1;
-    QPushButton* HelpButton;  // "Подсказка", also F2; absent in the exam
+    QPushButton* HintButton;  // "Подсказка", also F2
     QLabel* Label1;
     ClickArea* LClick;
     QFrame* Panel1;
@@ -37,7 +37,7 @@ public:
     // The question on screen, from 0.
     int Step = 0;
     // The reference formula of the current step.
-    const QString& referenceAnswer() const { return m_reference; }
+    const QString& referenceAnswer() const { return m_dialogue.reference(); }
 
     // Handlers.
     void FormActivate();
@@ -46,10 +46,7 @@ public:
     void EqEdit2KeyPress(QChar& key);
     void Timer1Timer();
     void LClickClick();
-    void HelpButtonClick();
-
-    // What the help knows about the question on screen.
-    TutorHelp& help() { return m_help; }
+    void HintButtonClick();
 
 signals:
     // The window has closed to go back to the Tutor menu at its place: by its
@@ -65,15 +62,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // askAloud: a screen reader hears the question (not when the step just
-    // answered is set up again, so that the praise is heard instead).
-    void SetupStep(int step, bool askAloud = true);
     void DrawScheme(int step);
-    void ShowPraise();
-    void ShowScold();
+    void Finish();
 
-    QString m_reference;
-    const char* m_question = nullptr;  // the source text of the reference's question
-    TutorHelp m_help;
+    ExerciseDialogue m_dialogue;
     ActivationGate m_activation;
 };

@@ -55,20 +55,7 @@ long double checked(long double a, long double b, long double r)
     return r;
 }
 
-// Operator character of an operation code (and back).
-char operatorChar(Operator operation)
-{
-    switch (operation) {
-    case Operator::Add: return '+';
-    case Operator::Subtract: return '-';
-    case Operator::Multiply: return '*';
-    case Operator::Divide: return '/';
-    case Operator::Power: return '#';
-    case Operator::None: break;
-    }
-    return 0;
-}
-
+// Operation code of an operator character.
 Operator operationOf(char c)
 {
     switch (c) {
@@ -175,14 +162,6 @@ TMyEquation* lastOf(TMyEquation* node)
     return node;
 }
 
-const char* functionName(FunctionId code)
-{
-    static constexpr const char* names[] = {"cos", "sin", "tan", "cotan", "log", "ln",
-                                            "exp", "abs", "sqrt", "", "up"};
-    const auto i = static_cast<std::size_t>(code);
-    return i < std::size(names) ? names[i] : "?";
-}
-
 const char* kindName(NodeKind kind)
 {
     switch (kind) {
@@ -226,6 +205,28 @@ void printChain(const TMyEquation* node, std::string& out)
 }
 
 } // namespace
+
+// Operator character of an operation code (and back).
+char operatorChar(Operator operation)
+{
+    switch (operation) {
+    case Operator::Add: return '+';
+    case Operator::Subtract: return '-';
+    case Operator::Multiply: return '*';
+    case Operator::Divide: return '/';
+    case Operator::Power: return '#';
+    case Operator::None: break;
+    }
+    return 0;
+}
+
+const char* functionName(FunctionId code)
+{
+    static constexpr const char* names[] = {"cos", "sin", "tan", "cotan", "log", "ln",
+                                            "exp", "abs", "sqrt", "", "up"};
+    const auto i = static_cast<std::size_t>(code);
+    return i < std::size(names) ? names[i] : "?";
+}
 
 double narrowToDouble(long double x)
 {

@@ -61,6 +61,13 @@ enum class Operator : std::uint8_t {
     None = 6,
 };
 
+// The character of an operator in a formula text ('+', '-', '*', '/', '#';
+// 0 for None).
+char operatorChar(Operator operation);
+// The name a formula text calls a function by ("cotan" for Cotan, "" for
+// None, "?" for no function).
+const char* functionName(FunctionId code);
+
 class TMyEquation {
 public:
     // Parses text (normally NormalizeEquation's output) into this node and

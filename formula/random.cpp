@@ -1,6 +1,8 @@
 #include "formula/random.h"
 
+#include <chrono>
 #include <ctime>
+#include <random>
 #include <utility>
 
 namespace {
@@ -29,6 +31,15 @@ void randomizeFromClock()
 SeedSource setSeedSource(SeedSource source)
 {
     return std::exchange(seedSource(), std::move(source));
+}
+
+std::uint64_t freshSeed()
+{
+    if (const SeedSource& source = seedSource())
+        return source();
+    std::random_device device;
+    const auto now = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    return (static_cast<std::uint64_t>(device()) << 32) ^ now;
 }
 
 int random15()

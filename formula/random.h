@@ -23,6 +23,9 @@ void randomizeFromClock();
 // restores the clock.  Returns the previous source.  The program never sets one.
 using SeedSource = std::function<std::uint32_t()>;
 SeedSource setSeedSource(SeedSource source);
+// A seed for a generator of its own: the next number of the seed source when
+// one is set, else one from the system's entropy and the clock.
+std::uint64_t freshSeed();
 int random15();
 std::uint32_t randomBelow(std::uint32_t n);
 

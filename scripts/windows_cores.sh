@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Cross-compiles the Qt-free cores (VEKTUM_CORES in CMakeLists.txt) and their
-# GoogleTests for 64-bit Windows with MinGW-w64 and runs them under Wine
-# through CTest, so that the cores stay portable.  GoogleTest itself is built
+# Cross-compiles the Qt-free cores (VEKTUM_CORES in CMakeLists.txt, and the
+# exercise scripts) and their GoogleTests for 64-bit Windows with MinGW-w64 and
+# runs them under Wine through CTest, so that the cores stay portable.  GoogleTest itself is built
 # once from Debian's source (build_googletest) into the build tree.
 #
 #   scripts/windows_cores.sh [build dir]      (default build/mingw-cores)

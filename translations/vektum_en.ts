@@ -155,6 +155,10 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
         <source>Вопрос: %1</source>
         <translation>Question: %1</translation>
     </message>
+    <message>
+        <source>Ошибка ввода данных.</source>
+        <translation>Input error.</translation>
+    </message>
 </context>
 <context>
     <name>ExerciseLayout</name>
@@ -1521,10 +1525,6 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
         <translation>You have answered wrongly five times. Review what you know and try again. Good luck!</translation>
     </message>
     <message>
-        <source>Ошибка ввода данных.</source>
-        <translation>Input error.</translation>
-    </message>
-    <message>
         <source>Вы успешно прошли это испытание. Поздравляю! Желаю дальнейших успехов! </source>
         <translation>You have passed this test. Congratulations! I wish you further success! </translation>
     </message>
@@ -1985,10 +1985,6 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
 </context>
 <context>
     <name>TUrForm</name>
-    <message>
-        <source>Ошибка ввода данных.</source>
-        <translation>Input error.</translation>
-    </message>
     <message>
         <source>Поздравляю! Теперь вы без труда сможете составить уравнения равновесия для плоской системы сил.</source>
         <translation>Congratulations! Now you can easily write the equilibrium equations for a plane system of forces.</translation>

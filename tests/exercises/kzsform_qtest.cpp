@@ -19,6 +19,8 @@
 #include "shell/navigation.h"
 #include "shell/repform.h"
 #include "solver/forms/askform.h"
+#include "examflags.h"
+#include "hintcapture.h"
 #include "support/exercisetesting.h"
 
 namespace {
@@ -380,14 +382,13 @@ private slots:
     void wrongFormulaAgreeingAtTheStepPoint()
     {
         QFETCH(bool, exam);
-        ExamMode = exam;
+        const ExamFlags flags(exam, ExamPassed);
         openAt(1, 1);
         kzsData().AddVariable("R!B", "0");
         TypeAnswer(form->Eq2, QStringLiteral("X!A@+R!B@*sin(~a)"));
         QVERIFY(isOneOf(form->AscLabel->text(), reproaches()));
         QCOMPARE(Kzs::Step, 1);
         QCOMPARE(Kzs::WrongCount, exam ? 1 : 0);
-        ExamMode = false;
     }
 
     // Outside the exam the help button (and F2) gives the advice of the kind
@@ -402,24 +403,22 @@ private slots:
     void helpInAndOutOfTheExam()
     {
         QFETCH(bool, exam);
-        std::vector<ShownHint> hints;
-        const HintHook old = setHintHook([&](const ShownHint& h) { hints.push_back(h); });
-        ExamMode = exam;
+        HintCapture capture;
+        const std::vector<ShownHint>& hints = capture.hints;
+        const ExamFlags flags(exam, ExamPassed);
         form->show();
         QApplication::setActiveWindow(form);
         openAt(1, 1);
-        QCOMPARE(form->HelpButton->isVisible(), !exam);
+        QCOMPARE(form->HintButton->isVisible(), !exam);
         auto pressF2 = [&] { QTest::keyClick(form->Eq2, Qt::Key_F2); };
 
         pressF2();
-        form->HelpButtonClick();
+        form->HintButtonClick();
         if (exam) {
             QVERIFY(hints.empty());
             TypeAnswer(form->Eq2, QStringLiteral("X!A@+R!B@*sin(~a)"));
             pressF2();
             QVERIFY(hints.empty());
-            ExamMode = false;
-            setHintHook(old);
             return;
         }
         QCOMPARE(hints.size(), std::size_t{2});
@@ -441,18 +440,17 @@ private slots:
         form->TimerTimer();
         TypeAnswer(form->Eq2, sign);
         form->TimerTimer();
-        form->HelpButtonClick();
+        form->HintButtonClick();
         QVERIFY(!hints.back().note.isEmpty());
-        form->HelpButtonClick();
+        form->HintButtonClick();
         QCOMPARE(hints.back().formula, QStringLiteral("X!A@-R!B@*sin(~a)"));
         QCOMPARE(Kzs::Step, 1);
 
         // A new question starts afresh.
         answerRight();
         form->TimerTimer();
-        form->HelpButtonClick();
+        form->HintButtonClick();
         QVERIFY(hints.back().formula.isEmpty());
-        setHintHook(old);
     }
 };
 

@@ -99,6 +99,29 @@ private slots:
         form->Timer1->stop();
     }
 
+    // The feedback texts word for word, in the order of the draw.
+    void feedbackTextsWordForWord()
+    {
+        const struct {
+            const FeedbackTexts& texts;
+            QStringList words;
+        } tables[] = {
+            {examplePraises(),
+             {QStringLiteral("Совершенно правильно."), QStringLiteral("Это то, что нужно !"),
+              QStringLiteral("Коллега, я полностью с Вами согласен !"), QStringLiteral("Коллега, вы снова абсолютно правы !")}},
+            {taskPraises(),
+             {QStringLiteral("Совершенно правильно."), QStringLiteral("Молодец! Так держать."),
+              QStringLiteral("Хочу Вас поздравить! Именно это и требовалось."),
+              QStringLiteral("Мне нравится ход ваших мыслей! Это то, что нужно.")}},
+            {reproaches(),
+             {QStringLiteral("К сожалению, вы ошибаетесь."), QStringLiteral("Это никуда не годится !"),
+              QStringLiteral("Коллега, вы неправы !"), QStringLiteral("Коллега, вы снова неправы !")}},
+        };
+        for (const auto& table : tables)
+            for (int i = 0; i < 4; ++i)
+                QCOMPARE(QString::fromUtf8(table.texts[static_cast<std::size_t>(i)]), table.words[i]);
+    }
+
     void createdHiddenWithTheTimerRunning()
     {
         TUrForm fresh;

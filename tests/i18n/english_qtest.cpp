@@ -10,6 +10,7 @@
 #include "exercises/kzsform.h"
 #include "exercises/taskscript.h"
 #include "exercises/examplescript.h"
+#include "exercises/hints.h"
 #include "exercises/urform.h"
 #include "formula/equation.h"
 #include "platform/enginemessages.h"
@@ -85,6 +86,40 @@ private slots:
         destroyWindows();
         stopModules();
         installLanguage(Language::Russian);
+    }
+
+    // The sentence of every kind of diagnosis, word for word in both languages.
+    void diagnosisSentencesInBothLanguages()
+    {
+        const struct {
+            Mistake mistake;
+            const char* russian;
+            const char* english;
+        } rows[] = {
+            {Mistake::YesNoReversed, "Ответ противоположен верному: «да» — это Y, «нет» — это N.",
+             "Your answer is the opposite of the right one: yes is Y, no is N."},
+            {Mistake::WrongNumber, "Число 17 не подходит. Проверьте ещё раз по схеме.",
+             "The number 17 is not right. Check it again against the scheme."},
+            {Mistake::AllSignsReversed, "Все знаки противоположны верным: проверьте, как направлены оси и силы.",
+             "Every sign is the opposite of the right one: check which way the axes and the forces point."},
+            {Mistake::TermSign, "Неверен знак этого слагаемого:", "The sign of this term is wrong:"},
+            {Mistake::TermMissing, "Не хватает слагаемого:", "A term is missing:"},
+            {Mistake::TermExtra, "Лишнее слагаемое (оно записано дважды или уже учтено):",
+             "An extra term (written twice or already counted):"},
+            {Mistake::FunctionsSwapped, "В этом слагаемом перепутаны синус и косинус (или тангенс и котангенс):",
+             "Sine and cosine (or tangent and cotangent) are swapped in this term:"},
+            {Mistake::WrongFactor, "В этом слагаемом неверен множитель (плечо силы или проекция):",
+             "This term has a wrong factor (the lever arm or the projection):"},
+            {Mistake::Unknown, "На этот вопрос отвечают буквой: Y — да, N — нет.",
+             "This question is answered with a letter: Y for yes, N for no."},
+        };
+        for (const bool english : {true, false}) {
+            installLanguage(english ? Language::English : Language::Russian);
+            for (const auto& r : rows)
+                QCOMPARE(diagnosisText({r.mistake, "", "17"}, QuestionKind::YesNo),
+                         QString::fromUtf8(english ? r.english : r.russian));
+        }
+        QVERIFY(installLanguage(Language::English));
     }
 
     void mainWindowInEnglish()

@@ -8,17 +8,23 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "exercises/examplescript.h"
 #include "exercises/taskscript.h"
-#include "exercises/tutoring.h"
+#include "tutor/diagnosis.h"
+#include "tutor/evaluation.h"
+#include "tutor/judge.h"
+#include "tutor/terms.h"
 #include "formula/equation.h"
 #include "formula/packetdata.h"
 #include "formula/packetequation.h"
+#include "formula/random.h"
 #include "formula/status.h"
 #include "formula/text.h"
 
@@ -28,6 +34,7 @@ struct Question {
     std::string where;  // "example 4", "task 1 step 2"
     const char* question;
     std::string reference;
+    QuestionKind kind;
     const std::vector<std::string>* names;
 };
 
@@ -36,22 +43,23 @@ std::vector<Question> allQuestions()
     std::vector<Question> out;
     const auto& example = exampleSteps();
     for (std::size_t s = 0; s < example.size(); ++s)
-        out.push_back({"example " + std::to_string(s), example[s].question, example[s].reference, &exampleVariableNames()});
+        out.push_back({"example " + std::to_string(s), example[s].question, example[s].reference, example[s].kind,
+                       &exampleVariableNames()});
     for (int task = 0; task < kTaskCount; ++task) {
         const auto& steps = taskSteps(task);
         for (std::size_t s = 0; s < steps.size(); ++s)
             out.push_back({"task " + std::to_string(task) + " step " + std::to_string(s), steps[s].question,
-                           steps[s].reference, &taskVariableNames()});
+                           steps[s].reference, steps[s].kind, &taskVariableNames()});
     }
     return out;
 }
 
+// A question answered with a formula: its reference is neither Y or N nor a number.
 bool isFormulaQuestion(const Question& q)
 {
-    const QuestionKind kind = classifyQuestion(q.question, q.reference);
-    const bool number = std::all_of(q.reference.begin(), q.reference.end(),
-                                    [](unsigned char c) { return std::isdigit(c) != 0; });
-    return kind != QuestionKind::Number && kind != QuestionKind::YesNo && !(kind == QuestionKind::Angle && number);
+    const std::vector<Term> terms = referenceTerms(q.reference);
+    const bool number = std::all_of(terms.begin(), terms.end(), isNumberTerm);
+    return q.reference != "Y" && q.reference != "N" && !number;
 }
 
 // A table as a step set-up leaves it, at the point `value` gives each name.
@@ -166,6 +174,21 @@ std::vector<Mutation> mutationsOf(const Question& q)
     return out;
 }
 
+// The names of the variables that stand in a divisor or in a function's
+// argument of the chain, in the order they are met.
+void guardedNames(const TMyEquation* node, bool guarded, std::vector<std::string>& out)
+{
+    bool divisor = false;
+    for (; node; node = node->Next.get()) {
+        const bool inside = guarded || divisor || node->Kind == NodeKind::FunctionCall;
+        if (node->Kind == NodeKind::Variable && inside
+            && std::find(out.begin(), out.end(), node->Text) == out.end())
+            out.push_back(node->Text);
+        guardedNames(node->Child.get(), inside, out);
+        divisor = node->Operation == Operator::Divide;
+    }
+}
+
 std::string mistakeName(Mistake m)
 {
     static const std::map<Mistake, std::string> names = {
@@ -178,6 +201,74 @@ std::string mistakeName(Mistake m)
 }
 
 } // namespace
+
+// A step's point that leaves the reference undefined (a length 0 under a
+// division, an angle whose sine is 0 under one) is drawn again, and the right
+// answer, typed in another form, is praised; only an answer undefined where
+// the reference is defined gets the input-error box.  Over every formula
+// question of both scripts and every variable that stands in a divisor or a
+// function's argument: the first value of it (with, where that alone cannot,
+// one other such variable) that leaves the reference undefined.
+TEST(Tutoring, UndefinedReferenceDrawsTheStepAgain)
+{
+    PointGenerator generator(34);
+    std::vector<std::string> undefinable;
+    for (const Question& q : allQuestions()) {
+        if (!isFormulaQuestion(q))
+            continue;
+        TMyPacketEquation equation;
+        equation.SetEquation(q.reference);
+        ASSERT_NE(equation.Root(), nullptr) << q.where;
+        const TMyEquation& reference = *equation.Root();
+        TMyPacketData regular = tableFor(*q.names);
+        for (std::size_t i = 0; i < q.names->size(); ++i)
+            regular.AddVariable((*q.names)[i], std::to_string(i + 3));
+        ASSERT_TRUE(definedThroughout(reference, regular)) << q.where;
+        const DefinedCheck defined(reference);
+        std::vector<std::string> guarded;
+        guardedNames(&reference, false, guarded);
+        const std::string equivalent = "(" + joinTerms(referenceTerms(q.reference)) + ")*1";
+        for (const std::string& name : guarded) {
+            // The first point found: the name alone, then with a partner.
+            std::optional<TMyPacketData> undefinedPoint;
+            std::vector<std::string> partners = {name};
+            for (const std::string& other : guarded)
+                if (other != name)
+                    partners.push_back(other);
+            for (const std::string& partner : partners) {
+                TMyPacketData point = regular;
+                for (int v = 0; v < 100 * 100 && !undefinedPoint; ++v) {
+                    if (partner == name && v >= 100)
+                        break;
+                    point.AddVariable(name, std::to_string(v % 100));
+                    if (partner != name)
+                        point.AddVariable(partner, std::to_string(v / 100));
+                    if (!defined.valueAt(point))
+                        undefinedPoint = point;
+                }
+                if (undefinedPoint)
+                    break;
+            }
+            if (!undefinedPoint)
+                continue;  // no integer point leaves it undefined (cos(~a), tan(~a))
+            if (undefinable.empty() || undefinable.back() != q.where)
+                undefinable.push_back(q.where);
+            TMyPacketData table = *undefinedPoint;
+            EXPECT_EQ(judgeAnswer(equation, table, q.reference, equivalent, *q.names, generator), Verdict::Equal)
+                << q.where << ", " << name;
+            // At a point where the reference is defined, an answer that is not
+            // gets the box, and the point stays.
+            TMyPacketData kept = regular;
+            EXPECT_EQ(judgeAnswer(equation, kept, q.reference, equivalent + "+1/(" + name + "-" + name + ")", *q.names,
+                                  generator),
+                      Verdict::CompareError)
+                << q.where << ", " << name;
+            EXPECT_EQ(kept.Values(), regular.Values()) << q.where << ", " << name;
+        }
+    }
+    const std::vector<std::string> expected = {"example 8", "example 9", "example 10", "task 1 step 4", "task 4 step 4"};
+    EXPECT_EQ(undefinable, expected);
+}
 
 // The reference's own terms, with the zero prefixes left out.
 TEST(Tutoring, ReferenceTermsLeaveOutZeroPrefixes)
@@ -195,7 +286,7 @@ TEST(Tutoring, ReferenceTermsLeaveOutZeroPrefixes)
         {"-F*(b-a*tan(~a))*sin(~p/2-~a)", "-F*(b-a*tan(~a))*sin(~p/2-~a)", 1},
         {"0+2-2+P-(P*b-M)/(2*b)", "P-(P*b-M)/(2*b)", 2},
         {" F - R!B@ * sin(~a)", "F-R!B@*sin(~a)", 2},
-        {"x#-2+1", "x#-2@+1", 2},
+        {"x#2@+1", "x#2@+1", 2},
     };
     for (const Row& r : rows) {
         const auto terms = referenceTerms(r.reference);
@@ -204,27 +295,34 @@ TEST(Tutoring, ReferenceTermsLeaveOutZeroPrefixes)
     }
 }
 
-// The general advice follows the kind of question: an angle is asked for in
-// words, whatever its answer looks like (0 or pi/2-alpha); a count is a bare
-// number; yes or no is Y or N; sums of projections and of moments are named.
-TEST(Tutoring, QuestionKindByItsWordsAndAnswer)
+// The kind of every question of both scripts, as the scripts' tables and the
+// questions' wording give it: the general advice of a hint follows it.
+TEST(Tutoring, KindOfEveryQuestion)
 {
-    const struct {
-        const char* question;
-        const char* reference;
-        QuestionKind kind;
-    } rows[] = {
-        {"Какой угол сила R!D@ образует с вертикалью ?", "0", QuestionKind::Angle},
-        {"Какой угол будет составлять сила R!B@ c балкой AB?", "~p/2-~a", QuestionKind::Angle},
-        {"Сколько неизвестных реакций связей?", "4", QuestionKind::Number},
-        {"Является ли задача статически определимой?", "Y", QuestionKind::YesNo},
-        {"Является ли задача статически определимой?", "N", QuestionKind::YesNo},
-        {"Запишите сумму проекций всех сил на ось Ox", "F-R!B@*sin(~a)", QuestionKind::Projection},
-        {"Запишите сумму моментов всех сил относительно точки D", "G*b-R!B@*(2*b-a)", QuestionKind::Moment},
-        {"Найдите R!B@", "G*b/(2*b-a)", QuestionKind::Expression},
+    using K = QuestionKind;
+    const std::vector<std::pair<std::string, std::vector<K>>> scripts = {
+        {"example",
+         {K::Angle, K::Angle, K::YesNo, K::Number, K::Projection, K::Projection, K::Moment, K::Moment, K::Expression,
+          K::Expression, K::Expression}},
+        {"task 0",
+         {K::Number, K::YesNo, K::Number, K::Number, K::Expression, K::YesNo, K::Number, K::Projection, K::Projection,
+          K::Moment, K::Projection, K::Projection, K::Moment}},
+        {"task 1", {K::Number, K::Projection, K::Projection, K::Moment, K::Expression}},
+        {"task 2", {K::Expression, K::Expression, K::Expression}},
+        {"task 3", {K::Number, K::Projection, K::Projection, K::Expression}},
+        {"task 4", {K::Number, K::Projection, K::Projection, K::Moment, K::Expression}},
     };
-    for (const auto& r : rows)
-        EXPECT_EQ(classifyQuestion(r.question, r.reference), r.kind) << r.question << " / " << r.reference;
+    std::vector<Question> expected;
+    for (const auto& [script, kinds] : scripts)
+        for (std::size_t s = 0; s < kinds.size(); ++s)
+            expected.push_back({script == "example" ? "example " + std::to_string(s) : script + " step " + std::to_string(s),
+                                nullptr, "", kinds[s], nullptr});
+    const std::vector<Question> questions = allQuestions();
+    ASSERT_EQ(questions.size(), expected.size());
+    for (std::size_t i = 0; i < questions.size(); ++i) {
+        EXPECT_EQ(questions[i].where, expected[i].where);
+        EXPECT_EQ(static_cast<int>(questions[i].kind), static_cast<int>(expected[i].kind)) << questions[i].where;
+    }
 }
 
 // Equivalent forms of the references pass the confirmation at every point.
@@ -391,6 +489,107 @@ TEST(Tutoring, DiagnosisNamesTheMistakeMadeOnEveryQuestion)
             << q.where;
     }
     EXPECT_GT(rows, 100);
+}
+
+// A factor of one term changed, doubled, halved or dropped is a wrong factor
+// or the general advice, never a term too many or too few (a doubled term has
+// the value of the term written twice, but the student wrote it once).
+TEST(Tutoring, ChangedFactorIsNeverAnExtraOrMissingTerm)
+{
+    PointGenerator generator(31);
+    int rows = 0;
+    for (const Question& q : allQuestions()) {
+        if (!isFormulaQuestion(q))
+            continue;
+        const TMyPacketData table = tableFor(*q.names);
+        const std::vector<Term> terms = referenceTerms(q.reference);
+        for (std::size_t i = 0; i < terms.size(); ++i) {
+            const std::vector<Factor> factors = factorsOf(terms[i].text);
+            for (std::size_t f = 0; f < factors.size(); ++f) {
+                const std::string& x = factors[f].text;
+                for (const std::string& changed : {"(" + x + "+1)", "(2*" + x + ")", "(" + x + "/2)", std::string()}) {
+                    if (changed.empty() && factors.size() < 2)
+                        continue;
+                    std::string text;
+                    for (std::size_t k = 0; k < factors.size(); ++k) {
+                        const std::string factor = k == f ? changed : factors[k].text;
+                        if (factor.empty())
+                            continue;
+                        if (!text.empty() || factors[k].divides)
+                            text += (text.empty() ? "1" : "") + std::string(factors[k].divides ? "/" : "*");
+                        text += factor;
+                    }
+                    const std::string typed = joinTerms(withTerm(terms, i, Term{terms[i].negative, text}));
+                    const Mistake m = diagnose(q.reference, typed, table, *q.names, generator).mistake;
+                    EXPECT_TRUE(m == Mistake::WrongFactor || m == Mistake::Unknown)
+                        << q.where << ": " << typed << " named " << mistakeName(m);
+                    ++rows;
+                }
+            }
+        }
+    }
+    EXPECT_GT(rows, 100);
+}
+
+// The tutor's rules, each as a check that fails when the rule is broken: it
+// draws only from its own generator (the shared one's state is the same
+// before and after), leaves the status record as it was, counts no point
+// where the typed formula is undefined, and names no mistake from fewer
+// agreeing points than the diagnosis needs.
+TEST(Tutoring, RulesOfConfirmationAndDiagnosis)
+{
+    const std::vector<std::string>& names = exampleVariableNames();
+    const TMyPacketData table = tableFor(names);
+    PointGenerator generator(8);
+    TMyPacketEquation reference;
+    reference.SetEquation("F-R!B@*sin(~a)");
+    auto confirm = [&](const char* typed) { return confirmAtMorePoints(*reference.Root(), typed, table, names, generator); };
+    auto diagnosed = [&](const char* typed) { return diagnose("F-R!B@*sin(~a)", typed, table, names, generator).mistake; };
+    auto keepsSharedGenerator = [](const std::function<void()>& judge) {
+        randomSeed(4321);
+        const RandomState before = randomState();
+        judge();
+        const RandomState after = randomState();
+        return before.low == after.low && before.high == after.high;
+    };
+    auto keepsStatus = [](const std::function<void()>& judge) {
+        MyStat.Message = "kept";
+        MyStat.Code = 7;
+        judge();
+        return MyStat.Message == "kept" && MyStat.Code == 7;
+    };
+    // A wrong formula defined at a fifth of the points (ln of a negative
+    // number is none) and equal to the reference only at a = 81; one that is
+    // defined at 3 % of the points only (sqrt of a negative number).
+    auto neverConfirmed = [&](const char* typed) {
+        for (int trial = 0; trial < 60; ++trial)
+            if (confirm(typed))
+                return false;
+        return true;
+    };
+    auto neverNamed = [&](const char* typed) {
+        for (int trial = 0; trial < 40; ++trial)
+            if (diagnosed(typed) != Mistake::Unknown)
+                return false;
+        return true;
+    };
+    const struct {
+        const char* rule;
+        std::function<bool()> holds;
+    } rules[] = {
+        {"the confirmation keeps the shared generator", [&] { return keepsSharedGenerator([&] { confirm("F"); }); }},
+        {"the diagnosis keeps the shared generator", [&] { return keepsSharedGenerator([&] { diagnosed("F"); }); }},
+        {"the confirmation keeps the status record", [&] { return keepsStatus([&] { confirm("F-R!B@*sin(~a)+1/0"); }); }},
+        {"the diagnosis keeps the status record", [&] { return keepsStatus([&] { diagnosed("F+1/0"); }); }},
+        {"a point where the answer is undefined does not count",
+         [&] { return neverConfirmed("F-R!B@*sin(~a)+ln(a-80)"); }},
+        {"a mistake is named only from enough agreeing points",
+         [&] { return neverNamed("R!B@*sin(~a)-F+0*sqrt(a-97)"); }},
+        {"the same mistake defined everywhere is named",
+         [&] { return diagnosed("R!B@*sin(~a)-F") == Mistake::AllSignsReversed; }},
+    };
+    for (const auto& r : rules)
+        EXPECT_TRUE(r.holds()) << r.rule;
 }
 
 // Answers as students write them: the diagnosis names the mistake with the
