@@ -53,7 +53,7 @@ using Kzs::Task;
 using Kzs::WrongCount;
 
 TKzsForm::TKzsForm(QWidget* parent)
-    : QWidget(parent)
+    : ExerciseWindow(parent)
     , m_dialogue(buildExerciseWindow(this, windowLayout()), Step,
                  {
                      kzsEquation,
@@ -87,26 +87,13 @@ TKzsForm::TKzsForm(QWidget* parent)
                      [] { return ExamMode; },
                  })
 {
+    bindDialogue(m_dialogue, [this] { TimerTimer(); }, [this](QChar& key) { Eq2KeyPress(key); });
     const ExerciseControls& c = m_dialogue.controls();
     Sh = c.picture;
     Dn = c.statement;
-    Button1 = c.exitButton;
-    HintButton = c.hintButton;
-    Label1 = c.emptyLabel;
-    LClick = c.skipArea;
-    Panel1 = c.questionPanel;
-    Label2 = c.questionCaption;
     Eq1 = c.question;
-    Panel2 = c.answerPanel;
-    AscLabel = c.feedback;
     Eq2 = c.answer;
     Timer = c.timer;
-
-    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-    connect(HintButton, &QPushButton::clicked, this, [this] { HintButtonClick(); });
-    connect(Timer, &QTimer::timeout, this, [this] { TimerTimer(); });
-    LClick->OnClick = [this] { LClickClick(); };
-    Eq2->OnKeyPress = [this](QChar& key) { Eq2KeyPress(key); };
 }
 
 bool TKzsForm::event(QEvent* e)
@@ -145,11 +132,6 @@ void TKzsForm::FormClose()
     WrongCount = 0;
 }
 
-void TKzsForm::Button1Click()
-{
-    m_dialogue.leave();
-}
-
 void TKzsForm::Eq2KeyPress(QChar& key)
 {
     m_dialogue.answerKey(key);
@@ -158,16 +140,6 @@ void TKzsForm::Eq2KeyPress(QChar& key)
 void TKzsForm::TimerTimer()
 {
     m_dialogue.pauseEnded();
-}
-
-void TKzsForm::LClickClick()
-{
-    m_dialogue.skip();
-}
-
-void TKzsForm::HintButtonClick()
-{
-    m_dialogue.hint();
 }
 
 void TKzsForm::CountWrongAnswer()

@@ -8,6 +8,7 @@
 
 #include "exercises/dialogue.h"
 #include "exercises/exercisedialogue.h"
+#include "exercises/exercisewindow.h"
 
 class CanvasLabel;
 class PictureBox;
@@ -23,36 +24,24 @@ extern int Step;        // the question on screen, from 0
 extern int WrongCount;  // wrong answers in the current task (counted in exam mode only)
 } // namespace Kzs
 
-class TKzsForm : public QWidget {
+class TKzsForm : public ExerciseWindow {
     Q_OBJECT
 public:
     explicit TKzsForm(QWidget* parent = nullptr);
 
+    // The controls named as in this window; the others are ExerciseWindow's.
     PictureBox* Sh;
     CanvasLabel* Dn;
-    QPushButton* Button1;
-    QPushButton* HintButton;  // "Подсказка", also F2; absent in the exam
-    QLabel* Label1;
-    ClickArea* LClick;
-    QFrame* Panel1;
-    QLabel* Label2;
     TEqEdit* Eq1;
-    QFrame* Panel2;
-    QLabel* AscLabel;
     TEqEdit* Eq2;
     QTimer* Timer;
 
-    // The reference formula of the current step.
-    const QString& referenceAnswer() const { return m_dialogue.reference(); }
-
-    // Handlers.
+    // Handlers; those of the exit button, the skip area and the hint button
+    // are ExerciseWindow's.
     void FormActivate();
     void FormClose();
-    void Button1Click();
     void Eq2KeyPress(QChar& key);
     void TimerTimer();
-    void LClickClick();
-    void HintButtonClick();
 
 signals:
     // The window has closed to go back to a menu: by its exit button, by a

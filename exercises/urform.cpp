@@ -41,7 +41,7 @@ ExerciseLayout windowLayout()
 } // namespace
 
 TUrForm::TUrForm(QWidget* parent)
-    : QWidget(parent)
+    : ExerciseWindow(parent)
     , m_dialogue(buildExerciseWindow(this, windowLayout()), Step,
                  {
                      urEquation,
@@ -63,26 +63,13 @@ TUrForm::TUrForm(QWidget* parent)
                      {},
                  })
 {
+    bindDialogue(m_dialogue, [this] { Timer1Timer(); }, [this](QChar& key) { EqEdit2KeyPress(key); });
     const ExerciseControls& c = m_dialogue.controls();
     Shema = c.picture;
     Dano = c.statement;
-    Button1 = c.exitButton;
-    HintButton = c.hintButton;
-    Label1 = c.emptyLabel;
-    LClick = c.skipArea;
-    Panel1 = c.questionPanel;
-    Label2 = c.questionCaption;
     EqEdit1 = c.question;
-    Panel2 = c.answerPanel;
-    AscLabel = c.feedback;
     EqEdit2 = c.answer;
     Timer1 = c.timer;
-
-    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-    connect(HintButton, &QPushButton::clicked, this, [this] { HintButtonClick(); });
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
-    LClick->OnClick = [this] { LClickClick(); };
-    EqEdit2->OnKeyPress = [this](QChar& key) { EqEdit2KeyPress(key); };
 }
 
 bool TUrForm::event(QEvent* e)
@@ -126,11 +113,6 @@ void TUrForm::FormDeactivate()
     Step = 0;
 }
 
-void TUrForm::Button1Click()
-{
-    m_dialogue.leave();
-}
-
 void TUrForm::EqEdit2KeyPress(QChar& key)
 {
     m_dialogue.answerKey(key);
@@ -139,16 +121,6 @@ void TUrForm::EqEdit2KeyPress(QChar& key)
 void TUrForm::Timer1Timer()
 {
     m_dialogue.pauseEnded();
-}
-
-void TUrForm::LClickClick()
-{
-    m_dialogue.skip();
-}
-
-void TUrForm::HintButtonClick()
-{
-    m_dialogue.hint();
 }
 
 void TUrForm::Finish()

@@ -7,6 +7,7 @@
 
 #include "exercises/dialogue.h"
 #include "exercises/exercisedialogue.h"
+#include "exercises/exercisewindow.h"
 
 class CanvasLabel;
 class PictureBox;
@@ -15,38 +16,27 @@ class QPushButton;
 class QTimer;
 class TEqEdit;
 
-class TUrForm : public QWidget {
+class TUrForm : public ExerciseWindow {
     Q_OBJECT
 public:
     explicit TUrForm(QWidget* parent = nullptr);
 
+    // The controls named as in this window; the others are ExerciseWindow's.
     PictureBox* Shema;
     CanvasLabel* Dano;
-    QPushButton* Button1;
-    QPushButton* HintButton;  // "Подсказка", also F2
-    QLabel* Label1;
-    ClickArea* LClick;
-    QFrame* Panel1;
-    QLabel* Label2;
     TEqEdit* EqEdit1;
-    QFrame* Panel2;
-    QLabel* AscLabel;
     TEqEdit* EqEdit2;
     QTimer* Timer1;
 
     // The question on screen, from 0.
     int Step = 0;
-    // The reference formula of the current step.
-    const QString& referenceAnswer() const { return m_dialogue.reference(); }
 
-    // Handlers.
+    // Handlers; those of the exit button, the skip area and the hint button
+    // are ExerciseWindow's.
     void FormActivate();
     void FormDeactivate();
-    void Button1Click();
     void EqEdit2KeyPress(QChar& key);
     void Timer1Timer();
-    void LClickClick();
-    void HintButtonClick();
 
 signals:
     // The window has closed to go back to the Tutor menu at its place: by its
