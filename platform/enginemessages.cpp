@@ -46,14 +46,31 @@ constexpr bool inCodeOrder()
 static_assert(inCodeOrder());
 } // namespace
 
-QString translatedMessage(FormulaMessage message, const std::vector<std::string>& args)
+namespace {
+QString worded(FormulaMessage message, const std::vector<std::string>& args,
+               QString (*translate)(const char* source, Language language), Language language)
 {
     const auto i = static_cast<std::size_t>(message);
     if (message == FormulaMessage::None || i >= std::size(kWordings))
         return {};
-    const QString text = QCoreApplication::translate("Message", kWordings[i].source);
+    const QString text = translate(kWordings[i].source, language);
     // Every text takes one argument at most.
     return args.empty() ? text : text.arg(QString::fromStdString(args.front()));
+}
+} // namespace
+
+QString translatedMessage(FormulaMessage message, const std::vector<std::string>& args)
+{
+    return worded(message, args,
+                  [](const char* source, Language) { return QCoreApplication::translate("Message", source); },
+                  Language::Russian);
+}
+
+QString translatedMessage(FormulaMessage message, const std::vector<std::string>& args, Language language)
+{
+    return worded(message, args,
+                  [](const char* source, Language chosen) { return translateText(chosen, "Message", source); },
+                  language);
 }
 
 QString translatedMessage(const FormulaError& error)

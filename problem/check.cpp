@@ -23,8 +23,9 @@ namespace {
 constexpr long double kRelativeTolerance = 1e-6L;
 constexpr double kMaxCondition = 1e8;
 constexpr double kRankFloor = 1e-8;
-// A refused answer may agree with the reference at no more than this share of the points.
-constexpr int kRefusedAgreementShare = 10;
+// A refused answer may agree with the reference, and an accepted one fail to
+// be evaluated, at no more than one in this many points.
+constexpr int kTolerableShare = 10;
 
 // The check's own generator of points (splitmix64).
 class PointDraws {
@@ -218,6 +219,8 @@ private:
         judge.SetEquation(step.reference);
         std::vector<bool> failed(step.accept.size() + step.refuse.size(), false);
         std::vector<int> agreed(step.refuse.size(), 0);
+        std::vector<int> unjudged(step.accept.size(), 0);
+        std::vector<std::string> firstUnjudged(step.accept.size());
         int counted = 0;
         for (int attempt = 0; attempt < 4 * m_options.testPoints && counted < m_options.testPoints; ++attempt) {
             const TMyPacketData table = point();
@@ -238,7 +241,12 @@ private:
                     failed[t] = true;
                     continue;
                 }
-                if (!refused && verdict != kVerdictEqual) {
+                if (!refused && verdict == kVerdictError) {
+                    // The answer could not be evaluated at this point: the
+                    // student is told of an input error, not of a mistake.
+                    if (unjudged[t]++ == 0)
+                        firstUnjudged[t] = describe(table);
+                } else if (!refused && verdict != kVerdictEqual) {
                     report(test.at, Severity::Error, ProblemMessage::AcceptRefused,
                            {stepName, test.answer, verdict, describe(table)});
                     failed[t] = true;
@@ -252,8 +260,12 @@ private:
                    {stepName, step.reference});
             return;
         }
+        for (std::size_t a = 0; a < step.accept.size(); ++a)
+            if (!failed[a] && unjudged[a] * kTolerableShare > counted)
+                report(step.accept[a].at, Severity::Error, ProblemMessage::AcceptRefused,
+                       {stepName, step.accept[a].answer, kVerdictError, firstUnjudged[a]});
         for (std::size_t r = 0; r < step.refuse.size(); ++r)
-            if (!failed[step.accept.size() + r] && agreed[r] * kRefusedAgreementShare > counted)
+            if (!failed[step.accept.size() + r] && agreed[r] * kTolerableShare > counted)
                 report(step.refuse[r].at, Severity::Error, ProblemMessage::RefuseAccepted,
                        {stepName, step.refuse[r].answer, std::to_string(agreed[r]), std::to_string(counted)});
     }

@@ -6,9 +6,12 @@
 //  - the tests of every step run at many random points of the variables,
 //    filled as the exercise dialogue fills them, through the judge a student
 //    meets (TMyPacketEquation::Compare): an accepted answer must be "Равны" at
-//    every point where the reference can be evaluated, a refused one may be
-//    "Равны" at no more than a tenth of them (a wrong formula can agree with
-//    the reference by chance at a point);
+//    every point where the reference can be evaluated, except that it may be
+//    "Ошибка сравнения" (the answer cannot be evaluated there, as
+//    "(b-a)/(2*b-a)" at a = 2b, which the reference may hide behind a later
+//    variable) at no more than a tenth of them; a refused one may be "Равны"
+//    at no more than a tenth of them (a wrong formula can agree with the
+//    reference by chance at a point);
 //  - the mechanics: the projection and moment steps, taken as equations
 //    f(u) = 0 in the declared unknowns u, must be linear in them (their
 //    coefficients are read by evaluating at u = 0 and at unit vectors, and
