@@ -4,6 +4,7 @@
 // engine's own text.
 #include "eqedit/evaluatorwording.h"
 #include "platform/enginemessages.h"
+#include "platform/problemreport.h"
 
 #include <QDir>
 #include <QFile>
@@ -147,7 +148,19 @@ private slots:
                                                  : EvaluatorMessage(id, {QStringLiteral("-2")});
             QCOMPARE(translatedMessage(message), message.text());
         }
-    }
+        // The problem check's reports, with an engine's message in the last place.
+        for (int code = 0; code < kProblemMessageCount; ++code) {
+            ProblemDiagnostic d = problemDiagnostic(1, 1, static_cast<ProblemMessage>(code));
+            d.args.assign(std::size_t(problemMessageArity(d.message)), formulaArgument);
+            QCOMPARE(translatedProblemMessage(d), QString::fromStdString(diagnosticText(d)));
+            QCOMPARE(translatedProblemMessage(d, Language::Russian), QString::fromStdString(diagnosticText(d)));
+            if (d.args.empty())
+                continue;
+            d.args.pop_back();
+            d.engine = FormulaMessage::NoSuchVariable;
+            d.engineArgs = {formulaArgument};
+            QCOMPARE(translatedProblemMessage(d), QString::fromStdString(diagnosticText(d)));
+        }
 };
 
 QTEST_GUILESS_MAIN(CatalogueTest)
