@@ -345,6 +345,13 @@ private:
                     return false;
                 c[e][j] = *unit - c0[e];
             }
+            // Differences at the level of rounding are no coefficients.
+            long double size = std::fabs(c0[e]);
+            for (long double x : c[e])
+                size += std::fabs(x);
+            for (long double& x : c[e])
+                if (std::fabs(x) <= 1e-13L * size)
+                    x = 0;
             const auto atProbe = valueWith(equations[e], table, probe);
             if (!atProbe)
                 return false;
