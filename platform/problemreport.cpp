@@ -73,30 +73,19 @@ constexpr bool inCodeOrder()
 }
 static_assert(inCodeOrder());
 
-// %1... replaced in one pass, so that an argument is never searched for places.
-QString filled(const QString& text, const QStringList& args)
+// The arguments of a report, the engine's message worded by `engine` last.
+template <typename Engine>
+std::vector<std::string> arguments(const ProblemDiagnostic& diagnostic, Engine engine)
 {
-    QString out;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == QLatin1Char('%') && i + 1 < text.size() && text[i + 1] >= QLatin1Char('1')
-            && text[i + 1] <= QLatin1Char('9')) {
-            const qsizetype n = text[i + 1].unicode() - '1';
-            if (n < args.size())
-                out += args[n];
-            ++i;
-            continue;
-        }
-        out += text[i];
-    }
-    return out;
+    std::vector<std::string> args = diagnostic.args;
+    if (diagnostic.engine != FormulaMessage::None)
+        args.push_back(engine().toStdString());
+    return args;
 }
 
-QStringList arguments(const ProblemDiagnostic& diagnostic)
+QString filled(const QString& text, const std::vector<std::string>& args)
 {
-    QStringList args;
-    for (const std::string& arg : diagnostic.args)
-        args << QString::fromStdString(arg);
-    return args;
+    return QString::fromStdString(fillPlaces(text.toStdString(), args));
 }
 
 const char* sourceOf(ProblemMessage message)
@@ -108,17 +97,14 @@ const char* sourceOf(ProblemMessage message)
 
 QString translatedProblemMessage(const ProblemDiagnostic& diagnostic)
 {
-    QStringList args = arguments(diagnostic);
-    if (diagnostic.engine != FormulaMessage::None)
-        args << translatedMessage(diagnostic.engine, diagnostic.engineArgs);
+    const auto args = arguments(diagnostic, [&] { return translatedMessage(diagnostic.engine, diagnostic.engineArgs); });
     return filled(QCoreApplication::translate("ProblemMessage", sourceOf(diagnostic.message)), args);
 }
 
 QString translatedProblemMessage(const ProblemDiagnostic& diagnostic, Language language)
 {
-    QStringList args = arguments(diagnostic);
-    if (diagnostic.engine != FormulaMessage::None)
-        args << translatedMessage(diagnostic.engine, diagnostic.engineArgs, language);
+    const auto args = arguments(
+        diagnostic, [&] { return translatedMessage(diagnostic.engine, diagnostic.engineArgs, language); });
     return filled(translateText(language, "ProblemMessage", sourceOf(diagnostic.message)), args);
 }
 

@@ -78,8 +78,11 @@ ProblemDiagnostic problemDiagnostic(int line, int column, ProblemMessage message
 
 std::string problemMessageText(ProblemMessage code, const std::vector<std::string>& args)
 {
-    // One pass: an argument is never searched for placeholders.
-    const std::string text = textOf(code);
+    return fillPlaces(textOf(code), args);
+}
+
+std::string fillPlaces(const std::string& text, const std::vector<std::string>& args)
+{
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9') {

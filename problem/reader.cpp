@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstdio>
 #include <fstream>
 #include <initializer_list>
 #include <numbers>
@@ -636,6 +637,90 @@ DrawItem Reader::item(const toml::node& node, const std::string& path, ProblemKi
     return item;
 }
 
+// The first character the TOML reader must not be given, reported as a
+// syntax error at its place.  TOML allows no control character but tab, line
+// feed and carriage return anywhere, not even in a string, and outside
+// strings and comments nothing but ASCII.  The reader is spared both: it
+// breaks its own assertions on some of them (a NUL in a table header) and
+// reaches code it takes for unreachable on a letter such as "Г" where blank
+// space may stand.
+std::optional<ProblemDiagnostic> unsafeCharacter(std::string_view text)
+{
+    enum class State { Plain, Comment, Basic, Literal, LongBasic, LongLiteral };
+    State state = State::Plain;
+    int line = 1;
+    int column = 1;
+    const auto at = [&](std::size_t i, std::string_view s) { return text.substr(i, s.size()) == s; };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        const auto byte = static_cast<unsigned char>(c);
+        std::string fault;
+        if ((byte < 0x20 && c != '\t' && c != '\n' && c != '\r') || byte == 0x7F) {
+            char code[8];
+            std::snprintf(code, sizeof code, "U+%04X", unsigned(byte));
+            fault = std::string("control character ") + code;
+        } else if (byte >= 0x80 && state == State::Plain) {
+            fault = "a character other than ASCII outside a string or a comment";
+        }
+        if (!fault.empty())
+            return problemDiagnostic(line, column, ProblemMessage::Syntax, {fault});
+        std::size_t skip = 0;   // further bytes taken with this one
+        switch (state) {
+        case State::Plain:
+            if (c == '#')
+                state = State::Comment;
+            else if (at(i, "\"\"\""))
+                state = State::LongBasic, skip = 2;
+            else if (at(i, "\'\'\'"))
+                state = State::LongLiteral, skip = 2;
+            else if (c == '"')
+                state = State::Basic;
+            else if (c == '\'')
+                state = State::Literal;
+            break;
+        case State::Comment:
+            if (c == '\n')
+                state = State::Plain;
+            break;
+        case State::Basic:
+        case State::LongBasic:
+            if (c == '\\' && i + 1 < text.size() && text[i + 1] != '\n')
+                skip = 1;
+            else if (state == State::Basic && (c == '"' || c == '\n'))
+                state = State::Plain;
+            else if (state == State::LongBasic && at(i, "\"\"\"")) {
+                state = State::Plain;
+                skip = 2;
+                while (skip < 4 && i + skip + 1 < text.size() && text[i + skip + 1] == '"')
+                    ++skip;   // up to two quotes of the text before the closing ones
+            }
+            break;
+        case State::Literal:
+            if (c == '\'' || c == '\n')
+                state = State::Plain;
+            break;
+        case State::LongLiteral:
+            if (at(i, "\'\'\'")) {
+                state = State::Plain;
+                skip = 2;
+                while (skip < 4 && i + skip + 1 < text.size() && text[i + skip + 1] == '\'')
+                    ++skip;
+            }
+            break;
+        }
+        for (std::size_t k = i; k <= i + skip && k < text.size(); ++k) {
+            if (text[k] == '\n') {
+                ++line;
+                column = 1;
+            } else if ((static_cast<unsigned char>(text[k]) & 0xC0) != 0x80) {
+                ++column;   // columns count characters, not the bytes of UTF-8
+            }
+        }
+        i += skip;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::string_view stepKindName(StepKind kind)
@@ -652,6 +737,10 @@ ProblemReading readProblem(std::string_view text)
     if (text.size() > kMaxProblemFileBytes) {
         reading.diagnostics.push_back(
             problemDiagnostic(0, 0, ProblemMessage::FileTooLarge, {std::to_string(kMaxProblemFileBytes)}));
+        return reading;
+    }
+    if (const std::optional<ProblemDiagnostic> fault = unsafeCharacter(text)) {
+        reading.diagnostics.push_back(*fault);
         return reading;
     }
     toml::parse_result parsed = toml::parse(text);

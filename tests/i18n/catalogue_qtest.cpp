@@ -161,6 +161,7 @@ private slots:
             d.engineArgs = {formulaArgument};
             QCOMPARE(translatedProblemMessage(d), QString::fromStdString(diagnosticText(d)));
         }
+    }
 };
 
 QTEST_GUILESS_MAIN(CatalogueTest)
