@@ -109,6 +109,7 @@ TEST(ProblemFiles, ReaderReportsFaultsAtTheirPlace)
         {"control character", replaced(kRight, "[[stages]]", "[[\x01stages]]"), ProblemMessage::Syntax, 8, 3},
         {"a Russian key", replaced(kRight, "stage = 0\n", "этап = 0\n"), ProblemMessage::Syntax, 17, 1},
         {"a Russian word after a blank", replaced(kRight, "{ ru = \"Схема\"", "{ Схема"), ProblemMessage::Syntax, 9, 17},
+        {"a table header of no key", replaced(kRight, "[[stages]]", "[&stages]"), ProblemMessage::Syntax, 8, 2},
         {"unknown key", replaced(kRight, "[[stages]]", "colour = 1\n[[stages]]"), ProblemMessage::UnknownKey, 8, 1},
         {"unknown key in a step", kRight + "hint = \"x\"\n", ProblemMessage::UnknownKey, 29, 1},
         {"missing key", replaced(kRight, "kind = \"task\"\n", ""), ProblemMessage::MissingKey, 0, 0},
