@@ -211,6 +211,8 @@ makensis -V2 -INPUTCHARSET UTF8 \
     "$VEKTUM_ROOT/scripts/windows/installer.nsi"
 ls -l "$setup"
 [ "${1:-}" = "--wine" ] || exit 0
+# The run under Wine photographs the screen and presses keys in the program.
+ensure_packages imagemagick xdotool
 
 # ---------------------------------------------------------------------------
 # Under Wine: a prefix of its own on a virtual display; no menu entries of
@@ -275,12 +277,7 @@ ls -l "$wine_dir/shots"
 # The test suites last: their build is the longest part of this run.
 # The test suites built for Windows.  GoogleTest from Debian's source, once.
 gtest=$cache/googletest-mingw-w64
-if [ ! -f "$gtest/lib/cmake/GTest/GTestConfig.cmake" ]; then
-    cmake -S /usr/src/googletest -B "$out/googletest" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-          -DCMAKE_BUILD_TYPE=Release -DBUILD_GMOCK=OFF -DCMAKE_INSTALL_PREFIX="$gtest" >/dev/null
-    cmake --build "$out/googletest" --parallel "$(nproc)" >/dev/null
-    cmake --install "$out/googletest" >/dev/null
-fi
+build_googletest "$out/googletest" "$gtest" -DCMAKE_TOOLCHAIN_FILE="$toolchain"
 # Qt's own Russian texts where the Qt of the tests looks for them.
 mkdir -p "$qt_prefix/translations"
 cp /usr/share/qt6/translations/qtbase_ru.qm "$qt_prefix/translations/"

@@ -2,6 +2,8 @@
 // The command line and the console in Unicode.  On Windows the narrow argv
 // and standard output use the ANSI code page, in which most Russian letters
 // do not exist; elsewhere they are the locale's own encoding (UTF-8).
+// console_windows.cpp and console_unix.cpp implement it; the build compiles
+// the one for its target.
 #include <QString>
 #include <QStringList>
 

@@ -4,27 +4,21 @@
 #include "platform/about.h"
 #include "shell/startup.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QStringList>
 
 #include <cstdio>
 
 namespace {
-// Runs from the application object's constructor, before any window exists,
-// so that every window gets the program's icon and names its desktop entry
-// (<id>.desktop), by which a Wayland desktop matches the windows to the menu
-// entry and its icon.
+// Before any window exists, so that every window gets the program's icon and
+// names its desktop entry (<id>.desktop), by which a Wayland desktop matches
+// the windows to the menu entry and its icon.
 void setProgramIdentity()
 {
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        QGuiApplication::setWindowIcon(programIcon());
-        QGuiApplication::setDesktopFileName(programId());
-    }
+    QGuiApplication::setWindowIcon(programIcon());
+    QGuiApplication::setDesktopFileName(programId());
 }
 } // namespace
-
-Q_COREAPP_STARTUP_FUNCTION(setProgramIdentity)
 
 int main(int argc, char** argv)
 {
@@ -35,5 +29,5 @@ int main(int argc, char** argv)
         writeConsoleText(outcome.text, outcome.exitCode == 0 ? stdout : stderr);
         return outcome.exitCode;
     }
-    return runProgram(argc, argv);
+    return runProgram(argc, argv, setProgramIdentity);
 }

@@ -41,6 +41,16 @@ endfunction()
 # the project), optionally only those whose file name matches or does not
 # match a regular expression (two libraries in one folder).  PUBLIC lists what
 # the library's headers need, PRIVATE what only its sources need.
+#
+# What differs between the systems lives in files of its own behind one
+# header: <name>_windows.cpp is built for Windows, <name>_unix.cpp for every
+# other system; the other one is left out.
+if(WIN32)
+  set(VEKTUM_OTHER_SYSTEM_FILES "_unix\\.cpp$")
+else()
+  set(VEKTUM_OTHER_SYSTEM_FILES "_windows\\.cpp$")
+endif()
+
 function(vektum_library target)
   cmake_parse_arguments(ARG "" "FOLDER;MATCHING;EXCLUDING" "PUBLIC;PRIVATE" ${ARGN})
   file(GLOB files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${ARG_FOLDER}/*.cpp
@@ -53,6 +63,9 @@ function(vektum_library target)
       continue()
     endif()
     if(ARG_EXCLUDING AND name MATCHES "${ARG_EXCLUDING}")
+      continue()
+    endif()
+    if(name MATCHES "${VEKTUM_OTHER_SYSTEM_FILES}")
       continue()
     endif()
     list(APPEND sources ${file})

@@ -17,3 +17,13 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# What the standard library can do (cmake/VektumCapabilities.cmake), which a
+# cross build cannot find out by running a program.  MinGW-w64's from_chars
+# reads a double correctly but a long double only to a double's precision and
+# range; its pow goes astray for large exponents (1.0000001^1e8 comes out
+# 5.6e-10 too small, ten thousand units in the last place).  -D on the command
+# line overrides these defaults.
+set(VEKTUM_HAVE_DOUBLE_FROM_CHARS ON CACHE BOOL "std::from_chars reads double (MinGW-w64: yes)")
+set(VEKTUM_HAVE_LONG_DOUBLE_FROM_CHARS OFF CACHE BOOL "std::from_chars reads long double fully (MinGW-w64: no)")
+set(VEKTUM_EXACT_POW OFF CACHE BOOL "std::pow is correctly rounded for large exponents (MinGW-w64: no)")

@@ -12,7 +12,7 @@ const std::vector<ScriptStep>& exampleSteps()
         {QT_TRANSLATE_NOOP("Script", "Какой номер имеет это слагаемое?"), "2", 0},
         {QT_TRANSLATE_NOOP("Script", "Запишите сумму проекций всех сил на ось Ox"), "F-R!B@*sin(~a)", 0},
         {QT_TRANSLATE_NOOP("Script", "Запишите сумму проекций всех сил на ось Oy"), "R!D@+R!B@*cos(~a)-G", 0},
-        {QT_TRANSLATE_NOOP("Script", "Запишите сумму моментов всех сил относительно т. D"), "-G*b+R!B@*(2*b-a)*sin(~p/2-~a)", 0},
+        {QT_TRANSLATE_NOOP("Script", "Запишите сумму моментов всех сил относительно т. D"), "R!B@*(2*b-a)*sin(~p/2-~a)-G*(b-a)", 0},
         {QT_TRANSLATE_NOOP("Script", "Запишите сумму моментов всех сил относительно т. B"), "G*b-R!D@*(2*b-a)", 0},
         {QT_TRANSLATE_NOOP("Script", "Запишите чему равна сила F из системы (1)"), "G*(b-a)/(2*b-a)*tan(~a)", 0},
         {QT_TRANSLATE_NOOP("Script", "Теперь, пожалуйста, запишите выражение для R!D"), "G-G*(b-a)/(2*b-a)", 0},

@@ -21,7 +21,7 @@ constexpr const char* kExampleProblem = QT_TRANSLATE_NOOP("Schemes", "    Одн
 constexpr const char* kTask0Problem = QT_TRANSLATE_NOOP("Schemes", "     Однородная колонна весом P опирается на вертикальную стену и на штифт в точке С. Поверхности горизонтальной балки и стены абсолютно гладкие. Весом балки пренебречь. На балку и колонну действуют пары сил с одинаковым по модулю моментом М. ");
 constexpr const char* kTask0Parts = QT_TRANSLATE_NOOP("Schemes", "    На каждое из рассматриваемых тел дейст- вует произвольная плоская система сил. Си- ловая нагрузка и геометрические размеры ко- нструкции известны. Подумайте, можно ли ре- шить эту задачу ?");
 constexpr const char* kTask0Column = QT_TRANSLATE_NOOP("Schemes", "Подумайте, какие уравнения равновесия мож- но сейчас составить.");
-constexpr const char* kTask1Problem = QT_TRANSLATE_NOOP("Schemes", "    Однородная горизонтальная балка AB опи- рается на наклонную плоскость в т. B и за- креплена цилиндрическим шарниром в т. C. Поверхность балки и наклонная плоскость абсолютно гладкие.");
+constexpr const char* kTask1Problem = QT_TRANSLATE_NOOP("Schemes", "    Однородная горизонтальная балка AB опи- рается на наклонную плоскость в т. B и за- креплена цилиндрическим шарниром в т. A. Поверхность балки и наклонная плоскость абсолютно гладкие.");
 constexpr const char* kTask2Problem = QT_TRANSLATE_NOOP("Schemes", "   К абсолютно твердому телу приложена не- которая система сил (красный цвет обозна- чает неизвестные силы, а пурпурный - задан- ные).");
 constexpr const char* kTask3Problem = QT_TRANSLATE_NOOP("Schemes", "    Изогнутая под прямым углом балка заде- лана в стенку в точке B. Связь в точке B пре- пятствует не только поступательному пере- мещению тела, но и повороту его вокруг этой точки. Реакция в т. B характеризуется силой и парой сил с моментом заделки.");
 constexpr const char* kTask4Problem = QT_TRANSLATE_NOOP("Schemes", "   Здесь связи представлены нитями. Балка AK подвешена на двух нитях, которые в точке D связаны с третьей, привязанной к потолку. Силы реакции, действующие на балку в точ- ках A и B, направлены вдоль нитей.");
@@ -418,11 +418,11 @@ void task1Scheme3(const SchemeTarget& t)
     s.symbol(167, 49, u"a"_s);
 }
 
-// Task 1, third equation line (moments about C), added below.
+// Task 1, third equation line (moments about the hinge A), added below.
 void task1Scheme4(const SchemeTarget& t)
 {
     Sketch s = onStatement(t.statement);
-    s.label(30, 80, u"M"_s, u"C"_s);
+    s.label(30, 80, u"M"_s, u"A"_s);
     s.label(60, 80, u":"_s);
     s.label(70, 80, u"M"_s);
     s.label(90, 80, u"-"_s);
@@ -505,7 +505,7 @@ constexpr const char* kTask1Freed = QT_TRANSLATE_NOOP("Schemes", "Балка AB 
     "Заданные нагрузки показаны пурпурным цветом: пара сил с моментом M и вес P в точке C.");
 constexpr const char* kTask1X = QT_TRANSLATE_NOOP("Schemes", "Уравнение проекций на ось x: X индекс A минус R индекс B синус альфа.");
 constexpr const char* kTask1Y = QT_TRANSLATE_NOOP("Schemes", "Уравнение проекций на ось y: Y индекс A минус P плюс R индекс B косинус альфа.");
-constexpr const char* kTask1M = QT_TRANSLATE_NOOP("Schemes", "Уравнение моментов относительно точки C: M минус P b плюс 2 b R индекс B косинус альфа.");
+constexpr const char* kTask1M = QT_TRANSLATE_NOOP("Schemes", "Уравнение моментов относительно точки A: M минус P b плюс 2 b R индекс B косинус альфа.");
 
 // The sentences of a description, as source texts; unused places are null.
 using Sentences = std::array<const char*, 4>;

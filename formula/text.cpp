@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <limits>
 #include <string>
+#include <type_traits>
 #include <utility>
 
 #include "formula/errors.h"
@@ -61,43 +62,14 @@ long long writtenExponent(std::string_view t, std::size_t at)
     return negative ? -written : written;
 }
 
-// Of a text the conversion found out of range: true when its magnitude is
-// below 1 (it underflowed), false when it is at least 1 (it overflowed).
-bool belowOne(std::string_view t)
-{
-    std::size_t i = (!t.empty() && (t[0] == '+' || t[0] == '-')) ? 1 : 0;
-    long long integerDigits = 0;    // from the first non-zero one
-    long long zerosAfterPoint = 0;  // before the first non-zero digit
-    bool nonZero = false;
-    bool afterPoint = false;
-    for (; i < t.size() && t[i] != 'e' && t[i] != 'E'; ++i) {
-        const char c = t[i];
-        if (c == '.') {
-            afterPoint = true;
-        } else if (!afterPoint) {
-            if (nonZero || c != '0') {
-                nonZero = true;
-                ++integerDigits;
-            }
-        } else if (!nonZero) {
-            if (c == '0')
-                ++zerosAfterPoint;
-            else
-                nonZero = true;
-        }
-    }
-    if (!nonZero)
-        return true;
-    const long long exponent = writtenExponent(t, i);
-    const long long order = integerDigits > 0 ? integerDigits - 1 : -(zerosAfterPoint + 1);
-    return order + exponent < 0;
-}
-
-// The C library's conversion of a text of the decimal syntax below; for an
-// out-of-range text below 1 that is zero or a subnormal value.  The text is
-// written again without a decimal point, as digits and a decimal exponent, so
-// that no locale can read it differently.
-long double pointFreeValue(std::string_view t)
+// The C library's conversion (strtod, strtold) of a text of the decimal syntax
+// below, correctly rounded; beyond the range the infinity of the text's sign,
+// below it zero or a subnormal value.  The text is written again without a
+// decimal point, as digits and a decimal exponent: the decimal point is the
+// one part of the syntax a locale changes, so no locale can read it
+// differently.
+template <typename Float>
+Float pointFreeValue(std::string_view t)
 {
     std::string digits;
     long long exponent = 0;
@@ -117,7 +89,10 @@ long double pointFreeValue(std::string_view t)
     exponent += writtenExponent(t, i);
     digits += 'e';
     digits += std::to_string(exponent);
-    return std::strtold(digits.c_str(), nullptr);
+    if constexpr (std::is_same_v<Float, double>)
+        return std::strtod(digits.c_str(), nullptr);
+    else
+        return std::strtold(digits.c_str(), nullptr);
 }
 
 // Optional sign, digits with at most one point and at least one digit, then
@@ -152,7 +127,51 @@ bool decimalSyntax(std::string_view t)
 }
 
 template <typename Float>
-bool readDecimal(std::string_view text, Float& value)
+bool readThroughCLibrary(std::string_view text, Float& value)
+{
+    if (!decimalSyntax(text))
+        return false;
+    const Float parsed = pointFreeValue<Float>(text);
+    // Overflow gives HUGE_VAL, the infinity of the text's sign.
+    value = std::isinf(parsed) ? std::copysign(std::numeric_limits<Float>::infinity(), parsed) : parsed;
+    return true;
+}
+
+#if defined(VEKTUM_HAVE_DOUBLE_FROM_CHARS) || defined(VEKTUM_HAVE_LONG_DOUBLE_FROM_CHARS)
+// Of a text the conversion found out of range: true when its magnitude is
+// below 1 (it underflowed), false when it is at least 1 (it overflowed).
+bool belowOne(std::string_view t)
+{
+    std::size_t i = (!t.empty() && (t[0] == '+' || t[0] == '-')) ? 1 : 0;
+    long long integerDigits = 0;    // from the first non-zero one
+    long long zerosAfterPoint = 0;  // before the first non-zero digit
+    bool nonZero = false;
+    bool afterPoint = false;
+    for (; i < t.size() && t[i] != 'e' && t[i] != 'E'; ++i) {
+        const char c = t[i];
+        if (c == '.') {
+            afterPoint = true;
+        } else if (!afterPoint) {
+            if (nonZero || c != '0') {
+                nonZero = true;
+                ++integerDigits;
+            }
+        } else if (!nonZero) {
+            if (c == '0')
+                ++zerosAfterPoint;
+            else
+                nonZero = true;
+        }
+    }
+    if (!nonZero)
+        return true;
+    const long long exponent = writtenExponent(t, i);
+    const long long order = integerDigits > 0 ? integerDigits - 1 : -(zerosAfterPoint + 1);
+    return order + exponent < 0;
+}
+
+template <typename Float>
+bool readThroughFromChars(std::string_view text, Float& value)
 {
     if (!decimalSyntax(text))
         return false;
@@ -167,13 +186,15 @@ bool readDecimal(std::string_view text, Float& value)
         if (!belowOne(text))
             parsed = negative ? -std::numeric_limits<Float>::infinity() : std::numeric_limits<Float>::infinity();
         else
-            parsed = static_cast<Float>(pointFreeValue(text));
+            parsed = pointFreeValue<Float>(text);
     } else if (result.ec != std::errc()) {
         return false;
     }
     value = parsed;
     return true;
 }
+
+#endif
 
 [[noreturn]] void notANumber(std::string_view text)
 {
@@ -293,26 +314,30 @@ FunctionId functionOf(std::string_view name)
 
 bool readDecimalNumber(std::string_view text, double& value)
 {
-    return readDecimal(text, value);
+#if defined(VEKTUM_HAVE_DOUBLE_FROM_CHARS)
+    return readThroughFromChars(text, value);
+#else
+    return readThroughCLibrary(text, value);
+#endif
 }
 
 bool readDecimalNumber(std::string_view text, long double& value)
 {
-#if defined(VEKTUM_NO_FROM_CHARS_LONG_DOUBLE)
-    return readDecimalNumberThroughCLibrary(text, value);
+#if defined(VEKTUM_HAVE_LONG_DOUBLE_FROM_CHARS)
+    return readThroughFromChars(text, value);
 #else
-    return readDecimal(text, value);
+    return readThroughCLibrary(text, value);
 #endif
+}
+
+bool readDecimalNumberThroughCLibrary(std::string_view text, double& value)
+{
+    return readThroughCLibrary(text, value);
 }
 
 bool readDecimalNumberThroughCLibrary(std::string_view text, long double& value)
 {
-    if (!decimalSyntax(text))
-        return false;
-    const long double parsed = pointFreeValue(text);
-    // Overflow gives HUGE_VALL, the infinity of the text's sign, as above.
-    value = std::isinf(parsed) ? std::copysign(std::numeric_limits<long double>::infinity(), parsed) : parsed;
-    return true;
+    return readThroughCLibrary(text, value);
 }
 
 std::uint8_t FunctionCode(std::string_view name)

@@ -43,9 +43,11 @@ long double StrToNumber(std::string_view text);
 // number.
 bool readDecimalNumber(std::string_view text, double& value);
 bool readDecimalNumber(std::string_view text, long double& value);
-// The same reading of a long double through the C library's strtold, for
-// standard libraries without a full std::from_chars for long double (the
-// build then uses it for readDecimalNumber); it gives the same values.
+// The same reading through the C library's strtod and strtold, whatever the
+// process locale, for standard libraries whose std::from_chars lacks a
+// floating type or reads it short (the build then uses it for
+// readDecimalNumber of that type); it gives the same values.
+bool readDecimalNumberThroughCLibrary(std::string_view text, double& value);
 bool readDecimalNumberThroughCLibrary(std::string_view text, long double& value);
 
 // The functions of a formula by their codes.

@@ -11,7 +11,11 @@
 #include <QString>
 
 // Registers the face substitutions and makes the application font render
-// with the faces' hinting; safe to call more than once.
+// with the faces' hinting; safe to call more than once.  Start-up calls it
+// before anything loads a font: where Qt draws through FreeType, it asks for
+// the interpreter that gives the designed advances (through
+// FREETYPE_PROPERTIES) and, once FreeType has read that, leaves the
+// environment as it found it.
 void installFontSubstitutions();
 
 // A font N pixels high.  Once the substitutions are installed, a family that

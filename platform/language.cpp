@@ -127,9 +127,13 @@ bool installLanguage(Language language)
     return true;
 }
 
-Language installStartupLanguage(const QStringList& arguments)
+Language startupLanguage(const QStringList& arguments)
 {
-    const Language language = chooseLanguage(QLocale::system().uiLanguages(), languageArgument(arguments));
+    return chooseLanguage(QLocale::system().uiLanguages(), languageArgument(arguments));
+}
+
+Language installProgramLanguage(Language language)
+{
     if (!installLanguage(language))
         qWarning("vektum: the English catalogue :/i18n/vektum_en.qm is missing; the texts stay Russian");
     return currentLanguage();

@@ -31,14 +31,17 @@ QString languageArgument(const QStringList& arguments);
 // false when the program's catalogue could not be loaded; the texts then stay
 // Russian.  A missing Qt catalogue is said on standard error and leaves Qt's
 // texts English.  Installing again replaces both catalogues.  Start-up calls
-// it once, before any window exists (installStartupLanguage); a text is
+// it once, before any window exists (installProgramLanguage); a text is
 // translated when it is read, so what is made afterwards speaks the language
 // installed last.
 bool installLanguage(Language language);
 
-// Chooses the language from the arguments and the desktop's UI languages and
-// installs it; says so on standard error when the catalogue is missing.
-Language installStartupLanguage(const QStringList& arguments);
+// The language start-up chooses from the arguments and the desktop's UI
+// languages.
+Language startupLanguage(const QStringList& arguments);
+// Installs the language as installLanguage does and says so on standard error
+// when the catalogue is missing; returns the language installed.
+Language installProgramLanguage(Language language);
 
 // The text in the given language without the application object: for what is
 // written before it exists (the command line's help and errors).

@@ -1,7 +1,10 @@
 #pragma once
-// Raised panels and fixed-size labels, the building blocks of the text
-// windows.  Geometry is given as the designer gives it: left, top, width and
-// height relative to the parent's outer top-left corner.
+// Raised panels, buttons and fixed-size labels (platform/textfit.h), the
+// building blocks of the text windows.  Geometry is given as the designer
+// gives it: left, top, width and height relative to the parent's outer
+// top-left corner.
+#include "platform/textfit.h"
+
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
@@ -24,12 +27,3 @@ QPushButton* dialogButton(QWidget* parent, const QString& name, const QString& t
 
 // The "OK" button with the green check mark, the window's default button.
 QPushButton* okButton(QWidget* parent, const QRect& box, const QFont& font);
-
-// A plain-text label of fixed size.  Alignment is the designer's: horizontal
-// left, centre or right, vertical top, centre or bottom.  A word-wrapped label
-// breaks lines at blanks and clips what does not fit its height; a one-line
-// label whose text runs a little wider than the box in the installed face is
-// widened to show its whole line when it is first shown.
-QLabel* fixedLabel(QWidget* parent, int left, int top, int width, int height, const QString& text,
-                   const QFont& font, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop,
-                   bool wordWrap = true);

@@ -41,3 +41,17 @@ configure_build() {
     fi
     cmake -S "$VEKTUM_ROOT" -B "$dir" "${launcher[@]}" "$@" >/dev/null
 }
+
+# build_googletest BUILD_DIR INSTALL_DIR [cmake options...]
+# GoogleTest (without GoogleMock) built from Debian's source (package
+# googletest, /usr/src/googletest) with the given options, such as a toolchain
+# file, and installed into INSTALL_DIR, once: for a compiler or standard
+# library that Debian's own GoogleTest library was not built with.
+build_googletest() {
+    local build=$1 install=$2; shift 2
+    [ -f "$install/lib/cmake/GTest/GTestConfig.cmake" ] && return 0
+    cmake -S /usr/src/googletest -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_GMOCK=OFF \
+          -DCMAKE_INSTALL_PREFIX="$install" "$@" >/dev/null
+    cmake --build "$build" --parallel "${VEKTUM_JOBS:-$(nproc)}" >/dev/null
+    cmake --install "$build" >/dev/null
+}

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Cross-compiles the Qt-free cores (formula, solver) and their GoogleTests for
-# 64-bit Windows with MinGW-w64 and runs them under Wine through CTest, so
-# that the cores stay portable.  GoogleTest itself is built once from Debian's
-# source (package googletest, /usr/src/googletest) into the build tree.
+# Cross-compiles the Qt-free cores (VEKTUM_CORES in CMakeLists.txt) and their
+# GoogleTests for 64-bit Windows with MinGW-w64 and runs them under Wine
+# through CTest, so that the cores stay portable.  GoogleTest itself is built
+# once from Debian's source (build_googletest) into the build tree.
 #
 #   scripts/windows_cores.sh [build dir]      (default build/mingw-cores)
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
@@ -16,13 +16,7 @@ gtest=$build/googletest
 # Static runtime: the test programs run under Wine without DLLs beside them.
 static=(-DCMAKE_EXE_LINKER_FLAGS=-static)
 
-if [ ! -f "$gtest/install/lib/cmake/GTest/GTestConfig.cmake" ]; then
-    cmake -S /usr/src/googletest -B "$gtest/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-          -DCMAKE_BUILD_TYPE=Release -DBUILD_GMOCK=OFF -Dgtest_disable_pthreads=OFF \
-          -DCMAKE_INSTALL_PREFIX="$gtest/install" "${static[@]}" >/dev/null
-    cmake --build "$gtest/build" --parallel "$jobs" >/dev/null
-    cmake --install "$gtest/build" >/dev/null
-fi
+build_googletest "$gtest/build" "$gtest/install" -DCMAKE_TOOLCHAIN_FILE="$toolchain" "${static[@]}"
 
 configure_build "$build/cores" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Debug \
     -DVEKTUM_WERROR=ON -DVEKTUM_CORES_ONLY=ON "${static[@]}" \

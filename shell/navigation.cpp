@@ -5,11 +5,13 @@
 #include "platform/about.h"
 #include "platform/forms.h"
 #include "platform/guard.h"
+#include "platform/keyboard.h"
 #include "platform/windows.h"
 #include "reference/metodform.h"
 #include "shell/kontrform.h"
 #include "shell/repform.h"
 #include "shell/reshform.h"
+#include "shell/startup.h"
 #include "solver/forms/askform.h"
 #include "solver/forms/matrix2form.h"
 #include "solver/forms/matrixform.h"
@@ -58,15 +60,11 @@ void aboutKey(QWidget* window)
     showAboutWindow(dialog ? dialog : window);
 }
 
-// F1 and Ctrl+F1 as they reach a widget of one of the windows: from the
-// focus, whether or not the desktop reports the window active.
+// F1 and Ctrl+F1 as they reach a widget of one of the program's windows:
+// from the focus, whether or not the desktop reports the window active.
 class HelpKeys : public QObject {
 public:
-    HelpKeys(const QList<QWidget*>& windows, QObject* parent) : QObject(parent)
-    {
-        for (QWidget* w : windows)
-            m_windows.append(w);
-    }
+    using QObject::QObject;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -78,7 +76,7 @@ protected:
         if (key->key() != Qt::Key_F1 || (mods != Qt::NoModifier && mods != Qt::ControlModifier))
             return false;
         QWidget* window = static_cast<QWidget*>(watched)->window();
-        if (!m_windows.contains(window) && !qobject_cast<AboutWindow*>(window))
+        if (!createdWindows().contains(window) && !qobject_cast<AboutWindow*>(window))
             return false;
         if (!key->isAutoRepeat())
             guarded([&] {
@@ -89,9 +87,6 @@ protected:
             });
         return true;
     }
-
-private:
-    QList<QPointer<QWidget>> m_windows;
 };
 
 template <class Window, class Signal, class Step>
@@ -122,10 +117,12 @@ void connectWindows()
     on(MetodForm, &TMetodForm::leaveRequested, [] { takePlace(MetodForm, ReshForm); });
 }
 
-void connectHelpKeys(const QList<QWidget*>& windows)
+void installKeys()
 {
-    if (windows.isEmpty() || !qApp)
+    static QPointer<HelpKeys> helpKeys;
+    if (helpKeys || !qApp)
         return;
-    // Lives as long as the first window; gone with it, it filters no more.
-    qApp->installEventFilter(new HelpKeys(windows, windows.first()));
+    installKeyboardBehaviour();
+    helpKeys = new HelpKeys(qApp);
+    qApp->installEventFilter(helpKeys);
 }

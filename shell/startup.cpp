@@ -12,7 +12,6 @@
 #include "shell/mainform.h"
 #include "eqedit/teqeditaccessible.h"
 #include "platform/accessibility.h"
-#include "platform/keyboard.h"
 #include "shell/navigation.h"
 #include "platform/fonts.h"
 #include "platform/forms.h"
@@ -60,13 +59,19 @@ void stopModules()
     doneExerciseModules();
 }
 
+Language installProgramServices(Language language)
+{
+    installFontSubstitutions();
+    const Language installed = installProgramLanguage(language);
+    installAccessibility({TEqEditAccessibleFactory});
+    installKeys();
+    return installed;
+}
+
 void createWindows()
 {
     if (!registry().isEmpty())
         return;   // the windows exist once per run
-    installFontSubstitutions();
-    installAccessibility({TEqEditAccessibleFactory});
-    installKeyboardBehaviour();
     // The main window alone decides when the program ends: hiding or closing
     // the last visible other window must not end it, and hidden windows must
     // not keep it running after the main window has been closed.
@@ -89,7 +94,6 @@ void createWindows()
     create<TMatrix2Form, &Matrix2Form>();
     create<TAskForm, &AskForm>();
     connectWindows();
-    connectHelpKeys(createdWindows());
 
     MainForm->show();
 }
@@ -111,16 +115,18 @@ QList<QWidget*> createdWindows()
     return list;
 }
 
-int runProgram(int argc, char** argv)
+int runProgram(int argc, char** argv, void (*identify)())
 {
     startModules();
     int rc = 0;
     {
         GuardedApplication app(argc, argv);
-        // The one place the language is installed: the program's texts and
-        // Qt's own, before any window exists.
-        installStartupLanguage(app.arguments());
         try {
+            if (identify)
+                identify();
+            // The one place the language is chosen: the program's texts and
+            // Qt's own, before any window exists.
+            installProgramServices(startupLanguage(app.arguments()));
             createWindows();
             rc = app.exec();
         } catch (...) {

@@ -690,8 +690,8 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
         <translation>Think which equilibrium equations can be written now.</translation>
     </message>
     <message>
-        <source>    Однородная горизонтальная балка AB опи- рается на наклонную плоскость в т. B и за- креплена цилиндрическим шарниром в т. C. Поверхность балки и наклонная плоскость абсолютно гладкие.</source>
-        <translation>    A uniform horizontal beam AB rests on an inclined plane at B and is held by a pin (cylindrical hinge) at C. The beam and the inclined plane are perfectly smooth.</translation>
+        <source>    Однородная горизонтальная балка AB опи- рается на наклонную плоскость в т. B и за- креплена цилиндрическим шарниром в т. A. Поверхность балки и наклонная плоскость абсолютно гладкие.</source>
+        <translation>    A uniform horizontal beam AB rests on an inclined plane at B and is held by a pin (cylindrical hinge) at A. The beam and the inclined plane are perfectly smooth.</translation>
     </message>
     <message>
         <source>   К абсолютно твердому телу приложена не- которая система сил (красный цвет обозна- чает неизвестные силы, а пурпурный - задан- ные).</source>
@@ -830,8 +830,8 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
         <translation>Equation of projections on the y axis: Y sub A minus P plus R sub B cosine alpha.</translation>
     </message>
     <message>
-        <source>Уравнение моментов относительно точки C: M минус P b плюс 2 b R индекс B косинус альфа.</source>
-        <translation>Equation of moments about point C: M minus P b plus 2 b R sub B cosine alpha.</translation>
+        <source>Уравнение моментов относительно точки A: M минус P b плюс 2 b R индекс B косинус альфа.</source>
+        <translation>Equation of moments about point A: M minus P b plus 2 b R sub B cosine alpha.</translation>
     </message>
     <message>
         <source>В поле условия записан главный момент системы сил относительно точки D: L индекс D равен сумме моментов относительно D сил R индекс D, F, G и R индекс B (1); первое слагаемое равно нулю, так как его радиус-вектор нулевой.</source>

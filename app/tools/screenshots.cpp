@@ -131,7 +131,7 @@ int main(int argc, char** argv)
         const QStringList arguments = QCoreApplication::arguments();
         const QDir folder(arguments.size() > 1 ? arguments.at(1) : QStringLiteral("."));
         // Russian unless `--lang en` follows the folder, whatever the desktop speaks.
-        installLanguage(chooseLanguage({}, languageArgument(arguments)));
+        installProgramServices(chooseLanguage({}, languageArgument(arguments)));
         if (!folder.exists() && !QDir().mkpath(folder.path())) {
             std::fprintf(stderr, "cannot make %s\n", qPrintable(folder.path()));
             rc = 1;

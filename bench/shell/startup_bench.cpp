@@ -13,6 +13,7 @@
 #include "platform/language.h"
 #include "shell/startup.h"
 #include "../ratios.h"
+#include "selfprocess.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -23,19 +24,6 @@
 #include <cstring>
 #include <functional>
 #include <map>
-#include <string>
-// Children are started with the system's own call, which adds the least to
-// what is timed: posix_spawn where it exists, _spawnv on Windows.
-#if defined(_WIN32)
-#include <process.h>
-#include <stdlib.h>
-#else
-#include <spawn.h>
-#include <sys/wait.h>
-
-extern char** environ;
-#endif
-
 namespace {
 int appArgc = 1;
 char appName[] = "bench_startup";
@@ -95,35 +83,13 @@ bool startupOnce()
     bool painted = false;
     {
         GuardedApplication app(appArgc, appArgv);
-        installStartupLanguage(app.arguments());
+        installProgramServices(startupLanguage(app.arguments()));
         createWindows();
         painted = waitForFirstPaint(MainForm);
         destroyWindows();
     }
     stopModules();
     return painted;
-}
-
-std::string selfPath;
-
-// Starts this executable in a child mode and waits for it; false on failure.
-bool runChild(const char* mode)
-{
-#if defined(_WIN32)
-    // The arguments are joined into one command line: the path is quoted.
-    const std::string quoted = '"' + selfPath + '"';
-    const char* const argv[] = {quoted.c_str(), mode, nullptr};
-    return _spawnv(_P_WAIT, selfPath.c_str(), argv) == 0;
-#else
-    char* argv[] = {selfPath.data(), const_cast<char*>(mode), nullptr};
-    pid_t pid = 0;
-    if (posix_spawn(&pid, selfPath.c_str(), nullptr, nullptr, argv, environ) != 0)
-        return false;
-    int status = 0;
-    if (waitpid(pid, &status, 0) != pid)
-        return false;
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-#endif
 }
 
 // Times `once` per iteration; the run ends with `failure` when it fails.
@@ -186,13 +152,6 @@ int main(int argc, char** argv)
     if (argc == 2 && std::strcmp(argv[1], "--child=program") == 0)
         return startupOnce() ? 0 : 1;
 
-#if defined(_WIN32)
-    char* program = nullptr;
-    if (_get_pgmptr(&program) == 0 && program != nullptr)
-        selfPath = program;
-#else
-    selfPath = "/proc/self/exe";
-#endif
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

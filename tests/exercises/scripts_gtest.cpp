@@ -1,9 +1,11 @@
 // The exercise scripts against the formula engine: every reference formula is
 // judged equal to itself over the variables a step set-up defines, the batch
 // of values is one re-seeding and one draw per variable, and the spelling of
-// names in the references matches the names the set-ups define.
+// names in the references matches the names the set-ups define; the worked
+// example's equations hold at the solution its last steps give.
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <ctime>
 #include <numbers>
@@ -163,6 +165,8 @@ TEST(ScriptReferences, EquivalentAndWrongAnswers)
         {"example 2 no", exampleSteps()[2], "N", kVerdictNotEqual},
         {"example 4 reordered", exampleSteps()[4], "-R!B@*sin(~a)+F", kVerdictEqual},
         {"example 4 with blanks", exampleSteps()[4], "F - R!B@ * sin(~a)", kVerdictEqual},
+        {"example 6 with cos", exampleSteps()[6], "R!B@*(2*b-a)*cos(~a)-G*b+G*a", kVerdictEqual},
+        {"example 6 weight's arm b", exampleSteps()[6], "-G*b+R!B@*(2*b-a)*sin(~p/2-~a)", kVerdictNotEqual},
         {"example 10", exampleSteps()[10], "G*(b-a)/(2*b-a)/cos(~a)", kVerdictEqual},
         {"task 0 step 1 no", taskSteps(0)[1], "N", kVerdictEqual},
         {"task 0 step 1 yes", taskSteps(0)[1], "Y", kVerdictNotEqual},
@@ -206,7 +210,7 @@ TEST(ScriptSteps, EveryStepIsTheOneOfTheExerciseTables)
         {"example", 3, "Какой номер имеет это слагаемое?", "2", 0},
         {"example", 4, "Запишите сумму проекций всех сил на ось Ox", "F-R!B@*sin(~a)", 0},
         {"example", 5, "Запишите сумму проекций всех сил на ось Oy", "R!D@+R!B@*cos(~a)-G", 0},
-        {"example", 6, "Запишите сумму моментов всех сил относительно т. D", "-G*b+R!B@*(2*b-a)*sin(~p/2-~a)", 0},
+        {"example", 6, "Запишите сумму моментов всех сил относительно т. D", "R!B@*(2*b-a)*sin(~p/2-~a)-G*(b-a)", 0},
         {"example", 7, "Запишите сумму моментов всех сил относительно т. B", "G*b-R!D@*(2*b-a)", 0},
         {"example", 8, "Запишите чему равна сила F из системы (1)", "G*(b-a)/(2*b-a)*tan(~a)", 0},
         {"example", 9, "Теперь, пожалуйста, запишите выражение для R!D", "G-G*(b-a)/(2*b-a)", 0},
@@ -257,4 +261,47 @@ TEST(ScriptSteps, EveryStepIsTheOneOfTheExerciseTables)
         }
         EXPECT_EQ(script.steps->size(), count) << script.name;
     }
+}
+
+// The worked example's mechanics: with F, R_D and R_B as its last three steps
+// express them, the two projection sums and the two moment sums it asks for
+// vanish, at every drawn point where the expressions can be evaluated.  A
+// moment sum with a wrong arm leaves a residue, so the script cannot refuse
+// the right equation and then show its consequences as the answers.
+TEST(ScriptMechanics, WorkedExampleEquationsHoldAtItsSolution)
+{
+    const auto& steps = exampleSteps();
+    const struct {
+        const char* unknown;
+        std::size_t step;
+    } solution[] = {{"F", 8}, {"R!D", 9}, {"R!B", 10}};
+    const std::size_t equations[] = {4, 5, 6, 7};
+    auto valueOf = [](const char* formula, const TMyPacketData& table) {
+        const TMyEquation tree(NormalizeEquation(formula));
+        clearMessage();
+        return tree.Evaluate(table);
+    };
+    int checked = 0;
+    for (std::uint32_t seed = 1; seed <= 60; ++seed) {
+        TMyPacketData table;
+        defineSeeded(table, exampleVariableNames(), seed * 104729u);
+        bool defined = true;
+        for (const auto& [unknown, step] : solution) {
+            const long double v = valueOf(steps[step].reference, table);
+            defined = defined && MyStat.Message.empty() && std::isfinite(v) && std::fabs(v) < 1e9;
+            char text[64];
+            const auto end = std::to_chars(text, text + sizeof text, static_cast<double>(v)).ptr;
+            table.SetVariable(unknown, std::string(text, end));
+        }
+        if (!defined)
+            continue;
+        ++checked;
+        for (std::size_t step : equations) {
+            const long double residue = valueOf(steps[step].reference, table);
+            const long double scale = 1 + std::fabs(table.GetVariable("G")) * (1 + std::fabs(table.GetVariable("b")));
+            EXPECT_LT(std::fabs(residue), 1e-9L * scale) << "seed " << seed << ", step " << step << ": "
+                                                         << steps[step].reference;
+        }
+    }
+    EXPECT_GT(checked, 40);
 }

@@ -4,6 +4,7 @@
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -111,26 +112,52 @@ TEST(StrToNumber, ReadsTheEndsOfTheExtendedRange)
     EXPECT_THROW(StrToNumber("1" + std::string(4933, '0')), NumberFormatError);
 }
 
-// Where the standard library lacks std::from_chars for long double the
+// Where the standard library lacks std::from_chars for a floating type the
 // number is read through the C library instead: both readings agree on every
-// text, to the last bit, the sign of zero and the infinities included.
-TEST(ReadDecimalNumber, TheCLibraryReadingMatchesTheStandardOne)
+// text, to the last bit, the sign of zero and the infinities included, for the
+// table's texts and for random ones of every length and magnitude.
+template <typename Float>
+void expectBothReadingsAgree(const std::vector<std::string>& texts)
 {
-    const std::string texts[] = {
-        "2.5", "-3", "5.", ".5", "-.25", "007", "3.1415926535897932384626433832795", "327.67", "0.05",
-        "1e5", "-1E-5", "+5", "0.1", "1e4932", "1.18973149535723176502e4932", "1e4933", "-1e99999",
-        "1e-4940", "1e-4960", "-0", "-1e-99999", "123456789012345678901234567890e-20",
-        "1" + std::string(4932, '0'), "0." + std::string(4939, '0') + "1", "-0." + std::string(4960, '0') + "1",
-        "1" + std::string(4933, '0'), "", ".", "e5", "1e", "1.2.3", "--5", "0x1", "1,5", "inf", "nan"};
     for (const std::string& text : texts) {
-        long double standard = 7.0L;
-        long double portable = 7.0L;
+        Float standard = 7;
+        Float portable = 7;
         const bool readStandard = readDecimalNumber(text, standard);
         const bool readPortable = readDecimalNumberThroughCLibrary(text, portable);
         ASSERT_EQ(readPortable, readStandard) << text;
         EXPECT_TRUE(standard == portable && std::signbit(standard) == std::signbit(portable))
             << text << ": " << standard << " / " << portable;
     }
+}
+
+TEST(ReadDecimalNumber, TheCLibraryReadingMatchesTheStandardOne)
+{
+    std::vector<std::string> texts = {
+        "2.5", "-3", "5.", ".5", "-.25", "007", "3.1415926535897932384626433832795", "327.67", "0.05",
+        "1e5", "-1E-5", "+5", "0.1", "1e4932", "1.18973149535723176502e4932", "1e4933", "-1e99999",
+        "1e-4940", "1e-4960", "-0", "-1e-99999", "123456789012345678901234567890e-20",
+        "1.7976931348623157e308", "1.7976931348623159e308", "2.2250738585072011e-308", "4.9e-324", "2e-324",
+        "1" + std::string(4932, '0'), "0." + std::string(4939, '0') + "1", "-0." + std::string(4960, '0') + "1",
+        "1" + std::string(4933, '0'), "", ".", "e5", "1e", "1.2.3", "--5", "0x1", "1,5", "inf", "nan"};
+    std::mt19937 random(20260);
+    const auto below = [&random](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    for (int k = 0; k < 4000; ++k) {
+        std::string text = below(3) == 0 ? "-" : "";
+        const int digits = 1 + below(below(4) == 0 ? 60 : 20);
+        const int point = below(digits + 2) - 1;  // -1: no point
+        for (int d = 0; d < digits; ++d) {
+            if (d == point)
+                text += '.';
+            text += static_cast<char>('0' + below(10));
+        }
+        if (below(2) == 0)
+            text += "e" + std::to_string(below(10000) - 5000);
+        else if (below(2) == 0)
+            text += "e" + std::to_string(below(700) - 350);
+        texts.push_back(text);
+    }
+    expectBothReadingsAgree<double>(texts);
+    expectBothReadingsAgree<long double>(texts);
 }
 
 TEST(StrToNumber, MalformedNumberTextThrows)

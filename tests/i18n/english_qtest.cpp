@@ -73,7 +73,7 @@ class EnglishTest : public QObject {
 private slots:
     void initTestCase()
     {
-        QCOMPARE(installStartupLanguage({QStringLiteral("vektum"), QStringLiteral("--lang"), QStringLiteral("en")}),
+        QCOMPARE(installProgramServices(startupLanguage({QStringLiteral("vektum"), QStringLiteral("--lang"), QStringLiteral("en")})),
                  Language::English);
         startModules();
         createWindows();

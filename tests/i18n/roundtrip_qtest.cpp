@@ -57,6 +57,7 @@ QStringList windowTexts()
         texts.append(QStringLiteral("box: ") + m.title + QStringLiteral(": ") + m.text);
     });
     startModules();
+    installProgramServices(currentLanguage());
     createWindows();
     for (QWidget* window : createdWindows()) {
         window->ensurePolished();

@@ -76,7 +76,7 @@ private slots:
     void russianByDefault()
     {
         // The process's environment was set to a Russian desktop in main().
-        QCOMPARE(installStartupLanguage({QStringLiteral("vektum")}), Language::Russian);
+        QCOMPARE(installProgramServices(startupLanguage({QStringLiteral("vektum")})), Language::Russian);
         startModules();
         createWindows();
         QVERIFY(QTest::qWaitForWindowExposed(MainForm));

@@ -14,7 +14,7 @@
 #include "reference/svyazform.h"
 #include "reference/svyazpictures.h"
 #include "platform/fonts.h"
-#include "platform/textlabel.h"
+#include "platform/textfit.h"
 
 #include <QAccessible>
 #include <QFontMetrics>
@@ -520,7 +520,7 @@ void ReferenceWindowsTest::wrappedTextKeepsTheTablePitch()
 {
     // Lines of 17-px Arial lie 19 px apart, as on Windows, whatever the
     // desktop's own line spacing: the baseline 15 px below the line's top.
-    const LineGrid grid = windowsLineGrid(reference::textFont());
+    const LineGrid grid = windowsLineGrid(textFont());
     QCOMPARE(grid.pitch, 19);
     QCOMPARE(grid.ascent, 15);
     // So the end of the sentence on the couple, below its five lines, sits

@@ -8,7 +8,7 @@
 #include "platform/about.h"
 #include "platform/fonts.h"
 #include "platform/language.h"
-#include "platform/textlabel.h"
+#include "platform/textfit.h"
 #include "platform/translations.h"
 #include "shell/startup.h"
 
@@ -26,6 +26,22 @@
 #include <memory>
 
 namespace {
+
+// FreeType's setting in the environment as the process started, before the
+// application object and the fonts.
+struct Environment {
+    bool set = false;
+    QByteArray value;
+};
+Environment& startEnvironment()
+{
+    static Environment environment;
+    return environment;
+}
+void rememberStartEnvironment()
+{
+    startEnvironment() = {qEnvironmentVariableIsSet("FREETYPE_PROPERTIES"), qgetenv("FREETYPE_PROPERTIES")};
+}
 
 // Pixels between the ink of two texts side by side, below which they run together.
 constexpr int kThinBlank = 3;
@@ -86,7 +102,7 @@ LabelText layOut(const QLabel* label)
     const Qt::Alignment align = QStyle::visualAlignment(label->layoutDirection(), label->alignment());
     const int flags = int(align) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
     out.height = metrics.boundingRect(box, flags, label->text()).height();
-    // A paragraph set on the line grid of its face (platform/textlabel.h).
+    // A paragraph set on the line grid of its face (platform/textfit.h).
     int pitch = metrics.lineSpacing();
     int firstBaseline = metrics.ascent();
     if (const auto* own = qobject_cast<const TextLabel*>(label); own && own->setsOwnLines()) {
@@ -251,7 +267,8 @@ private slots:
     {
         // Rows tagged "en: ..." run with the English texts, made before the windows.
         const bool english = QByteArray(QTest::currentDataTag()).startsWith("en: ");
-        QVERIFY(installLanguage(english ? Language::English : Language::Russian));
+        const Language language = english ? Language::English : Language::Russian;
+        QCOMPARE(installProgramServices(language), language);
         startModules();
         createWindows();
     }
@@ -268,6 +285,8 @@ private slots:
     void pointsAndPixels();
     void fontsDrawTheFaceTheirNameStandsFor_data();
     void fontsDrawTheFaceTheirNameStandsFor();
+    void fontsLeaveTheEnvironmentAsFound_data();
+    void fontsLeaveTheEnvironmentAsFound();
     void qtOwnTextsAreRussian();
 };
 
@@ -422,6 +441,37 @@ void FitTest::fontsDrawTheFaceTheirNameStandsFor()
     }
 }
 
+void FitTest::fontsLeaveTheEnvironmentAsFound_data()
+{
+    QTest::addColumn<bool>("ownSetting");   // false: the environment the test started with
+    QTest::addColumn<QByteArray>("value");
+    QTest::newRow("as started") << false << QByteArray();
+    QTest::newRow("another setting") << true << QByteArray("cff:no-stem-darkening=0");
+    QTest::newRow("an interpreter") << true << QByteArray("truetype:interpreter-version=40");
+}
+
+// The FreeType setting the fonts ask for (textsMeasureAsDesigned shows that
+// it was read) is gone from the environment once they are installed, so that
+// programs started from this one do not inherit it; a setting of the user's
+// own stays as it was.
+void FitTest::fontsLeaveTheEnvironmentAsFound()
+{
+    QFETCH(bool, ownSetting);
+    QFETCH(QByteArray, value);
+    const char* const name = "FREETYPE_PROPERTIES";
+    if (ownSetting)
+        qputenv(name, value);
+    installFontSubstitutions();
+    const bool setAfter = qEnvironmentVariableIsSet(name);
+    const QByteArray valueAfter = qgetenv(name);
+    if (startEnvironment().set)
+        qputenv(name, startEnvironment().value);
+    else
+        qunsetenv(name);
+    QCOMPARE(setAfter, ownSetting || startEnvironment().set);
+    QCOMPARE(valueAfter, ownSetting ? value : startEnvironment().value);
+}
+
 void FitTest::qtOwnTextsAreRussian()
 {
     // Start-up loads Qt's own translations: the edit boxes' context menus, the
@@ -430,5 +480,5 @@ void FitTest::qtOwnTextsAreRussian()
     QCOMPARE(QCoreApplication::translate("QLineEdit", "Select All"), QStringLiteral("Выделить всё"));
 }
 
-QTEST_MAIN(FitTest)
+QTEST_MAIN_WRAPPER(FitTest, rememberStartEnvironment(); QTEST_MAIN_SETUP())
 #include "fit_qtest.moc"

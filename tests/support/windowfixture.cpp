@@ -99,6 +99,7 @@ bool showAlone(QWidget* window)
 void WindowsTestCase::init()
 {
     startModules();
+    installProgramServices(currentLanguage());
     createWindows();
 }
 

@@ -1,14 +1,11 @@
 #include "app/console.h"
 
-#ifdef Q_OS_WIN
 #include <qt_windows.h>
 #include <shellapi.h>
-#endif
 
 QStringList commandLineArguments(int argc, char** argv)
 {
     QStringList arguments;
-#ifdef Q_OS_WIN
     int count = 0;
     if (LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count)) {
         for (int i = 0; i < count; ++i)
@@ -16,7 +13,6 @@ QStringList commandLineArguments(int argc, char** argv)
         LocalFree(wide);
         return arguments;
     }
-#endif
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     return arguments;
@@ -24,7 +20,6 @@ QStringList commandLineArguments(int argc, char** argv)
 
 void writeConsoleText(const QString& text, std::FILE* stream)
 {
-#ifdef Q_OS_WIN
     // The program is a window program: started from a console it has no
     // standard handles of its own and writes to the console it came from.
     HANDLE handle = GetStdHandle(stream == stderr ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
@@ -47,8 +42,5 @@ void writeConsoleText(const QString& text, std::FILE* stream)
         CloseHandle(handle);
     // A pipe or a file gets UTF-8.
     std::fputs(text.toUtf8().constData(), stream);
-#else
-    std::fputs(text.toLocal8Bit().constData(), stream);
-#endif
     std::fflush(stream);
 }
