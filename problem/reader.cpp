@@ -49,6 +49,9 @@ const std::vector<std::string>& diagnosisNames()
 
 namespace {
 
+// A text the TOML reader has read, its sheltered characters mapped back (below).
+std::string unshelter(std::string_view text);
+
 template <typename E>
 struct Named {
     std::string_view name;
@@ -114,7 +117,7 @@ public:
     {
         for (auto&& [key, node] : table) {
             if (std::find(allowed.begin(), allowed.end(), key.str()) == allowed.end())
-                report(placeOf(key.source()), ProblemMessage::UnknownKey, {child(path, key.str())});
+                report(placeOf(key.source()), ProblemMessage::UnknownKey, {child(path, unshelter(key.str()))});
         }
     }
 
@@ -142,11 +145,12 @@ public:
             report(node, ProblemMessage::WrongType, {name, "string"});
             return std::nullopt;
         }
-        if (value->get().size() > limit) {
+        std::string text = unshelter(value->get());
+        if (text.size() > limit) {
             report(node, ProblemMessage::TooLong, {name, std::to_string(limit)});
             return std::nullopt;
         }
-        return value->get();
+        return text;
     }
 
     std::optional<int> integer(const toml::table& table, const std::string& path, std::string_view key,
@@ -641,86 +645,115 @@ DrawItem Reader::item(const toml::node& node, const std::string& path, ProblemKi
     return item;
 }
 
-// The first character the TOML reader must not be given, reported as a
-// syntax error at its place.  TOML allows no control character but tab, line
-// feed and carriage return anywhere, not even in a string, and outside
-// strings and comments nothing but ASCII.  The reader is spared both: it
-// breaks its own assertions on some of them (a NUL in a table header) and
-// reaches code it takes for unreachable on a letter such as "Г" where blank
-// space may stand.
+// Characters toml++ 3.3 takes for unreachable code where it looks for blank
+// space (U+00A1 to U+0499 and U+2C5E to U+3057 but U+3000: Cyrillic, Greek,
+// Latin accents...) are given to it as characters of the private-use area,
+// which it handles, and every text read is mapped back.
+constexpr char32_t kShelter = 0xE000;
+constexpr char32_t kShelterEnd = 0xE800;
+
+char32_t sheltered(char32_t c)
+{
+    if (c >= 0xA1 && c < 0x49A)
+        return kShelter + (c - 0xA1);
+    if (c >= 0x2C5E && c < 0x3058 && c != 0x3000)
+        return kShelter + 0x400 + (c - 0x2C5E);
+    return c;
+}
+
+char32_t unsheltered(char32_t c)
+{
+    if (c >= kShelter && c < kShelter + 0x400)
+        return c - kShelter + 0xA1;
+    if (c >= kShelter + 0x400 && c < kShelterEnd)
+        return c - kShelter - 0x400 + 0x2C5E;
+    return c;
+}
+
+void appendUtf8(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out += char(c);
+    } else if (c < 0x800) {
+        out += char(0xC0 | (c >> 6));
+        out += char(0x80 | (c & 0x3F));
+    } else {
+        out += char(0xE0 | (c >> 12));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    }
+}
+
+// The code point of a well-formed two- or three-byte sequence at i (its
+// length in `length`), or 0; anything else passes unchanged.
+char32_t codePointAt(std::string_view text, std::size_t i, std::size_t& length)
+{
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const auto continuation = [&](std::size_t k) { return k < text.size() && (byte(k) & 0xC0) == 0x80; };
+    if (byte(i) >= 0xC2 && byte(i) <= 0xDF && continuation(i + 1)) {
+        length = 2;
+        return char32_t(byte(i) & 0x1F) << 6 | (byte(i + 1) & 0x3F);
+    }
+    if (byte(i) >= 0xE0 && byte(i) <= 0xEF && continuation(i + 1) && continuation(i + 2)) {
+        const char32_t c = char32_t(byte(i) & 0x0F) << 12 | char32_t(byte(i + 1) & 0x3F) << 6 | (byte(i + 2) & 0x3F);
+        length = 3;
+        return c >= 0x800 && (c < 0xD800 || c > 0xDFFF) ? c : 0;
+    }
+    return 0;
+}
+
+template <typename Map>
+std::string mapped(std::string_view text, Map map)
+{
+    std::string out;
+    out.reserve(text.size() + text.size() / 2);
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t length = 1;
+        const char32_t c = codePointAt(text, i, length);
+        if (c && map(c) != c)
+            appendUtf8(out, map(c));
+        else
+            out.append(text.substr(i, c ? length : 1));
+        i += c ? length : 1;
+    }
+    return out;
+}
+
+std::string unshelter(std::string_view text)
+{
+    return mapped(text, unsheltered);
+}
+
+// The first character a problem file may not hold, as a syntax error at its
+// place: a control character but tab, line feed and carriage return (TOML
+// allows none, not even in a string), or one of the private-use characters
+// the reader shelters others as.
 std::optional<ProblemDiagnostic> unsafeCharacter(std::string_view text)
 {
-    enum class State { Plain, Comment, Basic, Literal, LongBasic, LongLiteral };
-    State state = State::Plain;
     int line = 1;
     int column = 1;
-    const auto at = [&](std::size_t i, std::string_view s) { return text.substr(i, s.size()) == s; };
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        const auto byte = static_cast<unsigned char>(c);
-        std::string fault;
-        if ((byte < 0x20 && c != '\t' && c != '\n' && c != '\r') || byte == 0x7F) {
-            char code[8];
-            std::snprintf(code, sizeof code, "U+%04X", unsigned(byte));
-            fault = std::string("control character ") + code;
-        } else if (byte >= 0x80 && state == State::Plain) {
-            fault = "a character other than ASCII outside a string or a comment";
+        const auto byte = static_cast<unsigned char>(text[i]);
+        std::size_t length = 1;
+        char32_t c = byte;
+        if (byte >= 0x80) {
+            c = codePointAt(text, i, length);
+            if (c == 0)
+                c = 0xFFFD;   // not UTF-8 the reader maps: its own report
         }
-        if (!fault.empty())
-            return problemDiagnostic(line, column, ProblemMessage::Syntax, {fault});
-        std::size_t skip = 0;   // further bytes taken with this one
-        switch (state) {
-        case State::Plain:
-            if (c == '#')
-                state = State::Comment;
-            else if (at(i, "\"\"\""))
-                state = State::LongBasic, skip = 2;
-            else if (at(i, "\'\'\'"))
-                state = State::LongLiteral, skip = 2;
-            else if (c == '"')
-                state = State::Basic;
-            else if (c == '\'')
-                state = State::Literal;
-            break;
-        case State::Comment:
-            if (c == '\n')
-                state = State::Plain;
-            break;
-        case State::Basic:
-        case State::LongBasic:
-            if (c == '\\' && i + 1 < text.size() && text[i + 1] != '\n')
-                skip = 1;
-            else if (state == State::Basic && (c == '"' || c == '\n'))
-                state = State::Plain;
-            else if (state == State::LongBasic && at(i, "\"\"\"")) {
-                state = State::Plain;
-                skip = 2;
-                while (skip < 4 && i + skip + 1 < text.size() && text[i + skip + 1] == '"')
-                    ++skip;   // up to two quotes of the text before the closing ones
-            }
-            break;
-        case State::Literal:
-            if (c == '\'' || c == '\n')
-                state = State::Plain;
-            break;
-        case State::LongLiteral:
-            if (at(i, "\'\'\'")) {
-                state = State::Plain;
-                skip = 2;
-                while (skip < 4 && i + skip + 1 < text.size() && text[i + skip + 1] == '\'')
-                    ++skip;
-            }
-            break;
+        if ((c < 0x20 && c != '\t' && c != '\n' && c != '\r') || c == 0x7F || (c >= kShelter && c < kShelterEnd)) {
+            char code[16];
+            std::snprintf(code, sizeof code, "U+%04X", unsigned(c));
+            return problemDiagnostic(line, column, ProblemMessage::Syntax,
+                                     {std::string(c < 0x80 ? "control character " : "private-use character ") + code});
         }
-        for (std::size_t k = i; k <= i + skip && k < text.size(); ++k) {
-            if (text[k] == '\n') {
-                ++line;
-                column = 1;
-            } else if ((static_cast<unsigned char>(text[k]) & 0xC0) != 0x80) {
-                ++column;   // columns count characters, not the bytes of UTF-8
-            }
+        if (c == '\n') {
+            ++line;
+            column = 1;
+        } else {
+            ++column;   // columns count characters, not the bytes of UTF-8
         }
-        i += skip;
+        i += length - 1;
     }
     return std::nullopt;
 }
@@ -747,12 +780,13 @@ ProblemReading readProblem(std::string_view text)
         reading.diagnostics.push_back(*fault);
         return reading;
     }
-    toml::parse_result parsed = toml::parse(text);
+    const std::string guarded = mapped(text, sheltered);
+    toml::parse_result parsed = toml::parse(guarded);
     if (!parsed) {
         const toml::parse_error& error = parsed.error();
         const SourcePlace at = placeOf(error.source());
         reading.diagnostics.push_back(problemDiagnostic(std::max(at.line, 1), std::max(at.column, 1), ProblemMessage::Syntax,
-                                                         {std::string(error.description())}));
+                                                         {unshelter(error.description())}));
         return reading;
     }
     Reader reader(reading.diagnostics);
