@@ -646,27 +646,35 @@ DrawItem Reader::item(const toml::node& node, const std::string& path, ProblemKi
 }
 
 // Characters toml++ 3.3 takes for unreachable code where it looks for blank
-// space (U+00A1 to U+0499 and U+2C5E to U+3057 but U+3000: Cyrillic, Greek,
-// Latin accents...) are given to it as characters of the private-use area,
-// which it handles, and every text read is mapped back.
+// space (U+00A1 to U+0499, U+2C5E to U+3057 but U+3000, U+FB26 to U+FEFE:
+// Cyrillic, Greek, accented Latin...) are given to it as characters of the
+// private-use area, which it handles, and every text read is mapped back.
+struct ShelteredRange {
+    char32_t first;
+    char32_t end;       // one past the last
+    char32_t shelter;   // where `first` goes
+};
+constexpr ShelteredRange kSheltered[] = {
+    {0xA1, 0x49A, 0xE000},
+    {0x2C5E, 0x3058, 0xE400},
+    {0xFB26, 0xFEFF, 0xE800},
+};
 constexpr char32_t kShelter = 0xE000;
-constexpr char32_t kShelterEnd = 0xE800;
+constexpr char32_t kShelterEnd = 0xEC00;
 
 char32_t sheltered(char32_t c)
 {
-    if (c >= 0xA1 && c < 0x49A)
-        return kShelter + (c - 0xA1);
-    if (c >= 0x2C5E && c < 0x3058 && c != 0x3000)
-        return kShelter + 0x400 + (c - 0x2C5E);
+    for (const ShelteredRange& r : kSheltered)
+        if (c >= r.first && c < r.end && c != 0x3000)
+            return r.shelter + (c - r.first);
     return c;
 }
 
 char32_t unsheltered(char32_t c)
 {
-    if (c >= kShelter && c < kShelter + 0x400)
-        return c - kShelter + 0xA1;
-    if (c >= kShelter + 0x400 && c < kShelterEnd)
-        return c - kShelter - 0x400 + 0x2C5E;
+    for (const ShelteredRange& r : kSheltered)
+        if (c >= r.shelter && c < r.shelter + (r.end - r.first))
+            return r.first + (c - r.shelter);
     return c;
 }
 

@@ -111,6 +111,8 @@ TEST(ProblemFiles, ReaderReportsFaultsAtTheirPlace)
         {"a Russian word after a blank", replaced(kRight, "{ ru = \"Схема\"", "{ Схема"), ProblemMessage::Syntax, 9, 17},
         {"a Russian letter after a value", replaced(kRight, "stage = 0\n", "stage = 0Г\n"), ProblemMessage::Syntax, 17,
          10},
+        {"a presentation form where blank space may stand", replaced(kRight, "[[stages]]", "\uFCFF"),
+         ProblemMessage::Syntax, 8, 1},
         {"a private-use character", replaced(kRight, "Схема", "Схема\uE000"), ProblemMessage::Syntax, 9, 28},
         {"a table header of no key", replaced(kRight, "[[stages]]", "[&stages]"), ProblemMessage::Syntax, 8, 2},
         {"unknown key", replaced(kRight, "[[stages]]", "colour = 1\n[[stages]]"), ProblemMessage::UnknownKey, 8, 1},
