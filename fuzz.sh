@@ -16,7 +16,7 @@ build="$VEKTUM_ROOT/build/fuzz"
 flags="-O2 -g -fno-omit-frame-pointer -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all"
 configure_build "$build" -DCMAKE_BUILD_TYPE= -DCMAKE_CXX_COMPILER=clang++-14 \
     -DCMAKE_CXX_FLAGS="$flags" -DVEKTUM_LIBFUZZER=ON -DVEKTUM_WERROR=OFF -DVEKTUM_SANITIZE=OFF
-targets=(formula evaluator editing lu)
+targets=(formula evaluator editing lu problem)
 cmake --build "$build" --parallel "$(nproc)" --target "${targets[@]/#/fuzz_}"
 
 export QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
@@ -24,7 +24,7 @@ export ASAN_OPTIONS="detect_leaks=1:allocator_may_return_null=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 export LSAN_OPTIONS="suppressions=$VEKTUM_ROOT/tests/lsan.supp:print_suppressions=0"
 
-declare -A max_len=([formula]=4096 [evaluator]=1024 [editing]=2048 [lu]=1024)
+declare -A max_len=([formula]=4096 [evaluator]=1024 [editing]=2048 [lu]=1024 [problem]=16384)
 summary=()
 status=0
 for t in "${targets[@]}"; do

@@ -1,5 +1,7 @@
 #include "app/commandline.h"
 
+#include "app/checkcommand.h"
+
 #include "platform/about.h"
 #include "platform/language.h"
 
@@ -98,6 +100,7 @@ QString helpText(const QString& program, Language language)
                "  -h, --help       показать эту справку и выйти\n"
                "  -v, --version    показать версию программы и выйти\n"
                "  --lang <язык>    язык текстов: ru (русский) или en (английский)\n"
+               "  --check <файлы>  проверить файлы задач, сообщить об ошибках и выйти\n"
                "\n"
                "Принимаются и стандартные параметры Qt, например -platform <имя>,\n"
                "-style <стиль>, -reverse.\n"))
@@ -119,6 +122,8 @@ CommandLineOutcome parseCommandLine(const QStringList& arguments)
     parser.addOption(version);
     const QCommandLineOption lang(QStringLiteral("lang"), QString(), QStringLiteral("language"));
     parser.addOption(lang);
+    const QCommandLineOption check(QStringLiteral("check"));
+    parser.addOption(check);
     QStringList valueOptions;
     for (const char* name : kQtValueOptions) {
         valueOptions << QString::fromLatin1(name);
@@ -148,6 +153,12 @@ CommandLineOutcome parseCommandLine(const QStringList& arguments)
         return {true, 0, helpText(program, language)};
     if (parser.isSet(version))
         return {true, 0, versionText(language)};
+    if (parser.isSet(check)) {
+        if (parser.positionalArguments().isEmpty())
+            return usageError(language, program,
+                              text(language, QT_TRANSLATE_NOOP("CommandLine", "у параметра «--check» нет файлов")));
+        return checkProblemFiles(parser.positionalArguments(), chosen);
+    }
     if (!parser.positionalArguments().isEmpty())
         return usageError(language, program,
                           text(language, QT_TRANSLATE_NOOP("CommandLine", "лишний аргумент «%1»: программа не открывает файлов"))

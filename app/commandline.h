@@ -1,5 +1,6 @@
 #pragma once
-// The program's command line: -h/--help, -v/--version and --lang ru|en, plus the options Qt
+// The program's command line: -h/--help, -v/--version, --lang ru|en and
+// --check FILE... (the check of problem files), plus the options Qt
 // itself takes (-platform, -style, -reverse...), which are accepted here and
 // left in place for the application object to consume.  Anything else is an
 // error with exit status 2.  The texts are written here in Russian rather than
@@ -11,7 +12,8 @@
 
 struct CommandLineOutcome {
     // False: start the program.  True: print `text` and exit with `exitCode`
-    // (to standard output for 0, to standard error otherwise).
+    // (to standard output for 0, to standard error otherwise: a check that
+    // found errors reports on standard error).
     bool exit = false;
     int exitCode = 0;
     QString text;

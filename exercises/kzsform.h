@@ -2,18 +2,12 @@
 // The control task: one of five statics problems, drawn at random on every
 // opening and asked question by question.  In exam mode it is the Examiner's
 // entrance test: five wrong answers end it, finishing it passes it.
-#include <QChar>
-#include <QString>
-#include <QWidget>
-
 #include "exercises/dialogue.h"
 #include "exercises/exercisedialogue.h"
 #include "exercises/exercisewindow.h"
 
 class CanvasLabel;
 class PictureBox;
-class QFrame;
-class QPushButton;
 class QTimer;
 class TEqEdit;
 

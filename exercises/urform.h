@@ -1,18 +1,12 @@
 #pragma once
 // The worked example: eleven questions about one beam, each answered with a
 // formula that the engine judges against the step's reference formula.
-#include <QChar>
-#include <QString>
-#include <QWidget>
-
 #include "exercises/dialogue.h"
 #include "exercises/exercisedialogue.h"
 #include "exercises/exercisewindow.h"
 
 class CanvasLabel;
 class PictureBox;
-class QFrame;
-class QPushButton;
 class QTimer;
 class TEqEdit;
 

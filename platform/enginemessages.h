@@ -8,10 +8,14 @@
 #include <vector>
 
 #include "formula/messages.h"
+#include "platform/language.h"
 
 class FormulaError;
 
 // The text of a code with its arguments, in the installed language.
 QString translatedMessage(FormulaMessage message, const std::vector<std::string>& args = {});
+// The same in a given language, without the application object (for what is
+// written before it exists, as the command line's check of problem files).
+QString translatedMessage(FormulaMessage message, const std::vector<std::string>& args, Language language);
 // The text of the message an engine exception carries.
 QString translatedMessage(const FormulaError& error);

@@ -5,7 +5,7 @@ set -euo pipefail
 VEKTUM_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 VEKTUM_PACKAGES=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgl-dev libgtest-dev libbenchmark-dev
                  fonts-liberation2 fonts-dejavu-core qt6-translations-l10n xvfb xauth
-                 desktop-file-utils appstream man-db dpkg-dev ccache)
+                 desktop-file-utils appstream man-db dpkg-dev ccache libtomlplusplus-dev)
 
 # ensure_packages [extra packages...]
 ensure_packages() {

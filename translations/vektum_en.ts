@@ -57,30 +57,6 @@ List of options: %1 --help
 </translation>
     </message>
     <message>
-        <source>Использование: %1 [параметры]
-ВЕКТУМ-W — обучающая система по статике.
-
-Параметры:
-  -h, --help       показать эту справку и выйти
-  -v, --version    показать версию программы и выйти
-  --lang &lt;язык&gt;    язык текстов: ru (русский) или en (английский)
-
-Принимаются и стандартные параметры Qt, например -platform &lt;имя&gt;,
--style &lt;стиль&gt;, -reverse.
-</source>
-        <translation>Usage: %1 [options]
-VEKTUM-W is a tutor for statics.
-
-Options:
-  -h, --help       show this help and exit
-  -v, --version    show the version of the program and exit
-  --lang &lt;lang&gt;    language of the texts: ru (Russian) or en (English)
-
-Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
--style &lt;style&gt;, -reverse.
-</translation>
-    </message>
-    <message>
         <source>неизвестный параметр «%1»</source>
         <translation>unknown option &quot;%1&quot;</translation>
     </message>
@@ -99,6 +75,36 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
     <message>
         <source>лишний аргумент «%1»: программа не открывает файлов</source>
         <translation>unexpected argument &quot;%1&quot;: the program opens no files</translation>
+    </message>
+    <message>
+        <source>Использование: %1 [параметры]
+ВЕКТУМ-W — обучающая система по статике.
+
+Параметры:
+  -h, --help       показать эту справку и выйти
+  -v, --version    показать версию программы и выйти
+  --lang &lt;язык&gt;    язык текстов: ru (русский) или en (английский)
+  --check &lt;файлы&gt;  проверить файлы задач, сообщить об ошибках и выйти
+
+Принимаются и стандартные параметры Qt, например -platform &lt;имя&gt;,
+-style &lt;стиль&gt;, -reverse.
+</source>
+        <translation>Usage: %1 [options]
+VEKTUM-W is a tutor for statics.
+
+Options:
+  -h, --help       show this help and exit
+  -v, --version    show the version of the program and exit
+  --lang &lt;lang&gt;    language of the texts: ru (Russian) or en (English)
+  --check &lt;files&gt;  check problem files, report the faults and exit
+
+Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
+-style &lt;style&gt;, -reverse.
+</translation>
+    </message>
+    <message>
+        <source>у параметра «--check» нет файлов</source>
+        <translation>option &quot;--check&quot; has no files</translation>
     </message>
 </context>
 <context>
@@ -683,6 +689,133 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
     <message>
         <source>Схема</source>
         <translation>Diagram</translation>
+    </message>
+</context>
+<context>
+    <name>ProblemMessage</name>
+    <message>
+        <source>синтаксическая ошибка: %1</source>
+        <translation>syntax error: %1</translation>
+    </message>
+    <message>
+        <source>файл больше %1 байт</source>
+        <translation>the file is larger than %1 bytes</translation>
+    </message>
+    <message>
+        <source>файл «%1» не читается</source>
+        <translation>the file &quot;%1&quot; cannot be read</translation>
+    </message>
+    <message>
+        <source>неизвестный ключ «%1»</source>
+        <translation>unknown key &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>нет ключа «%1»</source>
+        <translation>the key &quot;%1&quot; is missing</translation>
+    </message>
+    <message>
+        <source>ключ «%1»: ожидается %2</source>
+        <translation>key &quot;%1&quot;: %2 expected</translation>
+    </message>
+    <message>
+        <source>ключ «%1»: недопустимое значение «%2»</source>
+        <translation>key &quot;%1&quot;: the value &quot;%2&quot; is not allowed</translation>
+    </message>
+    <message>
+        <source>формат %1 не поддерживается: эта версия программы читает формат 1</source>
+        <translation>format %1 is not supported: this version of the program reads format 1</translation>
+    </message>
+    <message>
+        <source>ключ «%1»: больше %2 элементов</source>
+        <translation>key &quot;%1&quot;: more than %2 elements</translation>
+    </message>
+    <message>
+        <source>ключ «%1»: текст длиннее %2 байт</source>
+        <translation>key &quot;%1&quot;: the text is longer than %2 bytes</translation>
+    </message>
+    <message>
+        <source>ключ «%1»: нет текста на языке %2</source>
+        <translation>key &quot;%1&quot;: no text in the language %2</translation>
+    </message>
+    <message>
+        <source>переменная «%1» объявлена дважды</source>
+        <translation>the variable &quot;%1&quot; is declared twice</translation>
+    </message>
+    <message>
+        <source>ключ «%1»: значение вне пределов от %2 до %3</source>
+        <translation>key &quot;%1&quot;: the value is outside %2 to %3</translation>
+    </message>
+    <message>
+        <source>точка (%1, %2) лежит вне области рисунка %3 × %4</source>
+        <translation>the point (%1, %2) lies outside the drawing area %3 × %4</translation>
+    </message>
+    <message>
+        <source>этапа схемы %1 нет: этапов %2</source>
+        <translation>there is no diagram stage %1: there are %2 stages</translation>
+    </message>
+    <message>
+        <source>неизвестная «%1» не объявлена среди переменных</source>
+        <translation>the unknown &quot;%1&quot; is not declared among the variables</translation>
+    </message>
+    <message>
+        <source>шаг %1: «%2» не объявлена среди неизвестных</source>
+        <translation>step %1: &quot;%2&quot; is not declared among the unknowns</translation>
+    </message>
+    <message>
+        <source>шаг %1: переменная «%2» не определена</source>
+        <translation>step %1: the variable &quot;%2&quot; is not defined</translation>
+    </message>
+    <message>
+        <source>шаг %1: формула «%2» не читается: %3</source>
+        <translation>step %1: the formula &quot;%2&quot; cannot be read: %3</translation>
+    </message>
+    <message>
+        <source>шаг %1: эталон «%2» не вычисляется ни в одной точке</source>
+        <translation>step %1: the reference &quot;%2&quot; cannot be evaluated at any point</translation>
+    </message>
+    <message>
+        <source>шаг %1: верный ответ «%2» не принят («%3») в точке %4</source>
+        <translation>step %1: the right answer &quot;%2&quot; is not accepted (&quot;%3&quot;) at the point %4</translation>
+    </message>
+    <message>
+        <source>шаг %1: неверный ответ «%2» принят в %3 точках из %4</source>
+        <translation>step %1: the wrong answer &quot;%2&quot; is accepted at %3 points of %4</translation>
+    </message>
+    <message>
+        <source>шаг %1: ответ «%2» не оценён в точке %3: %4</source>
+        <translation>step %1: the answer &quot;%2&quot; cannot be judged at the point %3: %4</translation>
+    </message>
+    <message>
+        <source>шаг %1: уравнение не линейно относительно неизвестных</source>
+        <translation>step %1: the equation is not linear in the unknowns</translation>
+    </message>
+    <message>
+        <source>уравнений проекций и моментов %1, неизвестных %2: механика задачи не проверена</source>
+        <translation>%1 equations of projections and moments, %2 unknowns: the mechanics of the problem is not checked</translation>
+    </message>
+    <message>
+        <source>уравнения шагов %1 не определяют неизвестные: система вырождена во всех испытанных точках</source>
+        <translation>the equations of steps %1 do not determine the unknowns: the system is singular at every point tried</translation>
+    </message>
+    <message>
+        <source>шаг %1: уравнение не выполняется при решении уравнений шагов %2 (невязка %3 в точке %4)</source>
+        <translation>step %1: the equation does not hold at the solution of the equations of steps %2 (residual %3 at the point %4)</translation>
+    </message>
+    <message>
+        <source>шаг %1: выражение для «%2» даёт %3, а решение уравнений равновесия %4 (в точке %5)</source>
+        <translation>step %1: the expression for &quot;%2&quot; gives %3, the solution of the equilibrium equations %4 (at the point %5)</translation>
+    </message>
+    <message>
+        <source>шаг %1: ответ %2, а неизвестных %3</source>
+        <translation>step %1: the answer is %2, but there are %3 unknowns</translation>
+    </message>
+    <message>
+        <source>примечание</source>
+        <translation>note</translation>
+    </message>
+    <message>
+        <source>%1: проверка пройдена</source>
+        <translation>%1: the check passed</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,7 @@ const QString kHelp = QStringLiteral("Использование: vektum [пар
                                      "  -h, --help       показать эту справку и выйти\n"
                                      "  -v, --version    показать версию программы и выйти\n"
                                      "  --lang <язык>    язык текстов: ru (русский) или en (английский)\n"
+                                     "  --check <файлы>  проверить файлы задач, сообщить об ошибках и выйти\n"
                                      "\n"
                                      "Принимаются и стандартные параметры Qt, например -platform <имя>,\n"
                                      "-style <стиль>, -reverse.\n");
@@ -133,6 +134,18 @@ private slots:
         QTest::newRow("help") << QStringList{"--help"} << 0 << kHelp << QString();
         QTest::newRow("unknown") << QStringList{"--bogus"} << 2 << QString()
                                  << QStringLiteral("vektum: неизвестный параметр «--bogus»\n");
+        // --check: the report on each file, the status 1 when one has an error.
+        const QString example = QStringLiteral(VEKTUM_PROBLEMS_DIR "/example.toml");
+        const QString old = QStringLiteral(VEKTUM_OLD_EXAMPLE);
+        QTest::newRow("check passes") << QStringList{"--check", example} << 0
+                                      << example + QStringLiteral(": проверка пройдена\n") << QString();
+        QTest::newRow("check fails") << QStringList{"--check", example, old} << 1 << QString()
+                                     << example + QStringLiteral(": проверка пройдена\n") + old
+                                            + QStringLiteral(":121:17: шаг 6: верный ответ");
+        QTest::newRow("check in English") << QStringList{"--lang", "en", "--check", old} << 1 << QString()
+                                          << old + QStringLiteral(":121:17: step 6: the right answer");
+        QTest::newRow("check without files") << QStringList{"--check"} << 2 << QString()
+                                             << QStringLiteral("vektum: у параметра «--check» нет файлов\n");
     }
 
     void program()

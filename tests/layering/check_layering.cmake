@@ -5,11 +5,11 @@
 # Every .h and .cpp file of the product folders is read; each #include "..."
 # naming a header of another folder must point down this order:
 #
-#   formula, solver -> tutor, platform -> drawing -> eqedit
+#   formula, solver -> tutor, problem -> platform -> drawing -> eqedit
 #     -> exercises, reference, solver/forms -> shell -> app
 #
-# Folders on the same floor do not include one another.  formula/, solver/ and
-# tutor/ are plain C++: they include no Qt header.  Product code includes nothing of
+# Folders on the same floor do not include one another.  formula/, solver/,
+# tutor/ and problem/ are plain C++: they include no Qt header.  Product code includes nothing of
 # tests/ or bench/.  The script prints every offending include and fails unless
 # their number is EXPECT (0 by default; the checker's own test gives it a tree
 # with known faults).
@@ -27,16 +27,18 @@ endif()
 set(floor_formula 0)
 set(floor_solver 0)
 set(floor_tutor 1)
-set(floor_platform 1)
-set(floor_drawing 2)
-set(floor_eqedit 3)
-set(floor_exercises 4)
-set(floor_reference 4)
-set(floor_solver/forms 4)
-set(floor_shell 5)
-set(floor_app 6)
-set(folders formula solver tutor platform drawing eqedit exercises reference shell app)
-set(plain formula solver tutor)
+set(floor_problem 1)
+set(floor_platform 2)
+set(floor_drawing 3)
+set(floor_eqedit 4)
+set(floor_exercises 5)
+set(floor_reference 5)
+set(floor_solver/forms 5)
+set(floor_shell 6)
+set(floor_app 7)
+set(folders formula solver tutor problem platform drawing eqedit exercises reference shell app)
+# The folders of plain C++.
+set(plain formula solver tutor problem)
 
 # The folder a path (relative to the tree) belongs to; empty when none.
 function(folder_of path out)
