@@ -65,10 +65,15 @@ void setCentredText(QLabel* label, const QString& text)
         announce(label, text);
 }
 
+QString spokenQuestion(const TEqEdit* question)
+{
+    return DialogueTexts::tr("Вопрос: %1").arg(spokenFormula(question->Equation()));
+}
+
 void announceQuestion(TEqEdit* question)
 {
     if (question)
-        announce(question, DialogueTexts::tr("Вопрос: %1").arg(spokenFormula(question->Equation())));
+        announce(question, spokenQuestion(question));
 }
 
 void resetAnswerControl(TEqEdit* answer)

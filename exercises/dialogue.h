@@ -33,8 +33,10 @@ QString DrawFeedbackText(const FeedbackTexts& texts);
 // A praise or reproach is also announced to a screen reader.
 void setCentredText(QLabel* label, const QString& text);
 
-// Announces the question shown in `question`, read in words, to a screen
-// reader; the focus stays in the answer control.
+// The question shown in `question` as a screen reader hears it, read in words.
+QString spokenQuestion(const TEqEdit* question);
+// Announces the question to a screen reader; the focus stays in the answer
+// control.
 void announceQuestion(TEqEdit* question);
 
 // Empties the answer control to a single blank and delivers a left-button

@@ -3,6 +3,8 @@
 #include "eqedit/teqedit.h"
 #include "exercises/hints.h"
 #include "formula/random.h"
+#include "platform/accessibility.h"
+#include "drawing/canvaslabel.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
 
@@ -34,12 +36,16 @@ void ExerciseDialogue::activate()
             m_controls.timer->stop();
             m_controls.timer->setInterval(m_script.activationPause);
             showPrompt();
-            setupStep(0);
+            setupStep(0, false);
             m_controls.answer->SetEquation(QString());
         } else {
-            setupStep(0);
+            setupStep(0, false);
             showPrompt();
         }
+        // A student who opens the problem by ear hears it whole: the
+        // statement, then the first question.
+        announce(m_controls.question,
+                 spokenStatement(m_controls.statement) + QLatin1Char(' ') + spokenQuestion(m_controls.question));
         m_controls.answer->setFocus();
         // A seeded run replays the confirmations and diagnoses too.
         m_hints.generator().seed(freshSeed());

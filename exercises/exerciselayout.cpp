@@ -26,6 +26,11 @@ class ExerciseLayoutTexts {
 };
 } // namespace
 
+QString spokenStatement(const QLabel* statement)
+{
+    return ExerciseLayoutTexts::tr("Условие задачи: %1").arg(statement->text());
+}
+
 ExerciseControls buildExerciseWindow(QWidget* window, const ExerciseLayout& layout)
 {
     setupWindow(window, layout.caption, layout.clientWidth, ExerciseClientHeight, minimiseOnlyWindowFlags());
@@ -114,7 +119,7 @@ ExerciseControls buildExerciseWindow(QWidget* window, const ExerciseLayout& layo
             announceQuestion(question);
     });
     registerKeyAction(window, KeyAction::SayStatement, [statement = c.statement] {
-        announce(statement, ExerciseLayoutTexts::tr("Условие задачи: %1").arg(statement->text()));
+        announce(statement, spokenStatement(statement));
     });
 
     c.timer = new QTimer(window);

@@ -53,3 +53,6 @@ constexpr int PauseTimerInterval = 2000;
 // F6 that have a screen reader say the question and the statement again.  The
 // timer is started, as it is enabled from creation on.
 ExerciseControls buildExerciseWindow(QWidget* window, const ExerciseLayout& layout);
+
+// The statement as a screen reader hears it (F6, and on opening the window).
+QString spokenStatement(const QLabel* statement);

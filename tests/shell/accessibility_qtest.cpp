@@ -186,9 +186,9 @@ void AccessibilityTest::exerciseAnnouncesQuestionAndVerdict_data()
     QTest::newRow("control task") << "KzsForm";
 }
 
-// Opening the window announces its first question; a wrong answer announces
-// the reproach, and the pause the same question again; the focus stays in
-// the answer box throughout.
+// Opening the window announces its statement and then its first question; a
+// wrong answer announces the reproach, and the pause the same question again;
+// the focus stays in the answer box throughout.
 void AccessibilityTest::exerciseAnnouncesQuestionAndVerdict()
 {
     QFETCH(QString, window);
@@ -202,9 +202,12 @@ void AccessibilityTest::exerciseAnnouncesQuestionAndVerdict()
     QVERIFY(announcer);
     QCOMPARE(QAccessible::queryAccessibleInterface(announcer)->role(), QAccessible::Notification);
     QCOMPARE(announcer->focusPolicy(), Qt::NoFocus);
+    QLabel* statement = window == "UrForm" ? static_cast<QLabel*>(UrForm->Dano) : static_cast<QLabel*>(KzsForm->Dn);
     const QString asked = QStringLiteral("Вопрос: ") + spokenFormula(question->Equation());
-    QCOMPARE(announcer->text(), asked);
-    QCOMPARE(QAccessible::queryAccessibleInterface(announcer)->text(QAccessible::Name), asked);
+    const QString opened = spokenText(QStringLiteral("Условие задачи: ") + statement->text() + QLatin1Char(' ') + asked);
+    QVERIFY(!statement->text().trimmed().isEmpty());
+    QCOMPARE(announcer->text(), opened);
+    QCOMPARE(QAccessible::queryAccessibleInterface(announcer)->text(QAccessible::Name), opened);
 
     ShowCounter counter;
     announcer->installEventFilter(&counter);
