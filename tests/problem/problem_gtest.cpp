@@ -98,11 +98,11 @@ TEST(ProblemFiles, OldMomentAboutDIsInconsistent)
     EXPECT_EQ(refused->args[0], "6");
 }
 
-// Control task 4 as the program runs it: its data are over-specified (the
+// Control task 4 as the program runs it: its data say too much (the
 // three equations agree only when a tan(alpha) = b tan(beta)), so the third
 // equation fails at the solution of the other two, and the script's T!A
 // disagrees with that solution.  Nothing else may be wrong with the file.
-TEST(ProblemFiles, Task4IsOverSpecified)
+TEST(ProblemFiles, Task4IsOverdetermined)
 {
     const std::string path = std::string(VEKTUM_PROBLEMS_DIR) + "/task4.toml";
     const ProblemReading reading = readProblemFile(path);
