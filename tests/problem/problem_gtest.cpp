@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -70,10 +71,13 @@ std::string repeated(const std::string& piece, int times)
 
 TEST(ProblemFiles, BuiltInProblemsPassTheCheck)
 {
-    for (const char* name : {"example.toml", "task1.toml"}) {
+    // Each file with the number of questions of its exercise.
+    const std::vector<std::pair<const char*, std::size_t>> files = {
+        {"example.toml", 11}, {"task0.toml", 13}, {"task1.toml", 5}, {"task2.toml", 3}, {"task3.toml", 4}};
+    for (const auto& [name, steps] : files) {
         const ProblemReading reading = readProblemFile(std::string(VEKTUM_PROBLEMS_DIR) + "/" + name);
         EXPECT_TRUE(reading.diagnostics.empty()) << name << "\n" << listing(reading.diagnostics);
-        EXPECT_GT(reading.problem.steps.size(), 4u) << name;
+        EXPECT_EQ(reading.problem.steps.size(), steps) << name;
         const auto diagnostics = checkProblemFile(std::string(VEKTUM_PROBLEMS_DIR) + "/" + name);
         EXPECT_FALSE(hasErrors(diagnostics)) << name << "\n" << listing(diagnostics);
     }
@@ -92,6 +96,23 @@ TEST(ProblemFiles, OldMomentAboutDIsInconsistent)
     const ProblemDiagnostic* refused = find(diagnostics, ProblemMessage::AcceptRefused);
     ASSERT_NE(refused, nullptr) << listing(diagnostics);
     EXPECT_EQ(refused->args[0], "6");
+}
+
+// Control task 4 as the program runs it: its data say too much (the
+// three equations agree only when a tan(alpha) = b tan(beta)), so the third
+// equation fails at the solution of the other two, and the script's T!A
+// disagrees with that solution.  Nothing else may be wrong with the file.
+TEST(ProblemFiles, Task4IsOverdetermined)
+{
+    const std::string path = std::string(VEKTUM_PROBLEMS_DIR) + "/task4.toml";
+    const ProblemReading reading = readProblemFile(path);
+    EXPECT_TRUE(reading.diagnostics.empty()) << listing(reading.diagnostics);
+    EXPECT_EQ(reading.problem.steps.size(), 5u);
+    const auto diagnostics = checkProblemFile(path);
+    EXPECT_NE(find(diagnostics, ProblemMessage::EquationNotSatisfied), nullptr) << listing(diagnostics);
+    for (const ProblemDiagnostic& d : diagnostics)
+        EXPECT_TRUE(d.message == ProblemMessage::EquationNotSatisfied || d.message == ProblemMessage::ExpressionMismatch)
+            << listing(diagnostics);
 }
 
 struct ReadCase {
