@@ -8,11 +8,14 @@ namespace {
 
 // The arguments of a report, the engine's message worded by `engine` last.
 template <typename Engine>
-std::vector<std::string> arguments(const ProblemDiagnostic& diagnostic, Engine engine)
+std::vector<std::string> arguments(const ProblemDiagnostic& diagnostic, Engine engine, Language language)
 {
     std::vector<std::string> args = diagnostic.args;
     if (diagnostic.engine != FormulaMessage::None)
         args.push_back(engine().toStdString());
+    if (diagnostic.message == ProblemMessage::KnownCondition)
+        args.push_back(language == Language::English && !diagnostic.givenEn.empty() ? diagnostic.givenEn
+                                                                                     : diagnostic.givenRu);
     return args;
 }
 
@@ -25,14 +28,15 @@ QString filled(const QString& text, const std::vector<std::string>& args)
 
 QString translatedProblemMessage(const ProblemDiagnostic& diagnostic)
 {
-    const auto args = arguments(diagnostic, [&] { return translatedMessage(diagnostic.engine, diagnostic.engineArgs); });
+    const auto args = arguments(
+        diagnostic, [&] { return translatedMessage(diagnostic.engine, diagnostic.engineArgs); }, currentLanguage());
     return filled(QCoreApplication::translate(kProblemMessageContext, problemMessagePattern(diagnostic.message)), args);
 }
 
 QString translatedProblemMessage(const ProblemDiagnostic& diagnostic, Language language)
 {
     const auto args = arguments(
-        diagnostic, [&] { return translatedMessage(diagnostic.engine, diagnostic.engineArgs, language); });
+        diagnostic, [&] { return translatedMessage(diagnostic.engine, diagnostic.engineArgs, language); }, language);
     return filled(translateText(language, kProblemMessageContext, problemMessagePattern(diagnostic.message)), args);
 }
 

@@ -134,6 +134,14 @@ public:
 
     void run()
     {
+        for (std::size_t i = 0; i < m_problem.steps.size(); ++i) {
+            const Translated& known = m_problem.steps[i].known;
+            if (known.ru.empty() && known.en.empty())
+                continue;
+            report(known.at, Severity::Note, ProblemMessage::KnownCondition, {std::to_string(i)});
+            m_out.back().givenRu = known.ru;
+            m_out.back().givenEn = known.en;
+        }
         parseAll();
         for (std::size_t i = 0; i < m_problem.steps.size(); ++i)
             runTests(i);
@@ -141,6 +149,14 @@ public:
     }
 
 private:
+    // What the equations or the expression of a step fail is an error, or a
+    // note where the step names a condition its data do not keep.
+    Severity mechanicsSeverity(std::size_t step) const
+    {
+        const Translated& known = m_problem.steps[step].known;
+        return known.ru.empty() && known.en.empty() ? Severity::Error : Severity::Note;
+    }
+
     void report(SourcePlace at, Severity severity, ProblemMessage message, std::vector<std::string> args,
                 FormulaMessage engine = FormulaMessage::None, std::vector<std::string> engineArgs = {})
     {
@@ -466,7 +482,7 @@ private:
                 magnitude += std::fabs(c[e][j] * solution[j]);
             if (std::fabs(*residual) > kRelativeTolerance * std::max(1.0L, magnitude)) {
                 m_reported.insert(equations[e]);
-                report(m_problem.steps[equations[e]].referenceAt, Severity::Error,
+                report(m_problem.steps[equations[e]].referenceAt, mechanicsSeverity(equations[e]),
                        ProblemMessage::EquationNotSatisfied,
                        {std::to_string(equations[e]), stepList(chosenSteps), figure(*residual), describe(table)});
             }
@@ -485,7 +501,7 @@ private:
                 continue;
             if (std::fabs(*value - solution[j]) > kRelativeTolerance * std::max(1.0L, std::fabs(solution[j]))) {
                 m_reported.insert(i);
-                report(step.referenceAt, Severity::Error, ProblemMessage::ExpressionMismatch,
+                report(step.referenceAt, mechanicsSeverity(i), ProblemMessage::ExpressionMismatch,
                        {std::to_string(i), step.unknown, figure(*value), figure(solution[j]), describe(table)});
             }
         }

@@ -50,6 +50,8 @@ constexpr Wording kTexts[] = {
     {ProblemMessage::ExpressionMismatch,
      PROBLEM_MESSAGE("ProblemMessage", "шаг %1: выражение для «%2» даёт %3, а решение уравнений равновесия %4 (в точке %5)")},
     {ProblemMessage::CountMismatch, PROBLEM_MESSAGE("ProblemMessage", "шаг %1: ответ %2, а неизвестных %3")},
+    {ProblemMessage::KnownCondition,
+     PROBLEM_MESSAGE("ProblemMessage", "шаг %1: данные задачи не соблюдают условия: %2")},
 };
 static_assert(std::size(kTexts) == kProblemMessageCount);
 
@@ -108,6 +110,8 @@ std::string diagnosticText(const ProblemDiagnostic& diagnostic)
     std::vector<std::string> args = diagnostic.args;
     if (diagnostic.engine != FormulaMessage::None)
         args.push_back(formulaMessageText(diagnostic.engine, diagnostic.engineArgs));
+    if (diagnostic.message == ProblemMessage::KnownCondition)
+        args.push_back(diagnostic.givenRu);
     return problemMessageText(diagnostic.message, args);
 }
 

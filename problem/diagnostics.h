@@ -40,9 +40,10 @@ enum class ProblemMessage : std::uint8_t {
     EquationNotSatisfied,    // %1 the step, %2 the steps solved, %3 the residual, %4 the point
     ExpressionMismatch,      // %1 the step, %2 the unknown, %3 the value, %4 the solution, %5 the point
     CountMismatch,           // %1 the step, %2 the value, %3 the number of unknowns
+    KnownCondition,          // %1 the step, %2 the file's text of the condition
 };
 
-inline constexpr int kProblemMessageCount = static_cast<int>(ProblemMessage::CountMismatch) + 1;
+inline constexpr int kProblemMessageCount = static_cast<int>(ProblemMessage::KnownCondition) + 1;
 
 // The Russian text of a code, with %1... where its arguments go, as the
 // program's catalogue holds it in the context kProblemMessageContext.
@@ -61,6 +62,10 @@ struct ProblemDiagnostic {
     // place after the last of `args` (FormulaUnreadable, AnswerUnjudged).
     FormulaMessage engine = FormulaMessage::None;
     std::vector<std::string> engineArgs;
+    // A text the file gives in both languages (KnownCondition): it fills the
+    // place after the last of `args`, in the report's language.
+    std::string givenRu;
+    std::string givenEn;
 };
 
 // An error or note at a place, without an engine's message.

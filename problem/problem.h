@@ -58,6 +58,10 @@ struct ProblemStep {
     int stage = 0;             // the scheme stage shown with the question
     std::string unknown;       // an expression step: the unknown it expresses
     bool countsUnknowns = false;   // a number step: the number of unknowns
+    // A condition of the problem that its drawn data do not keep (a relation
+    // the statement gives, an overdetermined system): the check reports it
+    // and names what the step's equations or expression then fail as notes.
+    Translated known;
     std::vector<TeacherMessage> messages;
     std::vector<AnswerTest> accept;
     std::vector<AnswerTest> refuse;

@@ -415,8 +415,11 @@ ProblemStep Reader::step(const toml::table& t, std::size_t index, const Problem&
     const std::string path = indexed("steps", index);
     ProblemStep s;
     s.at = placeOf(t.source());
-    onlyKeys(t, path, {"question", "reference", "kind", "points", "stage", "unknown", "counts", "messages", "tests"});
+    onlyKeys(t, path,
+             {"question", "reference", "kind", "points", "stage", "unknown", "counts", "known", "messages", "tests"});
     s.question = translated(t, path, "question", kMaxTextBytes);
+    if (t.contains("known"))
+        s.known = translated(t, path, "known", kMaxTextBytes);
     if (const auto ref = string(t, path, "reference", true, kMaxFormulaBytes)) {
         s.reference = *ref;
         s.referenceAt = placeOf(t.get("reference")->source());

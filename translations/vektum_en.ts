@@ -817,6 +817,10 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
         <source>%1: проверка пройдена</source>
         <translation>%1: the check passed</translation>
     </message>
+    <message>
+        <source>шаг %1: данные задачи не соблюдают условия: %2</source>
+        <translation>step %1: the problem's data do not keep a condition: %2</translation>
+    </message>
 </context>
 <context>
     <name>ReferencePictures</name>
