@@ -54,29 +54,36 @@ const char* formulaMessagePattern(FormulaMessage code)
 
 std::string formulaMessageText(FormulaMessage code, const std::vector<std::string>& args)
 {
-    // One pass over the text: an argument is never searched for placeholders.
-    const std::string text = formulaMessagePattern(code);
+    return fillPlaces(formulaMessagePattern(code), args);
+}
+
+std::string fillPlaces(const std::string& pattern, const std::vector<std::string>& args)
+{
     std::string out;
-    out.reserve(text.size() + 16);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9') {
-            const auto n = static_cast<std::size_t>(text[i + 1] - '1');
+    out.reserve(pattern.size() + 16);
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
+            const auto n = static_cast<std::size_t>(pattern[i + 1] - '1');
             if (n < args.size())
                 out += args[n];
             ++i;
             continue;
         }
-        out += text[i];
+        out += pattern[i];
     }
     return out;
 }
 
+int placeCount(const std::string& pattern)
+{
+    int places = 0;
+    for (std::size_t i = 0; i + 1 < pattern.size(); ++i)
+        if (pattern[i] == '%' && pattern[i + 1] >= '1' && pattern[i + 1] <= '9')
+            places = std::max(places, pattern[i + 1] - '0');
+    return places;
+}
+
 int formulaMessageArity(FormulaMessage code)
 {
-    int arity = 0;
-    const std::string text = formulaMessagePattern(code);
-    for (std::size_t i = 0; i + 1 < text.size(); ++i)
-        if (text[i] == '%' && text[i + 1] >= '1' && text[i + 1] <= '9')
-            arity = std::max(arity, text[i + 1] - '0');
-    return arity;
+    return placeCount(formulaMessagePattern(code));
 }

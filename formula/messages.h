@@ -44,3 +44,10 @@ std::string formulaMessageText(FormulaMessage code, const std::vector<std::strin
 
 // How many arguments a code takes.
 int formulaMessageArity(FormulaMessage code);
+
+// A message pattern with its arguments put in the places of %1, %2... in one
+// pass (an argument is never searched for places; a missing one leaves its
+// place empty), and the highest place a pattern names.  Shared by the tables
+// of messages in the program's own language.
+std::string fillPlaces(const std::string& pattern, const std::vector<std::string>& args);
+int placeCount(const std::string& pattern);

@@ -89,22 +89,6 @@ std::string problemMessageText(ProblemMessage code, const std::vector<std::strin
     return fillPlaces(problemMessagePattern(code), args);
 }
 
-std::string fillPlaces(const std::string& text, const std::vector<std::string>& args)
-{
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9') {
-            const auto n = static_cast<std::size_t>(text[i + 1] - '1');
-            if (n < args.size())
-                out += args[n];
-            ++i;
-            continue;
-        }
-        out += text[i];
-    }
-    return out;
-}
-
 std::string diagnosticText(const ProblemDiagnostic& diagnostic)
 {
     std::vector<std::string> args = diagnostic.args;
@@ -117,12 +101,7 @@ std::string diagnosticText(const ProblemDiagnostic& diagnostic)
 
 int problemMessageArity(ProblemMessage code)
 {
-    int arity = 0;
-    const std::string text = problemMessagePattern(code);
-    for (std::size_t i = 0; i + 1 < text.size(); ++i)
-        if (text[i] == '%' && text[i + 1] >= '1' && text[i + 1] <= '9')
-            arity = std::max(arity, text[i + 1] - '0');
-    return arity;
+    return placeCount(problemMessagePattern(code));
 }
 
 std::string formatDiagnostic(const std::string& file, const ProblemDiagnostic& diagnostic,

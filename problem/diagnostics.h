@@ -76,9 +76,6 @@ ProblemDiagnostic problemDiagnostic(int line, int column, ProblemMessage message
 std::string problemMessageText(ProblemMessage code, const std::vector<std::string>& args = {});
 // The Russian text of a report, the engine's message included.
 std::string diagnosticText(const ProblemDiagnostic& diagnostic);
-// A text with %1... replaced by the arguments in one pass (an argument is
-// never searched for places; a missing one leaves its place empty).
-std::string fillPlaces(const std::string& text, const std::vector<std::string>& args);
 // How many arguments a code takes (the engine's message counted).
 int problemMessageArity(ProblemMessage code);
 
