@@ -34,14 +34,7 @@ constexpr Wording kTexts[] = {
 };
 static_assert(std::size(kTexts) == kFormulaMessageCount);
 
-constexpr bool inCodeOrder()
-{
-    for (std::size_t i = 0; i < std::size(kTexts); ++i)
-        if (static_cast<std::size_t>(kTexts[i].code) != i)
-            return false;
-    return true;
-}
-static_assert(inCodeOrder());
+static_assert(rowsInCodeOrder(kTexts));
 
 #undef FORMULA_MESSAGE
 } // namespace

@@ -4,6 +4,7 @@
 // carry both; a program that shows a message to its user translates the
 // code's text (formulaMessagePattern) in the context kFormulaMessageContext
 // and puts the arguments in.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -51,3 +52,13 @@ int formulaMessageArity(FormulaMessage code);
 // of messages in the program's own language.
 std::string fillPlaces(const std::string& pattern, const std::vector<std::string>& args);
 int placeCount(const std::string& pattern);
+
+// True when every row of a message table stands at the index of its `code`.
+template <class Row, std::size_t N>
+constexpr bool rowsInCodeOrder(const Row (&rows)[N])
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (static_cast<std::size_t>(rows[i].code) != i)
+            return false;
+    return true;
+}

@@ -55,14 +55,7 @@ constexpr Wording kTexts[] = {
 };
 static_assert(std::size(kTexts) == kProblemMessageCount);
 
-constexpr bool inCodeOrder()
-{
-    for (std::size_t i = 0; i < std::size(kTexts); ++i)
-        if (static_cast<std::size_t>(kTexts[i].code) != i)
-            return false;
-    return true;
-}
-static_assert(inCodeOrder());
+static_assert(rowsInCodeOrder(kTexts));
 
 } // namespace
 
