@@ -50,6 +50,10 @@ constexpr Wording kTexts[] = {
     {ProblemMessage::ExpressionMismatch,
      PROBLEM_MESSAGE("ProblemMessage", "шаг %1: выражение для «%2» даёт %3, а решение уравнений равновесия %4 (в точке %5)")},
     {ProblemMessage::CountMismatch, PROBLEM_MESSAGE("ProblemMessage", "шаг %1: ответ %2, а неизвестных %3")},
+    {ProblemMessage::DiagnosisMismatch,
+     PROBLEM_MESSAGE("ProblemMessage", "шаг %1: неверный ответ «%2» получает диагноз «%3», а не «%4», в %5 точках из %6 (первая: %7)")},
+    {ProblemMessage::TextDoesNotFit,
+     PROBLEM_MESSAGE("ProblemMessage", "ключ «%1»: текст на языке %2 не помещается в свою область (%3 при %4 пикселях)")},
 };
 static_assert(std::size(kTexts) == kProblemMessageCount);
 

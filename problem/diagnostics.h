@@ -40,9 +40,12 @@ enum class ProblemMessage : std::uint8_t {
     EquationNotSatisfied,    // %1 the step, %2 the steps solved, %3 the residual, %4 the point
     ExpressionMismatch,      // %1 the step, %2 the unknown, %3 the value, %4 the solution, %5 the point
     CountMismatch,           // %1 the step, %2 the value, %3 the number of unknowns
+    DiagnosisMismatch,       // %1 the step, %2 the answer, %3 the diagnosis told, %4 the one the test names,
+                             // %5 points told otherwise, %6 points diagnosed, %7 the first of them
+    TextDoesNotFit,          // %1 the key, %2 the language (ru, en), %3 the size it takes, %4 its area
 };
 
-inline constexpr int kProblemMessageCount = static_cast<int>(ProblemMessage::CountMismatch) + 1;
+inline constexpr int kProblemMessageCount = static_cast<int>(ProblemMessage::TextDoesNotFit) + 1;
 
 // The Russian text of a code, with %1... where its arguments go, as the
 // program's catalogue holds it in the context kProblemMessageContext.

@@ -817,6 +817,14 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
         <source>%1: проверка пройдена</source>
         <translation>%1: the check passed</translation>
     </message>
+    <message>
+        <source>шаг %1: неверный ответ «%2» получает диагноз «%3», а не «%4», в %5 точках из %6 (первая: %7)</source>
+        <translation>step %1: the wrong answer &quot;%2&quot; is diagnosed as &quot;%3&quot;, not &quot;%4&quot;, at %5 points of %6 (the first: %7)</translation>
+    </message>
+    <message>
+        <source>ключ «%1»: текст на языке %2 не помещается в свою область (%3 при %4 пикселях)</source>
+        <translation>key &quot;%1&quot;: the text in %2 does not fit its area (%3 of %4 pixels)</translation>
+    </message>
 </context>
 <context>
     <name>ReferencePictures</name>
