@@ -73,19 +73,6 @@ std::string figure(long double value)
     return std::string(buffer, result.ptr);
 }
 
-// The engine's word for a verdict, as the dialogue's comparison gives it.
-const char* verdictText(Verdict verdict)
-{
-    switch (verdict) {
-    case Verdict::Equal: return kVerdictEqual;
-    case Verdict::NotEqual: return kVerdictNotEqual;
-    case Verdict::CompareError: return kVerdictError;
-    case Verdict::Empty: return kVerdictEmpty;
-    case Verdict::None: break;
-    }
-    return "";
-}
-
 // The names of the diagnoses (reader.h) are the mistakes in their order, then "message".
 static_assert(kMistakeCount == 9 && static_cast<int>(Mistake::WrongFactor) == 8);
 // The diagnosis a test names when a teacher's message is told.
@@ -297,7 +284,7 @@ private:
                         firstUnjudged[t] = describe(table);
                 } else if (!refused && verdict != Verdict::Equal) {
                     report(test.at, Severity::Error, ProblemMessage::AcceptRefused,
-                           {stepName, test.answer, verdictText(verdict), describe(table)});
+                           {stepName, test.answer, describe(table)});
                     failed[t] = true;
                 } else if (refused && verdict == Verdict::Equal) {
                     ++agreed[t - accepts];
@@ -317,8 +304,9 @@ private:
         }
         for (std::size_t a = 0; a < accepts; ++a)
             if (!failed[a] && unjudged[a] * kTolerableShare > counted)
-                report(step.accept[a].at, Severity::Error, ProblemMessage::AcceptRefused,
-                       {stepName, step.accept[a].answer, kVerdictError, firstUnjudged[a]});
+                report(step.accept[a].at, Severity::Error, ProblemMessage::AcceptNotEvaluated,
+                       {stepName, step.accept[a].answer, std::to_string(unjudged[a]), std::to_string(counted),
+                        firstUnjudged[a]});
         for (std::size_t r = 0; r < step.refuse.size(); ++r) {
             if (failed[accepts + r])
                 continue;

@@ -31,7 +31,8 @@ enum class ProblemMessage : std::uint8_t {
     UndefinedVariable,       // %1 the step, %2 the name
     FormulaUnreadable,       // %1 the step, %2 the formula, %3 the engine's message
     ReferenceNeverDefined,   // %1 the step, %2 the reference
-    AcceptRefused,           // %1 the step, %2 the answer, %3 the verdict, %4 the point
+    AcceptRefused,           // %1 the step, %2 the answer, %3 the point
+    AcceptNotEvaluated,      // %1 the step, %2 the answer, %3 points, %4 points tried, %5 the first point
     RefuseAccepted,          // %1 the step, %2 the answer, %3 points accepted, %4 points tried
     AnswerUnjudged,          // %1 the step, %2 the answer, %3 the point, %4 the engine's message
     NotLinear,               // %1 the step

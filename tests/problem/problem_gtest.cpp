@@ -189,6 +189,8 @@ TEST(ProblemFiles, CheckFindsWhatIsWrongWithAProblem)
          Severity::Error},
         {"right answer refused", kRight + "tests.accept = [\"F*cos(~a)\"]\n", ProblemMessage::AcceptRefused,
          Severity::Error},
+        {"right answer that cannot be evaluated", kRight + "tests.accept = [\"F*sin(~a)+1/(F-F)\"]\n",
+         ProblemMessage::AcceptNotEvaluated, Severity::Error},
         {"wrong answer accepted", kRight + "tests.refuse = [\"F*sin(~a)+0\"]\n", ProblemMessage::RefuseAccepted,
          Severity::Error},
         {"answer without a verdict", kRight + "tests.accept = [\"+F\"]\n", ProblemMessage::AnswerUnjudged,
