@@ -28,6 +28,10 @@ constexpr double kRankFloor = 1e-8;
 // A refused answer may agree with the reference, and an accepted one fail to
 // be evaluated, at no more than one in this many points.
 constexpr int kTolerableShare = 10;
+// A refused answer's diagnosis is asked for at this many of the points where
+// it is judged wrong, at most: each diagnosis tries a catalogue of mistakes at
+// points of its own, which costs a long formula far more than a verdict.
+constexpr int kDiagnosedPoints = 10;
 
 // The check's own generator of points (splitmix64).
 class PointDraws {
@@ -288,7 +292,8 @@ private:
                     failed[t] = true;
                 } else if (refused && verdict == Verdict::Equal) {
                     ++agreed[t - accepts];
-                } else if (refused && verdict == Verdict::NotEqual && !test.diagnosis.empty()) {
+                } else if (refused && verdict == Verdict::NotEqual && !test.diagnosis.empty()
+                           && diagnosed[t - accepts] < kDiagnosedPoints) {
                     const std::size_t r = t - accepts;
                     ++diagnosed[r];
                     const std::string told = diagnosisAt(step, test.answer, table);

@@ -14,10 +14,10 @@
 //    variable) at no more than a tenth of them; a refused one may be "Равны"
 //    at no more than a tenth of them (a wrong formula can agree with the
 //    reference by chance at a point);
-//  - at every point where a refused answer that names a diagnosis is judged
-//    wrong, the diagnosis a student is told (a teacher's message whose `when`
+//  - at the first ten points where a refused answer that names a diagnosis is
+//    judged wrong, the diagnosis a student is told (a teacher's message whose `when`
 //    the answer equals, else the tutor's diagnose, tutor/diagnosis.h) must be
-//    the one named, except at no more than a tenth of them;
+//    the one named, except at one of them at most;
 //  - the mechanics: the projection and moment steps, taken as equations
 //    f(u) = 0 in the declared unknowns u, must be linear in them (their
 //    coefficients are read by evaluating at u = 0 and at unit vectors, and
