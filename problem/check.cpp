@@ -8,6 +8,8 @@
 #include "formula/text.h"
 #include "problem/reader.h"
 #include "solver/lu.h"
+#include "tutor/diagnosis.h"
+#include "tutor/judge.h"
 
 #include <algorithm>
 #include <charconv>
@@ -26,6 +28,10 @@ constexpr double kRankFloor = 1e-8;
 // A refused answer may agree with the reference, and an accepted one fail to
 // be evaluated, at no more than one in this many points.
 constexpr int kTolerableShare = 10;
+// A refused answer's diagnosis is asked for at this many of the points where
+// it is judged wrong, at most: each diagnosis tries a catalogue of mistakes at
+// points of its own, which costs a long formula far more than a verdict.
+constexpr int kDiagnosedPoints = 10;
 
 // The check's own generator of points (splitmix64).
 class PointDraws {
@@ -70,6 +76,11 @@ std::string figure(long double value)
                                       std::chars_format::general, 6);
     return std::string(buffer, result.ptr);
 }
+
+// The names of the diagnoses (reader.h) are the mistakes in their order, then "message".
+static_assert(kMistakeCount == 9 && static_cast<int>(Mistake::WrongFactor) == 8);
+// The diagnosis a test names when a teacher's message is told.
+constexpr char kMessageDiagnosis[] = "message";
 
 std::string stepList(const std::vector<std::size_t>& steps)
 {
@@ -128,8 +139,11 @@ std::optional<long double> valueAt(const TMyEquation& tree, const TMyPacketData&
 class Checker {
 public:
     Checker(const Problem& problem, const CheckOptions& options, std::vector<ProblemDiagnostic>& out)
-        : m_problem(problem), m_options(options), m_draws(options.seed), m_out(out)
+        : m_problem(problem), m_options(options), m_draws(options.seed), m_tutorPoints(~options.seed), m_out(out)
     {
+        for (const ProblemVariable& v : m_problem.variables)
+            if (!v.pi)
+                m_randomNames.push_back(v.name);
     }
 
     void run()
@@ -224,6 +238,28 @@ private:
         }
     }
 
+    // The verdict a student gets for `typed` at the step's point, through the
+    // dialogue's judgement (a new point where the reference is undefined, the
+    // confirmation of an equal verdict).  A copy of the point is judged.
+    Verdict judged(const std::string& reference, const std::string& typed, const TMyPacketData& table)
+    {
+        TMyPacketEquation equation;
+        TMyPacketData work = table;
+        return judgeAnswer(equation, work, reference, typed, m_randomNames, m_tutorPoints);
+    }
+
+    // The diagnosis a student is told for a wrong answer: a teacher's message
+    // whose `when` the answer equals, else the tutor's own diagnosis.
+    std::string diagnosisAt(const ProblemStep& step, const std::string& typed, const TMyPacketData& table)
+    {
+        for (const TeacherMessage& m : step.messages)
+            if (judged(m.when, typed, table) == Verdict::Equal)
+                return kMessageDiagnosis;
+        const Diagnosis d = diagnose(step.reference, typed, table, m_randomNames, m_tutorPoints);
+        const auto i = static_cast<std::size_t>(d.mistake);
+        return i < diagnosisNames().size() ? diagnosisNames()[i] : std::string();
+    }
+
     void runTests(std::size_t index)
     {
         const ProblemStep& step = m_problem.steps[index];
@@ -231,12 +267,16 @@ private:
         if (!reference)
             return;
         const std::string stepName = std::to_string(index);
-        TMyPacketEquation judge;
-        judge.SetEquation(step.reference);
-        std::vector<bool> failed(step.accept.size() + step.refuse.size(), false);
+        const std::size_t accepts = step.accept.size();
+        std::vector<bool> failed(accepts + step.refuse.size(), false);
         std::vector<int> agreed(step.refuse.size(), 0);
-        std::vector<int> unjudged(step.accept.size(), 0);
-        std::vector<std::string> firstUnjudged(step.accept.size());
+        std::vector<int> unjudged(accepts, 0);
+        std::vector<std::string> firstUnjudged(accepts);
+        // A refused answer's diagnosis: the points where it was told, those
+        // where it was told otherwise, and the first of these.
+        std::vector<int> diagnosed(step.refuse.size(), 0);
+        std::vector<int> misdiagnosed(step.refuse.size(), 0);
+        std::vector<std::pair<std::string, std::string>> firstMisdiagnosis(step.refuse.size());
         int counted = 0;
         for (int attempt = 0; attempt < 4 * m_options.testPoints && counted < m_options.testPoints; ++attempt) {
             const TMyPacketData table = point();
@@ -246,28 +286,35 @@ private:
             for (std::size_t t = 0; t < failed.size(); ++t) {
                 if (failed[t])
                     continue;
-                const bool refused = t >= step.accept.size();
-                const AnswerTest& test = refused ? step.refuse[t - step.accept.size()] : step.accept[t];
-                std::string verdict;
+                const bool refused = t >= accepts;
+                const AnswerTest& test = refused ? step.refuse[t - accepts] : step.accept[t];
+                Verdict verdict = Verdict::None;
                 try {
-                    verdict = judge.Compare(test.answer, table);
+                    verdict = judged(step.reference, test.answer, table);
                 } catch (const FormulaError& e) {
                     report(test.at, Severity::Error, ProblemMessage::AnswerUnjudged,
                            {stepName, test.answer, describe(table)}, e.message(), e.args());
                     failed[t] = true;
                     continue;
                 }
-                if (!refused && verdict == kVerdictError) {
+                if (!refused && verdict == Verdict::CompareError) {
                     // The answer could not be evaluated at this point: the
                     // student is told of an input error, not of a mistake.
                     if (unjudged[t]++ == 0)
                         firstUnjudged[t] = describe(table);
-                } else if (!refused && verdict != kVerdictEqual) {
+                } else if (!refused && verdict != Verdict::Equal) {
                     report(test.at, Severity::Error, ProblemMessage::AcceptRefused,
-                           {stepName, test.answer, verdict, describe(table)});
+                           {stepName, test.answer, describe(table)});
                     failed[t] = true;
-                } else if (refused && verdict == kVerdictEqual) {
-                    ++agreed[t - step.accept.size()];
+                } else if (refused && verdict == Verdict::Equal) {
+                    ++agreed[t - accepts];
+                } else if (refused && verdict == Verdict::NotEqual && !test.diagnosis.empty()
+                           && diagnosed[t - accepts] < kDiagnosedPoints) {
+                    const std::size_t r = t - accepts;
+                    ++diagnosed[r];
+                    const std::string told = diagnosisAt(step, test.answer, table);
+                    if (told != test.diagnosis && misdiagnosed[r]++ == 0)
+                        firstMisdiagnosis[r] = {told, describe(table)};
                 }
             }
         }
@@ -276,14 +323,23 @@ private:
                    {stepName, step.reference});
             return;
         }
-        for (std::size_t a = 0; a < step.accept.size(); ++a)
+        for (std::size_t a = 0; a < accepts; ++a)
             if (!failed[a] && unjudged[a] * kTolerableShare > counted)
-                report(step.accept[a].at, Severity::Error, ProblemMessage::AcceptRefused,
-                       {stepName, step.accept[a].answer, kVerdictError, firstUnjudged[a]});
-        for (std::size_t r = 0; r < step.refuse.size(); ++r)
-            if (!failed[step.accept.size() + r] && agreed[r] * kTolerableShare > counted)
+                report(step.accept[a].at, Severity::Error, ProblemMessage::AcceptNotEvaluated,
+                       {stepName, step.accept[a].answer, std::to_string(unjudged[a]), std::to_string(counted),
+                        firstUnjudged[a]});
+        for (std::size_t r = 0; r < step.refuse.size(); ++r) {
+            if (failed[accepts + r])
+                continue;
+            if (agreed[r] * kTolerableShare > counted)
                 report(step.refuse[r].at, Severity::Error, ProblemMessage::RefuseAccepted,
                        {stepName, step.refuse[r].answer, std::to_string(agreed[r]), std::to_string(counted)});
+            // A diagnosis found by chance at a few points is no fault of the file.
+            if (misdiagnosed[r] * kTolerableShare > diagnosed[r])
+                report(step.refuse[r].at, Severity::Error, ProblemMessage::DiagnosisMismatch,
+                       {stepName, step.refuse[r].answer, firstMisdiagnosis[r].first, step.refuse[r].diagnosis,
+                        std::to_string(misdiagnosed[r]), std::to_string(diagnosed[r]), firstMisdiagnosis[r].second});
+        }
     }
 
     // The value of a step's reference with the unknowns set to `u`.
@@ -511,6 +567,8 @@ private:
     const Problem& m_problem;
     const CheckOptions& m_options;
     PointDraws m_draws;
+    PointGenerator m_tutorPoints;   // the tutor's draws: new points, confirmation, diagnosis
+    std::vector<std::string> m_randomNames;
     std::vector<ProblemDiagnostic>& m_out;
     std::vector<std::unique_ptr<TMyEquation>> m_references;   // one per step, null when unreadable
     std::set<std::size_t> m_reported;
@@ -545,6 +603,10 @@ std::vector<ProblemDiagnostic> checkReading(ProblemReading reading, const CheckO
     if (hasErrors(reading.diagnostics))
         return reading.diagnostics;
     std::vector<ProblemDiagnostic> checked = checkProblem(reading.problem, options);
+    if (options.measure) {
+        std::vector<ProblemDiagnostic> measured = options.measure(reading.problem);
+        checked.insert(checked.end(), measured.begin(), measured.end());
+    }
     reading.diagnostics.insert(reading.diagnostics.end(), checked.begin(), checked.end());
     sortByPlace(reading.diagnostics);
     return reading.diagnostics;

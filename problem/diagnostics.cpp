@@ -37,7 +37,9 @@ constexpr Wording kTexts[] = {
     {ProblemMessage::UndefinedVariable, PROBLEM_MESSAGE("ProblemMessage", "шаг %1: переменная «%2» не определена")},
     {ProblemMessage::FormulaUnreadable, PROBLEM_MESSAGE("ProblemMessage", "шаг %1: формула «%2» не читается: %3")},
     {ProblemMessage::ReferenceNeverDefined, PROBLEM_MESSAGE("ProblemMessage", "шаг %1: эталон «%2» не вычисляется ни в одной точке")},
-    {ProblemMessage::AcceptRefused, PROBLEM_MESSAGE("ProblemMessage", "шаг %1: верный ответ «%2» не принят («%3») в точке %4")},
+    {ProblemMessage::AcceptRefused, PROBLEM_MESSAGE("ProblemMessage", "шаг %1: верный ответ «%2» не принят в точке %3")},
+    {ProblemMessage::AcceptNotEvaluated,
+     PROBLEM_MESSAGE("ProblemMessage", "шаг %1: верный ответ «%2» не вычисляется (ошибка сравнения) в %3 точках из %4, первая: %5")},
     {ProblemMessage::RefuseAccepted, PROBLEM_MESSAGE("ProblemMessage", "шаг %1: неверный ответ «%2» принят в %3 точках из %4")},
     {ProblemMessage::AnswerUnjudged, PROBLEM_MESSAGE("ProblemMessage", "шаг %1: ответ «%2» не оценён в точке %3: %4")},
     {ProblemMessage::NotLinear, PROBLEM_MESSAGE("ProblemMessage", "шаг %1: уравнение не линейно относительно неизвестных")},
@@ -52,6 +54,10 @@ constexpr Wording kTexts[] = {
     {ProblemMessage::CountMismatch, PROBLEM_MESSAGE("ProblemMessage", "шаг %1: ответ %2, а неизвестных %3")},
     {ProblemMessage::KnownCondition,
      PROBLEM_MESSAGE("ProblemMessage", "шаг %1: данные задачи не соблюдают условия: %2")},
+    {ProblemMessage::DiagnosisMismatch,
+     PROBLEM_MESSAGE("ProblemMessage", "шаг %1: неверный ответ «%2» получает диагноз «%3», а не «%4», в %5 точках из %6 (первая: %7)")},
+    {ProblemMessage::TextDoesNotFit,
+     PROBLEM_MESSAGE("ProblemMessage", "ключ «%1»: текст на языке %2 не помещается в свою область (%3 при %4 пикселях)")},
 };
 static_assert(std::size(kTexts) == kProblemMessageCount);
 

@@ -31,7 +31,8 @@ enum class ProblemMessage : std::uint8_t {
     UndefinedVariable,       // %1 the step, %2 the name
     FormulaUnreadable,       // %1 the step, %2 the formula, %3 the engine's message
     ReferenceNeverDefined,   // %1 the step, %2 the reference
-    AcceptRefused,           // %1 the step, %2 the answer, %3 the verdict, %4 the point
+    AcceptRefused,           // %1 the step, %2 the answer, %3 the point
+    AcceptNotEvaluated,      // %1 the step, %2 the answer, %3 points, %4 points tried, %5 the first point
     RefuseAccepted,          // %1 the step, %2 the answer, %3 points accepted, %4 points tried
     AnswerUnjudged,          // %1 the step, %2 the answer, %3 the point, %4 the engine's message
     NotLinear,               // %1 the step
@@ -41,9 +42,12 @@ enum class ProblemMessage : std::uint8_t {
     ExpressionMismatch,      // %1 the step, %2 the unknown, %3 the value, %4 the solution, %5 the point
     CountMismatch,           // %1 the step, %2 the value, %3 the number of unknowns
     KnownCondition,          // %1 the step, %2 the file's text of the condition
+    DiagnosisMismatch,       // %1 the step, %2 the answer, %3 the diagnosis told, %4 the one the test names,
+                             // %5 points told otherwise, %6 points diagnosed, %7 the first of them
+    TextDoesNotFit,          // %1 the key, %2 the language (ru, en), %3 the size it takes, %4 its area
 };
 
-inline constexpr int kProblemMessageCount = static_cast<int>(ProblemMessage::KnownCondition) + 1;
+inline constexpr int kProblemMessageCount = static_cast<int>(ProblemMessage::TextDoesNotFit) + 1;
 
 // The Russian text of a code, with %1... where its arguments go, as the
 // program's catalogue holds it in the context kProblemMessageContext.

@@ -21,6 +21,7 @@ ProblemReading readProblem(std::string_view text);
 // A file larger than kMaxProblemFileBytes is not read.
 ProblemReading readProblemFile(const std::string& path);
 
-// The names a refused answer's `diagnosis` may take, and the kinds of step.
+// The names a refused answer's `diagnosis` may take (the tutor's mistakes in
+// the order of Mistake, tutor/diagnosis.h, then "message"), and the kinds of step.
 const std::vector<std::string>& diagnosisNames();
 std::string_view stepKindName(StepKind kind);

@@ -774,10 +774,6 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
         <translation>step %1: the reference &quot;%2&quot; cannot be evaluated at any point</translation>
     </message>
     <message>
-        <source>шаг %1: верный ответ «%2» не принят («%3») в точке %4</source>
-        <translation>step %1: the right answer &quot;%2&quot; is not accepted (&quot;%3&quot;) at the point %4</translation>
-    </message>
-    <message>
         <source>шаг %1: неверный ответ «%2» принят в %3 точках из %4</source>
         <translation>step %1: the wrong answer &quot;%2&quot; is accepted at %3 points of %4</translation>
     </message>
@@ -820,6 +816,22 @@ Qt&apos;s standard options are accepted too, for example -platform &lt;name&gt;,
     <message>
         <source>шаг %1: данные задачи не соблюдают условия: %2</source>
         <translation>step %1: the problem's data do not keep a condition: %2</translation>
+    </message>
+    <message>
+        <source>шаг %1: неверный ответ «%2» получает диагноз «%3», а не «%4», в %5 точках из %6 (первая: %7)</source>
+        <translation>step %1: the wrong answer &quot;%2&quot; is diagnosed as &quot;%3&quot;, not &quot;%4&quot;, at %5 points of %6 (the first: %7)</translation>
+    </message>
+    <message>
+        <source>ключ «%1»: текст на языке %2 не помещается в свою область (%3 при %4 пикселях)</source>
+        <translation>key &quot;%1&quot;: the text in %2 does not fit its area (%3 of %4 pixels)</translation>
+    </message>
+    <message>
+        <source>шаг %1: верный ответ «%2» не принят в точке %3</source>
+        <translation>step %1: the right answer &quot;%2&quot; is not accepted at the point %3</translation>
+    </message>
+    <message>
+        <source>шаг %1: верный ответ «%2» не вычисляется (ошибка сравнения) в %3 точках из %4, первая: %5</source>
+        <translation>step %1: the right answer &quot;%2&quot; cannot be evaluated (comparison error) at %3 points of %4, the first: %5</translation>
     </message>
 </context>
 <context>

@@ -144,6 +144,9 @@ private slots:
                                             + QStringLiteral(":121:17: шаг 6: верный ответ");
         QTest::newRow("check in English") << QStringList{"--lang", "en", "--check", old} << 1 << QString()
                                           << old + QStringLiteral(":121:17: step 6: the right answer");
+        const QString longQuestion = QStringLiteral(VEKTUM_PROBLEM_FIXTURES "/long-question.toml");
+        QTest::newRow("check finds a question too long") << QStringList{"--check", longQuestion} << 1 << QString()
+            << longQuestion + QStringLiteral(":21:1: ключ «steps[1].question»: текст на языке en не помещается");
         QTest::newRow("check without files") << QStringList{"--check"} << 2 << QString()
                                              << QStringLiteral("vektum: у параметра «--check» нет файлов\n");
     }

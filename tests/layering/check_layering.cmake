@@ -5,7 +5,7 @@
 # Every .h and .cpp file of the product folders is read; each #include "..."
 # naming a header of another folder must point down this order:
 #
-#   formula, solver -> tutor, problem -> platform -> drawing -> eqedit
+#   formula, solver -> tutor -> problem -> platform -> drawing -> eqedit
 #     -> exercises, reference, solver/forms -> shell -> app
 #
 # Folders on the same floor do not include one another.  formula/, solver/,
@@ -27,15 +27,15 @@ endif()
 set(floor_formula 0)
 set(floor_solver 0)
 set(floor_tutor 1)
-set(floor_problem 1)
-set(floor_platform 2)
-set(floor_drawing 3)
-set(floor_eqedit 4)
-set(floor_exercises 5)
-set(floor_reference 5)
-set(floor_solver/forms 5)
-set(floor_shell 6)
-set(floor_app 7)
+set(floor_problem 2)
+set(floor_platform 3)
+set(floor_drawing 4)
+set(floor_eqedit 5)
+set(floor_exercises 6)
+set(floor_reference 6)
+set(floor_solver/forms 6)
+set(floor_shell 7)
+set(floor_app 8)
 set(folders formula solver tutor problem platform drawing eqedit exercises reference shell app)
 # The folders of plain C++.
 set(plain formula solver tutor problem)

@@ -228,6 +228,8 @@ TEST(ProblemFiles, CheckFindsWhatIsWrongWithAProblem)
          Severity::Error},
         {"right answer refused", kRight + "tests.accept = [\"F*cos(~a)\"]\n", ProblemMessage::AcceptRefused,
          Severity::Error},
+        {"right answer that cannot be evaluated", kRight + "tests.accept = [\"F*sin(~a)+1/(F-F)\"]\n",
+         ProblemMessage::AcceptNotEvaluated, Severity::Error},
         {"wrong answer accepted", kRight + "tests.refuse = [\"F*sin(~a)+0\"]\n", ProblemMessage::RefuseAccepted,
          Severity::Error},
         {"answer without a verdict", kRight + "tests.accept = [\"+F\"]\n", ProblemMessage::AnswerUnjudged,
@@ -247,6 +249,21 @@ TEST(ProblemFiles, CheckFindsWhatIsWrongWithAProblem)
          Severity::Error},
         {"count of unknowns wrong", kRight + step("3", "number", "counts = \"unknowns\"\n"),
          ProblemMessage::CountMismatch, Severity::Error},
+        {"refused answers with the diagnoses a student is told",
+         kRight + "tests.refuse = [{ answer = \"F*cos(~a)\", diagnosis = \"functions-swapped\" },\n"
+                  "  { answer = \"-F*sin(~a)\", diagnosis = \"all-signs-reversed\" }]\n",
+         ProblemMessage::None, Severity::Error},
+        {"a refused answer with a diagnosis it is not told",
+         kRight + "tests.refuse = [{ answer = \"F*cos(~a)\", diagnosis = \"term-sign\" }]\n",
+         ProblemMessage::DiagnosisMismatch, Severity::Error},
+        {"a teacher's message told before the diagnosis",
+         kRight + "messages = [{ when = \"cos(~a)*F\", ru = \"Синус\", en = \"Sine\" }]\n"
+                  "tests.refuse = [{ answer = \"F*cos(~a)\", diagnosis = \"message\" }]\n",
+         ProblemMessage::None, Severity::Error},
+        {"a diagnosis named where a teacher's message is told",
+         kRight + "messages = [{ when = \"cos(~a)*F\", ru = \"Синус\", en = \"Sine\" }]\n"
+                  "tests.refuse = [{ answer = \"F*cos(~a)\", diagnosis = \"functions-swapped\" }]\n",
+         ProblemMessage::DiagnosisMismatch, Severity::Error},
         {"too few equations is a note", kHead + step("X-F*cos(~a)", "projection"), ProblemMessage::TooFewEquations,
          Severity::Note},
     };
